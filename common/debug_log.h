@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The trace of the serial conversations: one line per call in TESTlogtmp.LOG in the
+// working folder while the trace switch (the TS-2000 window's debug menu) is on.
+namespace torv {
+
+// "1" = on; "0" or empty = off. Empty until the TS-2000 window first sets it.
+void set_debug_trace(std::string_view on);
+const std::string& debug_trace();
+
+// Appends line and CR LF to TESTlogtmp.LOG while the switch is on; a file that cannot
+// be written shows "TESTlogtmp.LOGファイルがオープンできません" for that line.
+void write_test_log(std::string_view line);
+
+// Deletes TESTlogtmp.LOG (start-up, link start); a missing file is no error.
+void delete_test_log();
+// Keeps the finished trace: TESTlogtmp.LOG becomes TESTlog.LOG; errors are ignored.
+void keep_test_log();
+
+}  // namespace torv

@@ -1,0 +1,25 @@
+#include "common/input_check.h"
+
+#include <cstdlib>
+
+#include "common/number_text.h"
+#include "platform/msg_box.h"
+
+namespace torv {
+
+int check_numeric_input(platform::TextBox& box, double min, double max) {
+    const std::string text = trim_ws(box.text().toStdString());
+    if (text.empty()) {
+        platform::msg_box(std::string("入力項目を入力してください"));
+        return -1;
+    }
+    // The whole text must be one number.
+    char* end = nullptr;
+    const double x = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || *end != '\0') return -2;
+    const int code = (x < min || x > max) ? -3 : 0;
+    box.setText(QString::fromStdString(trim(str_num(x))));
+    return code;
+}
+
+}  // namespace torv

@@ -1,0 +1,38 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The number and text conventions every stored setting, element line and label relies
+// on. Nothing else in the program formats or reads numbers by hand.
+namespace torv {
+
+// Reads the leading numeric part of a text: blanks are skipped, "." is the decimal
+// separator whatever the locale, an exponent (E or D) is taken, reading stops at the
+// first character that cannot continue the number. Empty or non-numeric text reads 0.
+double val(std::string_view text);
+
+// General number text: up to 15 significant digits, no leading blank, "0.5", "-3",
+// "1E+15", "1E-05".
+std::string num_text(double x);
+
+// The leading-blank form used for many stored settings: a blank before a number that
+// is not negative, and no zero before the decimal point below 1: " 1", " .5", "-3",
+// "-.25".
+std::string str_num(double x);
+
+// A display pattern such as "###0.00000", "0.0" or "00000.00 km": "0" is a digit
+// always shown, "#" a digit shown only when significant, "." the decimal point,
+// "," groups thousands; text before and after the digits is kept. The number is
+// rounded to the pattern's decimals, halves away from zero, as its 15-digit text.
+std::string format_number(double x, std::string_view pattern);
+
+// Whole number of a value, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+int64_t round_half_even(double x);
+
+// Text without leading and trailing blanks (spaces only).
+std::string trim(std::string_view text);
+// Text without leading and trailing blanks, tabs and line ends.
+std::string trim_ws(std::string_view text);
+
+}  // namespace torv

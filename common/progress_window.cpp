@@ -1,0 +1,34 @@
+#include "common/progress_window.h"
+
+namespace torv {
+
+namespace {
+constexpr int kStep = 8;
+}
+
+Form17::Form17() : ProgressBar1(this), Label1(this) {
+    setCaption(QString::fromUtf8("初期化進行状況"));
+    move_twips(3000, 3000, 5400, 1500);
+    setFixedSize(QWidget::size());
+    platform::place(&ProgressBar1, 240, 240, 4800, 300);
+    platform::place(&Label1, 240, 720, 4800, 360);
+    Label1.setCaption("11111");
+    Timer1.setInterval(1000);
+    Timer1.Timer_ = [this] { ProgressBar_CNTUP(); };
+}
+
+void Form17::Form_Load() {
+    Timer1.setEnabled(false);
+    ProgressBar1.setValue(ProgressBar1.minimum());
+}
+
+void Form17::ProgressBar_CNTUP() {
+    if (ProgressBar1.value() + kStep > ProgressBar1.maximum()) {
+        ProgressBar1.setValue(ProgressBar1.maximum());
+        Timer1.setEnabled(false);
+    } else {
+        ProgressBar1.setValue(ProgressBar1.value() + kStep);
+    }
+}
+
+}  // namespace torv

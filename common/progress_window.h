@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace torv {
+
+// The progress window "初期化進行状況": a bar and a line of text while the program
+// starts, while element sets are downloaded and while status pages are fetched. Its
+// owner sets Label1, the caption and the timer and advances the bar.
+class Form17 : public platform::Form {
+    Q_OBJECT
+public:
+    Form17();
+
+    platform::ProgressBar ProgressBar1;
+    platform::Label Label1;
+    platform::Timer Timer1;
+
+    // Advances the bar by 8; at the maximum it stays there and the timer stops.
+    void ProgressBar_CNTUP();
+
+protected:
+    void Form_Load() override;
+};
+
+}  // namespace torv

@@ -1,0 +1,181 @@
+#include "common/settings_store.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "common/cp932.h"
+#include "common/number_text.h"
+#include "platform/paths.h"
+
+namespace torv {
+
+namespace {
+
+constexpr size_t kReadBufferBytes = 254;  // 255-byte buffer, terminator included
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+struct IniFile {
+    bool utf8 = false;               // a file saved as UTF-8 with a byte-order mark stays so
+    std::vector<std::string> raw;    // the lines as stored, without line ends
+};
+
+std::optional<IniFile> load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::stringstream ss;
+    ss << in.rdbuf();
+    std::string bytes = ss.str();
+    IniFile f;
+    if (bytes.starts_with(kUtf8Bom)) {
+        f.utf8 = true;
+        bytes.erase(0, kUtf8Bom.size());
+    }
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            f.raw.push_back(bytes.substr(start));
+            break;
+        }
+        f.raw.push_back(bytes.substr(start, end - start));
+        start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+    }
+    return f;
+}
+
+std::string decode(const IniFile& f, const std::string& raw) { return f.utf8 ? raw : cp932_to_utf8(raw); }
+std::string encode(const IniFile& f, std::string_view text) {
+    return f.utf8 ? std::string(text) : utf8_to_cp932(text);
+}
+
+bool same_name(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+        if (x != y) return false;
+    }
+    return true;
+}
+
+// "[name]" -> name; nullopt when the line is not a section header.
+std::optional<std::string> section_name(const std::string& line) {
+    std::string t = trim_ws(line);
+    if (t.size() < 2 || t.front() != '[') return std::nullopt;
+    size_t close = t.find(']');
+    if (close == std::string::npos) return std::nullopt;
+    return trim_ws(std::string_view(t).substr(1, close - 1));
+}
+
+struct KeyLine {
+    std::string key, value;
+};
+std::optional<KeyLine> key_line(const std::string& line) {
+    size_t eq = line.find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    return KeyLine{trim_ws(std::string_view(line).substr(0, eq)), std::string(line.substr(eq + 1))};
+}
+
+// Index range [first, end) of the lines of a section (after its header), or nullopt.
+struct SectionRange {
+    size_t header, first, end;
+};
+std::optional<SectionRange> find_section(const IniFile& f, std::string_view section) {
+    for (size_t i = 0; i < f.raw.size(); ++i) {
+        auto name = section_name(decode(f, f.raw[i]));
+        if (!name || !same_name(*name, section)) continue;
+        size_t j = i + 1;
+        while (j < f.raw.size() && !section_name(decode(f, f.raw[j]))) ++j;
+        return SectionRange{i, i + 1, j};
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> find_key(const IniFile& f, const SectionRange& s, std::string_view key) {
+    for (size_t i = s.first; i < s.end; ++i) {
+        auto kl = key_line(decode(f, f.raw[i]));
+        if (kl && same_name(kl->key, key)) return i;
+    }
+    return std::nullopt;
+}
+
+std::string clean_value(std::string value) {
+    value = trim_ws(value);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
+bool save(const IniFile& f, const std::string& path) {
+    const std::string tmp = path + ".tmp";
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        if (f.utf8) out << kUtf8Bom;
+        for (const std::string& line : f.raw) out << line << "\r\n";
+        out.flush();
+        if (!out) {
+            std::error_code ec;
+            std::filesystem::remove(tmp, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(tmp, path, ec);
+    if (ec) {
+        std::filesystem::remove(tmp, ec);
+        return false;
+    }
+    return true;
+}
+
+// A line end inside a value would split the file's line; store it as a blank instead.
+std::string one_line(std::string_view text) {
+    std::string s(text);
+    for (char& c : s)
+        if (c == '\r' || c == '\n') c = ' ';
+    return s;
+}
+
+}  // namespace
+
+std::string ini_read(std::string_view key, std::string_view section, const std::string& file) {
+    static const std::string kMissing = "ERROR";
+    auto f = load(file);
+    if (!f) return kMissing;
+    auto s = find_section(*f, section);
+    if (!s) return kMissing;
+    auto k = find_key(*f, *s, key);
+    if (!k) return kMissing;
+    std::string value = clean_value(key_line(decode(*f, f->raw[*k]))->value);
+    return f->utf8 ? value.substr(0, kReadBufferBytes) : cut_cp932_bytes(value, kReadBufferBytes);
+}
+
+bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file) {
+    if (key.empty() || section.empty()) return false;
+    IniFile f = load(file).value_or(IniFile{});
+    const std::string line = encode(f, one_line(key) + "=" + one_line(value));
+    auto s = find_section(f, section);
+    if (!s) {
+        if (!f.raw.empty() && !trim_ws(f.raw.back()).empty()) f.raw.push_back("");
+        f.raw.push_back(encode(f, "[" + one_line(section) + "]"));
+        f.raw.push_back(line);
+    } else if (auto k = find_key(f, *s, key)) {
+        f.raw[*k] = line;
+    } else {
+        // After the section's last non-blank line, so blank separators stay between sections.
+        size_t at = s->end;
+        while (at > s->first && trim_ws(f.raw[at - 1]).empty()) --at;
+        f.raw.insert(f.raw.begin() + static_cast<long>(at), line);
+    }
+    return save(f, file);
+}
+
+std::string torv_ini() { return platform::program_file("torv.ini"); }
+
+}  // namespace torv

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The settings file torv.ini: sections of "key=value" lines in CP932. These two
+// routines are the only ones that touch it. Neither caches anything, knows any key or
+// any default: a reader compares the result with "ERROR" and uses its own default.
+namespace torv {
+
+// The value stored under key in section of file, without leading and trailing
+// blanks and without enclosing quotation marks, cut to 254 bytes in CP932.
+// The empty text when the key holds nothing; "ERROR" when the file, the section or
+// the key does not exist. Section and key names are found regardless of letter case.
+std::string ini_read(std::string_view key, std::string_view section, const std::string& file);
+
+// Stores value (exactly, leading blanks included) under key in section of file,
+// creating the file, the section and the key as needed and keeping every other line.
+// The file is written to a temporary file renamed over the old one, so an
+// interrupted write never loses it. Returns false when nothing could be stored.
+bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file);
+
+// The path of torv.ini in the program folder.
+std::string torv_ini();
+
+}  // namespace torv

@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace torv {
+
+// The version window "バージョン": the program's name, version and disclaimer.
+class Form5 : public platform::Form {
+    Q_OBJECT
+public:
+    Form5();
+
+    platform::Frame Frame1, Frame2, Frame3;
+    platform::Label Label1, Label2, Label3, Label4;
+    platform::CommandButton Command1;
+
+    void Command1_Click() { Unload(); }
+};
+
+}  // namespace torv

@@ -1,0 +1,51 @@
+#include "platform/form.h"
+
+#include <QCloseEvent>
+
+#include "platform/twips.h"
+
+namespace platform {
+
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+int Form::left() const { return px_to_twips(x()); }
+int Form::top() const { return px_to_twips(y()); }
+int Form::width() const { return px_to_twips(QWidget::width()); }
+int Form::height() const { return px_to_twips(QWidget::height()); }
+
+void Form::move_twips(int left, int top, int width, int height) {
+    move(twips_to_px(left), twips_to_px(top));
+    if (width >= 0 || height >= 0) {
+        resize(width >= 0 ? twips_to_px(width) : QWidget::width(),
+               height >= 0 ? twips_to_px(height) : QWidget::height());
+    }
+}
+
+void Form::Show() {
+    load();
+    show();
+    raise();
+}
+
+void Form::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Form_Load();
+}
+
+bool Form::Unload() {
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel) return false;
+    hide();
+    if (on_unloaded) on_unloaded();
+    return true;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // Closing the window by its title bar unloads it, as the close button of each window does.
+    if (Unload()) event->accept();
+    else event->ignore();
+}
+
+}  // namespace platform

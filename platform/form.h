@@ -1,0 +1,84 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+// A top-level window. Geometry is in twips. A window has a load step that runs once
+// when it is first used (shown, or any control touched) and an unload step that may
+// refuse to close.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& text) { setWindowTitle(text); }
+
+    int left() const;
+    int top() const;
+    int width() const;
+    int height() const;
+    // Position and size in twips; a negative width or height keeps the current one.
+    void move_twips(int left, int top, int width = -1, int height = -1);
+
+    void Show();
+    void Hide() { hide(); }
+    bool visible() const { return isVisible(); }
+
+    // Runs the load step once.
+    void load();
+    bool loaded() const { return loaded_; }
+
+    // Runs the unload step; unless it refuses, hides the window and tells the owner,
+    // which destroys it. Returns false when the window refused.
+    bool Unload();
+
+    // Set by the owner (FormInstance) to learn that the window was unloaded.
+    std::function<void()> on_unloaded;
+
+protected:
+    virtual void Form_Load() {}
+    // Set cancel to true to keep the window.
+    virtual void Form_Unload(bool& cancel) { (void)cancel; }
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool loaded_ = false;
+};
+
+// The one default instance of a window: created (and loaded) on first use,
+// destroyed when unloaded, created again on the next use.
+template <class F>
+class FormInstance {
+public:
+    using Factory = std::function<std::unique_ptr<F>()>;
+    FormInstance() : factory_([] { return std::make_unique<F>(); }) {}
+    explicit FormInstance(Factory factory) : factory_(std::move(factory)) {}
+
+    F& operator()() { return get(); }
+    F& get() {
+        if (!form_) {
+            form_ = factory_();
+            form_->on_unloaded = [this] { release(); };
+            form_->load();
+        }
+        return *form_;
+    }
+    bool exists() const { return form_ != nullptr; }
+    F* existing() const { return form_.get(); }
+    bool Unload() { return form_ ? form_->Unload() : true; }
+
+private:
+    void release() {
+        if (!form_) return;
+        F* f = form_.release();
+        f->deleteLater();
+    }
+    Factory factory_;
+    std::unique_ptr<F> form_;
+};
+
+}  // namespace platform

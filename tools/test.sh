@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+bash tools/build.sh
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+cd build && ctest --output-on-failure -j"$(nproc)"
