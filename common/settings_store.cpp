@@ -166,7 +166,9 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
         f.raw.push_back(encode(f, "[" + one_line(section) + "]"));
         f.raw.push_back(line);
     } else if (auto k = find_key(f, *s, key)) {
-        f.raw[*k] = line;
+        // The key keeps the spelling it has in the file.
+        const std::string stored_key = key_line(decode(f, f.raw[*k]))->key;
+        f.raw[*k] = encode(f, stored_key + "=" + one_line(value));
     } else {
         // After the section's last non-blank line, so blank separators stay between sections.
         size_t at = s->end;

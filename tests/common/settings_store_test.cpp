@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/cp932.h"
+#include "common/settings_store.h"
+#include "temp_dir.h"
+
+using namespace torv;
+
+class SettingsStore : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string ini = dir.file("torv.ini");
+};
+
+TEST_F(SettingsStore, MissingFileSectionOrKeyReadsError) {
+    EXPECT_EQ(ini_read("SELECT", "SATELITE", ini), "ERROR");
+    EXPECT_FALSE(std::filesystem::exists(ini));  // reading creates nothing
+    ASSERT_TRUE(ini_write("A1", "SELECT", "SATELITE", ini));
+    EXPECT_EQ(ini_read("SELECT", "SATELITE", ini), "A1");
+    EXPECT_EQ(ini_read("OTHER", "SATELITE", ini), "ERROR");
+    EXPECT_EQ(ini_read("SELECT", "OTHER", ini), "ERROR");
+}
+
+TEST_F(SettingsStore, ReadingRules) {
+    dir.write("torv.ini",
+              "[SATELITE]\r\n"
+              "EMPTY=\r\n"
+              "BLANK=   1   \r\n"
+              "QUOTED=\" padded \"\r\n"
+              "SINGLE='x'\r\n"
+              "HALF=\"open\r\n"
+              "STORED_ERROR=ERROR\r\n"
+              "  Spaced Key  = v \r\n");
+    EXPECT_EQ(ini_read("EMPTY", "SATELITE", ini), "");
+    EXPECT_EQ(ini_read("BLANK", "SATELITE", ini), "1");
+    EXPECT_EQ(ini_read("QUOTED", "SATELITE", ini), " padded ");
+    EXPECT_EQ(ini_read("SINGLE", "SATELITE", ini), "x");
+    EXPECT_EQ(ini_read("HALF", "SATELITE", ini), "\"open");
+    EXPECT_EQ(ini_read("STORED_ERROR", "SATELITE", ini), "ERROR");
+    EXPECT_EQ(ini_read("spaced key", "satelite", ini), "v");
+    EXPECT_EQ(ini_read("blank", "Satelite", ini), "1");
+}
+
+TEST_F(SettingsStore, LeadingBlankNumbersReadBackTrimmed) {
+    ini_write(" 1", "SHOW", "HAIKEIZU", ini);
+    ini_write("-3", "NEG", "HAIKEIZU", ini);
+    EXPECT_EQ(ini_read("SHOW", "HAIKEIZU", ini), "1");
+    EXPECT_EQ(ini_read("NEG", "HAIKEIZU", ini), "-3");
+    EXPECT_NE(dir.read("torv.ini").find("SHOW= 1\r\n"), std::string::npos);  // stored exactly
+}
+
+TEST_F(SettingsStore, ValuesAreCutAt254Bytes) {
+    ini_write(std::string(300, 'a'), "LONG", "X", ini);
+    EXPECT_EQ(ini_read("LONG", "X", ini), std::string(254, 'a'));
+    // 128 double-byte characters: 127 fit, no character is split.
+    std::string wide;
+    for (int i = 0; i < 128; ++i) wide += "あ";
+    ini_write("a" + wide, "WIDE", "X", ini);
+    std::string back = ini_read("WIDE", "X", ini);
+    EXPECT_EQ(utf8_to_cp932(back).size(), 253u);
+    EXPECT_EQ(back.substr(0, 1), "a");
+}
+
+TEST_F(SettingsStore, JapaneseTextRoundTripsThroughCp932) {
+    ini_write("ＦＴ８４７", "RIG", "FT847", ini);
+    ini_write(",:,:50:1:なし:", "AO-51", "SAT_R_FREQ", ini);
+    ini_write("7", "ＣＨ", "IC910", ini);
+    EXPECT_EQ(ini_read("RIG", "FT847", ini), "ＦＴ８４７");
+    EXPECT_EQ(ini_read("AO-51", "sat_r_freq", ini), ",:,:50:1:なし:");
+    EXPECT_EQ(ini_read("ＣＨ", "IC910", ini), "7");
+    const std::string bytes = dir.read("torv.ini");
+    EXPECT_NE(bytes.find("\x82\xC8\x82\xB5"), std::string::npos);  // なし in CP932
+    EXPECT_EQ(cp932_to_utf8(utf8_to_cp932("＼～￥")), "＼～￥");
+    // Backslash and tilde stay themselves (paths and names in element files).
+    EXPECT_EQ(utf8_to_cp932("C:\\torv~1"), "C:\\torv~1");
+}
+
+TEST_F(SettingsStore, WritesKeepEveryOtherLine) {
+    const std::string original =
+        "; written by hand\r\n"
+        "[POSITION]\r\n"
+        "KEIDO=135.15\r\n"
+        "IDO=34.5\r\n"
+        "\r\n"
+        "[SATELITE]\r\n"
+        "GROUP-A=ISS,FO-29\r\n";
+    dir.write("torv.ini", original);
+    ini_write("140", "keido", "position", ini);
+    ini_write("45", "HEIGHT", "POSITION", ini);
+    ini_write("A3", "SELECT", "NEWSECTION", ini);
+    EXPECT_EQ(dir.read("torv.ini"),
+              "; written by hand\r\n"
+              "[POSITION]\r\n"
+              "KEIDO=140\r\n"
+              "IDO=34.5\r\n"
+              "HEIGHT=45\r\n"
+              "\r\n"
+              "[SATELITE]\r\n"
+              "GROUP-A=ISS,FO-29\r\n"
+              "\r\n"
+              "[NEWSECTION]\r\n"
+              "SELECT=A3\r\n");
+    EXPECT_FALSE(std::filesystem::exists(ini + ".tmp"));
+}
+
+TEST_F(SettingsStore, LineEndsInsideAValueCannotSplitTheFile) {
+    ini_write("a\r\n[EVIL]\r\nX=1", "COMMENT", "SAT", ini);
+    EXPECT_EQ(ini_read("X", "EVIL", ini), "ERROR");
+    EXPECT_EQ(ini_read("COMMENT", "SAT", ini), "a  [EVIL]  X=1");
+}
+
+TEST_F(SettingsStore, AFailedWriteLeavesTheFileAlone) {
+    if (::geteuid() == 0) {
+        // root writes anywhere; make the temporary file's name a folder instead.
+        dir.write("torv.ini", "[A]\r\nB=1\r\n");
+        std::filesystem::create_directory(ini + ".tmp");
+        EXPECT_FALSE(ini_write("2", "B", "A", ini));
+        EXPECT_EQ(ini_read("B", "A", ini), "1");
+        return;
+    }
+    EXPECT_FALSE(ini_write("1", "B", "A", "/nonexistent-folder/torv.ini"));
+}
+
+TEST_F(SettingsStore, Utf8FileWithByteOrderMarkStaysUtf8) {
+    dir.write("torv.ini", "\xEF\xBB\xBF[SATELITE]\r\nGROUP-A=ISS\r\n");
+    EXPECT_EQ(ini_read("GROUP-A", "SATELITE", ini), "ISS");
+    ini_write("なし", "TONE", "SATELITE", ini);
+    EXPECT_EQ(ini_read("TONE", "SATELITE", ini), "なし");
+    EXPECT_TRUE(dir.read("torv.ini").starts_with("\xEF\xBB\xBF"));
+}
+
+TEST_F(SettingsStore, GarbageFileReadsWithoutHarm) {
+    std::string garbage;
+    for (int i = 0; i < 2000; ++i) garbage += static_cast<char>((i * 37) % 256);
+    dir.write("torv.ini", garbage);
+    EXPECT_EQ(ini_read("SELECT", "SATELITE", ini), "ERROR");
+    EXPECT_EQ(dir.read("torv.ini"), garbage);
+}

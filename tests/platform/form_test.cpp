@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/msg_box.h"
+
+namespace {
+
+class CountingForm : public platform::Form {
+public:
+    explicit CountingForm(int* loads) : loads_(loads) {}
+    bool refuse = false;
+
+protected:
+    void Form_Load() override { ++*loads_; }
+    void Form_Unload(bool& cancel) override { cancel = refuse; }
+
+private:
+    int* loads_;
+};
+
+}  // namespace
+
+TEST(FormInstance, LoadsOnFirstUseAndAgainAfterUnload) {
+    int loads = 0;
+    platform::FormInstance<CountingForm> form([&] { return std::make_unique<CountingForm>(&loads); });
+    EXPECT_FALSE(form.exists());
+    form().setCaption("x");
+    form().Show();
+    EXPECT_EQ(loads, 1);
+
+    form().refuse = true;
+    EXPECT_FALSE(form.Unload());
+    EXPECT_TRUE(form.exists());
+
+    form().refuse = false;
+    EXPECT_TRUE(form.Unload());
+    EXPECT_FALSE(form.exists());
+    form();
+    EXPECT_EQ(loads, 2);
+}
+
+TEST(Form, GeometryIsInTwips) {
+    int loads = 0;
+    CountingForm f(&loads);
+    f.move_twips(1500, 3000, 4500, 6000);
+    EXPECT_EQ(f.QWidget::width(), 300);
+    EXPECT_EQ(f.width(), 4500);
+    EXPECT_EQ(f.height(), 6000);
+    platform::Label label(&f);
+    platform::place(&label, 150, 300, 1500, 450);
+    EXPECT_EQ(label.geometry(), QRect(10, 20, 100, 30));
+}
+
+TEST(Timer, FiresOnlyWhileEnabledWithAnInterval) {
+    platform::Timer t;
+    int ticks = 0;
+    t.Timer_ = [&] { ++ticks; };
+    auto pump = [](int ms) {
+        QElapsedTimer e;
+        e.start();
+        while (e.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    };
+    pump(30);
+    EXPECT_EQ(ticks, 0);  // no interval yet
+    t.setInterval(10);
+    pump(60);
+    EXPECT_GT(ticks, 0);
+    t.setEnabled(false);
+    const int before = ticks;
+    pump(40);
+    EXPECT_EQ(ticks, before);
+}
+
+TEST(MsgBox, RecorderTakesTextsAndScriptedAnswers) {
+    platform::MsgBoxRecorder recorder;  // nested over the one of the test program
+    recorder.answers = {platform::vbNo};
+    EXPECT_EQ(platform::msg_box(std::string("よろしいですか"), platform::MsgButtons::YesNo), platform::vbNo);
+    EXPECT_EQ(platform::msg_box(std::string("次"), platform::MsgButtons::YesNo), platform::vbYes);
+    EXPECT_EQ(recorder.texts, (std::vector<std::string>{"よろしいですか", "次"}));
+}
+
+TEST(Clock, TestsCanFixIt) {
+    platform::clock_fix({2005, 1, 27, 10, 25, 0});
+    EXPECT_EQ(platform::clock_now().hour, 10);
+    platform::clock_release();
+    EXPECT_GE(platform::clock_now().year, 2024);
+}
