@@ -15,6 +15,13 @@ std::string_view field(const std::string& line, size_t column, size_t count) {
     return std::string_view(line).substr(column - 1, count);
 }
 
+// Blanks (spaces) stripped from both ends, without copying.
+std::string_view trimmed(std::string_view s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
 double full_year(double two_digits) { return two_digits >= 57 ? 1900 + two_digits : 2000 + two_digits; }
 
 }  // namespace
@@ -39,7 +46,7 @@ SatElements parse_sat_elements(const std::string& line1, const std::string& line
 int find_element_set(const ElementTable& table, const std::string& name) {
     if (name.empty()) return 0;
     for (int i = 1; i <= table.element_line_count; i += 3) {
-        if (trim(table.element_lines[i]) == name) return i;
+        if (trimmed(table.element_lines[i]) == name) return i;
     }
     return 0;
 }
