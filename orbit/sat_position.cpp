@@ -106,8 +106,7 @@ J2Rates j2_rates(double a, double inclination_deg) {
     return r;
 }
 
-void j2_node_perigee_drift(double& node, double& perigee, double /*inclination_rad*/, double t, double a,
-                           double inclination_deg) {
+void j2_node_perigee_drift(double& node, double& perigee, double inclination_deg, double t, double a) {
     const J2Rates r = j2_rates(a, inclination_deg);
     node += deg_to_rad(r.node * t);
     perigee += deg_to_rad(r.perigee * t);

@@ -85,9 +85,8 @@ struct J2Rates {
 };
 J2Rates j2_rates(double a, double inclination_deg);
 
-// Historic form: node and perigee (radians) moved by t days.
-void j2_node_perigee_drift(double& node, double& perigee, double inclination_rad, double t, double a,
-                           double inclination_deg);
+// Node and perigee (radians) moved by t days, for semi-major axis a (km).
+void j2_node_perigee_drift(double& node, double& perigee, double inclination_deg, double t, double a);
 
 SatOrbit make_sat_orbit(const SatElements& el, double extra_rate);
 

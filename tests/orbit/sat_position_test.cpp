@@ -178,7 +178,7 @@ TEST(SatPosition, NodeAndPerigeeDriftSignRule) {
     EXPECT_NEAR(j2_rates(a, 51.6).node, k * std::cos(51.6 * kPi / 180), 1e-12);
 
     double node = 1.0, perigee = 2.0;
-    j2_node_perigee_drift(node, perigee, 51.6 * kPi / 180, 2.0, a, 51.6);
+    j2_node_perigee_drift(node, perigee, 51.6, 2.0, a);
     const J2Rates r = j2_rates(a, 51.6);
     EXPECT_NEAR(node, 1.0 + r.node * 2.0 * kPi / 180, 1e-15);
     EXPECT_NEAR(perigee, 2.0 + r.perigee * 2.0 * kPi / 180, 1e-15);
