@@ -20,8 +20,11 @@ double obliquity(double T) { return 23.439291 - 0.000130042 * T; }
 Equatorial sun_equatorial(double T, double lambda) {
     const double eps = obliquity(T);
     Equatorial eq;
-    double alpha = body_deg(std::atan(std::tan(body_rad(lambda)) * cos_deg(eps)));
-    if ((lambda < 180 && alpha < 0) || (lambda >= 180 && alpha >= 0)) alpha += 180;
+    // arctan(tan λ cos ε) placed in -90..270 by the quadrant of λ. Taken with atan2 of
+    // the sine and cosine, so λ = 180 exactly (where tan λ rounds to a hair below 0)
+    // gives 180, not 0.
+    double alpha = body_deg(std::atan2(sin_deg(lambda) * cos_deg(eps), cos_deg(lambda)));
+    if (alpha < -90) alpha += 360;
     eq.ra = alpha;
     eq.dec = body_deg(arc_sin(sin_deg(eps) * sin_deg(lambda)));
     return eq;
