@@ -7,7 +7,14 @@
 
 namespace {
 
-const torv::BodyStation kStation{139.7, 35.7};
+torv::OwnStation station(double lon, double lat) {
+    torv::OwnStation st;
+    st.station_lon = lon;
+    st.station_lat = lat;
+    return st;
+}
+
+const torv::OwnStation kStation = station(139.7, 35.7);
 
 void BM_SunMoonMarsUpdate(benchmark::State& state) {
     torv::TimeState ts;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "common/station_table.h"
 #include "orbit/body_horizon.h"
 #include "orbit/body_time.h"
 #include "orbit/time_base.h"
@@ -35,20 +36,14 @@ struct BodyState {
     std::array<double, 3> body_dist{};  // from the station, by BodyIndex
 };
 
-// Where the own station stands, degrees east and north.
-struct BodyStation {
-    double station_lon = 0;
-    double station_lat = 0;
-};
-
 // The chains of one body at the time argument already stored in the state
 // (body_time_arg and clock; for Mars also its own 1975 argument T_mars).
-void update_sun(BodyState& bs, const BodyStation& st);
-void update_moon(BodyState& bs, const BodyStation& st);
-void update_mars(BodyState& bs, double T_mars, const BodyStation& st);
+void update_sun(BodyState& bs, const OwnStation& st);
+void update_moon(BodyState& bs, const OwnStation& st);
+void update_mars(BodyState& bs, double T_mars, const OwnStation& st);
 
 // One update of all three bodies at the current or simulated time (the clock is read
 // afresh for each body), in the order Sun, Moon, Mars.
-void sun_moon_mars_update(BodyState& bs, const TimeState& ts, const BodyStation& st);
+void sun_moon_mars_update(BodyState& bs, const TimeState& ts, const OwnStation& st);
 
 }  // namespace torv

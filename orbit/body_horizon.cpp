@@ -1,17 +1,12 @@
 #include "orbit/body_horizon.h"
 
-#include <algorithm>
 #include <cmath>
 
-#include "orbit/arc_trig.h"
-#include "orbit/periodic_terms.h"
+#include "orbit/body_math.h"
 
 namespace torv {
 
 namespace {
-
-// The Earth's radius of the body views: the Bessel ellipsoid's equatorial radius.
-constexpr double kBodyEarthRadiusKm = 6377.397155;
 
 double obliquity(double T) { return 23.439291 - 0.000130042 * T; }
 
@@ -23,10 +18,10 @@ Equatorial sun_equatorial(double T, double lambda) {
     // arctan(tan λ cos ε) placed in -90..270 by the quadrant of λ. Taken with atan2 of
     // the sine and cosine, so λ = 180 exactly (where tan λ rounds to a hair below 0)
     // gives 180, not 0.
-    double alpha = body_deg(std::atan2(sin_deg(lambda) * cos_deg(eps), cos_deg(lambda)));
+    double alpha = rad_to_deg(std::atan2(sin_deg(lambda) * cos_deg(eps), cos_deg(lambda)));
     if (alpha < -90) alpha += 360;
     eq.ra = alpha;
-    eq.dec = body_deg(arc_sin(sin_deg(eps) * sin_deg(lambda)));
+    eq.dec = rad_to_deg(arc_sin(sin_deg(eps) * sin_deg(lambda)));
     return eq;
 }
 
@@ -37,7 +32,7 @@ Equatorial moon_equatorial(double T, double lambda, double beta) {
     const double Z = cos_deg(beta) * sin_deg(lambda) * sin_deg(eps) + sin_deg(beta) * cos_deg(eps);
     Equatorial eq;
     eq.ra = quadrant_angle_deg(Y, X);
-    eq.dec = body_deg(std::atan2(Z, std::sqrt(X * X + Y * Y)));
+    eq.dec = rad_to_deg(std::atan2(Z, std::sqrt(X * X + Y * Y)));
     return eq;
 }
 
@@ -52,15 +47,15 @@ BodyView body_az_el(double T, const BodyClock& clock, double station_lon, double
     v.sub_lon = station_lon - H;
     while (v.sub_lon >= 360) v.sub_lon -= 360;
     v.sub_lat = dec;
-    v.height = D - kBodyEarthRadiusKm;
-    v.dist = body_distance(D, kBodyEarthRadiusKm, v.sub_lat, v.sub_lon, station_lat, station_lon);
+    v.height = D - kBesselAKm;
+    v.dist = body_distance(D, kBesselAKm, v.sub_lat, v.sub_lon, station_lat, station_lon);
 
     const double phi = station_lat;
     const double N = sin_deg(dec) * cos_deg(phi) - sin_deg(phi) * cos_deg(dec) * cos_deg(H);
     // atan2 also answers on the north-south line (N = 0): east 90, west 270; 360 is 0.
-    v.az = std::fmod(body_deg(std::atan2(-cos_deg(dec) * sin_deg(H), N)) + 360, 360);
+    v.az = std::fmod(rad_to_deg(std::atan2(-cos_deg(dec) * sin_deg(H), N)) + 360, 360);
     // The true elevation also on the meridian and in the zenith.
-    v.el = body_deg(arc_sin(sin_deg(phi) * sin_deg(dec) + cos_deg(phi) * cos_deg(dec) * cos_deg(H)));
+    v.el = rad_to_deg(arc_sin(sin_deg(phi) * sin_deg(dec) + cos_deg(phi) * cos_deg(dec) * cos_deg(H)));
     return v;
 }
 

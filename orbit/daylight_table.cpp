@@ -14,7 +14,7 @@ DateTime daylight_table_start(DateTime when, int shift, double time_diff) {
     return to_utc9(d, time_diff);
 }
 
-void sun_daylight_table(DateTime& when, int shift, double time_diff, const BodyStation& st,
+void sun_daylight_table(DateTime& when, int shift, double time_diff, const OwnStation& st,
                         DaylightTable& daylight_table) {
     when = daylight_table_start(when, shift, time_diff);
     BodyState minute;  // the table's own Sun, apart from the one the views show

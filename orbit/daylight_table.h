@@ -20,7 +20,7 @@ DateTime daylight_table_start(DateTime when, int shift, double time_diff);
 
 // Fills the table for the local day of when (see daylight_table_start) and puts its
 // start, as a UTC+9 reading, into when. Touches no shared body state.
-void sun_daylight_table(DateTime& when, int shift, double time_diff, const BodyStation& st,
+void sun_daylight_table(DateTime& when, int shift, double time_diff, const OwnStation& st,
                         DaylightTable& daylight_table);
 
 }  // namespace torv

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "orbit/arc_trig.h"
-#include "orbit/periodic_terms.h"
+#include "orbit/body_math.h"
 
 namespace torv {
 
@@ -105,7 +104,7 @@ void mars_heliocentric(double T, double& lambda, double& beta, double& r) {
     const double L = -0.0149 * sin_deg(40.01 + 382.819 * T + 2 * P) + sine_sum(kMarsNutationTerms, T) + 249.3542 +
                      191.41696 * T;
     lambda = reduce_360(P + L);
-    beta = body_deg(arc_sin(0.03227 * sin_deg(191.409 * T + 200 + P)));
+    beta = rad_to_deg(arc_sin(0.03227 * sin_deg(191.409 * T + 200 + P)));
 
     const double q =
         (0.183844 - (0.040421 + 0.00000039 * T) * cos_deg(273.768 + 191.399 * T)) + cosine_sum(kMarsRadiusTerms, T);
@@ -122,9 +121,9 @@ MarsEquatorial mars_geocentric(double T, double lambda, double beta, double r, d
 
     // Geocentric longitude in -90 < λg <= 270 (plus 180 when x < 0); atan2 also
     // answers for Mars exactly at geocentric longitude 90 or 270, where x = 0.
-    double lambda_g = body_deg(std::atan2(y, x));
+    double lambda_g = rad_to_deg(std::atan2(y, x));
     if (lambda_g < -90) lambda_g += 360;
-    const double beta_g = body_deg(arc_sin(z / eq.mars_distance));
+    const double beta_g = rad_to_deg(arc_sin(z / eq.mars_distance));
 
     // Aberration.
     const double lambda_p =
@@ -133,7 +132,7 @@ MarsEquatorial mars_geocentric(double T, double lambda, double beta, double r, d
 
     eq.mars_ra = quadrant_angle_deg(cos_deg(beta_g) * sin_deg(lambda_p) * cos_deg(eps) - sin_deg(eps) * sin_deg(beta_g),
                                     cos_deg(lambda_p) * cos_deg(beta_g));
-    eq.mars_dec = body_deg(
+    eq.mars_dec = rad_to_deg(
         arc_sin(sin_deg(lambda_p) * sin_deg(eps) * cos_deg(beta_g) + cos_deg(eps) * sin_deg(beta_g)));
     return eq;
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "orbit/periodic_terms.h"
+#include "orbit/body_math.h"
 
 namespace torv {
 
@@ -163,17 +163,17 @@ constexpr double kEarthEquatorialRadiusKm = 6378.14;
 void moon_position(double T, double& longitude, double& latitude, double& distance) {
     const double L = 218.3161 + 4812.67881 * T;
     const double theta = sine_sum(kMoonLongitudeArgTerms, T);
-    longitude = 6.2887 * std::sin(body_rad((134.961 + 4771.9886 * T) + theta)) + L;
+    longitude = 6.2887 * sin_deg((134.961 + 4771.9886 * T) + theta) + L;
     longitude = sine_sum(kMoonLongitudeTerms, T, longitude);
     longitude = reduce_360(longitude);
 
     const double phi = sine_sum(kMoonLatitudeArgTerms, T);
-    const double M = 5.1282 * std::sin(body_rad((93.273 + 4832.0202 * T) + phi));
+    const double M = 5.1282 * sin_deg((93.273 + 4832.0202 * T) + phi);
     latitude = M + sine_sum(kMoonLatitudeTerms, T);
 
     // The parallax in radians, not its sine, divides the radius.
     const double P = sine_sum(kMoonParallaxTerms, T);
-    distance = kEarthEquatorialRadiusKm / body_rad(P);
+    distance = kEarthEquatorialRadiusKm / deg_to_rad(P);
 }
 
 }  // namespace torv

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "orbit/periodic_terms.h"
+#include "orbit/body_math.h"
 
 namespace torv {
 
@@ -43,12 +43,12 @@ constexpr PeriodicTerm kSunDistanceTerms[5] = {
 
 void sun_position(double T, double& longitude, double& distance) {
     const double a = 1.9146 - 0.00005 * T;
-    longitude = (280.4603 + 360.00769 * T) + a * std::sin(body_rad(357.538 + 359.991 * T));
+    longitude = (280.4603 + 360.00769 * T) + a * sin_deg(357.538 + 359.991 * T);
     longitude = sine_sum(kSunLongitudeTerms, T, longitude);
     longitude = reduce_360(longitude);
 
     const double b = 0.007256 - 0.0000002 * T;
-    double q = b * std::sin(body_rad(267.54 + 359.991 * T));
+    double q = b * sin_deg(267.54 + 359.991 * T);
     q = sine_sum(kSunDistanceTerms, T, q);
     distance = std::pow(10.0, q) * 1.496 * 1e8;
 }

@@ -13,9 +13,16 @@ using namespace torv;
 
 DateTime at(int y, int mo, int d, int h, int mi, int s = 0) { return make_datetime(DateParts{y, mo, d, h, mi, s}); }
 
-const BodyStation kTokyo{139.7, 35.7};
+torv::OwnStation station(double lon, double lat) {
+    torv::OwnStation st;
+    st.station_lon = lon;
+    st.station_lat = lat;
+    return st;
+}
 
-BodyState update_at(const platform::ClockReading& clock, double jisa, const BodyStation& st = kTokyo) {
+const OwnStation kTokyo = station(139.7, 35.7);
+
+BodyState update_at(const platform::ClockReading& clock, double jisa, const OwnStation& st = kTokyo) {
     platform::clock_fix(clock);
     TimeState ts;
     set_time_diff(ts, jisa);

@@ -25,7 +25,9 @@ TEST(SunPosition, WorkedValues) {
         double longitude = -1, distance = -1;
         sun_position(c.T, longitude, distance);
         EXPECT_NEAR(longitude, c.longitude, 0.5e-5) << "T=" << c.T;
-        if (c.distance > 0) EXPECT_NEAR(distance, c.distance, 0.5e2) << "T=" << c.T;
+        if (c.distance > 0) {
+            EXPECT_NEAR(distance, c.distance, 0.5e2) << "T=" << c.T;
+        }
     }
 }
 
