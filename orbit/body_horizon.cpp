@@ -1,5 +1,6 @@
 #include "orbit/body_horizon.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "orbit/body_math.h"

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "orbit/sun_position.h"
-
 namespace torv {
 
 DateTime daylight_table_start(DateTime when, int shift, double time_diff) {
