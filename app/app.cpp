@@ -2,41 +2,30 @@
 
 #include <QCoreApplication>
 
-#include "common/debug_log.h"
 #include "common/settings_store.h"
-#include "platform/msg_box.h"
-#include "platform/paths.h"
+#include "orbit/mean_motion.h"
 
 namespace torv {
 
-void App::start() {
-    form17().Show();
-    load_elements();
-    form17.Unload();
-    delete_test_log();
-    // Until the main window exists the program shows who it is once loading is done.
-    form5().Show();
+App::App()
+    : item_server(platform::ItemServer::executable_application_name()),
+      dde([this] { return std::make_unique<extrn>(&item_server); }),
+      form1([this] {
+          return std::make_unique<Form1>(Form1Links{elements, corrections, station, time, orbit, doppler, bodies,
+                                                    current_sat, partners, groups, settings, view, chart, rig, tips,
+                                                    form17, dde, tray, hooks()});
+      }) {}
+
+Form1Hooks App::hooks() {
+    Form1Hooks h;
+    h.sat_hosei_set = [this] { sat_hosei_set(corrections, elements, torv_ini()); };
+    h.end_program = [] { QCoreApplication::exit(0); };
+    return h;
 }
 
-void App::load_elements() {
-    std::string mode = ini_read("ELM_AUTO_SW", "KIDOUKOUSIN", torv_ini());
-    if (mode == "ERROR") mode = "0";
-    ElementLoadHooks hooks;
-    hooks.progress_text = [this](const std::string& t) {
-        form17().Label1.setCaption(QString::fromStdString(t));
-        QCoreApplication::processEvents();
-    };
-    hooks.progress_advance = [this] { form17().ProgressBar_CNTUP(); };
-    hooks.progress_timer = [this](bool on) { form17().Timer1.setEnabled(on); };
-    // The start-up download (mode "1") and the stamps of mode "2" come with the
-    // element-update window; until then mode "1" loads the files as they are.
-    ElementLoadReport report;
-    load_element_table(elements, mode, /*selected_sat=*/"", platform::program_folder(), hooks, report);
-    if (!report.notices.empty()) {
-        std::string text;
-        for (const std::string& n : report.notices) text += n + "\n";
-        platform::msg_box(text);
-    }
+void App::start() {
+    start_item_server(item_server);
+    form1().Show();
 }
 
 }  // namespace torv

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "platform/form.h"
@@ -26,6 +27,11 @@ void Label::setCaption(const QString& text) {
     if (text == QLabel::text()) return;
     setText(text);
     if (Change) Change();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && Click) Click();
+    QLabel::mouseReleaseEvent(event);
 }
 
 void Label::setForeColor(ColorValue color) {
@@ -139,7 +145,7 @@ void LineControl::setPoints(int x1, int y1, int x2, int y2) {
 
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(to_qcolor(color_));
+    p.setPen(QPen(to_qcolor(color_), width_));
     p.drawLine(a_, b_);
 }
 
