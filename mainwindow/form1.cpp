@@ -216,6 +216,11 @@ void Form1::lay_out() {
     platform::place(&Check2, 1050, 240, 1000, 270);
     tip(Check2, "可視範囲に衛星がある場合に音楽演奏を行う機能 ");
     Check3.setCaption(QString::fromUtf8("5分前通知"));
+    // Its frame may take the window's colour; this box keeps the button face.
+    QPalette face = Check3.palette();
+    face.setColor(QPalette::Window, platform::to_qcolor(kButtonFace));
+    Check3.setPalette(face);
+    Check3.setAutoFillBackground(true);
     platform::place(&Check3, 1950, 240, 1000, 270);
     button(Command15, "←", 120, 540, 450, 270);
     label_at(Label45, "", 650, 555, 500);

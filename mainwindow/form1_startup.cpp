@@ -314,15 +314,16 @@ void Form1::run_time_sync() {
 
 void Form1::apply_back_color() {
     const platform::ColorValue c = std::llround(l_.settings.backcolor);
-    auto paint = [c](QWidget* w) {
+    // The window and the frames colour their own area; the boxes also their face.
+    auto paint = [c](QWidget* w, bool face = false) {
         QPalette p = w->palette();
         p.setColor(QPalette::Window, platform::to_qcolor(c));
-        p.setColor(QPalette::Button, platform::to_qcolor(c));
+        if (face) p.setColor(QPalette::Button, platform::to_qcolor(c));
         w->setPalette(p);
         w->setAutoFillBackground(true);
     };
     paint(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{&Check1, &Check2}) paint(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{&Check1, &Check2}) paint(w, true);
     for (platform::CommandButton* b : {&Command1, &Command2, &Command3, &Command4, &Command5, &Command6, &Command7,
                                        &Command8, &Command9, &Command10, &Command11, &Command12, &Command13,
                                        &Command14, &Command15, &Command16, &Command17, &Command18, &Command19,
