@@ -1,6 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
 #include "platform/twips.h"
 
@@ -25,6 +26,18 @@ void frame(platform::Frame& f, const char* text, int left, int top, int width, i
 }
 
 void tip(QWidget& w, const char* text) { w.setToolTip(QString::fromUtf8(text)); }
+
+// The hour scale is a line of numbers spaced by blanks: a proportional font, as large as
+// lets the line span the chart's time axis.
+void fit_hour_scale(platform::Label& scale) {
+    QFont f(QStringLiteral("IPAPGothic"));
+    const QString widest = QString::fromStdString(hour_scale_text(true));
+    for (int px = 14; px >= 6; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(widest) <= scale.QWidget::width()) break;
+    }
+    scale.setFont(f);
+}
 }  // namespace
 
 std::string hour_scale_text(bool from_noon) {
@@ -210,10 +223,10 @@ void Form1::lay_out() {
     }
     frame(Frame6, "音響効果", 45, 8000, 3000, 900);
     Check1.setCaption(QString::fromUtf8("効果音"));
-    platform::place(&Check1, 120, 240, 900, 270);
+    platform::place(&Check1, 120, 240, 1300, 270);
     tip(Check1, "可視範囲似入った場合に効果音発生");
     Check2.setCaption(QString::fromUtf8("音楽演奏"));
-    platform::place(&Check2, 1050, 240, 1000, 270);
+    platform::place(&Check2, 1500, 240, 1400, 270);
     tip(Check2, "可視範囲に衛星がある場合に音楽演奏を行う機能 ");
     Check3.setCaption(QString::fromUtf8("5分前通知"));
     // Its frame may take the window's colour; this box keeps the button face.
@@ -221,10 +234,10 @@ void Form1::lay_out() {
     face.setColor(QPalette::Window, platform::to_qcolor(kButtonFace));
     Check3.setPalette(face);
     Check3.setAutoFillBackground(true);
-    platform::place(&Check3, 1950, 240, 1000, 270);
-    button(Command15, "←", 120, 540, 450, 270);
-    label_at(Label45, "", 650, 555, 500);
-    button(Command16, "→", 1200, 540, 450, 270);
+    platform::place(&Check3, 120, 540, 1400, 270);
+    button(Command15, "←", 1500, 540, 400, 270);
+    label_at(Label45, "", 1950, 555, 450);
+    button(Command16, "→", 2450, 540, 400, 270);
     tip(Label45, "現在の演奏の順");
     tip(Command15, "前の曲へ移動");
     tip(Command16, "次の曲に移動");
@@ -298,7 +311,7 @@ void Form1::lay_out() {
     small.setPointSizeF(small.pointSizeF() * 0.8);
     List1.setFont(small);
     Label19.setFont(small);
-    Label18.setFont(small);
+    fit_hour_scale(Label18);
     // Labels that the views and the other windows' parts do not use stay out of sight.
     for (platform::Label* l : {&Label17, &Label20, &Label22, &Label24, &Label32, &Label34, &Label35, &Label38,
                                &Label39, &Label62, &Label63, &Label64})
