@@ -123,11 +123,9 @@ private:
 
     void lists() {
         const Fetch norad = file({sources_.kidou_url3, "TORV_NORAD.tmp", "TORV_NORAD.ELM", "軌道要素取得開始（ＮＯＲＡＤ）",
-                                  "軌道要素正常取得（NORAD）", "軌道要素取得失敗（NORAD）", ""},
-                                 false);
+                                  "軌道要素正常取得（NORAD）", "軌道要素取得失敗（NORAD）", ""});
         const Fetch fresh = file({sources_.kidou_url1, "TORV_NORAD_NEW.tmp", "TORV_NORAD_NEW.ELM",
-                                  "軌道要素取得開始（ＮＯＲＡＤ－ＮＥＷ）", "軌道要素取得完了", "軌道要素取得失敗（NORAD-NEW）", ""},
-                                 false);
+                                  "軌道要素取得開始（ＮＯＲＡＤ－ＮＥＷ）", "軌道要素取得完了", "軌道要素取得失敗（NORAD-NEW）", ""});
         // The lists are fetched at most every two hours; the stamp says when they all arrived.
         const bool any = norad == Fetch::Replaced || fresh == Fetch::Replaced;
         if (any && norad != Fetch::Failed && fresh != Fetch::Failed) {
@@ -142,12 +140,12 @@ private:
             return;
         }
         file({sources_.kidou_url2, "torv_solid_new.tmp", "torv_solid.elm", "軌道要素取得開始（TORV_SOLID-NEW）",
-              "軌道要素取得完了", "軌道要素取得失敗（TORV_SOLID-NEW）", "f4-"},
-             true);
+              "軌道要素取得完了", "軌道要素取得失敗（TORV_SOLID-NEW）", "f4-"});
     }
 
-    Fetch file(const FileSource& s, bool empty_url_fetched) {
-        if (s.url.empty() && !empty_url_fetched) return Fetch::Skipped;
+    // One file download; an empty address is skipped.
+    Fetch file(const FileSource& s) {
+        if (s.url.empty()) return Fetch::Skipped;
         status(s.status_start);
         std::vector<std::string> lines;
         std::string reason;
