@@ -52,6 +52,12 @@ void parse_ao40_attitude(const std::string& page, std::string& ao40_alat, std::s
 void ao40_attitude_fetch(int16_t& ao40_attitude_fetched, std::string& ao40_alat, std::string& ao40_alon,
                          int16_t& ao40_attitude_error, const std::string& url, std::chrono::milliseconds timeout) {
     if (ao40_attitude_fetched == 1) return;
+    // A view asking while an element download runs gets no attitude this time, but
+    // keeps its one fetch for later.
+    if (platform::http_busy()) {
+        not_found(ao40_alat, ao40_alon, ao40_attitude_error);
+        return;
+    }
     ao40_attitude_fetched = 1;
     const platform::HttpResult r = platform::http_get(url, platform::HttpOptions{timeout});
     if (!r.ok) {

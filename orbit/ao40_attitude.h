@@ -19,7 +19,8 @@ void parse_ao40_attitude(const std::string& page, std::string& ao40_alat, std::s
 
 // Fetches the page once per run: when ao40_attitude_fetched is 1 it returns at once,
 // leaving the outputs as they are; otherwise it sets the flag first, so a failed fetch
-// is not repeated. A failed fetch gives both "0" and error -1, without a message.
+// is not repeated. A failed fetch gives both "0" and error -1, without a message; so
+// does a call while another transfer runs, which leaves the flag 0 for a later call.
 void ao40_attitude_fetch(int16_t& ao40_attitude_fetched, std::string& ao40_alat, std::string& ao40_alon,
                          int16_t& ao40_attitude_error, const std::string& url = std::string(kAo40AttitudeUrl),
                          std::chrono::milliseconds timeout = std::chrono::milliseconds(60'000));

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
+#include "platform/http.h"
+
 #include "support/local_http_server.h"
 
 using namespace torv;
@@ -58,6 +62,26 @@ TEST(Ao40AttitudeFetch, OncePerRunEvenAfterAFailure) {
     EXPECT_EQ(alon, "180");
     EXPECT_EQ(alat, "-2.5");
     EXPECT_EQ(error, 0);
+}
+
+TEST(Ao40AttitudeFetch, AskedDuringAnotherTransferItKeepsItsFetchForLater) {
+    LocalHttpServer server;
+    server.route("/hang", LocalHttpServer::Reply::hanging());
+    server.route("/p3d.htm", LocalHttpServer::Reply::html("ALON/ALAT: 10/20\n"));
+    int16_t fetched = 0, error = 0;
+    std::string alat, alon;
+    QTimer::singleShot(30, [&] {
+        ao40_attitude_fetch(fetched, alat, alon, error, server.url("/p3d.htm"), 2s);
+        platform::http_cancel();
+    });
+    platform::http_get(server.url("/hang"), platform::HttpOptions{5s});
+    EXPECT_EQ(fetched, 0);
+    EXPECT_EQ(error, -1);
+
+    ao40_attitude_fetch(fetched, alat, alon, error, server.url("/p3d.htm"), 2s);
+    EXPECT_EQ(fetched, 1);
+    EXPECT_EQ(alon, "10");
+    EXPECT_EQ(alat, "20");
 }
 
 }  // namespace
