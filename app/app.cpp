@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "common/debug_log.h"
-#include "common/settings_store.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 
@@ -11,6 +10,8 @@ namespace torv {
 
 void App::start() {
     form17().Show();
+    fill_element_seam();
+    element_startup.element_settings_load();
     load_elements();
     form17.Unload();
     delete_test_log();
@@ -18,9 +19,15 @@ void App::start() {
     form5().Show();
 }
 
+void App::fill_element_seam() {
+    element_seam.progress_text = [this](const std::string& t) {
+        if (Form17* f = form17.existing()) f->Label1.setCaption(QString::fromStdString(t));
+    };
+    element_seam.end_program = [] { QCoreApplication::exit(0); };
+    element_seam.show_element_sources = [this] { form16().Show(); };
+}
+
 void App::load_elements() {
-    std::string mode = ini_read("ELM_AUTO_SW", "KIDOUKOUSIN", torv_ini());
-    if (mode == "ERROR") mode = "0";
     ElementLoadHooks hooks;
     hooks.progress_text = [this](const std::string& t) {
         form17().Label1.setCaption(QString::fromStdString(t));
@@ -28,10 +35,10 @@ void App::load_elements() {
     };
     hooks.progress_advance = [this] { form17().ProgressBar_CNTUP(); };
     hooks.progress_timer = [this](bool on) { form17().Timer1.setEnabled(on); };
-    // The start-up download (mode "1") and the stamps of mode "2" come with the
-    // element-update window; until then mode "1" loads the files as they are.
+    element_startup.fill_hooks(hooks);
     ElementLoadReport report;
-    load_element_table(elements, mode, /*selected_sat=*/"", platform::program_folder(), hooks, report);
+    load_element_table(elements, element_update.elm_auto_sw, /*selected_sat=*/"", platform::program_folder(), hooks,
+                       report);
     if (!report.notices.empty()) {
         std::string text;
         for (const std::string& n : report.notices) text += n + "\n";

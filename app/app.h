@@ -3,7 +3,10 @@
 
 #include "common/progress_window.h"
 #include "common/version_window.h"
+#include "orbit/element_source_window.h"
 #include "orbit/element_table.h"
+#include "orbit/element_update_startup.h"
+#include "orbit/element_update_window.h"
 #include "platform/form.h"
 
 namespace torv {
@@ -15,11 +18,21 @@ public:
     void start();
 
     ElementTable elements;
+    ElementUpdateState element_update;
+    ElementSources element_sources;
+    // What the element windows ask of the main window; filled by the App until the
+    // main window exists.
+    ElementUpdateSeam element_seam;
+    ElementUpdateContext element_context{element_update, element_sources, elements, element_seam};
 
     platform::FormInstance<Form17> form17;
     platform::FormInstance<Form5> form5;
+    platform::FormInstance<Form4> form4{[this] { return std::make_unique<Form4>(element_context); }};
+    platform::FormInstance<Form16> form16{[this] { return std::make_unique<Form16>(element_context); }};
+    ElementStartup element_startup{element_context, form4};
 
 private:
+    void fill_element_seam();
     void load_elements();
 };
 
