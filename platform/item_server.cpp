@@ -85,7 +85,10 @@ void ItemServer::accept_clients() {
 void ItemServer::read_requests(QTcpSocket* client) {
     while (clients_.contains(client) && client->canReadLine()) {
         QByteArray line = client->readLine(limits_.max_line + 1);  // at most max_line bytes
-        if (!line.endsWith('\n')) return refuse_long_line(client);
+        if (!line.endsWith('\n')) {
+            refuse_long_line(client);
+            return;
+        }
         while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
         handle(client, QString::fromUtf8(line));
     }
