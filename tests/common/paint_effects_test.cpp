@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "common/paint_effects.h"
+#include "platform/picture_box.h"
 
 using namespace torv;
 
@@ -82,4 +83,15 @@ TEST(PaintEffects, EmptyPictureRaisesAndPaintsNothing) {
     EXPECT_THROW(paint_transparent(map, 0, 0, 10, 10, StdPicture{StdPicture::Bitmap, QImage()}, 0, 0, 0),
                  InvalidPicture);
     EXPECT_EQ(map, before);
+}
+
+TEST(PaintEffects, OntoAPictureBox) {
+    platform::PictureBox box;
+    box.resize(40, 30);
+    box.setBackColor(platform::from_qcolor(QColor(kMap)));
+    box.Cls();
+    paint_transparent(box, 12, 8, 10, 10, cross_picture(0xFFFFFFFF), 0, 0, color_value(0xFFFFFFFF));
+    EXPECT_EQ(box.image().pixel(17, 13), kRed);  // the cross's centre
+    EXPECT_EQ(box.image().pixel(13, 9), kMap);   // a key pixel
+    EXPECT_EQ(box.image().pixel(30, 20), kMap);
 }
