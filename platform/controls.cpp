@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include <QPainter>
+
 #include "platform/twips.h"
 
 namespace platform {
@@ -45,6 +47,77 @@ ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent) {
     setRange(0, 100);
     setValue(0);
     setTextVisible(false);
+}
+
+CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
+    connect(this, &QCheckBox::toggled, this, [this] {
+        if (Click) Click();
+    });
+}
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && Click) Click();
+    });
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (Click) Click();
+    });
+}
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    connect(this, &QListWidget::currentRowChanged, this, [this] {
+        if (Click) Click();
+    });
+}
+
+Slider::Slider(QWidget* parent, Qt::Orientation o) : QSlider(o, parent) {
+    connect(this, &QSlider::valueChanged, this, [this] {
+        if (Change) Change();
+    });
+}
+
+HScrollBar::HScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+    connect(this, &QScrollBar::valueChanged, this, [this] {
+        if (Change) Change();
+    });
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(to_qcolor(border_));
+    p.setBrush(filled_ ? QBrush(to_qcolor(fill_)) : Qt::NoBrush);
+    QRect r = rect().adjusted(0, 0, -1, -1);
+    if (kind == Square || kind == Circle) {
+        const int side = std::min(r.width(), r.height());
+        r = QRect(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
+    switch (kind) {
+        case Oval:
+        case Circle: p.drawEllipse(r); break;
+        case RoundedRectangle: p.drawRoundedRect(r, 4, 4); break;
+        default: p.drawRect(r); break;
+    }
+}
+
+LineControl::LineControl(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+void LineControl::setPoints(int x1, int y1, int x2, int y2) {
+    const QPoint a(twips_to_px(x1), twips_to_px(y1)), b(twips_to_px(x2), twips_to_px(y2));
+    const QRect box(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                    QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+    setGeometry(box);
+    a_ = a - box.topLeft();
+    b_ = b - box.topLeft();
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(to_qcolor(color_));
+    p.drawLine(a_, b_);
 }
 
 Timer::Timer(QObject* parent) : QObject(parent) {

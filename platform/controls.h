@@ -1,9 +1,15 @@
 #pragma once
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTimer>
 #include <functional>
 
@@ -60,6 +66,109 @@ class ProgressBar : public QProgressBar {
     Q_OBJECT
 public:
     explicit ProgressBar(QWidget* parent = nullptr);
+};
+
+// Value 0 unchecked, 1 checked; Click runs on every change, by the operator or by code.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit CheckBox(QWidget* parent = nullptr);
+    int value() const { return isChecked() ? 1 : 0; }
+    void setValue(int v) { setChecked(v != 0); }
+    QString caption() const { return text(); }
+    void setCaption(const QString& text) { setText(text); }
+    std::function<void()> Click;
+};
+
+// Option buttons with one parent frame or window form one exclusive set.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit OptionButton(QWidget* parent = nullptr);
+    bool value() const { return isChecked(); }
+    void setValue(bool v) { setChecked(v); }
+    QString caption() const { return text(); }
+    void setCaption(const QString& text) { setText(text); }
+    std::function<void()> Click;  // when it becomes the chosen one
+};
+
+// A list of texts; listIndex -1 means nothing chosen.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+    void AddItem(const QString& text) { addItem(text); }
+    void Clear() { clear(); }
+    int listCount() const { return count(); }
+    QString list(int i) const { return itemText(i); }
+    int listIndex() const { return currentIndex(); }
+    void setListIndex(int i) { setCurrentIndex(i); }
+    QString text() const { return currentText(); }
+    std::function<void()> Click;
+};
+
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+    void AddItem(const QString& text) { addItem(text); }
+    void Clear() { clear(); }
+    int listCount() const { return count(); }
+    QString list(int i) const { return item(i) ? item(i)->text() : QString(); }
+    int listIndex() const { return currentRow(); }
+    void setListIndex(int i) { setCurrentRow(i); }
+    std::function<void()> Click;
+};
+
+// A slider or scroll bar: min, max, value; Change runs when the value changes.
+class Slider : public QSlider {
+    Q_OBJECT
+public:
+    explicit Slider(QWidget* parent = nullptr, Qt::Orientation o = Qt::Horizontal);
+    std::function<void()> Change;
+};
+
+class HScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit HScrollBar(QWidget* parent = nullptr);
+    std::function<void()> Change;
+};
+
+// A coloured rectangle, rounded rectangle, oval or circle (lamps and markers).
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum Kind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4 };
+    explicit Shape(QWidget* parent = nullptr) : QWidget(parent) {}
+    Kind kind = Rectangle;
+    void setFillColor(ColorValue c) { fill_ = c; update(); }
+    void setBorderColor(ColorValue c) { border_ = c; update(); }
+    void setFilled(bool on) { filled_ = on; update(); }
+    ColorValue fillColor() const { return fill_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    ColorValue fill_ = 16777215, border_ = 0;
+    bool filled_ = true;
+};
+
+// A straight line between two points of its window, in twips.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit LineControl(QWidget* parent = nullptr);
+    void setPoints(int x1, int y1, int x2, int y2);
+    void setBorderColor(ColorValue c) { color_ = c; update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPoint a_, b_;  // in this widget's pixels
+    ColorValue color_ = 0;
 };
 
 // A window timer: fires Timer every interval milliseconds while enabled. Changing the
