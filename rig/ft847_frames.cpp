@@ -1,6 +1,5 @@
 #include "rig/ft847_frames.h"
 
-#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -26,9 +25,6 @@ int hex_digit(char c) {
 }
 
 int D(uint8_t b) { return 10 * (b >> 4) + (b & 0x0F); }
-
-// Whole part of a digit pair, kept to 0..99 against the rounding of the remainders.
-int digit_pair(double x) { return std::clamp(static_cast<int>(std::floor(x)), 0, 99); }
 
 }  // namespace
 
@@ -60,14 +56,11 @@ std::string hex_text(const std::vector<uint8_t>& bytes) {
 
 std::optional<std::vector<uint8_t>> frequency_frame(double f, Opcode opcode) {
     if (!(f >= 0 && f < 1000)) return std::nullopt;
-    const double d1 = std::floor(f / 10);
-    const double r1 = f - 10 * d1;
-    const double d2 = std::floor(10 * r1);
-    const double r2 = 10 * r1 - d2;
-    const double d3 = std::floor(100 * r2);
-    const double r3 = 100 * r2 - d3;
-    return std::vector<uint8_t>{to_bcd(digit_pair(d1)), to_bcd(digit_pair(d2)), to_bcd(digit_pair(d3)),
-                                to_bcd(digit_pair(100 * r3)), opcode};
+    // Whole 10 Hz steps of the decimal value: a difference such as 581.8 - 435.9, held
+    // as 145.89999999999998, still gives 145.9.
+    const long units = static_cast<long>(std::floor(f * 100000.0 + 1e-6));
+    return std::vector<uint8_t>{to_bcd(static_cast<int>(units / 1000000)), to_bcd(static_cast<int>(units / 10000 % 100)),
+                                to_bcd(static_cast<int>(units / 100 % 100)), to_bcd(static_cast<int>(units % 100)), opcode};
 }
 
 std::string mode_byte(std::string_view mode_code) {

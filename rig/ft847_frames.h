@@ -65,7 +65,7 @@ uint8_t hex_pair_to_byte(std::string_view text);
 std::vector<uint8_t> hex_bytes(std::string_view text);
 std::string hex_text(const std::vector<uint8_t>& bytes);
 
-// The frequency frame for f MHz in units of 10 Hz (the 10 Hz digit truncated), or
+// The frequency frame for f MHz in units of 10 Hz (below 10 Hz truncated), or
 // nothing when the four BCD bytes cannot carry it (1000 MHz and above, negative).
 std::optional<std::vector<uint8_t>> frequency_frame(double mhz, Opcode opcode);
 

@@ -25,6 +25,8 @@ TEST(Ft847Frames, FrequencyFrames) {
     EXPECT_EQ(hex(frequency_frame(437.8, SatTxFrequency)), "4378000021");
     EXPECT_EQ(hex(frequency_frame(145.912345, SatTxFrequency)), "1459123421");  // 10 Hz digit truncated
     EXPECT_EQ(hex(frequency_frame(0.05, SatTxFrequency)), "0000500021");
+    EXPECT_EQ(hex(frequency_frame(581.8 - 435.9, SatTxFrequency)), "1459000021");  // not 14 58 99 99
+    EXPECT_EQ(hex(frequency_frame(999.999999, SatRxFrequency)), "9999999911");
     // The four bytes cannot carry these: no frame rather than a wrong one.
     EXPECT_EQ(hex(frequency_frame(1268.5, SatTxFrequency)), "none");
     EXPECT_EQ(hex(frequency_frame(1000.0, SatRxFrequency)), "none");
