@@ -369,3 +369,61 @@ TEST_F(Ft847Fixture, StopAfterAPassLeavesTheRadioOutOfCatAndSatelliteMode) {
     EXPECT_FALSE(radio.state.sat_mode);
     EXPECT_FALSE(w.isVisible());
 }
+
+TEST_F(Ft847Fixture, BeaconReceptionFollowsTheShiftedBeacon) {
+    ini_write("145.9:435.8:2:145.95:1::1:,:,:0:", "BC-1", "SAT-INFO", torv_ini());
+    ctx.sat.sat_beacon_mode = "3";
+    form8& w = started("BC-1");
+    w.Command11_Click();  // receive side manual: the beacon is sent all the same
+    const size_t mark = radio.mark();
+    w.Command17_Click();
+    settle();
+    EXPECT_EQ(radio.frames_since(mark), std::vector<std::string>{"0200000017"});
+    EXPECT_EQ(ctx.mirror.ft847_beacon_mode, 1);
+    std::vector<std::string> frames = tick();
+    EXPECT_EQ(frames.back(), "1459000011");
+
+    // A beacon the transceiver cannot receive here: the notice, and beacon mode ends.
+    ini_write("0:435.8:2:145.95:1::1:,:,:0:", "BC-1", "SAT-INFO", torv_ini());
+    w.form_load();
+    recorder().clear();
+    frames = tick();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"ビーコン周波数の確認をしてください。"});
+    EXPECT_EQ(w.beacon_on, 0);
+    // The next tick sends the receive mode again, which differs from the beacon's.
+    frames = tick();
+    EXPECT_EQ(frames.front(), "0100000017");
+}
+
+TEST_F(Ft847Fixture, AutoCaptureNeedsTheReceiveSideFixedAndManual) {
+    form8& w = started("AO-7");
+    w.Label1_Click();  // transmit side fixed
+    w.Command18_Click();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"受信周波数固定モードに変更してください。"});
+    w.Label2_Click();
+    EXPECT_EQ(ctx.mirror.ft847_fixed_side, 2);
+    w.Command11_Click();  // receive manual
+    w.Command18_Click();
+    EXPECT_EQ(ctx.mirror.ft847_auto_capture, 1);
+    EXPECT_TRUE(w.Timer2.enabled());
+    recorder().clear();
+    w.Command11_Click();  // back to automatic is refused while capturing
+    w.Label1_Click();     // and so is the transmit side fixed
+    EXPECT_EQ(recorder().texts.size(), 2u);
+    EXPECT_EQ(w.state.rx_auto, 0);
+    EXPECT_EQ(w.state.fixed_side, 2);
+}
+
+TEST_F(Ft847Fixture, So50GetsItsOwnToneWhateverTheRecordSays) {
+    ctx.sat.sat_tone = "88.5";
+    form8& w = started("SO-50");
+    EXPECT_EQ(radio.state.tone_code, 0x3F);
+    EXPECT_TRUE(w.Command15.isVisibleTo(&w));
+    EXPECT_EQ(w.Label25.caption(), "トーン信号６７ＨＺをセット");
+    // A transmit mode change sets the tone again.
+    w.Command6.click();
+    EXPECT_EQ(dde["Text15"], "USB");
+    const std::vector<std::string> frames = tick();
+    EXPECT_EQ(std::vector<std::string>(frames.begin(), frames.begin() + 3),
+              (std::vector<std::string>{"0100000027", "3F0000002B", "2A0000002A"}));
+}
