@@ -1,0 +1,199 @@
+#include "common/sat_records.h"
+
+#include <algorithm>
+
+#include "common/number_text.h"
+#include "common/settings_store.h"
+
+namespace torv {
+
+namespace {
+
+constexpr const char* kInfoSection = "SAT-INFO";
+constexpr const char* kFreqSection = "SAT_R_FREQ";
+constexpr const char* kUrlSection = "SAT-URL";
+constexpr const char* kHoseiSection = "SAT-HOSEI";
+
+std::string or_default(const std::string& value, const char* fallback) {
+    return value == "ERROR" ? std::string(fallback) : value;
+}
+
+std::string pair_text(const FieldPair& p) { return p.first + "," + p.second; }
+
+std::string program_section(int which) { return which == 2 ? "SAT-PROGRAM2" : "SAT-PROGRAM1"; }
+
+// The offset just after the n-th sep, or npos when the record has fewer.
+size_t after_field(const std::string& record, int n, char sep) {
+    size_t pos = 0;
+    for (int k = 0; k < n; ++k) {
+        const size_t p = record.find(sep, pos);
+        if (p == std::string::npos) return std::string::npos;
+        pos = p + 1;
+    }
+    return pos;
+}
+
+}  // namespace
+
+std::string record_field(const std::string& record, int n, char sep) {
+    const size_t start = after_field(record, n - 1, sep);
+    if (start == std::string::npos || start >= record.size()) return {};
+    const size_t end = record.find(sep, start);
+    return record.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+FieldPair split_pair(const std::string& field) {
+    const size_t p = field.find(',');
+    if (p == std::string::npos) return {field, {}};
+    return {field.substr(0, p), field.substr(p + 1)};
+}
+
+SatInfoRecord parse_sat_info(const std::string& r) {
+    SatInfoRecord rec;
+    rec.beacon = record_field(r, 1);
+    rec.uplink = record_field(r, 2);
+    rec.uplink_mode = record_field(r, 3);
+    rec.downlink = record_field(r, 4);
+    rec.downlink_mode = record_field(r, 5);
+    rec.comment = record_field(r, 6);
+    rec.conversion = record_field(r, 7);
+    rec.on_window = split_pair(record_field(r, 8));
+    rec.corrections = split_pair(record_field(r, 9));
+    rec.converter_offset = record_field(r, 10);
+    return rec;
+}
+
+std::string format_sat_info(const SatInfoRecord& rec) {
+    std::string comment = rec.comment;
+    std::replace(comment.begin(), comment.end(), ':', ' ');
+    std::replace(comment.begin(), comment.end(), ',', ' ');
+    return rec.beacon + ":" + rec.uplink + ":" + rec.uplink_mode + ":" + rec.downlink + ":" + rec.downlink_mode +
+           ":" + comment + ":" + rec.conversion + ":" + pair_text(rec.on_window) + ":" +
+           pair_text(rec.corrections) + ":" + rec.converter_offset + ":";
+}
+
+Conversion editor_conversion(const std::string& field) {
+    if (field == "0") return Conversion::Fixed;
+    if (field == "1" || field.empty()) return Conversion::Inverting;
+    return Conversion::NonInverting;
+}
+
+Conversion rig_conversion(const std::string& field) {
+    if (field == "2") return Conversion::NonInverting;
+    if (field == "1") return Conversion::Inverting;
+    return Conversion::Fixed;
+}
+
+std::string rewrite_sat_info_corrections(const std::string& record, double tx, double rx, double offset) {
+    // Keep the first eight fields as stored; a shorter record is completed with empty fields.
+    std::string head;
+    const size_t cut = after_field(record, 8, ':');
+    if (cut != std::string::npos) {
+        head = record.substr(0, cut);
+    } else {
+        head = record;
+        if (!head.empty() && head.back() != ':') head += ':';
+        const size_t fields = static_cast<size_t>(std::count(head.begin(), head.end(), ':'));
+        head.append(8 - std::min<size_t>(fields, 8), ':');
+    }
+    return head + str_num(tx) + "," + str_num(rx) + ":" + str_num(offset) + ":";
+}
+
+SatFreqRange parse_sat_freq_range(const std::string& r) {
+    SatFreqRange f;
+    f.uplink = split_pair(record_field(r, 1));
+    f.downlink = split_pair(record_field(r, 2));
+    f.tx_power = record_field(r, 3);
+    f.beacon_mode = record_field(r, 4);
+    f.tone = record_field(r, 5);
+    if (f.tx_power.empty()) f.tx_power = "50";
+    if (f.beacon_mode.empty()) f.beacon_mode = kModeUsb;
+    if (f.tone.empty()) f.tone = kNoTone;
+    return f;
+}
+
+std::string format_sat_freq_range(const SatFreqRange& r) {
+    return pair_text(r.uplink) + ":" + pair_text(r.downlink) + ":" + r.tx_power + ":" + r.beacon_mode + ":" +
+           r.tone + ":";
+}
+
+SatProgram parse_sat_program(const std::string& value) {
+    const FieldPair p = split_pair(value);
+    return {p.first, p.second};
+}
+
+std::string format_sat_program(const SatProgram& p) { return trim(p.path) + "," + trim(p.param); }
+
+void apply_freq_range(CurrentSatValues& v, const std::string& record) {
+    const SatFreqRange f = parse_sat_freq_range(record);
+    v.sat_r_freq = record;
+    v.sat_uplink_low = val(f.uplink.first);
+    v.sat_uplink_high = val(f.uplink.second);
+    v.sat_downlink_low = val(f.downlink.first);
+    v.sat_downlink_high = val(f.downlink.second);
+    v.sat_tx_power = f.tx_power;
+    v.sat_beacon_mode = f.beacon_mode;
+    v.sat_tone = f.tone;
+}
+
+std::optional<std::string> read_sat_info(const std::string& sat, const std::string& ini_file) {
+    std::string v = ini_read(sat, kInfoSection, ini_file);
+    if (v == "ERROR") return std::nullopt;
+    return v;
+}
+
+std::string read_sat_info_or_default(const std::string& sat, const std::string& ini_file) {
+    return read_sat_info(sat, ini_file).value_or(kDefaultSatInfo);
+}
+
+bool write_sat_info(const std::string& sat, const SatInfoRecord& rec, const std::string& ini_file) {
+    return ini_write(format_sat_info(rec), sat, kInfoSection, ini_file);
+}
+
+bool write_sat_corrections(const std::string& sat, double tx, double rx, double offset, const std::string& ini_file) {
+    const std::string stored = read_sat_info_or_default(sat, ini_file);
+    return ini_write(rewrite_sat_info_corrections(stored, tx, rx, offset), sat, kInfoSection, ini_file);
+}
+
+std::string read_sat_freq_range(const std::string& sat, const std::string& ini_file) {
+    return or_default(ini_read(sat, kFreqSection, ini_file), kDefaultSatFreqRange);
+}
+
+bool write_sat_freq_range(const std::string& sat, const SatFreqRange& r, const std::string& ini_file) {
+    return ini_write(format_sat_freq_range(r), sat, kFreqSection, ini_file);
+}
+
+SatProgram read_sat_program(int which, const std::string& sat, const std::string& ini_file) {
+    const std::string v = ini_read(sat, program_section(which), ini_file);
+    return v == "ERROR" ? SatProgram{} : parse_sat_program(v);
+}
+
+bool write_sat_program(int which, const std::string& sat, const SatProgram& p, const std::string& ini_file) {
+    return ini_write(format_sat_program(p), sat, program_section(which), ini_file);
+}
+
+std::string read_sat_url(const std::string& sat, const std::string& ini_file) {
+    return or_default(ini_read(sat, kUrlSection, ini_file), "");
+}
+
+bool write_sat_url(const std::string& sat, const std::string& url, const std::string& ini_file) {
+    return ini_write(url, sat, kUrlSection, ini_file);
+}
+
+std::string read_sat_hosei(const std::string& sat, const std::string& ini_file) {
+    return or_default(ini_read(sat, kHoseiSection, ini_file), "0");
+}
+
+bool write_sat_hosei(const std::string& sat, const std::string& factor, const std::string& ini_file) {
+    return ini_write(trim(factor), sat, kHoseiSection, ini_file);
+}
+
+std::string read_ao51_tone(const std::string& ini_file) {
+    return or_default(ini_read("AO-51-TONE", "TS2000", ini_file), "1");
+}
+
+bool write_ao51_tone(const std::string& value, const std::string& ini_file) {
+    return ini_write(value, "AO-51-TONE", "TS2000", ini_file);
+}
+
+}  // namespace torv

@@ -1,0 +1,112 @@
+#include "orbit/geodesy.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace torv {
+
+namespace {
+constexpr double kTolerance = 1e-12;
+constexpr double kSouthGuard = 1e-15;
+constexpr int kMaxLatitudeSteps = 100;  // converges in a handful; the cap only guards garbage input
+}  // namespace
+
+double arc_sin(double x) { return std::asin(std::clamp(x, -1.0, 1.0)); }
+double arc_cos(double x) { return std::acos(std::clamp(x, -1.0, 1.0)); }
+
+StationFrame make_station_frame(double lon_deg, double lat_deg, double height_m) {
+    StationFrame st;
+    st.lon = lon_deg;
+    st.lat = lat_deg;
+    st.height = height_m;
+    const double lambda = lon_deg * 2.0 * kPi / 360.0;
+    const double phi = lat_deg * 2.0 * kPi / 360.0;
+    st.sin_lat = std::sin(phi);
+    st.cos_lat = std::cos(phi);
+    st.sin_lon = std::sin(lambda);
+    st.cos_lon = std::cos(lambda);
+    const double N = kBesselA / std::sqrt(1.0 - kBesselE2 * st.sin_lat * st.sin_lat);
+    st.x = (height_m + N) * st.cos_lat * st.cos_lon + kDatumShiftX;
+    st.y = (height_m + N) * st.cos_lat * st.sin_lon + kDatumShiftY;
+    st.z = ((1.0 - kBesselE2) * N + height_m) * st.sin_lat + kDatumShiftZ;
+    return st;
+}
+
+Geodetic xyz_to_geodetic(double X, double Y, double Z) {
+    Geodetic g;
+    g.lon = rad_to_deg(std::atan2(Y, X));
+    if (g.lon == -180.0) g.lon = 180.0;  // Y = -0 on the negative X axis
+
+    const double p = std::sqrt(X * X + Y * Y);
+    const double a = kBesselAKm;
+    if (p == 0.0) {  // on the polar axis
+        g.lat = Z >= 0 ? 90.0 : -90.0;
+        g.tan_lat = Z >= 0 ? INFINITY : -INFINITY;
+        g.height = std::fabs(Z) - a * std::sqrt(1.0 - kBesselE2);
+        g.sin_lat = Z >= 0 ? 1.0 : -1.0;
+        g.cos_lat = 0;
+        return g;
+    }
+    const double d = Z / p;
+    const double f = a * kBesselE2 / p;
+    double tau = d;
+    if (std::fabs(tau) > kTolerance) {
+        for (int k = 0; k < kMaxLatitudeSteps; ++k) {
+            const double next = d + f * tau / std::sqrt(1.0 + kOneMinusE2Rounded * tau * tau);
+            const bool done = std::fabs(next - tau) <= kTolerance;
+            tau = next;
+            if (done) break;
+        }
+    }
+    g.tan_lat = tau;
+    g.cos_lat = 1.0 / std::sqrt(1.0 + tau * tau);
+    g.sin_lat = tau * g.cos_lat;
+    g.cos_lon = X / p;
+    g.sin_lon = Y / p;
+    g.lat = rad_to_deg(std::atan(tau));
+    if (tau == 0.0) {  // equatorial plane: the height quotient Z / tau has no value
+        g.height = p - a;
+    } else {
+        g.height = (Z / tau - (1.0 - kBesselE2) * a / std::sqrt(1.0 + (1.0 - kBesselE2) * tau * tau)) *
+                   std::sqrt(1.0 + tau * tau);
+    }
+    return g;
+}
+
+void xyz_to_geodetic(double x_km, double y_km, double z_km, double& lat, double& lon, double& height) {
+    const Geodetic g = xyz_to_geodetic(x_km, y_km, z_km);
+    lat = g.lat;
+    lon = g.lon;
+    height = g.height;
+}
+
+double range_from(const StationFrame& st, double x, double y, double z) {
+    const double dX = x - st.x / 1000.0, dY = y - st.y / 1000.0, dZ = z - st.z / 1000.0;
+    return std::sqrt(dX * dX + dY * dY + dZ * dZ);
+}
+
+TopoView view_from(const StationFrame& st, double x, double y, double z) {
+    const double dX = x - st.x / 1000.0, dY = y - st.y / 1000.0, dZ = z - st.z / 1000.0;
+    TopoView v;
+    v.range = std::sqrt(dX * dX + dY * dY + dZ * dZ);
+
+    const double m = st.sin_lon * dY + st.cos_lon * dX;
+    const double east = -st.sin_lon * dX + st.cos_lon * dY;
+    double south = st.sin_lat * m - st.cos_lat * dZ;
+    const double up = st.cos_lat * m + st.sin_lat * dZ;
+
+    if (south == 0.0) south = kSouthGuard;
+    double A = std::atan(-east / south);
+    if (south < 0) A += kPi;
+    if (A < 0) A += 2.0 * kPi;
+    A += kPi;
+    if (A >= 2.0 * kPi) A -= 2.0 * kPi;
+    v.az = A;
+
+    const double s = std::clamp(up / v.range, -1.0, 1.0);
+    const double c = std::sqrt(1.0 - s * s);
+    v.el = std::atan2(s, c);
+    return v;
+}
+
+}  // namespace torv

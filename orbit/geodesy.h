@@ -1,0 +1,59 @@
+#pragma once
+
+// The Earth model of the satellite computation: the Bessel ellipsoid, the station
+// shifted by a fixed datum offset, Earth-fixed coordinates to geodetic ones, and the
+// view from a station to a point. Angles in degrees at the interfaces unless named _rad.
+namespace torv {
+
+constexpr double kPi = 3.14159265358979323846;   // the value of 4 x arctan(1)
+constexpr double kBesselA = 6377397.155;          // equatorial radius, m
+constexpr double kBesselAKm = 6377.397155;        // the same in km
+constexpr double kBesselE2 = 0.006674372230614;   // squared eccentricity
+constexpr double kOneMinusE2Rounded = 0.99332563; // 1 - e^2 as the latitude iteration uses it
+constexpr double kDatumShiftX = -136.0;           // m, applied to the station only
+constexpr double kDatumShiftY = 521.0;
+constexpr double kDatumShiftZ = 681.0;
+
+inline double deg_to_rad(double deg) { return deg * kPi / 180.0; }
+inline double rad_to_deg(double rad) { return rad * 180.0 / kPi; }
+
+// Inverse sine and cosine in radians; the argument is clamped to [-1, 1] so that a
+// value a rounding step beyond +-1 gives +-pi/2 (0, pi) instead of a fault.
+double arc_sin(double x);
+double arc_cos(double x);
+
+// A station with everything the view needs: its Earth-fixed position in m (datum
+// shift applied) and the sines and cosines of its latitude and longitude.
+struct StationFrame {
+    double lon = 0, lat = 0, height = 0;  // as given: degrees, degrees, m
+    double x = 0, y = 0, z = 0;           // Earth-fixed, m
+    double sin_lat = 0, cos_lat = 1, sin_lon = 0, cos_lon = 1;
+};
+StationFrame make_station_frame(double lon_deg, double lat_deg, double height_m);
+
+// Geodetic latitude, longitude (-180 < lon <= 180, east positive) and height above the
+// ellipsoid of an Earth-fixed point in km. Points on the polar axis, on the plane X = 0
+// and in the equatorial plane are computed in closed form. Also returns tan(latitude) and
+// the sines and cosines of both angles.
+struct Geodetic {
+    double lat = 0, lon = 0, height = 0;  // degrees, degrees, km
+    double tan_lat = 0;
+    double sin_lat = 0, cos_lat = 1, sin_lon = 0, cos_lon = 1;
+};
+Geodetic xyz_to_geodetic(double x_km, double y_km, double z_km);
+
+// Historic form: results through the out-arguments.
+void xyz_to_geodetic(double x_km, double y_km, double z_km, double& lat, double& lon, double& height);
+
+// Azimuth (from north through east, 0 <= az < 2 pi), elevation (radians) and range (km)
+// of an Earth-fixed point in km seen from a station. The elevation's sine is clamped,
+// so the zenith gives pi/2.
+struct TopoView {
+    double az = 0, el = 0, range = 0;
+};
+TopoView view_from(const StationFrame& st, double x_km, double y_km, double z_km);
+
+// Slant range only, km.
+double range_from(const StationFrame& st, double x_km, double y_km, double z_km);
+
+}  // namespace torv

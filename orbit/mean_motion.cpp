@@ -1,0 +1,89 @@
+#include "orbit/mean_motion.h"
+
+#include <cmath>
+
+#include "common/debug_log.h"
+#include "common/number_text.h"
+#include "common/settings_store.h"
+#include "orbit/geodesy.h"
+
+namespace torv {
+
+namespace {
+
+constexpr double kLowInclination = 63.4;
+constexpr double kHighInclination = 116.6;
+constexpr double kIssFactor = 12.0;
+constexpr double kNo44Factor = 1.0;
+constexpr double kCp6Factor = 5.2;
+constexpr double kFujiFactor = 1.4;
+
+bool is_fuji_name(const std::string& name) { return name == "FO-69" || name == "FO-70"; }
+
+// Built-in factor, 0 when none.
+double builtin_factor(const std::string& name, double inclination) {
+    if (inclination < kLowInclination || inclination > kHighInclination) {
+        if (is_iss_name(name)) return kIssFactor;
+        if (name == "NO-44") return kNo44Factor;
+        if (name == "CP6") return kCp6Factor;
+    }
+    if (is_fuji_name(name)) return kFujiFactor;
+    return 0;
+}
+
+}  // namespace
+
+bool is_iss_name(const std::string& name) { return name == "ISS" || name == "ISSDG" || name == "ISSTR"; }
+
+SatCorrectionTable build_sat_correction_table(const ElementTable& table, const std::string& ini_file) {
+    SatCorrectionTable c;
+    for (int i = 1; i <= table.element_line_count; i += 3) {
+        const std::string& name = table.element_lines[i];
+        std::string value = ini_read(name, "SAT-HOSEI", ini_file);
+        if (value == "ERROR") value = "0";
+        c.sat_hosei_names.push_back(name);
+        c.sat_hosei_values.push_back(val(value));
+    }
+    c.sat_hosei_count = static_cast<int16_t>(c.sat_hosei_names.size());
+    return c;
+}
+
+void sat_hosei_set(SatCorrectionTable& corrections, const ElementTable& table, const std::string& ini_file) {
+    corrections = build_sat_correction_table(table, ini_file);
+}
+
+double j2_motion_rate(const SatElements& el, double a) {
+    const double n = el.mean_motion, e = el.eccentricity;
+    const double si = std::sin(deg_to_rad(el.inclination));
+    return 1.5 * kJ2 * n * kBesselAKm * kBesselAKm / (a * a * std::pow(1.0 - e * e, 1.5)) * (1.0 - 1.5 * si * si);
+}
+
+double motion_term_factor(const std::string& name, double inclination_deg, const SatCorrectionTable& corrections) {
+    double factor = builtin_factor(name, inclination_deg);
+    const bool zero_keeps_builtin = is_iss_name(name) || is_fuji_name(name);
+    for (int k = 0; k < corrections.sat_hosei_count; ++k) {
+        if (corrections.sat_hosei_names[k] != name) continue;
+        const double v = corrections.sat_hosei_values[k];
+        if (v == 0 && zero_keeps_builtin) continue;
+        factor = v;
+    }
+    return factor;
+}
+
+std::string iss_trace_line(double t, double dL) {
+    return "iss: t=" + str_num(t) + " dlt_l=" + str_num(dL) + " dlt_l*t=" + str_num(dL * t) +
+           " dlt_l*t*12=" + str_num(dL * t * 12) + " iss_hosei*t=" + str_num(t * 0.017495);
+}
+
+MotionTerm sat_motion_hosei(const std::string& name, const SatElements& el, double a, double t,
+                            const SatCorrectionTable& corrections, double& revolutions) {
+    MotionTerm term;
+    term.dL = j2_motion_rate(el, a);
+    if (is_iss_name(name) && builtin_factor(name, el.inclination) != 0 && debug_trace() == "1")
+        write_test_log(iss_trace_line(t, term.dL));
+    term.factor = motion_term_factor(name, el.inclination, corrections);
+    if (term.factor != 0) revolutions += term.factor * term.dL * t;
+    return term;
+}
+
+}  // namespace torv

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "orbit/element_table.h"
+#include "orbit/sat_elements.h"
+
+// The J2 mean-motion term: for a few satellites known by name and for every satellite
+// the operator gave a correction factor, the revolutions since epoch gain a term
+// proportional to the secular J2 change of the mean motion.
+namespace torv {
+
+constexpr double kJ2 = 108263.5e-8;
+
+// The operator's factors, one entry per element set of the table, in table order.
+struct SatCorrectionTable {
+    std::vector<std::string> sat_hosei_names;  // the set's name line exactly as stored
+    std::vector<double> sat_hosei_values;      // its factor; 0 when none is stored
+    int16_t sat_hosei_count = 0;
+};
+
+// Builds the table from [SAT-HOSEI] of the settings file: one entry per name position
+// 1, 4, 7 … of the element table, keyed by the name line as it stands.
+SatCorrectionTable build_sat_correction_table(const ElementTable& table, const std::string& ini_file);
+
+// Rebuilds corrections in place (start-up, and after the editor stored a factor).
+void sat_hosei_set(SatCorrectionTable& corrections, const ElementTable& table, const std::string& ini_file);
+
+// dL, the J2 change of the mean motion in revolutions per day, for semi-major axis a (km).
+double j2_motion_rate(const SatElements& el, double a);
+
+// The factor of the term for a trimmed name (0: no term): the built-in factors with
+// their inclination rule, then every matching correction-table entry in turn.
+double motion_term_factor(const std::string& name, double inclination_deg, const SatCorrectionTable& corrections);
+
+// True for the names that carry the built-in ISS factor.
+bool is_iss_name(const std::string& name);
+
+// What the term did, for the DDE labels of the selected satellite.
+struct MotionTerm {
+    double dL = 0;        // rev/day
+    double factor = 0;    // 0 when no term applied
+};
+
+// Replaces revolutions (on entry n t + (n'/2) t^2) by base + factor dL t when a term
+// applies. Writes the trace line for the ISS names when the built-in factor applies.
+MotionTerm sat_motion_hosei(const std::string& name, const SatElements& el, double a, double t,
+                            const SatCorrectionTable& corrections, double& revolutions);
+
+// The trace line of the ISS names.
+std::string iss_trace_line(double t, double dL);
+
+}  // namespace torv

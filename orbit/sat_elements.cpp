@@ -1,0 +1,77 @@
+#include "orbit/sat_elements.h"
+
+#include <cmath>
+
+#include "common/number_text.h"
+
+namespace torv {
+
+namespace {
+
+// The field of count characters from column (counted from 1); what remains when the
+// line is shorter.
+std::string_view field(const std::string& line, size_t column, size_t count) {
+    if (line.size() < column) return {};
+    return std::string_view(line).substr(column - 1, count);
+}
+
+// Blanks (spaces) stripped from both ends, without copying.
+std::string_view trimmed(std::string_view s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+double full_year(double two_digits) { return two_digits >= 57 ? 1900 + two_digits : 2000 + two_digits; }
+
+}  // namespace
+
+SatElements parse_sat_elements(const std::string& line1, const std::string& line2) {
+    SatElements el;
+    el.epoch_year = full_year(val(field(line1, 19, 2)));
+    el.epoch_day = val(field(line1, 21, 12));
+    el.inclination = val(field(line2, 9, 8));
+    el.node = val(field(line2, 18, 8));
+    el.eccentricity = val("0." + std::string(field(line2, 27, 7)));
+    el.perigee = val(field(line2, 35, 8));
+    el.mean_anomaly = val(field(line2, 44, 8));
+    el.mean_motion = val(field(line2, 53, 11));
+    el.motion_derivative = val(field(line1, 34, 10));
+    el.rev_no = static_cast<int32_t>(round_half_even(val(field(line2, 64, 5))));
+    el.usable = !trim_ws(line1).empty() && !trim_ws(line2).empty() && std::isfinite(el.mean_motion) &&
+                el.mean_motion > 0;
+    return el;
+}
+
+int find_element_set(const ElementTable& table, const std::string& name) {
+    if (name.empty()) return 0;
+    for (int i = 1; i <= table.element_line_count; i += 3) {
+        if (trimmed(table.element_lines[i]) == name) return i;
+    }
+    return 0;
+}
+
+ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name) {
+    const int i = find_element_set(table, name);
+    if (i == 0) return {parse_sat_elements(kFallbackLine1, kFallbackLine2), ElementLookup::Fallback};
+    // A set at the very end of the table may lack its element lines.
+    auto line = [&](int k) -> std::string {
+        return k <= table.element_line_count && k < static_cast<int>(table.element_lines.size())
+                   ? table.element_lines[k]
+                   : std::string();
+    };
+    ElementLookupResult r{parse_sat_elements(line(i + 1), line(i + 2)), ElementLookup::Found};
+    if (!r.elements.usable) r.how = ElementLookup::Unusable;
+    return r;
+}
+
+ElementLookup load_sat_elements(const ElementTable& table, std::string& name, SatElements& sat_elements,
+                                int32_t& sat_rev_no) {
+    name = trim(name);
+    ElementLookupResult r = lookup_sat_elements(table, name);
+    sat_elements = r.elements;
+    sat_rev_no = r.elements.rev_no;
+    return r.how;
+}
+
+}  // namespace torv

@@ -1,0 +1,297 @@
+#include "orbit/sat_position.h"
+
+#include <cmath>
+
+#include "common/number_text.h"
+#include "platform/msg_box.h"
+
+namespace torv {
+
+namespace {
+
+constexpr double kKeplerTolerance = 1e-12;
+constexpr int kMaxKeplerSteps = 100000;  // e < 1 always converges; the cap only guards garbage
+constexpr double kIssDopplerRate = 0.017495;
+constexpr double kNo44DopplerRate = -0.005;
+constexpr double kLightSpeedKmS = 300000.0;
+constexpr double kDopplerStepSeconds = 3.0;
+
+double kepler(double M, double e) {
+    double E = M + e * std::sin(M);
+    for (int k = 0; k < kMaxKeplerSteps; ++k) {
+        const double next = M + e * std::sin(E);
+        const bool done = std::fabs(E - next) <= kKeplerTolerance;
+        E = next;
+        if (done) break;
+    }
+    return E;
+}
+
+double base_revolutions(const SatElements& el, double t) {
+    return el.mean_motion * t + el.motion_derivative * t * t;
+}
+
+void store_constants(OrbitState& o) {
+    o.bessel_a = kBesselA;
+    o.bessel_e2 = kBesselE2;
+    o.pi = 4.0 * std::atan(1.0);
+}
+
+// The looked-up set of a trimmed name, or false when it cannot be computed (the
+// operator is told once per name).
+bool lookup(OrbitContext& ctx, std::string& name) {
+    if (load_sat_elements(ctx.elements, name, ctx.orbit.sat_elements, ctx.orbit.sat_rev_no) !=
+        ElementLookup::Unusable)
+        return true;
+    if (ctx.orbit.unusable_told.insert(name).second) platform::msg_box(unusable_elements_message(name));
+    return false;
+}
+
+// The instant of a computation: the real-time rule when it is on; then calc_mjd.
+double instant_mjd(OrbitContext& ctx, bool position) {
+    TimeState& ts = ctx.time;
+    if (apply_realtime_rule(ts, clock_local_now(), position) && position && ctx.display)
+        ctx.display->show_time_labels(ts.display_time, ts.calc_time);
+    return datetime_to_mjd(ts.calc_time);
+}
+
+// The mean-motion term of a computation of name at mjd, shown for the selected satellite.
+MotionTerm motion_term(OrbitContext& ctx, const std::string& name, double a, double mjd) {
+    const SatElements& el = ctx.orbit.sat_elements;
+    const double t = mjd - epoch_mjd(el) + 1.0;
+    double revolutions = base_revolutions(el, t);
+    const MotionTerm term = sat_motion_hosei(name, el, a, t, ctx.corrections, revolutions);
+    if (name == ctx.selected_sat && ctx.display) ctx.display->show_motion_term(term.dL, el.inclination, t);
+    return term;
+}
+
+void store_orbit_fields(CalcResult& c, const SatPosition& p, double a, double e) {
+    c.calc_days_since_epoch = p.t;
+    c.calc_semi_major_axis = a;
+    c.calc_ecc = e;
+    c.calc_mean_anomaly = p.mean_anomaly;
+    c.calc_mean_anomaly_rad = p.mean_anomaly_rad;
+    c.calc_radius = p.radius;
+    c.calc_plane_x = p.plane_x;
+    c.calc_plane_y = p.plane_y;
+}
+
+void store_sub_radians(CalcResult& c, const SatPosition& p) {
+    c.calc_sub_lat_rad = deg_to_rad(p.sub.lat);
+    c.calc_sub_lon_rad = deg_to_rad(p.sub.lon);
+    c.calc_sub_radius = p.sub_radius;
+}
+
+}  // namespace
+
+std::string unusable_elements_message(const std::string& name) {
+    return name + " の軌道要素が正しくないため、この人工衛星は計算できません。";
+}
+
+double semi_major_axis(double mean_motion) { return kSemiMajorAxisFactor / std::cbrt(mean_motion * mean_motion); }
+
+double epoch_mjd(const SatElements& el) {
+    return mjd_of_date(static_cast<int>(round_half_even(el.epoch_year)), 1, 1) + el.epoch_day;
+}
+
+J2Rates j2_rates(double a, double inclination_deg) {
+    const double q = a / kBesselAKm;
+    const double k = kJ2DriftCoefficient / (q * q * std::pow(q, 1.5));
+    const double i = deg_to_rad(inclination_deg);
+    const double si = std::sin(i);
+    J2Rates r;
+    r.node = k * std::cos(i);
+    const double perigee = k * (2.0 - 2.5 * si * si);
+    r.perigee = inclination_deg <= 90.0 ? perigee : -perigee;
+    return r;
+}
+
+void j2_node_perigee_drift(double& node, double& perigee, double inclination_deg, double t, double a) {
+    const J2Rates r = j2_rates(a, inclination_deg);
+    node += deg_to_rad(r.node * t);
+    perigee += deg_to_rad(r.perigee * t);
+}
+
+SatOrbit make_sat_orbit(const SatElements& el, double extra_rate) {
+    SatOrbit o;
+    o.el = el;
+    o.a = semi_major_axis(el.mean_motion);
+    o.epoch_mjd = epoch_mjd(el);
+    o.extra_rate = extra_rate;
+    const J2Rates r = j2_rates(o.a, el.inclination);
+    o.node_rate = deg_to_rad(r.node);
+    o.perigee_rate = deg_to_rad(r.perigee);
+    o.sin_i = std::sin(deg_to_rad(el.inclination));
+    o.cos_i = std::cos(deg_to_rad(el.inclination));
+    o.sqrt_1_e2 = std::sqrt(1.0 - el.eccentricity * el.eccentricity);
+    return o;
+}
+
+double position_extra_rate(const std::string& name, const SatElements& el, double a,
+                           const SatCorrectionTable& corrections) {
+    return motion_term_factor(name, el.inclination, corrections) * j2_motion_rate(el, a);
+}
+
+double doppler_extra_rate(const std::string& name, const SatElements& el, double a,
+                          const SatCorrectionTable& corrections) {
+    if (name == "ISS" || name == "ISSDG") return kIssDopplerRate;
+    if (name == "NO-44") return kNo44DopplerRate;
+    return position_extra_rate(name, el, a, corrections);
+}
+
+SatPosition propagate(const SatOrbit& o, const StationFrame& st, double mjd) {
+    const SatElements& el = o.el;
+    const double e = el.eccentricity;
+    SatPosition p;
+
+    // Place in the orbit.
+    p.t = mjd - o.epoch_mjd + 1.0;
+    p.revolutions = base_revolutions(el, p.t) + o.extra_rate * p.t;
+    p.orbit_number = el.rev_no + p.revolutions;
+    p.mean_anomaly = (p.revolutions - std::floor(p.revolutions)) * 360.0 + el.mean_anomaly;
+    p.mean_anomaly_rad = deg_to_rad(p.mean_anomaly);
+    const double E = kepler(p.mean_anomaly_rad, e);
+    p.ecc_anomaly = E;
+    const double sinE = std::sin(E), cosE = std::cos(E);
+    double nu = std::atan2(o.sqrt_1_e2 * sinE, cosE - e);
+    if (nu < 0) nu += 2.0 * kPi;
+    p.true_anomaly = rad_to_deg(nu);
+    p.radius = o.a * (1.0 - e * cosE);
+    p.plane_x = o.a * (cosE - e);            // r cos nu
+    p.plane_y = o.a * o.sqrt_1_e2 * sinE;    // r sin nu
+
+    // Orbit plane to inertial axes, node and perigee drifted by J2.
+    const double node = deg_to_rad(el.node) + o.node_rate * p.t;
+    const double w = deg_to_rad(el.perigee) + o.perigee_rate * p.t;
+    const double sO = std::sin(node), cO = std::cos(node), sw = std::sin(w), cw = std::cos(w);
+    const double x = p.plane_x, y = p.plane_y;
+    const double X = (cw * cO - o.cos_i * sO * sw) * x - (o.cos_i * sO * cw + sw * cO) * y;
+    const double Y = (o.cos_i * cO * sw + cw * sO) * x - (sw * sO - o.cos_i * cO * cw) * y;
+    const double Z = o.sin_i * sw * x + o.sin_i * cw * y;
+
+    // Earth-fixed through the sidereal time.
+    const double theta = deg_to_rad(sidereal_time_deg(mjd));
+    const double sT = std::sin(theta), cT = std::cos(theta);
+    p.xe = X * cT + Y * sT;
+    p.ye = -X * sT + Y * cT;
+    p.ze = Z;
+
+    // Sub-satellite point; the view is taken to the point above it on a sphere.
+    p.sub = xyz_to_geodetic(p.xe, p.ye, p.ze);
+    p.sub_radius = p.sub.height + kBesselAKm;
+    const double rs = p.sub_radius;
+    p.view = view_from(st, rs * p.sub.cos_lat * p.sub.cos_lon, rs * p.sub.cos_lat * p.sub.sin_lon,
+                       rs * p.sub.sin_lat);
+    p.ok = std::isfinite(p.sub.lat) && std::isfinite(p.sub.lon) && std::isfinite(p.sub.height) &&
+           std::isfinite(p.view.az) && std::isfinite(p.view.el) && std::isfinite(p.view.range);
+    return p;
+}
+
+bool sat_position_disp(OrbitContext& ctx, std::string& name) {
+    OrbitState& o = ctx.orbit;
+    CalcResult& c = o.calc;
+    if (!lookup(ctx, name)) {
+        c.calc_az = 0;
+        c.calc_el = -kPi / 2;  // a skipped satellite never looks visible
+        return false;
+    }
+    const SatElements& el = o.sat_elements;
+    const double a = semi_major_axis(el.mean_motion);
+    c.calc_semi_major_axis = a;
+    store_constants(o);
+    const StationFrame st =
+        make_station_frame(ctx.station.station_lon, ctx.station.station_lat, ctx.station.station_height);
+
+    const double mjd = instant_mjd(ctx, true);
+    ctx.time.calc_mjd = mjd;
+    const MotionTerm term = motion_term(ctx, name, a, mjd);
+    if (ctx.display) ctx.display->clear_drawing_surface();
+
+    const SatPosition p = propagate(make_sat_orbit(el, term.factor * term.dL), st, mjd);
+    store_orbit_fields(c, p, a, el.eccentricity);
+    c.calc_true_anomaly = p.true_anomaly;
+    if (!p.ok) {
+        platform::msg_box(std::string(kZenithMessage));
+        return false;
+    }
+    c.calc_sub_lat = p.sub.lat;
+    c.calc_sub_lon = p.sub.lon;
+    c.calc_sub_height = p.sub.height;
+    store_sub_radians(c, p);
+    c.calc_az = p.view.az;
+    c.calc_el = p.view.el;
+    while (c.calc_mean_anomaly >= 360.0) c.calc_mean_anomaly -= 360.0;
+
+    if (name == ctx.selected_sat) {
+        o.selected_az = c.calc_az;
+        o.selected_el = c.calc_el;
+        if (ctx.display)
+            ctx.display->show_selected({name, c.calc_az, c.calc_el, p.view.range, p.orbit_number,
+                                        c.calc_mean_anomaly, el});
+    }
+    return true;
+}
+
+bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, double lat, double height,
+                           double /*hours*/, double& az, double& el) {
+    if (trim(name) != ctx.selected_sat) return false;
+    if (!lookup(ctx, name)) return false;
+    OrbitState& o = ctx.orbit;
+    const SatElements& set = o.sat_elements;
+    const double a = semi_major_axis(set.mean_motion);
+    store_constants(o);
+    const double mjd = instant_mjd(ctx, false);
+    const MotionTerm term = motion_term(ctx, name, a, mjd);
+    const SatPosition p = propagate(make_sat_orbit(set, term.factor * term.dL), make_station_frame(lon, lat, height), mjd);
+    if (!p.ok) {
+        platform::msg_box(std::string(kZenithMessage));
+        return false;
+    }
+    az = rad_to_deg(p.view.az);
+    el = rad_to_deg(p.view.el);
+    if (ctx.display) ctx.display->show_station_view(az, el);
+    return true;
+}
+
+bool calc_slant_range(OrbitContext& ctx, std::string& name, double& range) {
+    if (!lookup(ctx, name)) return false;
+    OrbitState& o = ctx.orbit;
+    const SatElements& el = o.sat_elements;
+    const double a = semi_major_axis(el.mean_motion);
+    store_constants(o);
+    const StationFrame st =
+        make_station_frame(ctx.station.station_lon, ctx.station.station_lat, ctx.station.station_height);
+    const double mjd = instant_mjd(ctx, false);
+    ctx.time.calc_mjd = mjd;
+    motion_term(ctx, name, a, mjd);  // the term's trace and labels; the Doppler rule may override it
+
+    const SatPosition p = propagate(make_sat_orbit(el, doppler_extra_rate(name, el, a, ctx.corrections)), st, mjd);
+    store_orbit_fields(o.calc, p, a, el.eccentricity);
+    if (!p.ok) {
+        platform::msg_box(std::string(kRangeFailedMessage));
+        return false;
+    }
+    store_sub_radians(o.calc, p);
+    range = p.view.range;
+    return true;
+}
+
+bool update_doppler_factor(OrbitContext& ctx, DopplerState& doppler) {
+    TimeState& ts = ctx.time;
+    ts.realtime_flag = 0;
+    ts.calc_time = local_to_utc(ts, simulated_local_time(ts, clock_local_now()));
+    std::string name = ctx.selected_sat;
+    double r0 = 0, r1 = 0;
+    bool ok = calc_slant_range(ctx, name, r0);
+    if (ok) {
+        ts.calc_time = add_seconds(ts.calc_time, kDopplerStepSeconds);
+        ok = calc_slant_range(ctx, name, r1);
+    }
+    ts.realtime_flag = 1;
+    if (!ok) return false;  // keep the previous rate and factor
+    doppler.range_rate = (r1 - r0) / kDopplerStepSeconds;
+    doppler.doppler_factor = kLightSpeedKmS / (kLightSpeedKmS + doppler.range_rate);
+    return true;
+}
+
+}  // namespace torv
