@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "common/number_text.h"
+#include "common/sat_records.h"
 #include "common/settings_store.h"
 #include "common/waits.h"
 #include "rig/cat_link.h"
@@ -123,14 +124,14 @@ void form8::form_load() {
     state.no_sat_info = 0;
     ft847_no_info_notice_shown = 0;
 
-    const std::string record = ini_read(sat, "SAT-INFO", torv_ini());
-    if (record == "ERROR") {
+    const std::optional<std::string> record = read_sat_info(sat, torv_ini());
+    if (!record) {
         if (ctx.services.open_sat_info_editor) ctx.services.open_sat_info_editor();
         state.no_sat_info = 1;
         return;
     }
     make_rx_fixed_at_setup();
-    parse_sat_info(record);
+    parse_sat_info(*record);
     draw_meter(Picture1, 0, 0, false);
     draw_meter(Picture2, 0, 0, false);
     Command2.setEnabled(val(ctx.ft847_cat.enable) == 1);
@@ -146,7 +147,7 @@ void form8::form_load() {
     Command18.setBackColor(kButtonFace);
 
     const double type = val(state.conversion_type);
-    const CurrentSatellite& s = ctx.sat;
+    const CurrentSatValues& s = ctx.sat.values;
     auto band = [](double low, double high) {
         return q(format_number(low, "##0.000") + "～" + format_number(high, "##0.000"));
     };
@@ -226,11 +227,8 @@ void form8::stop_operation() {
 }
 
 void form8::save_corrections() {
-    const std::string& sat = ctx.sat.selected_sat;
-    std::string record = ini_read(sat, "SAT-INFO", torv_ini());
-    if (record == "ERROR") record = std::string(kDefaultSatInfo);
-    ini_write(corrections_record(record, HScroll1.value(), HScroll2.value(), ctx.rig.sat_converter_offset), sat,
-              "SAT-INFO", torv_ini());
+    write_sat_corrections(ctx.sat.selected_sat, HScroll1.value(), HScroll2.value(), ctx.rig.sat_converter_offset,
+                          torv_ini());
 }
 
 void form8::Command1_Click() {
@@ -325,7 +323,7 @@ void form8::send_frequencies() {
 }
 
 void form8::set_tone() {
-    const std::string& tone = ctx.sat.sat_tone;
+    const std::string& tone = ctx.sat.values.sat_tone;
     if (ctx.sat.selected_sat == "SO-50") {
         Command15.show();
         send_hex_command(ft847::tone_frame(ft847::ctcss_code("67.0")));
@@ -367,10 +365,10 @@ void form8::initial_modes_and_tone() {
 
 void form8::send_beacon_mode() {
     if (ctx.mirror.ft847_running != 1) return;
-    if (ctx.sat.sat_beacon_mode == state.rx_mode_sent) return;
-    state.rx_mode_sent = ctx.sat.sat_beacon_mode;
+    if (ctx.sat.values.sat_beacon_mode == state.rx_mode_sent) return;
+    state.rx_mode_sent = ctx.sat.values.sat_beacon_mode;
     if (state.recive_freq <= kTopFrequency)
-        send_hex_command(ft847::mode_frame(ctx.sat.sat_beacon_mode, single_vfo() ? ft847::MainMode : ft847::SatRxMode));
+        send_hex_command(ft847::mode_frame(ctx.sat.values.sat_beacon_mode, single_vfo() ? ft847::MainMode : ft847::SatRxMode));
 }
 
 // ---- replies, meters, serial errors ------------------------------------------------

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/sat_records.h"
 #include "platform/color.h"
 #include "rig/tracking.h"
 
@@ -15,11 +16,8 @@ namespace torv {
 struct CurrentSatellite {
     std::string selected_sat;
     double doppler_factor = 1.0;  // received / sent frequency, refreshed every 950 ms
-    // From the satellite's frequency-range record.
-    double sat_uplink_low = 0, sat_uplink_high = 0;
-    double sat_downlink_low = 0, sat_downlink_high = 0;
-    std::string sat_beacon_mode = "1";
-    std::string sat_tone = "なし";
+    // Passbands, beacon mode and tone of its frequency-range record.
+    CurrentSatValues values;
 };
 
 // A transceiver's port settings (enable flag "1", "COMn", speed).

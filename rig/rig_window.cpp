@@ -91,7 +91,7 @@ void RigWindow::show_mode_lamps(std::array<platform::Shape, 4>& lamps, const std
 
 void RigWindow::parse_sat_info(const std::string& record) {
     const double k = ctx.sat.doppler_factor;
-    const SatInfoSetup setup = torv::parse_sat_info(state, ctx.rig, record, k);
+    const SatInfoSetup setup = apply_sat_info(state, ctx.rig, record, k);
 
     Label8.setCaption(q(freq_text(k * val(state.beacon_text))));
     Label1.setCaption(q(state.uplink_text));
@@ -117,7 +117,7 @@ void RigWindow::parse_sat_info(const std::string& record) {
         reset_corrections();
     }
 
-    if (platform::Label* label = beacon_mode_label()) label->setCaption(q(mode_name(ctx.sat.sat_beacon_mode)));
+    if (platform::Label* label = beacon_mode_label()) label->setCaption(q(mode_name(ctx.sat.values.sat_beacon_mode)));
 }
 
 void RigWindow::reset_corrections() {

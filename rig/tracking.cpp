@@ -1,27 +1,13 @@
 #include "rig/tracking.h"
 
 #include <algorithm>
-#include <array>
 
 #include "common/number_text.h"
+#include "common/sat_records.h"
 
 namespace torv {
 
 namespace {
-
-// The ten fields of an information record; a field that is empty or missing at the
-// end of a shorter record (text after the last ":" included) is empty.
-std::array<std::string, 10> record_fields(std::string_view record) {
-    std::array<std::string, 10> fields;
-    size_t start = 0;
-    for (std::string& field : fields) {
-        const size_t end = record.find(':', start);
-        if (end == std::string_view::npos) break;
-        field = std::string(record.substr(start, end - start));
-        start = end + 1;
-    }
-    return fields;
-}
 
 std::string or_default(const std::string& field, std::string_view fallback) {
     return field.empty() ? std::string(fallback) : field;
@@ -67,45 +53,41 @@ void update_transponder_constant(RigWindowState& s) {
     if (s.conversion_type == "1") s.transponder_constant = val(s.uplink_text) + val(s.downlink_text);
 }
 
-SatInfoSetup parse_sat_info(RigWindowState& s, RigShared& shared, std::string_view record, double k) {
-    const std::array<std::string, 10> f = record_fields(record);
+SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::string& record, double k) {
+    const SatInfoRecord r = parse_sat_info(record);
     SatInfoSetup setup;
 
-    s.beacon_text = or_default(f[0], "0");
+    s.beacon_text = or_default(r.beacon, "0");
     shared.rig_beacon_text = num_text(val(s.beacon_text) * k);
 
     // A missing nominal frequency leaves what the window knew of the transceiver.
-    s.uplink_text = s.tx_base_text = or_default(f[1], "0");
-    if (!f[1].empty()) s.tx_sum = val(f[1]);
+    s.uplink_text = s.tx_base_text = or_default(r.uplink, "0");
+    if (!r.uplink.empty()) s.tx_sum = val(r.uplink);
     shared.rig_uplink_text = s.uplink_text;
     s.send_freq = val(s.uplink_text);
 
-    s.tx_mode = or_default(f[2], "2");
+    s.tx_mode = or_default(r.uplink_mode, "2");
     setup.tx_mode_known = !mode_name(s.tx_mode).empty();
     if (setup.tx_mode_known) shared.rig_uplink_mode = mode_name(s.tx_mode);
     s.tx_mode_sent.clear();
 
-    s.downlink_text = s.rx_base_text = or_default(f[3], "0");
-    if (!f[3].empty()) s.rx_sum = val(f[3]);
+    s.downlink_text = s.rx_base_text = or_default(r.downlink, "0");
+    if (!r.downlink.empty()) s.rx_sum = val(r.downlink);
     shared.rig_downlink_text = s.downlink_text;
     s.recive_freq = val(s.downlink_text);
 
-    s.rx_mode = or_default(f[4], "1");
+    s.rx_mode = or_default(r.downlink_mode, "1");
     setup.rx_mode_known = !mode_name(s.rx_mode).empty();
     if (setup.rx_mode_known) shared.rig_downlink_mode = mode_name(s.rx_mode);
     s.rx_mode_sent.clear();
 
-    s.conversion_type = or_default(f[6], "0");
+    s.conversion_type = or_default(r.conversion, "0");
     update_transponder_constant(s);
 
     // A record without conversion type resets the corrections, as an empty field does.
-    if (!f[6].empty() && !f[8].empty()) {
-        const size_t comma = f[8].find(',');
-        const std::string_view corr = f[8];
-        const std::string_view rx = comma == std::string::npos ? std::string_view{} : corr.substr(comma + 1);
-        setup.sliders = std::make_pair(slider_position(corr.substr(0, comma)), slider_position(rx));
-    }
-    shared.sat_converter_offset = f[9].empty() ? 0 : static_cast<int>(round_half_even(val(f[9])));
+    if (!r.conversion.empty() && !record_field(record, 9).empty())
+        setup.sliders = std::make_pair(slider_position(r.corrections.first), slider_position(r.corrections.second));
+    shared.sat_converter_offset = static_cast<int>(round_half_even(val(r.converter_offset)));
     return setup;
 }
 
@@ -177,29 +159,5 @@ TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k) {
 
 void rebase_tx(RigWindowState& s) { s.tx_base_text = num_text(s.send_freq - s.tx_correction); }
 void rebase_rx(RigWindowState& s) { s.rx_base_text = num_text(s.recive_freq - s.rx_correction); }
-
-std::string corrections_record(std::string_view record, int tx_slider, int rx_slider, int converter_offset) {
-    const std::string positions = str_num(tx_slider) + "," + str_num(rx_slider) + ":";
-    // The end of field 7.
-    size_t start = 0;
-    int colons = 0;
-    for (; colons < 7; ++colons) {
-        const size_t end = record.find(':', start);
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    std::string head;
-    if (colons < 7) {
-        // A record of fewer fields counts as ending with empty ones.
-        head = std::string(record) + std::string(7 - colons, ':');
-    } else {
-        const size_t eighth = record.find(':', start);
-        if (eighth != std::string_view::npos && eighth > start)
-            return std::string(record.substr(0, eighth + 1)) + positions + str_num(converter_offset) + ":";
-        head = std::string(record.substr(0, start));
-    }
-    // No transponder window stored: an empty one, and no converter offset.
-    return head + ",:" + positions + "0:";
-}
 
 }  // namespace torv

@@ -39,8 +39,6 @@ struct RigShared {
     int sat_converter_offset = 0;                     // receive converter, whole MHz
 };
 
-inline constexpr std::string_view kDefaultSatInfo = "0:146:2:436:1::0:,:,:0:";
-
 // "USB", "LSB", "CW", "FM" for "1".."4"; empty for any other code.
 std::string mode_name(std::string_view code);
 
@@ -60,7 +58,7 @@ struct SatInfoSetup {
 // (ten fields, each ended by ":"), k being the Doppler factor. Empty fields take the
 // defaults: beacon, uplink and downlink "0", uplink mode "2", downlink mode "1",
 // conversion type "0" (which also resets the corrections), converter offset 0.
-SatInfoSetup parse_sat_info(RigWindowState& s, RigShared& shared, std::string_view record, double k);
+SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::string& record, double k);
 
 // K of a linear transponder from the nominal frequencies; unchanged for the fixed type.
 void update_transponder_constant(RigWindowState& s);
@@ -91,9 +89,5 @@ TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k);
 // A side made fixed continues from the frequency the last step gave it.
 void rebase_tx(RigWindowState& s);
 void rebase_rx(RigWindowState& s);
-
-// The record with its corrections (field 9) and converter offset (field 10) replaced,
-// fields 1 to 8 kept as stored.
-std::string corrections_record(std::string_view record, int tx_slider, int rx_slider, int converter_offset);
 
 }  // namespace torv

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <map>
 
+#include "common/sat_records.h"
 #include "common/settings_store.h"
 #include "common/waits.h"
 #include "platform/msg_box.h"
@@ -41,6 +42,7 @@ struct Ft847Fixture : ::testing::Test {
         ini_write(std::string(kDefaultSatInfo), "DEF-1", "SAT-INFO", torv_ini());
         ctx.ft847_cat = {"1", "COM3", "9600"};
         ctx.sat.selected_sat = "FO-29";
+        apply_freq_range(ctx.sat.values, kDefaultSatFreqRange);
         ctx.services.dde_put = [this](std::string_view item, const std::string& text) { dde[std::string(item)] = text; };
         ctx.services.open_sat_info_editor = [this] { ++editor_opened; };
         recorder().clear();
@@ -110,7 +112,7 @@ TEST_F(Ft847Fixture, SetUpFollowsTheRecordAndTheCatSettings) {
 }
 
 TEST_F(Ft847Fixture, StartOpensTheLinkWithModesAndTone) {
-    ctx.sat.sat_tone = "88.5";
+    ctx.sat.values.sat_tone = "88.5";
     form8& w = started();
     EXPECT_EQ(ctx.mirror.ft847_running, 1);
     EXPECT_EQ(w.Label15.caption(), "COM OPEN");
@@ -372,7 +374,7 @@ TEST_F(Ft847Fixture, StopAfterAPassLeavesTheRadioOutOfCatAndSatelliteMode) {
 
 TEST_F(Ft847Fixture, BeaconReceptionFollowsTheShiftedBeacon) {
     ini_write("145.9:435.8:2:145.95:1::1:,:,:0:", "BC-1", "SAT-INFO", torv_ini());
-    ctx.sat.sat_beacon_mode = "3";
+    ctx.sat.values.sat_beacon_mode = "3";
     form8& w = started("BC-1");
     w.Command11_Click();  // receive side manual: the beacon is sent all the same
     const size_t mark = radio.mark();
@@ -415,7 +417,7 @@ TEST_F(Ft847Fixture, AutoCaptureNeedsTheReceiveSideFixedAndManual) {
 }
 
 TEST_F(Ft847Fixture, So50GetsItsOwnToneWhateverTheRecordSays) {
-    ctx.sat.sat_tone = "88.5";
+    ctx.sat.values.sat_tone = "88.5";
     form8& w = started("SO-50");
     EXPECT_EQ(radio.state.tone_code, 0x3F);
     EXPECT_TRUE(w.Command15.isVisibleTo(&w));

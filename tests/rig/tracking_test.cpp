@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/number_text.h"
+#include "common/sat_records.h"
 #include "rig/tracking.h"
 
 using namespace torv;
@@ -16,7 +17,7 @@ struct Engine {
     explicit Engine(std::string_view record, double k = 1.0) {
         s.fixed_side = 2;
         s.tx_auto = s.rx_auto = 1;
-        setup = parse_sat_info(s, shared, record, k);
+        setup = apply_sat_info(s, shared, std::string(record), k);
     }
 };
 
@@ -74,7 +75,7 @@ TEST(TrackingSetUp, FieldsAndTheirDefaults) {
 
 TEST(TrackingSetUp, UnknownModeAndMissingFrequenciesKeepWhatWasKnown) {
     Engine e("0:145.9:2:435.8:1::2:,:,:0:");
-    parse_sat_info(e.s, e.shared, "0::7::9::2:,:,:0:", 1.0);
+    apply_sat_info(e.s, e.shared, "0::7::9::2:,:,:0:", 1.0);
     EXPECT_EQ(e.s.tx_base_text, "0");
     EXPECT_EQ(e.s.uplink_text, "0");
     EXPECT_DOUBLE_EQ(e.s.tx_sum, 145.9);  // the transceiver's frequency as last known
@@ -223,12 +224,4 @@ TEST(FixedSide, RebasingTwiceLeavesTheSentFrequencyAlone) {
     track_step(e.s, e.shared, 1.00002);
     EXPECT_NEAR(e.s.send_freq, sent, 1e-9);
     EXPECT_NE(e.s.tx_base_text, e.s.uplink_text);
-}
-
-TEST(CorrectionsRecord, RewritesFieldsNineAndTen) {
-    EXPECT_EQ(corrections_record(kDefaultSatInfo, 20, -40, 0), "0:146:2:436:1::0:,: 20,-40: 0:");
-    EXPECT_EQ(corrections_record("1:2:3:4:5:c:2:10,200:1,1:116:", -5, 0, 116), "1:2:3:4:5:c:2:10,200:-5, 0: 116:");
-    // A record that ends with its seventh field gets an empty transponder window.
-    EXPECT_EQ(corrections_record("0:146:2:436:1::0:", 3, 4, 9), "0:146:2:436:1::0:,: 3, 4:0:");
-    EXPECT_EQ(corrections_record("0:146:2", 1, 1, 0), "0:146:2:::::,: 1, 1:0:");
 }
