@@ -13,7 +13,10 @@
 #include "mainwindow/main_state.h"
 #include "mainwindow/sat_groups.h"
 #include "orbit/bodies.h"
+#include "orbit/element_source_window.h"
 #include "orbit/element_table.h"
+#include "orbit/element_update_startup.h"
+#include "orbit/element_update_window.h"
 #include "orbit/mean_motion.h"
 #include "orbit/sat_position.h"
 #include "orbit/time_base.h"
@@ -26,10 +29,8 @@ namespace torv {
 // Owns the program's shared state and the one default instance of every window.
 class App {
 public:
-    App();
-
-    // The start-up: the main window's load step runs the whole sequence, then the
-    // window is shown.
+    // The start-up: the item server, then the main window, whose load step runs the
+    // whole start-up sequence before it is shown.
     void start();
 
     // ---- shared state ----
@@ -48,19 +49,30 @@ public:
     ChartFlags chart;
     RigLinkTexts rig;
     SatInfoTips tips;
+    ElementUpdateState element_update;
+    ElementSources element_sources;
+    // What the element windows ask of the main window.
+    ElementUpdateSeam element_seam;
+    ElementUpdateContext element_context{element_update, element_sources, elements, element_seam};
 
     // ---- services ----
-    platform::ItemServer item_server;
+    // Serves the DDE export window's items to programs on this machine.
+    platform::ItemServer item_server{platform::ItemServer::executable_application_name()};
     platform::Tray tray;
 
     // ---- windows ----
     platform::FormInstance<Form17> form17;
     platform::FormInstance<Form5> form5;
-    platform::FormInstance<extrn> dde;
-    platform::FormInstance<Form1> form1;
+    platform::FormInstance<Form4> form4{[this] { return std::make_unique<Form4>(element_context); }};
+    platform::FormInstance<Form16> form16{[this] { return std::make_unique<Form16>(element_context); }};
+    platform::FormInstance<extrn> extrn_form{[this] { return std::make_unique<extrn>(&item_server); }};
+    ElementStartup element_startup{element_context, form4};
+    platform::FormInstance<Form1> form1{[this] { return std::make_unique<Form1>(form1_links()); }};
 
-    // Seams the main window leaves to windows built later; tests add their own.
-    Form1Hooks hooks();
+private:
+    Form1Links form1_links();
+    Form1Hooks form1_hooks();
+    void fill_element_seam();
 };
 
 }  // namespace torv

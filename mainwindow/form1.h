@@ -14,6 +14,7 @@
 #include "mainwindow/result_texts.h"
 #include "mainwindow/sat_groups.h"
 #include "orbit/bodies.h"
+#include "orbit/element_settings.h"
 #include "orbit/element_table.h"
 #include "orbit/mean_motion.h"
 #include "orbit/sat_display.h"
@@ -33,13 +34,11 @@ struct Form1Hooks {
     // Each start-up step names itself here as it runs ("settings_load", "timers_off" …).
     std::function<void(const std::string& step)> trace;
 
-    // The element-update window: loaded hidden with its mode menus in update modes
-    // "0" to "2"; the bulletin settings; the element loading step's download and stamps.
-    std::function<void(const std::string& elm_auto_sw)> element_update_mode;
-    std::function<void()> load_bulletin_settings;
-    std::function<void()> element_download_startup;
-    std::function<void()> element_files_mark_digital;
-    std::function<void(const std::string& line1)> element_stamp_set;
+    // The element part of the settings load (update stamps, element-date label and
+    // staleness, update mode with the element-update window's menus, duplicate list,
+    // bulletin settings), and the loading step's download and stamp routines.
+    std::function<void()> element_settings_load;
+    std::function<void(ElementLoadHooks& hooks)> element_load_hooks;
 
     // The local zoom map (its picture's scale top and left; shown when so configured),
     // the enlarged world map (its bitmap), the zoom windows' seven slot labels.
@@ -94,6 +93,7 @@ struct Form1Links {
     ChartFlags& chart;
     RigLinkTexts& rig;
     SatInfoTips& tips;
+    ElementUpdateState& element_update;
     platform::FormInstance<Form17>& form17;
     platform::FormInstance<extrn>& dde;
     platform::Tray& tray;

@@ -44,7 +44,7 @@ void Form1::Timer1_Timer() {
     if (steps > 0 && steps < std::numeric_limits<int16_t>::max()) ++steps;
     sun_moon_mars_disp();
     redraw_all();
-    if (l_.view.elements_stale == 1) blink_element_age_label();
+    if (l_.element_update.elements_stale == 1) blink_element_age_label();
     l_.view.blink_phase = l_.view.blink_phase == 0 ? 1 : 0;
     if (l_.hooks.check_music) l_.hooks.check_music();
 }

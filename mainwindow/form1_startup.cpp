@@ -149,13 +149,9 @@ void Form1::load_elements() {
     };
     hooks.progress_advance = [&progress] { progress.ProgressBar_CNTUP(); };
     hooks.progress_timer = [&progress](bool on) { progress.Timer1.setEnabled(on); };
-    // The start-up download and the fixed-file stamps belong to the element-update
-    // window; until it exists mode "1" loads the files as they are.
-    hooks.download_startup = l_.hooks.element_download_startup;
-    hooks.mark_digital = l_.hooks.element_files_mark_digital;
-    hooks.stamp_set = l_.hooks.element_stamp_set;
+    if (l_.hooks.element_load_hooks) l_.hooks.element_load_hooks(hooks);
     ElementLoadReport report;
-    load_element_table(l_.elements, l_.settings.elm_auto_sw, l_.groups.selected_sat, platform::program_folder(),
+    load_element_table(l_.elements, l_.element_update.elm_auto_sw, l_.groups.selected_sat, platform::program_folder(),
                        hooks, report);
     std::string text;
     for (const std::string& n : report.notices) text += n + "\n";
@@ -200,9 +196,7 @@ void Form1::settings_load() {
     Command13.setCaption(qs(s.kasoku_ritu) + QString::fromUtf8("分加速処理"));
 
     // Phase 5: element stamp, pictures, groups.
-    Label33.setCaption(qs(element_date_caption(s.kidoukousin_yymmdd, s.kidoukousin_orbit)));
-    const platform::ClockReading now = platform::clock_now();
-    l_.view.elements_stale = elements_stale_flag(s.kidoukousin_yymmdd, now.year, now.month, now.day);
+    if (l_.hooks.element_settings_load) l_.hooks.element_settings_load();
     std::vector<std::string> failed_pictures;
     load_pictures(failed_pictures);
     load_sat_groups();
@@ -213,11 +207,6 @@ void Form1::settings_load() {
     else if (s.oscar_amsat_url == "3") tick(menu_unyou_oscar_asmat, {&menu_unyou_oscar, &menu_unyou_amsat});
     if (s.ver_on_off != "0") tick(menu_ver_chk_on, {&menu_ver_chk_off});
     else tick(menu_ver_chk_off, {&menu_ver_chk_on});
-    if (s.elm_auto_sw == "0" || s.elm_auto_sw == "1" || s.elm_auto_sw == "2") {
-        if (l_.hooks.element_update_mode) l_.hooks.element_update_mode(s.elm_auto_sw);
-        Label33.setToolTip(QString::fromUtf8(s.elm_auto_sw == "2" ? "torv_solid.elmの軌道要素ファイルを参照中"
-                                                                    : "クリックすると軌道要素更新へ移動"));
-    }
     const bool ntp_on = s.ntp_auto != "0";
     MENU_TIME_CHECK.setChecked(ntp_on);
     MENU_TIME_NOCHECK.setChecked(!ntp_on);
@@ -244,7 +233,6 @@ void Form1::settings_load() {
     load_sat_freq_range();
     // The music play list comes with the music decision of the main loop.
     load_station_list(l_.partners, torv_ini());
-    if (l_.hooks.load_bulletin_settings) l_.hooks.load_bulletin_settings();
     tell_settings_problems(problems, failed_pictures);
     trace("settings_load");
 }

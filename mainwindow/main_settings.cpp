@@ -4,7 +4,6 @@
 
 #include "common/number_text.h"
 #include "common/settings_store.h"
-#include "orbit/time_base.h"
 
 namespace torv {
 
@@ -110,17 +109,6 @@ Ao40Window parse_ao40_window(const std::string& sat_info) {
     return w;
 }
 
-std::string element_date_caption(const std::string& yymmdd, const std::string& orbit) {
-    return yymmdd + "  ORB" + orbit;
-}
-
-int16_t elements_stale_flag(const std::string& yymmdd, int today_year, int today_month, int today_day) {
-    const double today = mjd_of_date(today_year, today_month, today_day);
-    const double stamp = mjd_of_date(static_cast<int>(val(mid(yymmdd, 1, 4))), static_cast<int>(val(mid(yymmdd, 6, 2))),
-                                     static_cast<int>(val(mid(yymmdd, 9, 2))));
-    return today - stamp >= 10 ? 1 : 0;
-}
-
 namespace {
 
 void read_station_and_time(const Reader& r, OwnStation& station, TimeState& time) {
@@ -204,7 +192,6 @@ void read_modes_and_options(const Reader& r, MainSettings& s) {
     s.sat_info = r.text("SAT-INFO", "AO-40", "0:146:2:436:1::0:,:,:");
     s.ao40 = parse_ao40_window(s.sat_info);
     s.start_tizu = r.text("HAIKEIZU", "START_TIZU", "1");
-    s.elm_auto_sw = r.text("KIDOUKOUSIN", "ELM_AUTO_SW", "0");
     s.ntp_elm = r.text("NTP_TIME", "NTP_ELM", "SW_NORAS.EXE,,");
     s.ntp = parse_time_sync(s.ntp_elm);
     s.ntp_auto = r.text("NTP_TIME", "NTP_AUTO", "0");
@@ -229,13 +216,6 @@ void read_modes_and_options(const Reader& r, MainSettings& s) {
     s.schedule_rigu = r.text("SCHEDULE", "RIGU", "ＦＴ８４７");
     s.reda_info_color_text = r.text("COLOR", "REDA_INFO_COLOR", "16776960");
     s.reda_info_color = val(s.reda_info_color_text);
-    s.degital_sat = r.text("ORBIT", "DEGITAL_SAT", "");
-    s.degital_sat_list.clear();
-    for (std::string rest = s.degital_sat; !rest.empty();) {
-        const bool last = rest.find(',') == std::string::npos;
-        s.degital_sat_list.push_back(cut(rest, ','));
-        if (!last && rest.empty()) s.degital_sat_list.emplace_back();
-    }
     s.kasi_eisei_disp = r.text("KASI_EISEI", "DISP", "1");
     s.reda_disp_info = r.text("REDA_DISP_INFO", "DISP", "0");
 }
@@ -256,8 +236,6 @@ MainSettings read_main_settings(const std::string& ini_file, OwnStation& station
     read_maps(r, s, problems);
     read_display_options(r, s);
     read_colours(r, s, time);
-    s.kidoukousin_yymmdd = r.text("KIDOUKOUSIN", "YYMMDD", "000000000000");
-    s.kidoukousin_orbit = r.text("KIDOUKOUSIN", "ORBIT", "04008");
     read_cat_ports(r, s, problems);
     read_modes_and_options(r, s);
     read_sound_options(r, s);

@@ -7,7 +7,8 @@
 #include "common/station_table.h"
 #include "orbit/time_base.h"
 
-// Every setting the main window reads from torv.ini at start-up, as plain values: the
+// Every setting the main window reads from torv.ini at start-up (but the element-update
+// settings, which the element update reads itself), as plain values: the
 // text as read where the program keeps the text, the number or flag in use where it
 // keeps that. Reading is apart from applying: read_main_settings touches no window.
 namespace torv {
@@ -64,16 +65,13 @@ struct MainSettings {
     std::string hiru_color, yoru_color;  // held as text
     std::string kasoku_ritu;
 
-    // Phase 5: element stamp.
-    std::string kidoukousin_yymmdd, kidoukousin_orbit;
-
     // Phase 6: transceiver ports.
     CatPortSetting ft847_cat, ic910_cat, ts2000_cat, ft736_cat;
 
     // Phase 7: AO-40 window, modes and options.
     std::string sat_info;  // AO-40's record as read
     Ao40Window ao40;
-    std::string start_tizu, elm_auto_sw, ntp_elm, ntp_auto, oscar_amsat_url, ver_on_off, gamen_no;
+    std::string start_tizu, ntp_elm, ntp_auto, oscar_amsat_url, ver_on_off, gamen_no;
     TimeSyncSetting ntp;
     double kiseki_size = 30;
     std::string kiseki_size_text, time_line_text;
@@ -85,8 +83,6 @@ struct MainSettings {
     std::string schedule_rigu;
     double reda_info_color = 0;
     std::string reda_info_color_text;
-    std::string degital_sat;
-    std::vector<std::string> degital_sat_list;
     std::string kasi_eisei_disp, reda_disp_info;
 
     // Phase 8: sound options, the box values 0 or 1.
@@ -122,10 +118,5 @@ bool is_number_text(const std::string& text);
 // listed in problems.
 MainSettings read_main_settings(const std::string& ini_file, OwnStation& station, TimeState& time,
                                 SettingsProblems& problems);
-
-// The element-date label: the stamp, "  ORB" and the bulletin tag.
-std::string element_date_caption(const std::string& yymmdd, const std::string& orbit);
-// 1 when the stamp's date (characters 1-4, 6-7, 9-10) is 10 days or more before today.
-int16_t elements_stale_flag(const std::string& yymmdd, int today_year, int today_month, int today_day);
 
 }  // namespace torv

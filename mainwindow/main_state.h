@@ -45,7 +45,6 @@ struct MainViewState {
     std::string draw_sat_name;
     double draw_sat_color = 0;
     int16_t scan_notices_off = 0;
-    int16_t elements_stale = 0;
     int16_t effect_sound_on = 1;
     int16_t music_start_request = 0;
     std::string music_file;  // the current music track

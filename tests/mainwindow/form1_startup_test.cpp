@@ -59,10 +59,20 @@ TEST(MainWindowStartUp, DefaultDataShowsGroupAWithTheSelectedSatellitesResults) 
     EXPECT_TRUE(f.Timer1.enabled());
     EXPECT_TRUE(f.Timer2.enabled());
     EXPECT_FALSE(h.form17.exists());
-    // The default data has no bitmaps yet: one message names both, and the start-up goes on.
+    EXPECT_FALSE(f.Picture2.picture().isNull());
+    EXPECT_FALSE(f.Picture4.picture().isNull());
+    EXPECT_TRUE(h.messages().empty());
+}
+
+TEST(MainWindowStartUp, MissingBitmapsAreToldOnceAndLeaveEmptyPictures) {
+    MainHarness h({}, /*with_pictures=*/false);
+    Form1& f = h.form1();
     ASSERT_EQ(h.messages().size(), 1u);
     EXPECT_NE(h.messages()[0].find("MAP1.BMP"), std::string::npos);
     EXPECT_NE(h.messages()[0].find("REDA.BMP"), std::string::npos);
+    EXPECT_TRUE(f.Picture2.picture().isNull());
+    EXPECT_TRUE(f.Timer1.enabled());
+    EXPECT_EQ(f.Label3.caption(), "FO-29");
 }
 
 TEST(MainWindowStartUp, RunsItsStepsInOrder) {
@@ -85,7 +95,7 @@ TEST(MainWindowStartUp, VisibleScanAtStartUpFillsText25AndAnnouncesNothing) {
     EXPECT_TRUE(lines[7].startsWith("ISS "));  // group B follows the seven of group A
     EXPECT_EQ(h.time.realtime_flag, 1);
     EXPECT_EQ(h.view.scan_notices_off, 0);
-    EXPECT_EQ(h.messages().size(), 1u);  // only the bitmaps' message
+    EXPECT_TRUE(h.messages().empty());
     (void)f;
 }
 
@@ -140,7 +150,7 @@ TEST(MainWindowStartUp, SettingsApplyToMenusButtonsAndBoxes) {
     EXPECT_EQ(h.settings.local.local_map_lon, "350");
     EXPECT_EQ(h.view.local_zoom_open, 1);
     EXPECT_EQ(f.Label33.caption(), "000000000000  ORB04008");
-    EXPECT_EQ(h.view.elements_stale, 1);
+    EXPECT_EQ(h.element_update.elements_stale, 1);
     EXPECT_FALSE(f.Label52.isVisibleTo(&f));
 }
 

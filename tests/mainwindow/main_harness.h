@@ -9,6 +9,8 @@
 #include "common/settings_store.h"
 #include "common/progress_window.h"
 #include "mainwindow/form1.h"
+#include "orbit/element_update_startup.h"
+#include "orbit/element_update_window.h"
 #include "platform/clock.h"
 #include "platform/form.h"
 #include "platform/msg_box.h"
@@ -38,9 +40,15 @@ struct MainHarness {
     torv::ChartFlags chart;
     torv::RigLinkTexts rig;
     torv::SatInfoTips tips;
+    torv::ElementUpdateState element_update;
+    torv::ElementSources element_sources;
+    torv::ElementUpdateSeam element_seam;
+    torv::ElementUpdateContext element_context{element_update, element_sources, elements, element_seam};
     platform::Tray tray;
     platform::FormInstance<torv::Form17> form17;
     platform::FormInstance<torv::extrn> dde;
+    platform::FormInstance<torv::Form4> form4{[this] { return std::make_unique<torv::Form4>(element_context); }};
+    torv::ElementStartup element_startup{element_context, form4};
     platform::FormInstance<torv::Form1> form1;
 
     std::vector<std::string> steps;  // the start-up's trace
@@ -53,17 +61,15 @@ struct MainHarness {
         const char* value;
     };
     // The default settings file with settings stored over it.
-    explicit MainHarness(std::initializer_list<Setting> settings = {}, bool with_defaults = true)
+    // with_pictures: the default bitmaps and sounds too, else only the settings and elements.
+    explicit MainHarness(std::initializer_list<Setting> settings = {}, bool with_pictures = true)
         : form1([this] { return std::make_unique<torv::Form1>(links()); }) {
         namespace fs = std::filesystem;
         const fs::path data = fs::path(TORV_FIXTURES).parent_path().parent_path() / "data";
-        std::string ini;
-        if (with_defaults) {
-            fs::copy_file(data / "TORV.ELM", dir.file("TORV.ELM"));
-            std::ifstream in(data / "torv.ini", std::ios::binary);
-            ini.assign(std::istreambuf_iterator<char>(in), {});
+        for (const auto& entry : fs::directory_iterator(data)) {
+            const std::string name = entry.path().filename().string();
+            if (with_pictures || name == "torv.ini" || name == "TORV.ELM") fs::copy_file(entry.path(), dir.file(name));
         }
-        dir.write("torv.ini", ini);
         for (const Setting& s : settings) torv::ini_write(s.value, s.key, s.section, dir.file("torv.ini"));
         platform::set_program_folder(dir.str());
         platform::clock_fix(kClock);
@@ -83,8 +89,16 @@ struct MainHarness {
         h.trace = [this](const std::string& s) { steps.push_back(s); };
         h.end_program = [this] { ++ended; };
         h.form8_form_load = [this] { ++form8_loads; };
+        h.element_settings_load = [this] { element_startup.element_settings_load(); };
+        h.element_load_hooks = [this](torv::ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
+        element_seam.set_element_date_caption = [this](const std::string& t) {
+            form1().Label33.setCaption(QString::fromStdString(t));
+        };
+        element_seam.set_element_date_tooltip = [this](const std::string& t) {
+            form1().Label33.setToolTip(QString::fromStdString(t));
+        };
         return torv::Form1Links{elements, corrections, station, time, orbit, doppler, bodies, current_sat, partners,
-                                groups, settings, view, chart, rig, tips, form17, dde, tray, h};
+                                groups, settings, view, chart, rig, tips, element_update, form17, dde, tray, h};
     }
 
     std::string ini_text() const { return dir.read("torv.ini"); }

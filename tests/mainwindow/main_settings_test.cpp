@@ -35,7 +35,6 @@ TEST(MainSettings, AnEmptyFileGivesTheDefaults) {
     for (const CatPortSetting* c : {&s.ft847_cat, &s.ic910_cat, &s.ts2000_cat, &s.ft736_cat}) EXPECT_EQ(c->enable, "0");
     EXPECT_EQ(s.ft736_cat.speed, "4800");
     EXPECT_EQ(s.ts2000_cat.port, "COM3");
-    EXPECT_EQ(s.elm_auto_sw, "0");
     EXPECT_EQ(s.ntp_auto, "0");
     EXPECT_EQ(s.ntp.ntp_program, "SW_NORAS.EXE");
     EXPECT_EQ(s.oscar_amsat_url, "1");
@@ -47,7 +46,6 @@ TEST(MainSettings, AnEmptyFileGivesTheDefaults) {
     EXPECT_DOUBLE_EQ(s.backcolor, -2147483633.0);
     EXPECT_EQ(s.local.local_map_file, "JAPAN.BMP");
     EXPECT_EQ(s.local.local_map_show, 0);
-    EXPECT_TRUE(s.degital_sat_list.empty());
     EXPECT_EQ(s.schedule_rigu, "ＦＴ８４７");
 }
 
@@ -56,7 +54,7 @@ TEST(MainSettings, StoredValuesAreCutAsTheDialogsWriteThem) {
     TimeState ts;
     SettingsProblems p;
     const MainSettings s = read(
-        "[JIKAN]\nJISA=-5\n[IC910]\nCAT=1:COM2:19200:60:E0\n[ORBIT]\nDEGITAL_SAT=FO-29,VO-52\n"
+        "[JIKAN]\nJISA=-5\n[IC910]\nCAT=1:COM2:19200:60:E0\n"
         "[SAT-INFO]\nAO-40=0:146:2:436:1::0:50,150:,:0:\n[NTP_TIME]\nNTP_ELM=SKRWATCH.EXE,123,1024\n",
         st, ts, p);
     EXPECT_EQ(ts.local_to_utc_text, " 5");
@@ -65,7 +63,6 @@ TEST(MainSettings, StoredValuesAreCutAsTheDialogsWriteThem) {
     EXPECT_EQ(s.ic910_cat.speed, "19200");
     EXPECT_EQ(s.ic910_cat.rig_addr, "60");
     EXPECT_EQ(s.ic910_cat.ctrl_addr, "E0");
-    EXPECT_EQ(s.degital_sat_list, (std::vector<std::string>{"FO-29", "VO-52"}));
     EXPECT_DOUBLE_EQ(s.ao40.start, 50);
     EXPECT_DOUBLE_EQ(s.ao40.end, 150);
     EXPECT_EQ(s.ntp.ntp_program, "SKRWATCH.EXE");
@@ -109,13 +106,6 @@ TEST(MainSettings, LocalMapAndTransceiverValues) {
     EXPECT_DOUBLE_EQ(low.start, 0.1);
     EXPECT_DOUBLE_EQ(low.end, 150);
     EXPECT_EQ(parse_ao40_window("garbage").start, -1);  // no fields at all
-}
-
-TEST(MainSettings, ElementStampStaleness) {
-    EXPECT_EQ(element_date_caption("2018/01/20 10:00:00", "18020"), "2018/01/20 10:00:00  ORB18020");
-    EXPECT_EQ(elements_stale_flag("2018/01/20 10:00:00", 2018, 1, 29), 0);
-    EXPECT_EQ(elements_stale_flag("2018/01/20 10:00:00", 2018, 1, 30), 1);
-    EXPECT_EQ(elements_stale_flag("000000000000", 2018, 1, 1), 1);
 }
 
 TEST(SatGroups, SelectionAndOverlongLists) {

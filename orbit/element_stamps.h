@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "common/datetime.h"
+#include "orbit/element_settings.h"
+#include "platform/clock.h"
+
+// The update stamp ("yyyy/mm/dd hh:mm:ss" of the last element update), the bulletin
+// tag beside it, and the ten-day staleness rule.
+namespace torv {
+
+// A clock reading in the stamp's form.
+std::string stamp_text(const platform::ClockReading& now);
+
+// The stamp read back as a date and time; nothing when it is not one (the all-zero
+// defaults, anything not in the stamp's form).
+std::optional<DateTime> parse_stamp(const std::string& yymmdd);
+
+// The element-date label: the stamp, two blanks, "ORB" and the tag.
+std::string element_date_caption(const ElementUpdateState& state);
+
+// The element-date label's tool tip for a mode; empty for an unknown mode.
+std::string element_date_tooltip(const std::string& elm_auto_sw);
+
+// 1 when today's date lies ten days or more after the stamp's date (the time of day
+// does not count), else 0. The stamp's year, month and day are read as numbers from
+// characters 1-4, 6-7 and 9-10; text that is no number reads 0, so a missing stamp is
+// stale.
+int16_t elements_stale_flag(const std::string& yymmdd, const platform::ClockReading& today);
+
+// Fixed-file mode: the tag becomes the 5 characters from column 19 of the selected
+// satellite's element line 1 (epoch year and day), the stamp the present moment.
+void take_stamp_from_line1(ElementUpdateState& state, const std::string& line1, const platform::ClockReading& now);
+
+}  // namespace torv

@@ -1,0 +1,138 @@
+#include "orbit/element_update_window.h"
+
+#include "common/settings_store.h"
+#include "orbit/call_if_set.h"
+#include "orbit/element_download.h"
+#include "orbit/element_stamps.h"
+#include "platform/http.h"
+#include "platform/msg_box.h"
+#include "platform/paths.h"
+
+namespace torv {
+
+namespace {
+
+constexpr platform::ColorValue kRed = 255;
+constexpr platform::ColorValue kBlue = 16711680;
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+Form4::Form4(ElementUpdateContext& context)
+    : Command1(this), Command2(this), List1(this), Label1(this), Label2(this), Label3(this), Label4(this),
+      MenuBar(this), ctx_(context) {
+    setCaption("軌道要素の更新");
+    move_twips(1200, 1200, 7800, 6600);
+
+    f14_menu_setup = MenuBar.addMenu("設定");
+    F4_MENU_ELM = f14_menu_setup->addMenu("起動時自動更新");
+    F4_MENU_AUTO_SET = F4_MENU_ELM->addAction("自動更新設定");
+    F4_MENU_AUTO_RESET = F4_MENU_ELM->addAction("自動更新解除");
+    F4_MENU_FILE = F4_MENU_ELM->addAction("軌道要素ファイル指定 ");
+    f14_menu_url = f14_menu_setup->addAction("軌道要素ＵＲＬ");
+    for (QAction* a : {F4_MENU_AUTO_SET, F4_MENU_AUTO_RESET, F4_MENU_FILE}) a->setCheckable(true);
+    connect(F4_MENU_AUTO_SET, &QAction::triggered, this, [this] { F4_MENU_AUTO_SET_Click(); });
+    connect(F4_MENU_AUTO_RESET, &QAction::triggered, this, [this] { F4_MENU_AUTO_RESET_Click(); });
+    connect(F4_MENU_FILE, &QAction::triggered, this, [this] { F4_MENU_FILE_Click(); });
+    connect(f14_menu_url, &QAction::triggered, this, [this] { f14_menu_url_Click(); });
+    platform::place(&MenuBar, 0, 0, 7800, 330);
+
+    Label1.setCaption("前回更新日");
+    platform::place(&Label1, 240, 480, 1200, 300);
+    platform::place(&Label2, 1500, 480, 4200, 300);
+    Label2.setToolTip("前回の軌道要素更新日");
+    platform::place(&Label3, 240, 840, 7200, 300);
+    Label3.setToolTip("軌道要素取得先の状況");
+    platform::place(&Label4, 240, 1200, 7200, 300);
+    platform::place(&List1, 240, 1560, 7200, 3900);
+    List1.setToolTip("軌道要素の表示");
+    Command1.setCaption("軌道要素更新");
+    Command1.setToolTip("軌道要素の取得");
+    Command1.Click = [this] { Command1_Click(); };
+    platform::place(&Command1, 3600, 5640, 1800, 450);
+    Command2.setCaption("終了");
+    Command2.setToolTip("軌道要素更新の終了");
+    Command2.Click = [this] { Command2_Click(); };
+    platform::place(&Command2, 5640, 5640, 1800, 450);
+}
+
+void Form4::Form_Load() {
+    const std::string ini = torv_ini();
+    read_element_stamps(ctx_.state, ini, kAbsentStampWindow);
+    Label2.setCaption(q(element_date_caption(ctx_.state)));
+    Label2.setForeColor(kRed);
+    read_kidou_urls(ctx_.sources, ini);
+    ctx_.state.elm_auto_sw = read_elm_auto_sw(ini);
+    show_mode(ctx_.state.elm_auto_sw);
+}
+
+void Form4::show_mode(const std::string& elm_auto_sw) {
+    const std::string tooltip = element_date_tooltip(elm_auto_sw);
+    if (tooltip.empty()) return;
+    F4_MENU_AUTO_SET->setChecked(elm_auto_sw == "1");
+    F4_MENU_AUTO_RESET->setChecked(elm_auto_sw == "0");
+    F4_MENU_FILE->setChecked(elm_auto_sw == "2");
+    call_if_set(ctx_.seam.set_element_date_tooltip, tooltip);
+}
+
+void Form4::choose_mode(const std::string& elm_auto_sw) {
+    show_mode(elm_auto_sw);
+    ctx_.state.elm_auto_sw = elm_auto_sw;
+}
+
+void Form4::F4_MENU_AUTO_SET_Click() { choose_mode("1"); }
+void Form4::F4_MENU_AUTO_RESET_Click() { choose_mode("0"); }
+void Form4::F4_MENU_FILE_Click() { choose_mode("2"); }
+void Form4::f14_menu_url_Click() { call_if_set(ctx_.seam.show_element_sources); }
+
+void Form4::set_stamp_label(const std::string& caption, bool complete) {
+    Label2.setCaption(q(caption));
+    Label2.setForeColor(complete ? kBlue : kRed);
+}
+
+void Form4::Command1_Click() {
+    if (running_) return;
+    running_ = true;
+    Command1.setEnabled(false);
+    Command2.setEnabled(false);
+
+    ElementDownloadView view;
+    view.list_add = [this](const std::string& line) { List1.addItem(q(line)); };
+    view.set_status = [this](const std::string& text) {
+        Label3.setCaption(q(text));
+        call_if_set(ctx_.seam.progress_text, "軌道要素の取得開始（インターネット接続中）" + text);
+    };
+    view.set_header_message = [this](const std::string& text) { Label4.setCaption(q(text)); };
+    view.set_stamp_label = [this](const std::string& caption, bool complete) { set_stamp_label(caption, complete); };
+    view.message = [](const std::string& text) { platform::msg_box(text); };
+    run_element_download(ctx_.sources, ctx_.state, view,
+                         ElementDownloadOptions{platform::program_folder(), torv_ini(), ctx_.http_timeout});
+
+    Command1.setEnabled(true);
+    Command2.setEnabled(true);
+    running_ = false;
+}
+
+void Form4::Command2_Click() { Unload(); }
+
+void Form4::Form_Unload(bool& cancel) {
+    if (running_) {
+        platform::http_cancel();
+        cancel = true;
+        return;
+    }
+    finish();
+}
+
+void Form4::finish() {
+    const std::string ini = torv_ini();
+    write_elm_auto_sw(ctx_.state, ini);
+    if (ctx_.state.elm_updated != 1) return;
+    write_element_stamps(ctx_.state, ini);
+    platform::msg_box(std::string("軌道要素が更新されました。プログラムを再起動してください。"));
+    call_if_set(ctx_.seam.tray_icon_remove);
+    call_if_set(ctx_.seam.end_program);
+}
+
+}  // namespace torv

@@ -1,0 +1,137 @@
+#include "platform/http.h"
+
+#include <curl/curl.h>
+
+#include <QCoreApplication>
+#include <memory>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+// No element file or web page the program reads comes near this.
+constexpr size_t kMaxBodyBytes = 32 * 1024 * 1024;
+constexpr int kMaxRedirects = 10;
+constexpr int kPollMs = 10;
+
+bool running = false;
+bool cancel_requested = false;
+
+struct Transfer {
+    std::string body;
+    bool too_large = false;
+};
+
+size_t on_data(char* data, size_t size, size_t count, void* user) {
+    auto* t = static_cast<Transfer*>(user);
+    const size_t n = size * count;
+    if (t->body.size() + n > kMaxBodyBytes) {
+        t->too_large = true;
+        return 0;  // makes curl stop with a write error
+    }
+    t->body.append(data, n);
+    return n;
+}
+
+void global_init() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct EasyDeleter {
+    void operator()(CURL* c) const { curl_easy_cleanup(c); }
+};
+struct MultiDeleter {
+    void operator()(CURLM* m) const { curl_multi_cleanup(m); }
+};
+
+// Marks the one running transfer for its whole life, also when it ends by an exception.
+struct RunningGuard {
+    RunningGuard() {
+        running = true;
+        cancel_requested = false;
+    }
+    ~RunningGuard() { running = false; }
+};
+
+void configure(CURL* easy, const std::string& url, const HttpOptions& options, Transfer& transfer) {
+    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(kMaxRedirects));
+    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(options.timeout.count()));
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");  // whatever compression curl can undo
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, "torv");
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, on_data);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
+}
+
+// Drives the transfer to its end, dispatching window events between rounds.
+// Returns the transfer's result code; CURLE_ABORTED_BY_CALLBACK after a cancel.
+CURLcode drive(CURLM* multi) {
+    for (;;) {
+        int still_running = 0;
+        if (curl_multi_perform(multi, &still_running) != CURLM_OK) return CURLE_FAILED_INIT;
+        if (still_running == 0) break;
+        curl_multi_poll(multi, nullptr, 0, kPollMs, nullptr);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (cancel_requested) return CURLE_ABORTED_BY_CALLBACK;
+    }
+    int queued = 0;
+    while (CURLMsg* msg = curl_multi_info_read(multi, &queued)) {
+        if (msg->msg == CURLMSG_DONE) return msg->data.result;
+    }
+    return CURLE_FAILED_INIT;
+}
+
+std::string failure_text(CURLcode code, const Transfer& transfer) {
+    if (code == CURLE_ABORTED_BY_CALLBACK) return "cancelled";
+    if (transfer.too_large) return "the answer is larger than " + std::to_string(kMaxBodyBytes) + " bytes";
+    if (code == CURLE_OPERATION_TIMEDOUT) return "no complete answer within the time-out";
+    return curl_easy_strerror(code);
+}
+
+}  // namespace
+
+HttpResult http_get(const std::string& url, const HttpOptions& options) {
+    HttpResult result;
+    if (running) {
+        result.error = "another transfer is running";
+        return result;
+    }
+    global_init();
+    RunningGuard guard;
+    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+    std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
+    if (!easy || !multi) {
+        result.error = "the HTTP client could not start";
+        return result;
+    }
+    Transfer transfer;
+    configure(easy.get(), url, options, transfer);
+    curl_multi_add_handle(multi.get(), easy.get());
+    const CURLcode code = drive(multi.get());
+    curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
+    curl_multi_remove_handle(multi.get(), easy.get());
+
+    result.body = std::move(transfer.body);
+    if (code != CURLE_OK) {
+        result.error = failure_text(code, transfer);
+    } else if (result.status < 200 || result.status > 299) {
+        result.error = "HTTP " + std::to_string(result.status);
+    } else {
+        result.ok = true;
+    }
+    return result;
+}
+
+void http_cancel() {
+    if (running) cancel_requested = true;
+}
+
+bool http_busy() { return running; }
+
+}  // namespace platform

@@ -1,0 +1,94 @@
+#include "platform/http.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <chrono>
+
+#include "support/local_http_server.h"
+
+using namespace std::chrono_literals;
+using platform::http_get;
+using platform::HttpOptions;
+
+namespace {
+
+TEST(HttpGet, WholeBodyOfA2xxAnswerAndRedirectsFollowed) {
+    LocalHttpServer server;
+    std::string big(200'000, 'x');
+    server.route("/big", LocalHttpServer::Reply::text(big));
+    server.route("/moved", LocalHttpServer::Reply::redirect("/big"));
+
+    for (const char* path : {"/big", "/moved"}) {
+        const auto r = http_get(server.url(path));
+        EXPECT_TRUE(r.ok) << path << ": " << r.error;
+        EXPECT_EQ(r.status, 200);
+        EXPECT_EQ(r.body, big);
+    }
+}
+
+TEST(HttpGet, FailuresAreReportedNotPassedOffAsData) {
+    LocalHttpServer server;
+    server.route("/error", LocalHttpServer::Reply::html("<html>oops</html>", 500));
+    server.route("/short", LocalHttpServer::Reply::truncated(std::string(1000, 'y')));
+
+    struct Case {
+        std::string url;
+        long status;
+    };
+    const Case cases[] = {
+        {server.url("/missing"), 404},
+        {server.url("/error"), 500},
+        {server.url("/short"), 200},           // body cut short
+        {"http://127.0.0.1:1/nothing", 0},     // nobody listens
+        {"file:///etc/hostname", 0},           // only http and https are fetched
+    };
+    for (const Case& c : cases) {
+        const auto r = http_get(c.url);
+        EXPECT_FALSE(r.ok) << c.url;
+        EXPECT_EQ(r.status, c.status) << c.url;
+        EXPECT_FALSE(r.error.empty()) << c.url;
+    }
+}
+
+TEST(HttpGet, ServerThatNeverAnswersEndsAtTheTimeOutWhileEventsRun) {
+    LocalHttpServer server;
+    server.route("/hang", LocalHttpServer::Reply::hanging());
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(20);
+
+    const auto start = std::chrono::steady_clock::now();
+    const auto r = http_get(server.url("/hang"), HttpOptions{300ms});
+    const auto took = std::chrono::steady_clock::now() - start;
+
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_GE(took, 290ms);
+    EXPECT_LT(took, 5s);
+    EXPECT_GT(ticks, 3);  // the window kept handling its timers
+}
+
+TEST(HttpGet, CancelEndsTheTransferAndASecondRequestMeanwhileIsRefused) {
+    LocalHttpServer server;
+    server.route("/hang", LocalHttpServer::Reply::hanging());
+    server.route("/ok", LocalHttpServer::Reply::text("fine"));
+    platform::HttpResult nested;
+    QTimer::singleShot(50, [&] {
+        EXPECT_TRUE(platform::http_busy());
+        nested = http_get(server.url("/ok"));
+        platform::http_cancel();
+    });
+
+    const auto r = http_get(server.url("/hang"), HttpOptions{10s});
+
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "cancelled");
+    EXPECT_FALSE(nested.ok);
+    EXPECT_EQ(server.requests("/ok"), 0);
+    EXPECT_FALSE(platform::http_busy());
+    EXPECT_TRUE(http_get(server.url("/ok")).ok);
+}
+
+}  // namespace
