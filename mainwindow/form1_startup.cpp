@@ -260,7 +260,9 @@ void Form1::load_pictures(std::vector<std::string>& failed) {
     for (const auto& [box, file] : maps) {
         const QImage image = bitmap(*file);
         if (image.isNull()) failed.push_back(*file);
-        box->setPicture(image);
+        // The views' user scales span the whole box, so the picture must cover it exactly
+        // for map coordinates to fall on the right place.
+        box->setPicture(image.isNull() ? image : image.scaled(box->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     // The enlarged world map loads its own bitmap, and tells of it, when it exists.
     if (l_.hooks.world_zoom_setup) l_.hooks.world_zoom_setup(s.word_map);
