@@ -12,12 +12,13 @@
 // of other windows they call. The App owns one RigContext and fills the services.
 namespace torv {
 
-// The selected satellite as the main window keeps it.
+// The selected satellite as the main window keeps it: the windows read the main
+// window's own values, never a copy that could go stale.
 struct CurrentSatellite {
-    std::string selected_sat;
-    double doppler_factor = 1.0;  // received / sent frequency, refreshed every 950 ms
+    const std::string& selected_sat;
+    const double& doppler_factor;  // received / sent frequency, refreshed every 950 ms
     // Passbands, beacon mode and tone of its frequency-range record.
-    CurrentSatValues values;
+    const CurrentSatValues& values;
 };
 
 // A transceiver's port settings (enable flag "1", "COMn", speed).
@@ -50,7 +51,7 @@ struct RigServices {
 
 struct RigContext {
     CurrentSatellite sat;
-    RigShared rig;
+    RigShared& rig;  // the link's frequencies and modes, shown by the main window too
     ScheduleMirror mirror;
     CatPort ft847_cat;
     int sched_running = 0;                         // a schedule run drives the windows

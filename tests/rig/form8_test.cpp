@@ -26,7 +26,12 @@ const std::vector<std::string> kStopFrames = {"0000000088", "8A0000002A", "00000
 struct Ft847Fixture : ::testing::Test {
     TempDir dir;
     sim::Ft847Sim radio;
-    RigContext ctx;
+    // The main window's values the transceiver window reads.
+    std::string selected_sat = "FO-29";
+    double doppler_factor = 1.0;
+    CurrentSatValues sat_values;
+    RigShared rig;
+    RigContext ctx{{selected_sat, doppler_factor, sat_values}, rig};
     std::map<std::string, std::string> dde;
     int editor_opened = 0;
     std::unique_ptr<form8> f;
@@ -41,8 +46,8 @@ struct Ft847Fixture : ::testing::Test {
         ini_write("0:145.99:4:145.8:4::0:,:,:0:", "ISSDG", "SAT-INFO", torv_ini());
         ini_write(std::string(kDefaultSatInfo), "DEF-1", "SAT-INFO", torv_ini());
         ctx.ft847_cat = {"1", "COM3", "9600"};
-        ctx.sat.selected_sat = "FO-29";
-        apply_freq_range(ctx.sat.values, kDefaultSatFreqRange);
+        selected_sat = "FO-29";
+        apply_freq_range(sat_values, kDefaultSatFreqRange);
         ctx.services.dde_put = [this](std::string_view item, const std::string& text) { dde[std::string(item)] = text; };
         ctx.services.open_sat_info_editor = [this] { ++editor_opened; };
         recorder().clear();
@@ -54,7 +59,7 @@ struct Ft847Fixture : ::testing::Test {
     static platform::MsgBoxRecorder& recorder() { return *platform::MsgBoxRecorder::current(); }
 
     form8& window(const std::string& sat = "FO-29") {
-        ctx.sat.selected_sat = sat;
+        selected_sat = sat;
         f = std::make_unique<form8>(ctx);
         f->Timer1.setEnabled(false);
         f->load();
@@ -112,7 +117,7 @@ TEST_F(Ft847Fixture, SetUpFollowsTheRecordAndTheCatSettings) {
 }
 
 TEST_F(Ft847Fixture, StartOpensTheLinkWithModesAndTone) {
-    ctx.sat.values.sat_tone = "88.5";
+    sat_values.sat_tone = "88.5";
     form8& w = started();
     EXPECT_EQ(ctx.mirror.ft847_running, 1);
     EXPECT_EQ(w.Label15.caption(), "COM OPEN");
@@ -332,9 +337,9 @@ TEST_F(Ft847Fixture, EndToEndPassAgainstTheSimulator) {
     // The main loop's part: the Doppler factor of the selected satellite every 950 ms.
     const double k = 1.00001;
     QTimer main_loop;
-    QObject::connect(&main_loop, &QTimer::timeout, [&] { ctx.sat.doppler_factor = k; });
+    QObject::connect(&main_loop, &QTimer::timeout, [&] { doppler_factor = k; });
     main_loop.start(950);
-    ctx.sat.doppler_factor = k;
+    doppler_factor = k;
 
     form8& w = started("AO-7");
     w.Timer1.setInterval(300);
@@ -352,7 +357,7 @@ TEST_F(Ft847Fixture, EndToEndPassAgainstTheSimulator) {
     ASSERT_TRUE(pump_until([&] { return w.Label16.caption() == "未定義エラー発生 通信エラー"; }, 3000));
     EXPECT_TRUE(w.Timer1.enabled());
     EXPECT_TRUE(main_loop.isActive());
-    ctx.sat.doppler_factor = 0.99999;
+    doppler_factor = 0.99999;
     QObject::disconnect(&main_loop, nullptr, nullptr, nullptr);
     const std::string moved = freq_text((435.8 / 0.99999 - 289.9) / 0.99999);
     ASSERT_TRUE(pump_until([&] { return dde["Text12"] == moved; }, 3000));
@@ -360,7 +365,7 @@ TEST_F(Ft847Fixture, EndToEndPassAgainstTheSimulator) {
 }
 
 TEST_F(Ft847Fixture, StopAfterAPassLeavesTheRadioOutOfCatAndSatelliteMode) {
-    ctx.sat.doppler_factor = 0.99998;
+    doppler_factor = 0.99998;
     form8& w = started("FO-29");
     tick();
     EXPECT_NEAR(radio.state.sat_rx_freq, 435.9, 1e-9);
@@ -374,7 +379,7 @@ TEST_F(Ft847Fixture, StopAfterAPassLeavesTheRadioOutOfCatAndSatelliteMode) {
 
 TEST_F(Ft847Fixture, BeaconReceptionFollowsTheShiftedBeacon) {
     ini_write("145.9:435.8:2:145.95:1::1:,:,:0:", "BC-1", "SAT-INFO", torv_ini());
-    ctx.sat.values.sat_beacon_mode = "3";
+    sat_values.sat_beacon_mode = "3";
     form8& w = started("BC-1");
     w.Command11_Click();  // receive side manual: the beacon is sent all the same
     const size_t mark = radio.mark();
@@ -417,7 +422,7 @@ TEST_F(Ft847Fixture, AutoCaptureNeedsTheReceiveSideFixedAndManual) {
 }
 
 TEST_F(Ft847Fixture, So50GetsItsOwnToneWhateverTheRecordSays) {
-    ctx.sat.values.sat_tone = "88.5";
+    sat_values.sat_tone = "88.5";
     form8& w = started("SO-50");
     EXPECT_EQ(radio.state.tone_code, 0x3F);
     EXPECT_TRUE(w.Command15.isVisibleTo(&w));
