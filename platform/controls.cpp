@@ -12,6 +12,12 @@ void place(QWidget* control, int left, int top, int width, int height) {
 
 Label::Label(QWidget* parent) : QLabel(parent) { apply_colors(); }
 
+void Label::setCaption(const QString& text) {
+    if (text == QLabel::text()) return;
+    setText(text);
+    if (Change) Change();
+}
+
 void Label::setForeColor(ColorValue color) {
     fore_ = color;
     apply_colors();
@@ -28,6 +34,12 @@ void Label::apply_colors() {
     if (back_ != -1) p.setColor(QPalette::Window, to_qcolor(back_));
     setAutoFillBackground(back_ != -1);
     setPalette(p);
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (Change) Change();
+    });
 }
 
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {

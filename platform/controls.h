@@ -25,11 +25,13 @@ class Label : public QLabel {
 public:
     explicit Label(QWidget* parent = nullptr);
     QString caption() const { return text(); }
-    void setCaption(const QString& text) { setText(text); }
+    void setCaption(const QString& text);
     void setForeColor(ColorValue color);
     void setBackColor(ColorValue color);
     ColorValue foreColor() const { return fore_; }
     ColorValue backColor() const { return back_; }
+
+    std::function<void()> Change;  // runs after setCaption changed the caption
 
 private:
     void apply_colors();
@@ -40,7 +42,9 @@ private:
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    explicit TextBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
+    explicit TextBox(QWidget* parent = nullptr);
+
+    std::function<void()> Change;  // runs after the text changed, by program or by typing
 };
 
 class CommandButton : public QPushButton {

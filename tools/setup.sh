@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-good
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic
-  xvfb socat python3
+  xvfb socat python3 poppler-utils
 )
 
 missing=()

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+namespace platform {
+
+// Hands a web address to the desktop's URL handler (the operator's browser) and returns
+// at once; the program never waits for the page. False when no handler could be
+// started. Text without a scheme ("www.example.org") is taken as a web address.
+bool open_url(const QString& address);
+
+// What hands the address over: the desktop's handler unless replaced. Tests of callers
+// that must not start a real browser put their own here; an empty function restores
+// the desktop's handler.
+using UrlOpener = std::function<bool(const QUrl&)>;
+void set_url_opener(UrlOpener opener);
+
+}  // namespace platform
