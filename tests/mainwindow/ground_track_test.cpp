@@ -44,7 +44,7 @@ TEST(GroundTrack, SixtyOneTrailDotsEndingTenSecondsPastTheMarker) {
 
     auto dotted = [&](DateTime utc) {
         const CalcResult c = f.at("SO-50", utc);
-        return colour_near(f.main_map, world_map_x(c.calc_sub_lon, "1"), world_map_y(c.calc_sub_lat), kYellow, 0);
+        return colour_near(f.main_map, world_map_x(c.calc_sub_lon, "1"), world_map_y(c.calc_sub_lat), kYellow);
     };
     const DateTime t0 = f.display_utc();
     EXPECT_TRUE(dotted(add_seconds(t0, -590)));
