@@ -10,11 +10,15 @@ namespace torv {
 
 void App::start() {
     form17().Show();
+    start_item_server(item_server);
     fill_element_seam();
     element_startup.element_settings_load();
     load_elements();
     form17.Unload();
     delete_test_log();
+    // The export window exists, hidden, from start-up on, so its items are served
+    // before the first computation writes them.
+    extrn_form();
     // Until the main window exists the program shows who it is once loading is done.
     form5().Show();
 }

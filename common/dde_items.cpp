@@ -1,7 +1,6 @@
 #include "common/dde_items.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 #include "common/number_text.h"
 
@@ -10,9 +9,12 @@ namespace torv {
 namespace {
 // The single-precision value a writer holds, as its 7 significant digits.
 double single_precision(double value) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(static_cast<float>(value)));
-    return std::strtod(buf, nullptr);
+    char buf[32] = {};
+    std::to_chars(buf, buf + sizeof buf - 1, static_cast<double>(static_cast<float>(value)),
+                  std::chars_format::general, 7);
+    double x = 0;
+    parse_number(buf, x);
+    return x;
 }
 }  // namespace
 

@@ -1,7 +1,5 @@
 #include "common/input_check.h"
 
-#include <cstdlib>
-
 #include "common/number_text.h"
 #include "platform/msg_box.h"
 
@@ -14,9 +12,8 @@ int check_numeric_input(platform::TextBox& box, double min, double max) {
         return -1;
     }
     // The whole text must be one number.
-    char* end = nullptr;
-    const double x = std::strtod(text.c_str(), &end);
-    if (end == text.c_str() || *end != '\0') return -2;
+    double x = 0;
+    if (!parse_number(text, x)) return -2;
     const int code = (x < min || x > max) ? -3 : 0;
     box.setText(QString::fromStdString(trim(str_num(x))));
     return code;

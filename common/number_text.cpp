@@ -1,8 +1,7 @@
 #include "common/number_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace torv {
 
@@ -19,8 +18,8 @@ struct DecimalDigits {
 
 DecimalDigits fifteen_digits(double x) {
     DecimalDigits d;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", x);
+    char buf[64] = {};
+    std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::scientific, 14);
     const char* p = buf;
     if (*p == '-') {
         d.negative = true;
@@ -104,14 +103,35 @@ double val(std::string_view text) {
         while (k < text.size() && is_digit(text[k])) e += text[k++];
         if (k > j) s += e;
     }
-    return std::strtod(s.c_str(), nullptr);
+    double x = 0;
+    parse_number(s, x);
+    return x;
+}
+
+bool parse_number(std::string_view text, double& x) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty() || text.front() == '+') return false;
+    // from_chars ignores the locale: "." is the decimal point everywhere.
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), x);
+    return ec == std::errc() && end == text.data() + text.size();
 }
 
 std::string num_text(double x) {
     if (x == 0.0 || std::isnan(x)) return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", x);
+    char buf[64] = {};
+    std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::general, 15);
     std::string s = buf;
+    // The exponent is written "E+15" / "E-05": upper case, sign, at least two digits.
+    if (size_t e = s.find('e'); e != std::string::npos) {
+        std::string exp = s.substr(e + 1);
+        char sign = '+';
+        if (!exp.empty() && (exp[0] == '-' || exp[0] == '+')) {
+            sign = exp[0];
+            exp.erase(0, 1);
+        }
+        if (exp.size() < 2) exp.insert(0, 2 - exp.size(), '0');
+        s = s.substr(0, e) + "E" + sign + exp;
+    }
     size_t e = s.find('E');
     if (e != std::string::npos) {
         // "1.5E-05" stays; "1.50000000000000E+15" loses trailing zeros of the mantissa.

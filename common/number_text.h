@@ -12,6 +12,10 @@ namespace torv {
 // first character that cannot continue the number. Empty or non-numeric text reads 0.
 double val(std::string_view text);
 
+// Reads a whole text as one number ("." decimal, optional sign and exponent, nothing
+// else); false when it is not one. Locale-independent.
+bool parse_number(std::string_view text, double& x);
+
 // General number text: up to 15 significant digits, no leading blank, "0.5", "-3",
 // "1E+15", "1E-05".
 std::string num_text(double x);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/image_blit.h"
+#include "platform/picture_box.h"
 
 namespace torv {
 
@@ -35,6 +36,12 @@ void PaintEffects::PaintTransparentStdPic(QImage& dest, int x, int y, int width,
 void paint_transparent(QImage& dest, int x, int y, int width, int height, const StdPicture& picture, int source_x,
                        int source_y, platform::ColorValue mask_color) {
     PaintEffects().PaintTransparentStdPic(dest, x, y, width, height, picture, source_x, source_y, mask_color);
+}
+
+void paint_transparent(platform::PictureBox& dest, int x, int y, int width, int height, const StdPicture& picture,
+                       int source_x, int source_y, platform::ColorValue mask_color) {
+    paint_transparent(dest.image_for_painting(), x, y, width, height, picture, source_x, source_y, mask_color);
+    dest.update();
 }
 
 }  // namespace torv

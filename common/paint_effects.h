@@ -4,6 +4,10 @@
 
 #include "platform/color.h"
 
+namespace platform {
+class PictureBox;
+}
+
 namespace torv {
 
 // A picture as the painting routines take it: a bitmap, an icon (which may have
@@ -37,8 +41,11 @@ public:
                                 int source_x, int source_y, platform::ColorValue mask_color);
 };
 
-// The one way the views paint a picture transparently.
+// The one way the views paint a picture transparently: onto an image, or onto what a
+// picture box shows (positions in pixels), which is then redrawn.
 void paint_transparent(QImage& dest, int x, int y, int width, int height, const StdPicture& picture, int source_x,
                        int source_y, platform::ColorValue mask_color);
+void paint_transparent(platform::PictureBox& dest, int x, int y, int width, int height, const StdPicture& picture,
+                       int source_x, int source_y, platform::ColorValue mask_color);
 
 }  // namespace torv

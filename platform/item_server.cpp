@@ -84,15 +84,21 @@ void ItemServer::accept_clients() {
 
 void ItemServer::read_requests(QTcpSocket* client) {
     while (clients_.contains(client) && client->canReadLine()) {
-        QByteArray line = client->readLine(limits_.max_line + 1);
-        if (!line.endsWith('\n')) break;  // longer than allowed: handled below
+        QByteArray line = client->readLine(limits_.max_line + 1);  // at most max_line bytes
+        if (!line.endsWith('\n')) {
+            refuse_long_line(client);
+            return;
+        }
         while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
         handle(client, QString::fromUtf8(line));
     }
-    if (clients_.contains(client) && !client->canReadLine() && client->bytesAvailable() >= limits_.max_line) {
-        client->write("ERROR line-too-long\n");
-        drop(client, /*graceful=*/true);
-    }
+    // No end of line within the limit: the line is too long whatever follows.
+    if (clients_.contains(client) && client->bytesAvailable() >= limits_.max_line) refuse_long_line(client);
+}
+
+void ItemServer::refuse_long_line(QTcpSocket* client) {
+    client->write("ERROR line-too-long\n");
+    drop(client, /*graceful=*/true);
 }
 
 void ItemServer::handle(QTcpSocket* client, const QString& line) {

@@ -63,6 +63,7 @@ private:
 
     void accept_clients();
     void read_requests(QTcpSocket* client);
+    void refuse_long_line(QTcpSocket* client);
     void handle(QTcpSocket* client, const QString& line);
     Link resolve(const QString& address);
     QString address_of(const Topic& topic, const Item& item) const;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include "common/number_text.h"
 
 using namespace torv;
@@ -75,4 +78,30 @@ TEST(Trim, RemovesBlanksOnly) {
     EXPECT_EQ(trim("\tISS "), "\tISS");
     EXPECT_EQ(trim_ws("\tISS \r\n"), "ISS");
     EXPECT_EQ(trim("   "), "");
+}
+
+TEST(NumberText, IgnoresTheLocale) {
+    // A desktop in a decimal-comma language must not change stored or shown numbers.
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = old ? old : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
+        std::setlocale(LC_NUMERIC, saved.c_str());
+        GTEST_SKIP() << "no decimal-comma locale installed";
+    }
+    EXPECT_DOUBLE_EQ(val("135.15"), 135.15);
+    EXPECT_EQ(num_text(0.5), "0.5");
+    EXPECT_EQ(format_number(4.722741, "###0.00000"), "4.72274");
+    double x = 0;
+    EXPECT_TRUE(parse_number("-0.25", x));
+    EXPECT_DOUBLE_EQ(x, -0.25);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(ParseNumber, WholeTextOnly) {
+    double x = 0;
+    EXPECT_TRUE(parse_number("+7", x));
+    EXPECT_DOUBLE_EQ(x, 7);
+    EXPECT_TRUE(parse_number("1.5E3", x));
+    EXPECT_DOUBLE_EQ(x, 1500);
+    for (const char* bad : {"", "+", "1.2.3", "12abc", "abc", "++1", " 1"}) EXPECT_FALSE(parse_number(bad, x)) << bad;
 }

@@ -1,0 +1,423 @@
+#include "common/sat_info_editor.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "common/input_check.h"
+#include "common/number_text.h"
+#include "platform/msg_box.h"
+
+namespace torv {
+
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
+std::string s(const QLineEdit& box) { return box.text().toStdString(); }
+std::string s(const QLabel& label) { return label.text().toStdString(); }
+
+std::string or_zero(const std::string& field) { return field.empty() ? "0" : field; }
+
+Conversion conversion_of(int type) {
+    return type == 0 ? Conversion::Fixed : type == 1 ? Conversion::Inverting : Conversion::NonInverting;
+}
+
+int type_of(Conversion c) { return c == Conversion::Fixed ? 0 : c == Conversion::Inverting ? 1 : 2; }
+
+void put(QWidget& control, QWidget* parent, int left, int top, int width, int height) {
+    control.setParent(parent);
+    platform::place(&control, left, top, width, height);
+}
+
+const char* const kModeNames[4] = {"ＵＳＢ", "ＬＳＢ", "ＣＷ", "ＦＭ"};
+
+const char* const kTones[] = {"なし",  "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",
+                              "85.4",  "88.5",  "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2",
+                              "110.9", "114.8", "118.8", "123.0", "127.3", "131.8", "136.5", "141.3",
+                              "146.2", "151.4", "156.7", "162.2", "167.9", "173.8", "179.9", "186.2",
+                              "192.8", "203.5", "210.7", "218.1", "225.7", "233.6", "241.8", "250.3"};
+const char* const kPowers[] = {"1", "5", "10", "20", "50", "100", "200"};
+
+}  // namespace
+
+Form9::Form9(SatInfoEditorContext context) : ctx_(std::move(context)) {
+    setCaption(q("衛星情報"));
+    move_twips(1200, 600, 9840, 8580);
+    place_controls();
+    build_controls();
+    setFixedSize(QWidget::size());
+}
+
+void Form9::place_controls() {
+    put(Label1, this, 240, 150, 900, 300);
+    put(Label2, this, 1200, 150, 3000, 300);
+    const int row[5] = {600, 1020, 1440, 2160, 2580};
+    platform::Label* captions[5] = {&Label3, &Label4, &Label5, &Label6, &Label7};
+    platform::TextBox* boxes[5] = {&Text1, &Text2, &Text3, &Text4, &Text5};
+    for (int i = 0; i < 5; ++i) {
+        put(*captions[i], this, 240, row[i] + 30, 1800, 300);
+        put(*boxes[i], this, 2040, row[i], i < 3 ? 1500 : 7320, 330);
+    }
+
+    put(Frame1, this, 3780, 480, 1620, 1500);
+    put(Frame2, this, 5520, 480, 1620, 1500);
+    put(Frame3, this, 7260, 480, 1740, 1500);
+    platform::OptionButton* columns[3][4] = {{&Option1, &Option2, &Option3, nullptr},
+                                            {&Option4, &Option5, &Option6, &Option7},
+                                            {&Option8, &Option9, &Option10, &Option11}};
+    platform::Frame* frames[3] = {&Frame1, &Frame2, &Frame3};
+    for (int c = 0; c < 3; ++c)
+        for (int i = 0; i < 4; ++i)
+            if (columns[c][i]) put(*columns[c][i], frames[c], 120, 300 + i * 285, 1400, 270);
+
+    put(Frame5, this, 240, 3060, 4380, 1020);
+    put(Label11, &Frame5, 120, 300, 2000, 270);
+    put(Text8, &Frame5, 120, 570, 2000, 330);
+    put(Label12, &Frame5, 2220, 300, 2000, 270);
+    put(Text9, &Frame5, 2220, 570, 2000, 330);
+    put(Frame6, this, 4740, 3060, 4380, 1020);
+    put(Label14, &Frame6, 120, 300, 2000, 270);
+    put(Label15, &Frame6, 120, 570, 2000, 330);
+    put(Label13, &Frame6, 2220, 300, 2000, 270);
+    put(Label16, &Frame6, 2220, 570, 2000, 330);
+
+    put(Frame4, this, 240, 4200, 4380, 780);
+    put(Label8, &Frame4, 120, 360, 900, 270);
+    put(Text6, &Frame4, 1020, 330, 1000, 330);
+    put(Label9, &Frame4, 2100, 360, 300, 270);
+    put(Label10, &Frame4, 2400, 360, 900, 270);
+    put(Text7, &Frame4, 3300, 330, 1000, 330);
+    put(Frame7, this, 4740, 4200, 2220, 780);
+    put(Text10, &Frame7, 120, 330, 1300, 330);
+    put(Label17, &Frame7, 1500, 360, 600, 270);
+    put(Frame15, this, 7080, 4200, 2040, 780);
+    put(Text15, &Frame15, 120, 330, 1800, 330);
+
+    put(Frame8, this, 240, 5100, 1560, 780);
+    put(Combo1, &Frame8, 120, 330, 1000, 330);
+    put(Label18, &Frame8, 1200, 360, 300, 270);
+    put(Frame9, this, 1920, 5100, 3720, 780);
+    platform::OptionButton* beacon[4] = {&Option12, &Option13, &Option14, &Option15};
+    for (int i = 0; i < 4; ++i) put(*beacon[i], &Frame9, 120 + i * 890, 360, 870, 270);
+    put(Frame14, this, 5760, 5100, 1440, 780);
+    put(Combo2, &Frame14, 120, 330, 1200, 330);
+    put(Frame10, this, 7320, 5100, 2280, 780);
+    put(Check1, &Frame10, 120, 360, 1600, 270);
+
+    put(Frame11, this, 240, 6000, 9360, 1560);
+    put(Frame12, &Frame11, 120, 300, 4500, 1140);
+    put(Frame13, &Frame11, 4740, 300, 4500, 1140);
+    platform::TextBox* paths[2] = {&Text11, &Text13};
+    platform::TextBox* params[2] = {&Text12, &Text14};
+    platform::Label* param_captions[2] = {&Label19, &Label20};
+    platform::Frame* programs[2] = {&Frame12, &Frame13};
+    for (int i = 0; i < 2; ++i) {
+        put(*paths[i], programs[i], 120, 300, 4260, 330);
+        put(*param_captions[i], programs[i], 120, 720, 1000, 270);
+        put(*params[i], programs[i], 1140, 690, 3240, 330);
+    }
+
+    put(Command1, this, 7560, 7800, 2040, 480);
+}
+
+void Form9::build_controls() {
+    Label1.setCaption(q("人工衛星"));
+    Label2.setToolTip(q("人工衛星の名称"));
+    const char* captions[5] = {"ビーコン周波数", "アップリンク周波数", "ダウンリンク周波数", "コメント", "URL"};
+    platform::Label* caption_labels[5] = {&Label3, &Label4, &Label5, &Label6, &Label7};
+    for (int i = 0; i < 5; ++i) caption_labels[i]->setCaption(q(captions[i]));
+    Text1.setToolTip(q("ビーコンの周波数"));
+    Text2.setToolTip(q("送信周波数"));
+    Text3.setToolTip(q("受信周波数"));
+    Text5.setToolTip(q("人工衛星のホームページを設定"));
+
+    Frame1.setCaption(q("周波数"));
+    Frame1.setToolTip(q("人工衛星の変換方式"));
+    Option1.setCaption(q("固定"));
+    Option2.setCaption(q("反転"));
+    Option3.setCaption(q("非反転"));
+    Option1.Click = [this] { Option1_Click(); };
+    Option2.Click = [this] { Option2_Click(); };
+    Option3.Click = [this] { Option3_Click(); };
+
+    Frame2.setCaption(q("送信の電波形式"));
+    Frame2.setToolTip(q("送信時の電波形式"));
+    Frame3.setCaption(q("受信の電波形式"));
+    Frame3.setToolTip(q("受信時の電波形式"));
+    Frame9.setCaption(q("ビーコンの電波形式"));
+    for (const ModeButtons& group : {ModeButtons{&Option4, &Option5, &Option6, &Option7},
+                                     ModeButtons{&Option8, &Option9, &Option10, &Option11},
+                                     ModeButtons{&Option12, &Option13, &Option14, &Option15}})
+        for (int i = 0; i < 4; ++i) group[i]->setCaption(q(kModeNames[i]));
+
+    Frame4.setCaption(q("トランスポンダーオンのＭＡ"));
+    Label8.setCaption(q("開始ＭＡ"));
+    Label9.setCaption(q("～"));
+    Label10.setCaption(q("終了ＭＡ"));
+
+    Frame5.setCaption(q("周波数範囲"));
+    Frame6.setCaption(q("周波数範囲"));
+    Label11.setCaption(q("下限周波数"));
+    Label12.setCaption(q("～上限周波数"));
+    for (platform::Label* value : {&Label15, &Label16}) value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    for (platform::TextBox* box : {&Text8, &Text9, &Text15}) box->installEventFilter(this);
+
+    Frame7.setCaption(q("コンバータ補正周波数"));
+    Label17.setCaption(q("ＭＨＺ"));
+    Frame8.setCaption(q("送信電力"));
+    Label18.setCaption(q("Ｗ"));
+    Combo1.setEditable(true);
+    for (const char* p : kPowers) Combo1.AddItem(q(p));
+    Frame14.setCaption(q("トーン制御"));
+    Combo2.setEditable(true);
+    for (const char* t : kTones) Combo2.AddItem(q(t));
+    Frame10.setCaption(q("ＡＯ－５１のトーン制御"));
+    Check1.setCaption(q("トーン制御"));
+
+    Frame11.setCaption(q("自動起動プログラム"));
+    Frame12.setCaption(q("プログラム１"));
+    Frame13.setCaption(q("プログラム２"));
+    Label19.setCaption(q("パラメータ"));
+    Label20.setCaption(q("パラメータ"));
+    Frame15.setCaption(q("軌道補正値"));
+
+    Command1.setCaption(q("登録終了"));
+    Command1.setToolTip(q("人工衛星の情報登録の終了"));
+    Command1.Click = [this] { Command1_Click(); };
+
+    // The state the window opens with before it is filled.
+    Option5.setValue(true);
+    Option8.setValue(true);
+    Option12.setValue(true);
+    filling_ = true;
+    Option2.setValue(true);
+    filling_ = false;
+    Check1.setValue(1);
+    Text10.setText("0");
+    Text15.setText("0");
+    Combo1.setCurrentText("50");
+    Combo2.setCurrentText(q(kNoTone));
+}
+
+bool Form9::still_selected() const { return s(Label2) == ctx_.selected_sat; }
+
+std::string Form9::chosen_mode(const ModeButtons& buttons, const std::string& current) {
+    for (int i = 0; i < 4; ++i)
+        if (buttons[i]->value()) return std::to_string(i + 1);
+    return current;
+}
+
+void Form9::choose_mode(const ModeButtons& buttons, const std::string& code) {
+    static const std::string codes[4] = {kModeUsb, kModeLsb, kModeCw, kModeFm};
+    const auto it = std::find(std::begin(codes), std::end(codes), code);
+    if (it != std::end(codes)) buttons[it - std::begin(codes)]->setValue(true);
+}
+
+void Form9::Form_Load() {
+    const std::string sat = ctx_.selected_sat;
+    const std::string& ini = ctx_.ini_file;
+    CurrentSatValues& v = ctx_.current;
+    Label2.setCaption(q(sat));
+    Frame4.setVisible(sat == kAo40);
+    Frame10.setVisible(sat == kAo51);
+
+    v.ao51_tone = read_ao51_tone(ini);
+    Check1.setValue(v.ao51_tone == "1" ? 1 : 0);
+    v.sat_info = read_sat_info_or_default(sat, ini);
+    v.sat_r_freq = read_sat_freq_range(sat, ini);
+    v.sat_url = read_sat_url(sat, ini);
+    show_sat_info();
+
+    const SatProgram p1 = read_sat_program(1, sat, ini), p2 = read_sat_program(2, sat, ini);
+    v.sat_program1_path = p1.path;
+    v.sat_program1_param = p1.param;
+    v.sat_program1 = p1.path.empty() && p1.param.empty() ? "" : p1.path + "," + p1.param;
+    v.sat_program2_path = p2.path;
+    v.sat_program2_param = p2.param;
+    v.sat_program2 = p2.path.empty() && p2.param.empty() ? "" : p2.path + "," + p2.param;
+    Text11.setText(q(p1.path));
+    Text12.setText(q(p1.param));
+    Text13.setText(q(p2.path));
+    Text14.setText(q(p2.param));
+
+    v.sat_hosei_text = read_sat_hosei(sat, ini);
+    Text15.setText(q(v.sat_hosei_text));
+}
+
+void Form9::show_sat_info() {
+    CurrentSatValues& v = ctx_.current;
+    const SatInfoRecord r = parse_sat_info(v.sat_info);
+    filling_ = true;
+    Text1.setText(q(or_zero(r.beacon)));
+    Text2.setText(q(or_zero(r.uplink)));
+    Text3.setText(q(or_zero(r.downlink)));
+    Text4.setText(q(r.comment));
+
+    edit_up_mode = or_zero(r.uplink_mode);
+    choose_mode({&Option4, &Option5, &Option6, &Option7}, edit_up_mode);
+    edit_down_mode = or_zero(r.downlink_mode);
+    choose_mode({&Option8, &Option9, &Option10, &Option11}, edit_down_mode);
+    set_conv_type(type_of(editor_conversion(r.conversion)));
+
+    // Only AO-40's own record is the transponder-on window the charts use.
+    const std::string field8 = record_field(v.sat_info, 8);
+    Text6.setText(q(r.on_window.first));
+    Text7.setText(q(r.on_window.second));
+    if (s(Label2) == kAo40) set_ao40_window(v, field8);
+
+    const bool has_corrections = !record_field(v.sat_info, 9).empty();
+    edit_tx_correction = has_corrections ? r.corrections.first : "0";
+    edit_rx_correction = has_corrections ? r.corrections.second : "0";
+    Text10.setText(q(or_zero(r.converter_offset)));
+    Text5.setText(q(v.sat_url));
+
+    const SatFreqRange f = parse_sat_freq_range(v.sat_r_freq);
+    Text8.setText(q(f.uplink.first));
+    Text9.setText(q(f.uplink.second));
+    edit_uplink_low_ = val(f.uplink.first);
+    edit_uplink_high_ = val(f.uplink.second);
+    v.sat_uplink_low = edit_uplink_low_;
+    v.sat_uplink_high = edit_uplink_high_;
+    update_passband(edit_conv_type);
+
+    v.sat_tx_power = f.tx_power;
+    Combo1.setCurrentText(q(f.tx_power));
+    v.sat_beacon_mode = f.beacon_mode;
+    choose_mode({&Option12, &Option13, &Option14, &Option15}, f.beacon_mode);
+    v.sat_tone = f.tone;
+    Combo2.setCurrentText(q(f.tone));
+    filling_ = false;
+}
+
+void Form9::set_conv_type(int type) {
+    edit_conv_type = static_cast<int16_t>(type);
+    platform::OptionButton* buttons[3] = {&Option1, &Option2, &Option3};
+    buttons[type]->setValue(true);
+}
+
+void Form9::update_passband(int type) {
+    const PassbandView view = passband_view(conversion_of(type), s(Text2), s(Text3), s(Text8), s(Text9));
+    Text8.setEnabled(view.edges_enabled);
+    Text9.setEnabled(view.edges_enabled);
+    if (view.low_box) Text8.setText(q(*view.low_box));
+    if (view.high_box) Text9.setText(q(*view.high_box));
+    Label14.setCaption(q(view.low_caption));
+    Label13.setCaption(q(view.high_caption));
+    Label15.setCaption(q(view.downlink_first));
+    Label16.setCaption(q(view.downlink_second));
+    if (still_selected()) {
+        ctx_.current.sat_downlink_low = val(view.downlink_first);
+        ctx_.current.sat_downlink_high = val(view.downlink_second);
+    }
+}
+
+void Form9::refill_edges() {
+    Text8.setText(q(str_num(edit_uplink_low_)));
+    Text9.setText(q(str_num(edit_uplink_high_)));
+}
+
+void Form9::Option1_Click() {
+    if (filling_) return;
+    edit_conv_type = 0;
+    update_passband(edit_conv_type);
+}
+
+void Form9::Option2_Click() {
+    if (filling_) return;
+    edit_conv_type = 1;
+    refill_edges();
+    update_passband(edit_conv_type);
+}
+
+void Form9::Option3_Click() {
+    if (filling_) return;
+    edit_conv_type = 2;
+    refill_edges();
+    update_passband(edit_conv_type);
+}
+
+void Form9::Text8_KeyUp() {
+    update_passband(edit_conv_type);
+    edit_uplink_low_ = val(s(Text8));
+    if (still_selected()) ctx_.current.sat_uplink_low = edit_uplink_low_;
+}
+
+void Form9::Text9_KeyUp() {
+    update_passband(edit_conv_type);
+    edit_uplink_high_ = val(s(Text9));
+    if (still_selected()) ctx_.current.sat_uplink_high = edit_uplink_high_;
+}
+
+bool Form9::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (!text.isEmpty() && !number_key_allowed(text.toUcs4().value(0))) {
+            QApplication::beep();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyRelease) {
+        if (watched == &Text8) Text8_KeyUp();
+        if (watched == &Text9) Text9_KeyUp();
+    }
+    return platform::Form::eventFilter(watched, event);
+}
+
+int Form9::check_transponder_ma() {
+    const bool start_empty = trim(s(Text6)).empty(), end_empty = trim(s(Text7)).empty();
+    if (start_empty && end_empty) return 0;
+    auto refuse = [](platform::TextBox& box, const char* message, bool clear, int code) {
+        platform::msg_box(std::string(message));
+        if (clear) box.clear();
+        box.setFocus();
+        return code;
+    };
+    if (start_empty) return refuse(Text6, "トランスポンダーオンの開始ＭＡの値が入力されていません", false, 2);
+    if (check_numeric_input(Text6, 0, 256) != 0)
+        return refuse(Text6, "トランスポンダーオンの開始ＭＡを０から２５６の範囲の値をいれてください", true, 1);
+    if (end_empty) return refuse(Text7, "トランスポンダーオンの終了ＭＡの値が入力されていません", false, 4);
+    if (check_numeric_input(Text7, 0, 256) != 0)
+        return refuse(Text7, "トランスポンダーオンの終了ＭＡを０から２５６の範囲の値をいれてください", true, 3);
+    return 0;
+}
+
+SatInfoEntry Form9::entry_from_controls() {
+    SatInfoEntry e;
+    e.sat = s(Label2);
+    e.info = {trim(s(Text1)), trim(s(Text2)), edit_up_mode, trim(s(Text3)), edit_down_mode, s(Text4),
+              std::to_string(edit_conv_type), {s(Text6), s(Text7)}, {trim(edit_tx_correction), trim(edit_rx_correction)},
+              trim(s(Text10))};
+    e.info.comment = fitted_comment(e.info);
+    Text4.setText(q(e.info.comment));
+    const std::string beacon =
+        chosen_mode({&Option12, &Option13, &Option14, &Option15}, ctx_.current.sat_beacon_mode);
+    e.freq = {{s(Text8), s(Text9)}, {s(Label15), s(Label16)}, Combo1.text().toStdString(), beacon,
+              Combo2.text().toStdString()};
+    e.url = s(Text5);
+    e.ao51_tone = std::to_string(Check1.value());
+    e.program1 = {trim(s(Text11)), trim(s(Text12))};
+    e.program2 = {trim(s(Text13)), trim(s(Text14))};
+    e.hosei = trim(s(Text15));
+    return e;
+}
+
+void Form9::Command1_Click() {
+    if (const auto message = frequency_error(s(Text1), s(Text2), s(Text3))) {
+        platform::msg_box(*message);
+        return;
+    }
+    edit_conv_type = static_cast<int16_t>(Option1.value() ? 0 : Option2.value() ? 1 : 2);
+    edit_up_mode = chosen_mode({&Option4, &Option5, &Option6, &Option7}, edit_up_mode);
+    edit_down_mode = chosen_mode({&Option8, &Option9, &Option10, &Option11}, edit_down_mode);
+    if (s(Label2) == kAo40 && check_transponder_ma() != 0) return;
+
+    QString comment = Text4.text();
+    comment.replace(':', ' ').replace(',', ' ');
+    Text4.setText(comment);
+    // The downlink passband follows the frequencies as they stand now, typed or not.
+    update_passband(edit_conv_type);
+    store_sat_info_entry(entry_from_controls(), ctx_);
+    Unload();
+}
+
+}  // namespace torv

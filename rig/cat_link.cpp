@@ -1,0 +1,43 @@
+#include "rig/cat_link.h"
+
+#include "common/number_text.h"
+#include "common/settings_store.h"
+#include "platform/msg_box.h"
+
+namespace torv {
+
+int cat_port_number(std::string_view port_text) {
+    return port_text.size() < 4 ? 0 : static_cast<int>(val(port_text.substr(3, 1)));
+}
+
+std::string com_port_device(int port) {
+    const std::string path = ini_read("COM" + std::to_string(port), "SERIAL", torv_ini());
+    if (path != "ERROR" && !path.empty()) return path;
+    return "/dev/ttyS" + std::to_string(port - 1);
+}
+
+bool open_cat_port(platform::SerialPort& port, const std::string& port_text, const std::string& speed,
+                   std::string_view framing) {
+    port.CommPort = cat_port_number(port_text);
+    port.Device = port.CommPort >= 1 ? com_port_device(port.CommPort) : std::string();
+    port.Settings = QString::fromStdString(speed + "," + std::string(framing));
+    if (port.CommPort >= 1 && port.setPortOpen(true)) return true;
+    platform::msg_box("ＣＯＭポート　" + port_text + " のオープンができませんでした。");
+    return false;
+}
+
+WindowPosition read_window_position(std::string_view key, std::string_view fallback) {
+    std::string text = ini_read(key, "WIN_POSITION", torv_ini());
+    if (text == "ERROR") text = fallback;
+    const size_t colon = text.find(':');
+    WindowPosition p;
+    p.top = static_cast<int>(val(text.substr(0, colon)));
+    p.left = colon == std::string::npos ? 0 : static_cast<int>(val(text.substr(colon + 1)));
+    return p;
+}
+
+void save_window_position(std::string_view key, int top, int left) {
+    ini_write(std::to_string(top) + ":" + std::to_string(left), key, "WIN_POSITION", torv_ini());
+}
+
+}  // namespace torv

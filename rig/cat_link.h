@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/serial_port.h"
+
+// Opening a transceiver's port the way every transceiver window does, and the window
+// position setting they share.
+namespace torv {
+
+// The port number of a port text: the single digit after "COM" ("COM3" gives 3).
+int cat_port_number(std::string_view port_text);
+
+// The device of port n: key COMn of [SERIAL] in torv.ini, else /dev/ttyS<n-1>.
+std::string com_port_device(int port);
+
+// Configures (port number, speed and framing such as "n,8,1", no handshaking) and
+// opens the port. On failure shows "ＣＯＭポート　<port text> のオープンができませんでした。"
+// and returns false.
+bool open_cat_port(platform::SerialPort& port, const std::string& port_text, const std::string& speed,
+                   std::string_view framing);
+
+// A window's saved top-left corner in twips ("top:left" under [WIN_POSITION]).
+struct WindowPosition {
+    int top = 0, left = 0;
+};
+WindowPosition read_window_position(std::string_view key, std::string_view fallback);
+void save_window_position(std::string_view key, int top, int left);
+
+}  // namespace torv

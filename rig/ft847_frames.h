@@ -1,0 +1,87 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The FT-847's CAT frames: five bytes, four parameters then the opcode. Frames are
+// held as upper-case hexadecimal text, two digits a byte, and turned into bytes only
+// when written. Every fixed frame is in one table; the frames with a parameter
+// (frequency, mode, tone) are completed by one builder.
+namespace torv::ft847 {
+
+enum Frame {
+    CatOn,
+    SatModeOn,
+    SatModeOff,
+    CatOff,
+    PttOn,
+    PttOff,
+    CtcssOn,         // on the SAT TX VFO, after each tone frame
+    CtcssOff,
+    ReadRxStatus,
+    ReadTxStatus,
+    ReadSatRx,       // SAT RX frequency and mode
+    ReadSatTx,
+    kFrameCount
+};
+
+inline constexpr std::array<std::string_view, kFrameCount> kFrames = {
+    "0000000000",  // CatOn
+    "000000004E",  // SatModeOn
+    "000000008E",  // SatModeOff
+    "0000000080",  // CatOff
+    "0000000008",  // PttOn
+    "0000000088",  // PttOff
+    "2A0000002A",  // CtcssOn
+    "8A0000002A",  // CtcssOff
+    "00000000E7",  // ReadRxStatus
+    "00000000F7",  // ReadTxStatus
+    "0000000013",  // ReadSatRx
+    "0000000023",  // ReadSatTx
+};
+
+inline std::string frame(Frame f) { return std::string(kFrames[f]); }
+
+// Opcodes of the frames with a parameter.
+enum Opcode : uint8_t {
+    MainFrequency = 0x01,
+    SatRxFrequency = 0x11,
+    SatTxFrequency = 0x21,
+    MainMode = 0x07,
+    SatRxMode = 0x17,
+    SatTxMode = 0x27,
+    SatTxTone = 0x2B,
+};
+
+// Packed BCD of 0..99 (tens in the high nibble); 100 and above give 0.
+uint8_t to_bcd(int value);
+// The first two characters as one byte: "0".."9" and "A".."F" (upper case only); a
+// high character outside them counts 0, a low one adds nothing.
+uint8_t hex_pair_to_byte(std::string_view text);
+// The bytes of a hexadecimal frame text: its whole digit pairs, in order.
+std::vector<uint8_t> hex_bytes(std::string_view text);
+std::string hex_text(const std::vector<uint8_t>& bytes);
+
+// The frequency frame for f MHz in units of 10 Hz (below 10 Hz truncated), or
+// nothing when the four BCD bytes cannot carry it (1000 MHz and above, negative).
+std::optional<std::vector<uint8_t>> frequency_frame(double mhz, Opcode opcode);
+
+// The mode byte text of a mode code: "01" USB, "00" LSB, "02" CW, "08" FM; empty for
+// an unknown code.
+std::string mode_byte(std::string_view mode_code);
+std::string mode_frame(std::string_view mode_code, Opcode opcode);
+
+// The CTCSS code of a tone text ("88.5" -> "0E"); a tone not in the table gives "0E".
+std::string ctcss_code(std::string_view tone);
+std::string tone_frame(std::string_view code);
+
+// A frequency and mode reply: four BCD bytes (10 Hz units) and the mode byte.
+double reply_frequency(const std::array<uint8_t, 5>& reply);
+// The mode code of a reply's mode byte: LSB, USB, CW (also reverse and narrow) and
+// FM (also narrow); nothing for any other byte.
+std::optional<std::string> reply_mode(uint8_t mode_byte);
+
+}  // namespace torv::ft847

@@ -1,0 +1,61 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "common/sat_records.h"
+#include "platform/color.h"
+#include "rig/tracking.h"
+
+// What the transceiver windows share with the rest of the program: the selected
+// satellite's values they read, the values and flags they publish, and the services
+// of other windows they call. The App owns one RigContext and fills the services.
+namespace torv {
+
+// The selected satellite as the main window keeps it.
+struct CurrentSatellite {
+    std::string selected_sat;
+    double doppler_factor = 1.0;  // received / sent frequency, refreshed every 950 ms
+    // Passbands, beacon mode and tone of its frequency-range record.
+    CurrentSatValues values;
+};
+
+// A transceiver's port settings (enable flag "1", "COMn", speed).
+struct CatPort {
+    std::string enable = "0";
+    std::string port = "COM1";
+    std::string speed = "9600";
+};
+
+// Flags each transceiver window keeps equal to its own state, for scheduled operation.
+struct ScheduleMirror {
+    int ft847_running = 0, ic910_running = 0, ts2000_running = 0, ft736_running = 0;
+    int ft847_rx_auto = 0, ic910_rx_auto = 0, ts2000_rx_auto = 0, ft736_rx_auto = 0;
+    int ft847_fixed_side = 0, ic910_fixed_side = 0, ts2000_fixed_side = 0, ft736_fixed_side = 0;
+    int ft847_auto_capture = 0, ts2000_auto_capture = 0;
+    int ft847_beacon_mode = 0, ts2000_beacon_mode = 0;
+};
+
+// Services of other windows. Any left empty does nothing.
+struct RigServices {
+    // Writes an item of the DDE export window ("Text12", "Text13", "Text15", "Text16").
+    std::function<void(std::string_view item, const std::string& text)> dde_put;
+    // Shows the satellite-information editor (modeless) for the selected satellite.
+    std::function<void()> open_sat_info_editor;
+    // Starts the selected satellite's companion programs.
+    std::function<void()> run_sat_programs;
+    // The scheduled-operation window's status line.
+    std::function<void(const std::string&)> sched_status;
+};
+
+struct RigContext {
+    CurrentSatellite sat;
+    RigShared rig;
+    ScheduleMirror mirror;
+    CatPort ft847_cat;
+    int sched_running = 0;                         // a schedule run drives the windows
+    platform::ColorValue backcolor = 0x8000000F;   // the main window's background colour
+    RigServices services;
+};
+
+}  // namespace torv

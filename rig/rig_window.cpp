@@ -1,0 +1,214 @@
+#include "rig/rig_window.h"
+
+#include "common/number_text.h"
+#include "common/waits.h"
+
+namespace torv {
+
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+RigWindow::RigWindow(RigContext& context, Options options)
+    : ctx(context), Label1(this), Label2(this), Label4(this), Label5(this), Label6(this), Label8(this),
+      Label10(this), Label12(this), Label14(this), HScroll1(this), HScroll2(this), Check1(this), Check2(this),
+      Check3(this), Label29(this), Label31(this), Label27(this), Label30(this), Label23(this), Label24(this),
+      Shape16(this), Label22(this), Label34(this), Label35(this), options_(options) {
+    for (auto* lamps : {&tx_lamps, &rx_lamps})
+        for (platform::Shape& lamp : *lamps) lamp.setParent(this);
+    place_controls();
+    Label5.setCaption("送信周波数");
+    Label6.setCaption("受信周波数");
+    Label1.setToolTip("クリックすると送信周波数固定とします");
+    Label2.setToolTip("クリックすると受信周波数固定とします");
+    Label23.setToolTip("送信周波数補正値をリセット");
+    Label24.setToolTip("受信周波数補正値をリセット");
+    Check1.setCaption("受信コンバータ ");
+    for (platform::CheckBox* box : {&Check2, &Check3}) {
+        box->setCaption("周波数補正");
+        box->setValue(1);
+    }
+    for (platform::HScrollBar* slider : {&HScroll1, &HScroll2}) {
+        slider->setRange(-1000, 1000);
+        slider->setValue(0);
+    }
+    for (ClickLabel* reset : {&Label23, &Label24}) reset->setCaption("－　　　０　　　＋");
+
+    Label1.Click = [this] { Label1_Click(); };
+    Label2.Click = [this] { Label2_Click(); };
+    Label23.Click = [this] { Label23_Click(); };
+    Label24.Click = [this] { Label24_Click(); };
+    HScroll1.Change = [this] { HScroll1_Change(); };
+    HScroll2.Change = [this] { HScroll2_Change(); };
+    Check1.Click = [this] { Check1_Click(); };
+    Check2.Click = [this] { HScroll1_Change(); };
+    Check3.Click = [this] { HScroll2_Change(); };
+    Label34.hide();
+}
+
+void RigWindow::place_controls() {
+    platform::place(&Label4, 120, 120, 3000, 300);
+    platform::place(&Label8, 3240, 120, 1600, 300);
+    platform::place(&Label5, 120, 540, 1400, 300);
+    platform::place(&Label1, 1560, 540, 1800, 300);
+    platform::place(&Label6, 120, 900, 1400, 300);
+    platform::place(&Label2, 1560, 900, 1800, 300);
+    platform::place(&Label10, 3480, 540, 1600, 300);
+    platform::place(&Label12, 3480, 900, 1600, 300);
+    platform::place(&Label14, 5160, 720, 900, 300);
+    for (int i = 0; i < 4; ++i) {
+        platform::place(&tx_lamps[i], 120 + 360 * i, 1320, 240, 240);
+        platform::place(&rx_lamps[i], 1800 + 360 * i, 1320, 240, 240);
+    }
+    platform::place(&HScroll1, 120, 1740, 3000, 240);
+    platform::place(&Label23, 120, 1980, 3000, 240);
+    platform::place(&Label29, 3240, 1740, 900, 240);
+    platform::place(&Label31, 4200, 1740, 500, 240);
+    platform::place(&Check2, 4800, 1740, 1300, 240);
+    platform::place(&HScroll2, 120, 2280, 3000, 240);
+    platform::place(&Label24, 120, 2520, 3000, 240);
+    platform::place(&Label27, 3240, 2280, 900, 240);
+    platform::place(&Label30, 4200, 2280, 500, 240);
+    platform::place(&Check3, 4800, 2280, 1300, 240);
+    platform::place(&Check1, 120, 2820, 1600, 240);
+    platform::place(&Shape16, 1800, 2820, 240, 240);
+    platform::place(&Label35, 2160, 2820, 1200, 240);
+    platform::place(&Label22, 3480, 2820, 1200, 240);
+    platform::place(&Label34, 3480, 2820, 1200, 240);
+}
+
+void RigWindow::dde_put(std::string_view item, const std::string& text) {
+    if (ctx.services.dde_put) ctx.services.dde_put(item, text);
+}
+
+void RigWindow::show_mode_lamps(std::array<platform::Shape, 4>& lamps, const std::string& code) {
+    const int chosen = static_cast<int>(val(code)) - 1;
+    if (mode_name(code).empty()) return;
+    for (int i = 0; i < 4; ++i) lamps[i].setFillColor(i == chosen ? kRed : kWhite);
+}
+
+void RigWindow::parse_sat_info(const std::string& record) {
+    const double k = ctx.sat.doppler_factor;
+    const SatInfoSetup setup = apply_sat_info(state, ctx.rig, record, k);
+
+    Label8.setCaption(q(freq_text(k * val(state.beacon_text))));
+    Label1.setCaption(q(state.uplink_text));
+    dde_put("Text12", state.uplink_text);
+    Label10.setCaption(q(num_text(val(state.uplink_text) * k)));
+    show_mode_lamps(tx_lamps, state.tx_mode);
+    dde_put("Text15", ctx.rig.rig_uplink_mode);
+    Label2.setCaption(q(state.downlink_text));
+    dde_put("Text13", state.downlink_text);
+    Label12.setCaption(q(num_text(val(state.downlink_text) * k)));
+    show_mode_lamps(rx_lamps, state.rx_mode);
+    dde_put("Text16", ctx.rig.rig_downlink_mode);
+
+    if (state.conversion_type == "2") Label14.setCaption("非反転");
+    else if (state.conversion_type == "1") Label14.setCaption("反転");
+    else Label14.setCaption("固定");
+
+    // Positioning a slider runs its handler only when the position changes.
+    if (setup.sliders) {
+        HScroll1.setValue(setup.sliders->first);
+        HScroll2.setValue(setup.sliders->second);
+    } else {
+        reset_corrections();
+    }
+
+    if (platform::Label* label = beacon_mode_label()) label->setCaption(q(mode_name(ctx.sat.values.sat_beacon_mode)));
+}
+
+void RigWindow::reset_corrections() {
+    HScroll2.setValue(0);
+    state.rx_correction = 0;
+    HScroll1.setValue(0);
+    state.tx_correction = 0;
+}
+
+void RigWindow::HScroll1_Change() {
+    const bool on = !options_.correction_boxes || Check2.value() == 1;
+    const SliderCorrection c = slider_correction(HScroll1.value(), state.tx_mode, on);
+    state.tx_correction = c.mhz;
+    Label29.setCaption(q(c.value));
+    Label31.setCaption(q(c.unit));
+    update_transponder_constant(state);
+    sleep_sec(0.5f);
+}
+
+void RigWindow::HScroll2_Change() {
+    const bool on = !options_.correction_boxes || Check3.value() == 1;
+    const SliderCorrection c = slider_correction(HScroll2.value(), state.rx_mode, on);
+    state.rx_correction = c.mhz;
+    if (Check1.value() == 1) state.rx_correction -= ctx.rig.sat_converter_offset;
+    Label27.setCaption(q(c.value));
+    Label30.setCaption(q(c.unit));
+    update_transponder_constant(state);
+    sleep_sec(0.5f);
+}
+
+void RigWindow::color_fixed_side(int side) {
+    Label5.setBackColor(side == 1 ? kYellow : kLightOrange);
+    Label1.setBackColor(side == 1 ? kYellow : kLightOrange);
+    Label6.setBackColor(side == 2 ? kYellow : kLightGreen);
+    Label2.setBackColor(side == 2 ? kYellow : kLightGreen);
+}
+
+void RigWindow::make_rx_fixed_at_setup() {
+    state.fixed_side = 2;
+    fixed_side_mirror() = 2;
+    color_fixed_side(2);
+}
+
+void RigWindow::Label1_Click() {
+    if (options_.refuse_tx_fixed_while_capturing && state.auto_capture_on == 1) {
+        notice("受信周波数の自動取り込みモードになっています");
+        return;
+    }
+    color_fixed_side(1);
+    if (options_.rebase_fixed_side) rebase_tx(state);
+    state.fixed_side = 1;
+    fixed_side_mirror() = 1;
+    track_tx_fixed();
+}
+
+void RigWindow::Label2_Click() {
+    color_fixed_side(2);
+    if (options_.rebase_fixed_side) rebase_rx(state);
+    state.fixed_side = 2;
+    fixed_side_mirror() = 2;
+    track_rx_fixed();
+}
+
+void RigWindow::Check1_Click() {
+    const bool on = Check1.value() == 1;
+    const platform::ColorValue color = on ? kLightGreen : kButtonFace;
+    QPalette p = Check1.palette();
+    p.setColor(QPalette::Window, platform::to_qcolor(color));
+    Check1.setPalette(p);
+    Check1.setAutoFillBackground(true);
+    Shape16.setFillColor(color);
+    Label35.setBackColor(color);
+    Label34.setVisible(on);
+    Label22.setVisible(!on);
+    Label35.setCaption(on ? q("-" + str_num(ctx.rig.sat_converter_offset) + "MHZ") : QString());
+    HScroll2_Change();
+}
+
+void RigWindow::show(const TrackDisplay& d) {
+    Label8.setCaption(q(d.label8));
+    if (d.label1) Label1.setCaption(q(*d.label1));
+    if (d.label2) Label2.setCaption(q(*d.label2));
+    if (d.label10) Label10.setCaption(q(*d.label10));
+    if (d.label12) Label12.setCaption(q(*d.label12));
+    if (d.text12) dde_put("Text12", *d.text12);
+    if (d.text13) dde_put("Text13", *d.text13);
+}
+
+void RigWindow::track_tx_fixed() { show(torv::track_tx_fixed(state, ctx.rig, ctx.sat.doppler_factor)); }
+void RigWindow::track_rx_fixed() { show(torv::track_rx_fixed(state, ctx.rig, ctx.sat.doppler_factor)); }
+void RigWindow::track_separate() { show(torv::track_separate(state, ctx.rig, ctx.sat.doppler_factor)); }
+void RigWindow::engine_step() { show(torv::track_step(state, ctx.rig, ctx.sat.doppler_factor)); }
+
+}  // namespace torv

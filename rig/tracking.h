@@ -1,0 +1,93 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The transponder tracking engine shared by the four transceiver windows: the window
+// state, its set-up from the satellite's information record, the operator's
+// corrections, the fixed side, and the Doppler steps. Plain computation; the windows
+// show what it returns and send what it leaves in the state.
+namespace torv {
+
+// One per transceiver window. Frequencies are MHz, as numbers or as the decimal text
+// the record or a step produced. Mode codes: "1" USB, "2" LSB, "3" CW, "4" FM.
+struct RigWindowState {
+    int no_sat_info = 0;            // 1 while the selected satellite has no record
+    std::string beacon_text;
+    std::string uplink_text;        // nominal transmit (uplink) frequency
+    std::string downlink_text;      // nominal receive (downlink) frequency
+    std::string tx_base_text;       // where the tracking steps start from
+    std::string rx_base_text;
+    std::string tx_mode, rx_mode;
+    std::string tx_mode_sent, rx_mode_sent;  // empty: the next mode update sends
+    std::string conversion_type;    // "0" fixed (FM), "1" inverting, "2" non-inverting
+    double transponder_constant = 0;
+    double tx_correction = 0, rx_correction = 0;
+    int fixed_side = 0;             // 1 transmit side fixed, 2 receive side fixed
+    int tx_auto = 0, rx_auto = 0;   // 1 automatic (sent every tick), 0 manual
+    double send_freq = 0, recive_freq = 0;  // results of the last step, to be sent
+    double tx_sum = 0, rx_sum = 0;  // the transceiver's frequencies as the window knows them
+    int auto_capture_on = 0;
+};
+
+// Values the engine publishes to the rest of the program; one copy shared by the four
+// windows, so the window that set up or stepped last determines them.
+struct RigShared {
+    std::string rig_uplink_text, rig_downlink_text;
+    std::string rig_uplink_mode, rig_downlink_mode;  // "USB", "LSB", "CW", "FM"
+    std::string rig_beacon_text;                      // beacon frequency times the Doppler factor
+    int sat_converter_offset = 0;                     // receive converter, whole MHz
+};
+
+// "USB", "LSB", "CW", "FM" for "1".."4"; empty for any other code.
+std::string mode_name(std::string_view code);
+
+// The frequency pattern of the windows' labels: "####.00000".
+std::string freq_text(double mhz);
+
+// What the set-up leaves for the window to do with its sliders and lamps.
+struct SatInfoSetup {
+    // Slider positions from the record's corrections field (transmit, receive);
+    // empty when the corrections are to be reset.
+    std::optional<std::pair<int, int>> sliders;
+    bool tx_mode_known = false;  // the mode codes are one of "1".."4"
+    bool rx_mode_known = false;
+};
+
+// Fills the state and the published values from a satellite information record
+// (ten fields, each ended by ":"), k being the Doppler factor. Empty fields take the
+// defaults: beacon, uplink and downlink "0", uplink mode "2", downlink mode "1",
+// conversion type "0" (which also resets the corrections), converter offset 0.
+SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::string& record, double k);
+
+// K of a linear transponder from the nominal frequencies; unchanged for the fixed type.
+void update_transponder_constant(RigWindowState& s);
+
+// A correction slider: position p (-1000..1000), one step 50 Hz, or 1 kHz in FM.
+struct SliderCorrection {
+    double mhz = 0;         // 0 while the correction is switched off
+    std::string value;      // what the value label shows: p in FM, else p x 50
+    std::string unit;       // "KHZ" in FM, else "HZ"
+};
+SliderCorrection slider_correction(int p, std::string_view mode, bool enabled);
+
+// What one step shows; an absent entry leaves its label as it is.
+struct TrackDisplay {
+    std::string label8;  // beacon times k
+    std::optional<std::string> label1, label2, label10, label12;
+    std::optional<std::string> text12, text13;  // the DDE items of the two frequencies
+};
+
+// The three steps. Each updates the beacon first; the linear steps act only for
+// conversion types "1" and "2", the separate step only for "0".
+TrackDisplay track_tx_fixed(RigWindowState& s, RigShared& shared, double k);
+TrackDisplay track_rx_fixed(RigWindowState& s, RigShared& shared, double k);
+TrackDisplay track_separate(RigWindowState& s, RigShared& shared, double k);
+// The step of the tick: separate for conversion type 0, else that of the fixed side.
+TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k);
+
+// A side made fixed continues from the frequency the last step gave it.
+void rebase_tx(RigWindowState& s);
+void rebase_rx(RigWindowState& s);
+
+}  // namespace torv

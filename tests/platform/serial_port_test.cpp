@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/serial_port.h"
+#include "pty_pair.h"
+
+using platform::SerialPort;
+
+namespace {
+
+struct PortOnPty {
+    PtyPair pty;
+    SerialPort port;
+    std::vector<int> events;
+
+    PortOnPty() {
+        port.Device = pty.slave_path();
+        port.OnComm = [this] { events.push_back(port.CommEvent); };
+    }
+    void from_radio(const std::string& bytes) { ASSERT_EQ(::write(pty.master(), bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+    std::string to_radio(size_t expected) {
+        std::string got;
+        pump_until([&] {
+            char b[64];
+            const ssize_t n = ::read(pty.master(), b, sizeof b);
+            if (n > 0) got.append(b, n);
+            return got.size() >= expected;
+        });
+        return got;
+    }
+};
+
+}  // namespace
+
+TEST(SerialPort, AppliesTheSettingsTextToTheLine) {
+    PortOnPty t;
+    ASSERT_TRUE(t.pty.ok());
+    t.port.Settings = "4800,n,8,2";
+    ASSERT_TRUE(t.port.setPortOpen(true));
+    termios tio{};
+    ASSERT_EQ(tcgetattr(t.pty.master(), &tio), 0);
+    // The line discipline of the slave is what the program set.
+    int slave = ::open(t.pty.slave_path().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(slave, 0);
+    ASSERT_EQ(tcgetattr(slave, &tio), 0);
+    ::close(slave);
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B4800));
+    EXPECT_EQ(tio.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_TRUE(tio.c_cflag & CSTOPB);
+    EXPECT_FALSE(tio.c_cflag & PARENB);
+    EXPECT_FALSE(tio.c_cflag & CRTSCTS);
+}
+
+TEST(SerialPort, BytesGoOutAndComeBackWithAReceiveEvent) {
+    PortOnPty t;
+    ASSERT_TRUE(t.pty.ok());
+    t.port.RThreshold = 1;
+    t.port.InputLen = 5;
+    ASSERT_TRUE(t.port.setPortOpen(true));
+    EXPECT_TRUE(t.port.PortOpen());
+
+    t.port.Output(QByteArray("\x14\x59\x00\x00\x11", 5));
+    EXPECT_EQ(t.to_radio(5), std::string("\x14\x59\x00\x00\x11", 5));
+
+    t.from_radio(std::string("\x43\x97\x00\x00\x01\x07\x08", 7));
+    ASSERT_TRUE(pump_until([&] { return t.port.InBufferCount() == 7; }));
+    ASSERT_FALSE(t.events.empty());
+    EXPECT_EQ(t.events.front(), platform::comEvReceive);
+    EXPECT_EQ(t.port.Input(), QByteArray("\x43\x97\x00\x00\x01", 5));  // at most InputLen
+    EXPECT_EQ(t.port.InBufferCount(), 2);
+    t.port.setInBufferCount(0);
+    EXPECT_EQ(t.port.InBufferCount(), 0);
+}
+
+TEST(SerialPort, ReceiveThresholdHoldsTheEventBack) {
+    PortOnPty t;
+    ASSERT_TRUE(t.pty.ok());
+    t.port.RThreshold = 5;
+    ASSERT_TRUE(t.port.setPortOpen(true));
+    t.from_radio("abc");
+    ASSERT_TRUE(pump_until([&] { return t.port.InBufferCount() == 3; }));
+    EXPECT_TRUE(t.events.empty());
+    t.from_radio("de");
+    ASSERT_TRUE(pump_until([&] { return !t.events.empty(); }));
+    EXPECT_EQ(t.events.front(), platform::comEvReceive);
+}
+
+TEST(SerialPort, OpenFailsForAMissingDeviceOrASettingsTextItCannotApply) {
+    SerialPort missing;
+    missing.Device = "/nonexistent/ttyX";
+    EXPECT_FALSE(missing.setPortOpen(true));
+    EXPECT_FALSE(missing.PortOpen());
+    missing.Output("x");  // dropped while closed
+
+    for (const char* settings : {"9601,n,8,1", "9600,x,8,1", "9600,n,6,1", "9600,n,8"}) {
+        PortOnPty t;
+        ASSERT_TRUE(t.pty.ok());
+        t.port.Settings = settings;
+        EXPECT_FALSE(t.port.setPortOpen(true)) << settings;
+        EXPECT_FALSE(t.port.PortOpen());
+    }
+}
+
+TEST(SerialPort, PortNumberNamesTheDeviceWhenNoneIsGiven) {
+    SerialPort port;
+    port.CommPort = 3;
+    EXPECT_EQ(port.device_path(), "/dev/ttyS2");
+    port.Device = "/dev/ttyUSB0";
+    EXPECT_EQ(port.device_path(), "/dev/ttyUSB0");
+}
+
+TEST(SerialPort, APulledLineIsReportedAndThePortCanStillBeClosed) {
+    PortOnPty t;
+    ASSERT_TRUE(t.pty.ok());
+    t.port.RThreshold = 1;
+    ASSERT_TRUE(t.port.setPortOpen(true));
+    t.pty.close_master();
+    // Noticed while listening, and again by the next write.
+    ASSERT_TRUE(pump_until([&] { return !t.events.empty(); }));
+    EXPECT_EQ(t.events, std::vector<int>{platform::comEventCDTO});
+    t.port.Output(QByteArray(5, '\0'));
+    EXPECT_EQ(t.events, (std::vector<int>{platform::comEventCDTO, platform::comEventCDTO}));
+    EXPECT_TRUE(t.port.PortOpen());
+    EXPECT_TRUE(t.port.setPortOpen(false));
+    EXPECT_FALSE(t.port.PortOpen());
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include <QCoreApplication>
+#include <chrono>
+#include <fcntl.h>
+#include <functional>
+#include <pty.h>
+#include <string>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+// A pseudo-terminal for serial tests: the program opens slave_path() as its port,
+// the test (or a simulator) holds the master end.
+class PtyPair {
+public:
+    PtyPair() {
+        int slave = -1;
+        char name[128] = {};
+        if (openpty(&master_, &slave, name, nullptr, nullptr) == 0) {
+            path_ = name;
+            // Keep the slave open here too, so the line stays up between the program's
+            // open and close; raw, so no byte is changed on its way.
+            termios tio{};
+            tcgetattr(slave, &tio);
+            cfmakeraw(&tio);
+            tcsetattr(slave, TCSANOW, &tio);
+            slave_ = slave;
+            fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+        }
+    }
+    ~PtyPair() {
+        close_master();
+        if (slave_ >= 0) ::close(slave_);
+    }
+    PtyPair(const PtyPair&) = delete;
+    PtyPair& operator=(const PtyPair&) = delete;
+
+    bool ok() const { return !path_.empty(); }
+    const std::string& slave_path() const { return path_; }
+    int master() const { return master_; }
+
+    // Pulls the line away: the program's end sees a hang-up.
+    void close_master() {
+        if (master_ >= 0) ::close(master_);
+        master_ = -1;
+        if (slave_ >= 0) ::close(slave_);
+        slave_ = -1;
+    }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    std::string path_;
+};
+
+// Lets window events run until the condition holds or the time is up.
+inline bool pump_until(const std::function<bool()>& done, int timeout_ms = 2000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}

@@ -1,0 +1,431 @@
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QTimer>
+#include <map>
+
+#include "common/sat_records.h"
+#include "common/settings_store.h"
+#include "common/waits.h"
+#include "platform/msg_box.h"
+#include "platform/paths.h"
+#include "rig/form8.h"
+#include "rig/ft847_frames.h"
+#include "sim/ft847_sim.h"
+#include "temp_dir.h"
+
+using namespace torv;
+
+namespace {
+
+const std::vector<std::string> kStopFrames = {"0000000088", "8A0000002A", "000000008E", "0000000080"};
+
+// The FT-847 window on a simulated radio: torv.ini in a fresh program folder maps COM3
+// to the simulator's pseudo-terminal. The window's own timer is held until a test
+// lets it run.
+struct Ft847Fixture : ::testing::Test {
+    TempDir dir;
+    sim::Ft847Sim radio;
+    RigContext ctx;
+    std::map<std::string, std::string> dde;
+    int editor_opened = 0;
+    std::unique_ptr<form8> f;
+
+    void SetUp() override {
+        ASSERT_TRUE(radio.ok());
+        platform::set_program_folder(dir.str());
+        ini_write(radio.port_path(), "COM3", "SERIAL", torv_ini());
+        ini_write("0:145.9:2:435.9:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
+        ini_write("145.8:145.9:2:435.8:1::2:,:,:0:", "AO-7", "SAT-INFO", torv_ini());
+        ini_write("0:145.85:4:436.795:4::0:,:,:0:", "SO-50", "SAT-INFO", torv_ini());
+        ini_write("0:145.99:4:145.8:4::0:,:,:0:", "ISSDG", "SAT-INFO", torv_ini());
+        ini_write(std::string(kDefaultSatInfo), "DEF-1", "SAT-INFO", torv_ini());
+        ctx.ft847_cat = {"1", "COM3", "9600"};
+        ctx.sat.selected_sat = "FO-29";
+        apply_freq_range(ctx.sat.values, kDefaultSatFreqRange);
+        ctx.services.dde_put = [this](std::string_view item, const std::string& text) { dde[std::string(item)] = text; };
+        ctx.services.open_sat_info_editor = [this] { ++editor_opened; };
+        recorder().clear();
+    }
+    void TearDown() override {
+        if (f && ctx.mirror.ft847_running == 1) f->stop_operation();
+    }
+
+    static platform::MsgBoxRecorder& recorder() { return *platform::MsgBoxRecorder::current(); }
+
+    form8& window(const std::string& sat = "FO-29") {
+        ctx.sat.selected_sat = sat;
+        f = std::make_unique<form8>(ctx);
+        f->Timer1.setEnabled(false);
+        f->load();
+        return *f;
+    }
+    form8& started(const std::string& sat = "FO-29") {
+        form8& w = window(sat);
+        w.Command2_Click();
+        settle();
+        return w;
+    }
+    // Lets the simulator take what was written.
+    void settle() {
+        size_t seen = radio.state.frames.size();
+        for (int quiet = 0; quiet < 3;) {
+            wait_sec(0.02f);
+            quiet = radio.state.frames.size() == seen ? quiet + 1 : 0;
+            seen = radio.state.frames.size();
+        }
+    }
+    std::vector<std::string> tick() {
+        const size_t mark = radio.mark();
+        f->Timer1_Timer();
+        settle();
+        return radio.frames_since(mark);
+    }
+};
+
+}  // namespace
+
+TEST_F(Ft847Fixture, SetUpFollowsTheRecordAndTheCatSettings) {
+    form8& w = window();
+    EXPECT_EQ(w.caption(), QString("ＦＴ８４７リモートコントロール"));
+    EXPECT_EQ(w.Label4.caption(), "FO-29");
+    EXPECT_EQ(w.Label14.caption(), "反転");
+    EXPECT_EQ(w.state.fixed_side, 2);
+    EXPECT_EQ(ctx.mirror.ft847_fixed_side, 2);
+    EXPECT_EQ(w.Label2.backColor(), kYellow);
+    EXPECT_EQ(w.Label1.backColor(), kLightOrange);
+    EXPECT_EQ(w.tx_lamps[1].fillColor(), kRed);  // LSB
+    EXPECT_EQ(w.rx_lamps[0].fillColor(), kRed);  // USB
+    EXPECT_EQ(w.state.tx_auto, 1);
+    EXPECT_EQ(ctx.mirror.ft847_rx_auto, 1);
+    EXPECT_TRUE(w.Command2.isEnabled());
+    EXPECT_FALSE(w.Command13.isEnabled());
+    EXPECT_EQ(dde["Text12"], "145.9");
+    EXPECT_EQ(dde["Text16"], "USB");
+    EXPECT_EQ(w.height(), 6180);
+    EXPECT_EQ(w.top(), 630);
+    EXPECT_EQ(w.left(), 9780);
+
+    ctx.ft847_cat.enable = "0";
+    w.form_load();
+    EXPECT_FALSE(w.Command2.isEnabled());
+}
+
+TEST_F(Ft847Fixture, StartOpensTheLinkWithModesAndTone) {
+    ctx.sat.values.sat_tone = "88.5";
+    form8& w = started();
+    EXPECT_EQ(ctx.mirror.ft847_running, 1);
+    EXPECT_EQ(w.Label15.caption(), "COM OPEN");
+    EXPECT_EQ(w.Command2.caption(), "FT847CAT運用終了");
+    EXPECT_EQ(radio.state.frames, (std::vector<std::string>{"0000000000", "000000004E", "0100000017", "0000000027",
+                                                             "0E0000002B", "2A0000002A"}));
+    EXPECT_TRUE(radio.state.cat_on && radio.state.sat_mode && radio.state.ctcss_on);
+    EXPECT_EQ(radio.state.tone_code, 0x0E);
+    EXPECT_EQ(w.Label25.caption(), "トーン信号88.5をセット");
+    EXPECT_TRUE(recorder().texts.empty());
+}
+
+TEST_F(Ft847Fixture, TickPollsTheMetersAndSendsBothFrequencies) {
+    radio.state.s_meter = 0x1F;
+    form8& w = started();
+    EXPECT_EQ(tick(), (std::vector<std::string>{"00000000E7", "00000000F7", "1459000021", "4359000011"}));
+    EXPECT_DOUBLE_EQ(radio.state.sat_tx_freq, 145.9);
+    EXPECT_DOUBLE_EQ(radio.state.sat_rx_freq, 435.9);
+    // Every reply empties both status labels: the last one, the transmit status, stays.
+    EXPECT_EQ(w.Label15.caption(), "");
+    EXPECT_EQ(w.Label16.caption(), " 128");  // not transmitting
+    EXPECT_EQ(w.Picture1.Point(30.5, 0.5), kGreen);  // signal strength 31 of 32
+
+    // A side in manual is computed but not sent.
+    w.Command12_Click();
+    EXPECT_EQ(tick(), (std::vector<std::string>{"00000000E7", "00000000F7", "4359000011"}));
+}
+
+TEST_F(Ft847Fixture, StopSendsTheClosingFramesAndSavesTheCorrections) {
+    form8& w = started("DEF-1");
+    w.HScroll1.setValue(20);
+    w.HScroll2.setValue(-40);
+    const size_t mark = radio.mark();
+    w.Command2_Click();
+    settle();
+    EXPECT_EQ(radio.frames_since(mark), kStopFrames);
+    EXPECT_FALSE(radio.state.cat_on);
+    EXPECT_FALSE(radio.state.sat_mode);
+    EXPECT_EQ(ctx.mirror.ft847_running, 0);
+    EXPECT_FALSE(w.MSComm1.PortOpen());
+    EXPECT_EQ(w.Label15.caption(), "COM CLOSE");
+    EXPECT_EQ(w.Command2.caption(), "FT847CAT運用開始");
+    EXPECT_EQ(ini_read("DEF-1", "SAT-INFO", torv_ini()), "0:146:2:436:1::0:,: 20,-40: 0:");
+}
+
+TEST_F(Ft847Fixture, SameBandAndTheDigitalSatelliteUseTheMainVfo) {
+    form8& w = started("ISSDG");
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"ＳＰＬＩＴ運用に設定してください\r\n送信周波数は手動設定になります。"});
+    EXPECT_FALSE(radio.state.sat_mode);
+    EXPECT_EQ(radio.state.main_mode, 0x08);
+    const std::vector<std::string> frames = tick();
+    EXPECT_EQ(frames.back(), "1458000001");
+    EXPECT_DOUBLE_EQ(radio.state.main_freq, 145.8);
+    (void)w;
+}
+
+TEST_F(Ft847Fixture, APortThatDoesNotOpenIsReportedAndTheLinkStaysStopped) {
+    ini_write("/nonexistent/ttyS9", "COM8", "SERIAL", torv_ini());
+    ctx.ft847_cat.port = "COM8";
+    form8& w = window();
+    w.Show();
+    w.Command2_Click();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"ＣＯＭポート　COM8 のオープンができませんでした。"});
+    EXPECT_EQ(ctx.mirror.ft847_running, 0);
+    EXPECT_FALSE(w.isVisible());
+    // Operating buttons refuse while the link is stopped.
+    recorder().clear();
+    w.Command16_Click();
+    w.Command7.click();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>(2, "ＦＴ８４７がＣＡＴ運用のモードになっていません"));
+    EXPECT_EQ(w.ptt_on, 0);
+}
+
+TEST_F(Ft847Fixture, MissingRecordIsReportedOncePerSetUp) {
+    form8& w = window("XX-9");
+    EXPECT_EQ(editor_opened, 1);
+    EXPECT_EQ(w.state.no_sat_info, 1);
+    w.Show();
+    EXPECT_TRUE(tick().empty());
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"人工衛星の情報登録後、再度実行してください。"});
+    EXPECT_FALSE(w.isVisible());
+    tick();
+    EXPECT_EQ(recorder().texts.size(), 1u);
+    // Registering the record resumes the tracking.
+    ini_write(std::string(kDefaultSatInfo), "XX-9", "SAT-INFO", torv_ini());
+    w.form_load();
+    tick();
+    EXPECT_EQ(w.Label2.caption(), "436.00000");
+}
+
+TEST_F(Ft847Fixture, ReadBackMovesTheTrackingToTheTunedFrequency) {
+    form8& w = started("AO-7");
+    w.Command11_Click();  // receive side manual
+    radio.state.sat_rx_freq = 439.7;
+    radio.state.sat_rx_mode = 0x01;
+    w.Command13_Click();
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, 439.7);
+    EXPECT_EQ(w.state.rx_base_text, "439.7");
+    EXPECT_EQ(w.state.rx_mode, "1");
+    EXPECT_EQ(w.Label16.caption(), " 67");
+    EXPECT_EQ(w.reply_count, 4);
+    EXPECT_TRUE(w.Timer1.enabled());
+    w.Timer1.setEnabled(false);
+
+    // The check of a read value: a fall of more than 10 MHz or above 460 MHz is refused.
+    struct Case {
+        double previous;
+        std::array<uint8_t, 5> reply;
+        double kept;
+        const char* mode;
+        bool refused;
+    };
+    const Case cases[] = {
+        {435.8, {0x14, 0x59, 0x00, 0x00, 0x00}, 435.8, "2", true},
+        {145.9, {0x43, 0x58, 0x00, 0x00, 0x01}, 435.8, "1", false},
+        {435.8, {0x46, 0x10, 0x00, 0x00, 0x01}, 435.8, "1", true},
+    };
+    for (const Case& c : cases) {
+        recorder().clear();
+        w.state.rx_sum = c.previous;
+        w.state.rx_mode = "4";
+        w.parse_rx_frequency(c.reply);
+        EXPECT_NEAR(w.state.rx_sum, c.kept, 1e-9);
+        EXPECT_EQ(w.state.rx_mode, c.mode);
+        EXPECT_EQ(recorder().texts.size(), c.refused ? 1u : 0u);
+    }
+
+    // An incomplete reply is a communication error and changes nothing.
+    w.reply_kind = 2;
+    w.reply_count = 5;
+    radio.send({0x43, 0x97, 0x00});
+    settle();
+    EXPECT_EQ(w.Label16.caption(), "通信エラー");
+    EXPECT_EQ(w.reply_count, 5);
+}
+
+TEST_F(Ft847Fixture, MetersDrawBarsAndGrid) {
+    form8& w = window();
+    auto green_columns = [](platform::PictureBox& p, platform::ColorValue color) {
+        int n = 0;
+        for (int i = 0; i < 32; ++i) n += p.Point(i + 0.5, 0.5) == color;
+        return n;
+    };
+    w.draw_s_meter(0x1F);
+    EXPECT_EQ(green_columns(w.Picture1, kGreen), 31);
+    w.draw_s_meter(0xE5);
+    EXPECT_EQ(green_columns(w.Picture1, kGreen), 5);
+    w.draw_po_meter(0x0A);
+    EXPECT_EQ(green_columns(w.Picture2, kRed), 10);
+    w.draw_po_meter(0x9F);  // not transmitting: grid only
+    EXPECT_EQ(green_columns(w.Picture2, kRed), 0);
+}
+
+TEST_F(Ft847Fixture, CtrlTogglesPttOnlyOnAFreshPress) {
+    form8& w = started();
+    auto press = [&](bool repeat) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, QString(), repeat);
+        QCoreApplication::sendEvent(&w.Command7, &e);
+    };
+    press(false);
+    EXPECT_EQ(w.ptt_on, 1);
+    press(true);
+    press(true);
+    EXPECT_EQ(w.ptt_on, 1);
+    settle();
+    EXPECT_TRUE(radio.state.ptt);
+    press(false);
+    EXPECT_EQ(w.ptt_on, 0);
+    settle();
+    EXPECT_FALSE(radio.state.ptt);
+}
+
+TEST_F(Ft847Fixture, StopWaitsForAPendingReplyAndExitStopsTheLinkAfterIt) {
+    form8& w = started();
+    w.Command16_Click();  // transmitting
+    bool ended = false;
+    int tried_inside = -1;
+    QTimer::singleShot(50, [&] {
+        w.stop_operation();
+        tried_inside = ctx.mirror.ft847_running;
+        w.stop_for_exit([&] { ended = true; });
+    });
+    wait_sec(0.3f);  // a request waiting for its reply
+    EXPECT_EQ(tried_inside, 1);
+    EXPECT_FALSE(ended);
+    ASSERT_TRUE(pump_until([&] { return ended; }));
+    settle();
+    EXPECT_EQ(ctx.mirror.ft847_running, 0);
+    EXPECT_FALSE(radio.state.ptt);
+    EXPECT_FALSE(radio.state.cat_on);
+}
+
+TEST_F(Ft847Fixture, ATickFallingDueInsideATickDoesNotRun) {
+    form8& w = started();
+    int nested_frames = -1;
+    QTimer::singleShot(100, [&] {
+        const size_t mark = radio.mark();
+        w.Timer1_Timer();
+        nested_frames = static_cast<int>(radio.frames_since(mark).size());
+    });
+    const std::vector<std::string> frames = tick();
+    EXPECT_EQ(nested_frames, 0);
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "00000000E7"), 1);
+}
+
+TEST_F(Ft847Fixture, FrequenciesTheFramesCannotCarryAreNotSent) {
+    ini_write("1269.5:1268.5:2:435.8:1::0:,:,:0:", "AO-13", "SAT-INFO", torv_ini());
+    form8& w = started("AO-13");
+    EXPECT_EQ(std::count(radio.state.frames.begin(), radio.state.frames.end(), "0000000027"), 0);
+    // Beacon reception above 1000 MHz: no frame rather than a wrong one.
+    w.Command17_Click();
+    const std::vector<std::string> frames = tick();
+    EXPECT_EQ(frames, std::vector<std::string>{"00000000E7"});
+}
+
+TEST_F(Ft847Fixture, EndToEndPassAgainstTheSimulator) {
+    // The main loop's part: the Doppler factor of the selected satellite every 950 ms.
+    const double k = 1.00001;
+    QTimer main_loop;
+    QObject::connect(&main_loop, &QTimer::timeout, [&] { ctx.sat.doppler_factor = k; });
+    main_loop.start(950);
+    ctx.sat.doppler_factor = k;
+
+    form8& w = started("AO-7");
+    w.Timer1.setInterval(300);
+    w.Timer1.setEnabled(true);
+    ASSERT_TRUE(pump_until([&] { return radio.state.sat_tx_freq > 0 && radio.state.sat_rx_freq > 0; }, 3000));
+    // Receive side fixed, non-inverting: downlink k x (435.8 / k), uplink (435.8 / k + K) / k.
+    EXPECT_NEAR(radio.state.sat_rx_freq, 435.8, 1e-5);
+    EXPECT_NEAR(radio.state.sat_tx_freq, (435.8 / k - 289.9) / k, 1e-5);
+    EXPECT_EQ(radio.state.sat_rx_mode, 0x01);
+    EXPECT_EQ(radio.state.sat_tx_mode, 0x00);
+    EXPECT_EQ(dde["Text12"], freq_text((435.8 / k - 289.9) / k));
+
+    // Pulling the line away mid-pass: the report, and the timers keep going.
+    radio.unplug();
+    ASSERT_TRUE(pump_until([&] { return w.Label16.caption() == "未定義エラー発生 通信エラー"; }, 3000));
+    EXPECT_TRUE(w.Timer1.enabled());
+    EXPECT_TRUE(main_loop.isActive());
+    ctx.sat.doppler_factor = 0.99999;
+    QObject::disconnect(&main_loop, nullptr, nullptr, nullptr);
+    const std::string moved = freq_text((435.8 / 0.99999 - 289.9) / 0.99999);
+    ASSERT_TRUE(pump_until([&] { return dde["Text12"] == moved; }, 3000));
+    w.Timer1.setEnabled(false);
+}
+
+TEST_F(Ft847Fixture, StopAfterAPassLeavesTheRadioOutOfCatAndSatelliteMode) {
+    ctx.sat.doppler_factor = 0.99998;
+    form8& w = started("FO-29");
+    tick();
+    EXPECT_NEAR(radio.state.sat_rx_freq, 435.9, 1e-9);
+    EXPECT_NEAR(radio.state.sat_tx_freq, (581.8 - 435.9 / 0.99998) / 0.99998, 1e-5);
+    w.Command1_Click();
+    settle();
+    EXPECT_FALSE(radio.state.cat_on);
+    EXPECT_FALSE(radio.state.sat_mode);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(Ft847Fixture, BeaconReceptionFollowsTheShiftedBeacon) {
+    ini_write("145.9:435.8:2:145.95:1::1:,:,:0:", "BC-1", "SAT-INFO", torv_ini());
+    ctx.sat.values.sat_beacon_mode = "3";
+    form8& w = started("BC-1");
+    w.Command11_Click();  // receive side manual: the beacon is sent all the same
+    const size_t mark = radio.mark();
+    w.Command17_Click();
+    settle();
+    EXPECT_EQ(radio.frames_since(mark), std::vector<std::string>{"0200000017"});
+    EXPECT_EQ(ctx.mirror.ft847_beacon_mode, 1);
+    std::vector<std::string> frames = tick();
+    EXPECT_EQ(frames.back(), "1459000011");
+
+    // A beacon the transceiver cannot receive here: the notice, and beacon mode ends.
+    ini_write("0:435.8:2:145.95:1::1:,:,:0:", "BC-1", "SAT-INFO", torv_ini());
+    w.form_load();
+    recorder().clear();
+    frames = tick();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"ビーコン周波数の確認をしてください。"});
+    EXPECT_EQ(w.beacon_on, 0);
+    // The next tick sends the receive mode again, which differs from the beacon's.
+    frames = tick();
+    EXPECT_EQ(frames.front(), "0100000017");
+}
+
+TEST_F(Ft847Fixture, AutoCaptureNeedsTheReceiveSideFixedAndManual) {
+    form8& w = started("AO-7");
+    w.Label1_Click();  // transmit side fixed
+    w.Command18_Click();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"受信周波数固定モードに変更してください。"});
+    w.Label2_Click();
+    EXPECT_EQ(ctx.mirror.ft847_fixed_side, 2);
+    w.Command11_Click();  // receive manual
+    w.Command18_Click();
+    EXPECT_EQ(ctx.mirror.ft847_auto_capture, 1);
+    EXPECT_TRUE(w.Timer2.enabled());
+    recorder().clear();
+    w.Command11_Click();  // back to automatic is refused while capturing
+    w.Label1_Click();     // and so is the transmit side fixed
+    EXPECT_EQ(recorder().texts.size(), 2u);
+    EXPECT_EQ(w.state.rx_auto, 0);
+    EXPECT_EQ(w.state.fixed_side, 2);
+}
+
+TEST_F(Ft847Fixture, So50GetsItsOwnToneWhateverTheRecordSays) {
+    ctx.sat.values.sat_tone = "88.5";
+    form8& w = started("SO-50");
+    EXPECT_EQ(radio.state.tone_code, 0x3F);
+    EXPECT_TRUE(w.Command15.isVisibleTo(&w));
+    EXPECT_EQ(w.Label25.caption(), "トーン信号６７ＨＺをセット");
+    // A transmit mode change sets the tone again.
+    w.Command6.click();
+    EXPECT_EQ(dde["Text15"], "USB");
+    const std::vector<std::string> frames = tick();
+    EXPECT_EQ(std::vector<std::string>(frames.begin(), frames.begin() + 3),
+              (std::vector<std::string>{"0100000027", "3F0000002B", "2A0000002A"}));
+}
