@@ -2,52 +2,46 @@
 
 #include <QCoreApplication>
 
-#include "common/debug_log.h"
-#include "platform/msg_box.h"
-#include "platform/paths.h"
+#include "common/settings_store.h"
+#include "orbit/mean_motion.h"
 
 namespace torv {
 
-void App::start() {
-    form17().Show();
-    start_item_server(item_server);
-    fill_element_seam();
-    element_startup.element_settings_load();
-    load_elements();
-    form17.Unload();
-    delete_test_log();
-    // The export window exists, hidden, from start-up on, so its items are served
-    // before the first computation writes them.
-    extrn_form();
-    // Until the main window exists the program shows who it is once loading is done.
-    form5().Show();
+App::App()
+    : item_server(platform::ItemServer::executable_application_name()),
+      dde([this] { return std::make_unique<extrn>(&item_server); }),
+      form1([this] {
+          return std::make_unique<Form1>(Form1Links{elements, corrections, station, time, orbit, doppler, bodies,
+                                                    current_sat, partners, groups, settings, view, chart, rig, tips,
+                                                    form17, dde, tray, hooks()});
+      }) {}
+
+Form1Hooks App::hooks() {
+    Form1Hooks h;
+    h.sat_hosei_set = [this] { sat_hosei_set(corrections, elements, torv_ini()); };
+    h.end_program = [] { QCoreApplication::exit(0); };
+    h.load_bulletin_settings = [this] { element_startup.element_settings_load(); };
+    h.element_download_startup = [this] { element_startup.element_download_startup(); };
+    h.element_files_mark_digital = [this] { element_startup.element_files_mark_digital(); };
+    h.element_stamp_set = [this](const std::string& line1) { element_startup.element_stamp_set(line1); };
+    return h;
 }
 
 void App::fill_element_seam() {
     element_seam.progress_text = [this](const std::string& t) {
         if (Form17* f = form17.existing()) f->Label1.setCaption(QString::fromStdString(t));
     };
+    element_seam.set_element_date_caption = [this](const std::string& t) {
+        if (Form1* f = form1.existing()) f->Label33.setCaption(QString::fromStdString(t));
+    };
     element_seam.end_program = [] { QCoreApplication::exit(0); };
     element_seam.show_element_sources = [this] { form16().Show(); };
 }
 
-void App::load_elements() {
-    ElementLoadHooks hooks;
-    hooks.progress_text = [this](const std::string& t) {
-        form17().Label1.setCaption(QString::fromStdString(t));
-        QCoreApplication::processEvents();
-    };
-    hooks.progress_advance = [this] { form17().ProgressBar_CNTUP(); };
-    hooks.progress_timer = [this](bool on) { form17().Timer1.setEnabled(on); };
-    element_startup.fill_hooks(hooks);
-    ElementLoadReport report;
-    load_element_table(elements, element_update.elm_auto_sw, /*selected_sat=*/"", platform::program_folder(), hooks,
-                       report);
-    if (!report.notices.empty()) {
-        std::string text;
-        for (const std::string& n : report.notices) text += n + "\n";
-        platform::msg_box(text);
-    }
+void App::start() {
+    fill_element_seam();
+    start_item_server(item_server);
+    form1().Show();
 }
 
 }  // namespace torv

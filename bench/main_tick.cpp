@@ -42,8 +42,11 @@ struct Tick {
     OrbitState orbit;
     OrbitContext octx{elements, corrections, station, selected_sat, time, orbit, nullptr};
     PartnerStationTable partners;
+    MainSettings settings;
+    MainViewState view;
     MapState maps;
-    MainLoopState state;
+    ChartFlags chart;
+    DopplerState doppler;
     platform::PictureBox main_map, world_zoom, local_zoom, partner_zoom, orbit_view, sky_view;
     std::array<platform::Label, 7> slot_labels;
     platform::Label range_rate;
@@ -72,7 +75,10 @@ struct Tick {
         set_world_map_scale(world_zoom);
         set_local_zoom_scale(local_zoom, 135, 35);
         set_local_zoom_scale(partner_zoom, 135, 35);
-        maps.local_zoom_open = maps.partner_zoom_open = 1;
+        settings.start_tizu = "1";
+        view.local_zoom_px_width = view.local_zoom_px_height = 396;
+        view.partner_zoom_px_width = view.partner_zoom_px_height = 396;
+        view.local_zoom_open = view.partner_zoom_open = 1;
         maps.partner_zoom_lon = "135";
         MapSurfaces surfaces;
         if (draw)
@@ -88,8 +94,9 @@ struct Tick {
         MainLoopSteps steps;
         steps.slot_name = [](int s) { return std::string(kSets[s][0]); };
         steps.slot_color = [](int s) { return 255.0 * (s + 1) * 1000; };
-        loop = std::make_unique<MainLoop>(MapContext{octx, partners, maps, surfaces, {}}, state, controls, steps);
-        state.chart_rows_fresh = 1;
+        loop = std::make_unique<MainLoop>(MapContext{octx, partners, settings, view, maps, surfaces, {}}, chart, doppler,
+                                          controls, steps);
+        chart.chart_refreshed = 1;
     }
     ~Tick() { platform::clock_release(); }
 };

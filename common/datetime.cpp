@@ -1,6 +1,7 @@
 #include "common/datetime.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace torv {
 
@@ -79,5 +80,17 @@ DateTime add_seconds(DateTime t, double seconds) {
 DateTime add_minutes(DateTime t, double minutes) { return add_seconds(t, minutes * 60.0); }
 DateTime add_hours(DateTime t, double hours) { return add_seconds(t, hours * 3600.0); }
 DateTime add_days(DateTime t, double days) { return add_seconds(t, days * 86400.0); }
+
+std::string general_date_text(DateTime t) {
+    const DateParts p = split_datetime(t);
+    char date[16], time[16];
+    std::snprintf(date, sizeof date, "%04d/%02d/%02d", p.year, p.month, p.day);
+    std::snprintf(time, sizeof time, "%d:%02d:%02d", p.hour, p.minute, p.second);
+    const bool midnight = p.hour == 0 && p.minute == 0 && p.second == 0;
+    const bool day_zero = p.year == 1899 && p.month == 12 && p.day == 30;
+    if (day_zero) return time;
+    if (midnight) return date;
+    return std::string(date) + " " + time;
+}
 
 }  // namespace torv

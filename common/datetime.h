@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 // Date-time values are day counts from 30 December 1899 00:00; the fraction is the
 // time of day. Element stamps, the clock and the computation instant all use them.
@@ -30,6 +31,10 @@ DateTime add_days(DateTime t, double days);
 DateTime add_hours(DateTime t, double hours);
 DateTime add_minutes(DateTime t, double minutes);
 DateTime add_seconds(DateTime t, double seconds);
+
+// The general date-and-time text: "2005/01/27 4:24:40"; the date alone at midnight,
+// the time alone on day 0.
+std::string general_date_text(DateTime t);
 
 // Seconds of a value counted from the epoch, rounded to the millisecond.
 int64_t to_milliseconds(DateTime t);

@@ -21,7 +21,7 @@ constexpr double kD2R = kPi / 180, kR2D = 180 / kPi;
 
 // Longitude on a zoom map of a map longitude: the geographic one, over 0..360
 // (-20..340 when the world maps begin at 20 W).
-double zoom_lon(const MapContext& ctx, double map_lon) { return ctx.maps.start_tizu != "1" ? map_lon - 20 : map_lon; }
+double zoom_lon(const MapContext& ctx, double map_lon) { return ctx.settings.start_tizu != "1" ? map_lon - 20 : map_lon; }
 
 void wide_line(platform::PictureBox& box, double x1, double y1, double x2, double y2, platform::ColorValue c) {
     box.drawWidth = kZoomOutlineWidth;
@@ -115,10 +115,10 @@ int world_map_lines(const FootprintPoint& prev, const FootprintPoint& cur, std::
 }
 
 void draw_footprint(MapContext& ctx, double lat, double lon, double height, double& colour) {
-    const std::optional<FootprintOutline> outline = footprint_outline(lat, lon, height, ctx.maps.start_tizu);
+    const std::optional<FootprintOutline> outline = footprint_outline(lat, lon, height, ctx.settings.start_tizu);
     if (!outline) return;
     const platform::ColorValue c = color_value(colour);
-    const MapState& m = ctx.maps;
+    const MainViewState& v = ctx.view;
     const FootprintPoint* prev = nullptr;
     for (const FootprintPoint& p : *outline) {
         if (!prev)
@@ -126,10 +126,10 @@ void draw_footprint(MapContext& ctx, double lat, double lon, double height, doub
         else
             world_lines(ctx, *prev, p, c);
         const double prev_lon = prev ? prev->lon : 0, prev_lat = prev ? prev->lat : 0;
-        if (m.local_zoom_open == 1 && ctx.surfaces.local_zoom)
+        if (v.local_zoom_open == 1 && ctx.surfaces.local_zoom)
             plot_footprint_asia(ctx, p.a, p.lon, p.lat, c, prev_lon, prev_lat);
-        if (m.partner_zoom_open == 1 && ctx.surfaces.partner_zoom) {
-            if (val(m.partner_zoom_lon) > kPartnerWideCentre)
+        if (v.partner_zoom_open == 1 && ctx.surfaces.partner_zoom) {
+            if (val(ctx.maps.partner_zoom_lon) > kPartnerWideCentre)
                 plot_footprint_local_wide(ctx, p.a, p.lon, p.lat, c);
             else
                 plot_footprint_local(ctx, p.a, p.lon, p.lat, c);
@@ -164,7 +164,7 @@ void hatch_footprint(MapContext& ctx, platform::PictureBox& box, double x, doubl
     if (s < 0) s += 360;
     const double d = s - x;
     if (d < -kHatchReach || d >= kHatchReach) return;
-    wide_line(box, s, y, x, y, color_value(ctx.maps.draw_sat_color));
+    wide_line(box, s, y, x, y, color_value(ctx.view.draw_sat_color));
 }
 
 }  // namespace torv

@@ -35,7 +35,7 @@ DateTime display_instant_utc(TimeState& ts) { return local_to_utc(ts, simulated_
 bool draw_ground_track(MapContext& ctx, std::string& name, double& colour) {
     if (name.empty()) return false;
     TimeState& ts = ctx.orbit.time;
-    const MapState& m = ctx.maps;
+    const int16_t kiseki_disp = ctx.settings.kiseki_disp, future_orbits = ctx.view.future_orbits;
     ts.realtime_flag = 0;
     ts.calc_time = add_minutes(display_instant_utc(ts), kTrailStartMinutes);
     for (int i = 0; i < kTrailPoints; ++i) {
@@ -43,9 +43,9 @@ bool draw_ground_track(MapContext& ctx, std::string& name, double& colour) {
         compute_and_plot(ctx, name, colour);
     }
     ts.calc_time = display_instant_utc(ts);
-    if (name == ctx.orbit.selected_sat && (m.kiseki_disp != 0 || m.future_orbits != 0)) {
+    if (name == ctx.orbit.selected_sat && (kiseki_disp != 0 || future_orbits != 0)) {
         const double b = ctx.orbit.orbit.calc.calc_true_anomaly;
-        const int revolutions = m.kiseki_disp != 0 ? m.future_orbits + 1 : m.future_orbits;
+        const int revolutions = kiseki_disp != 0 ? future_orbits + 1 : future_orbits;
         for (int r = 0; r < revolutions; ++r) draw_one_orbit(ctx, name, colour, b);
         ts.calc_time = display_instant_utc(ts);
     }
@@ -88,10 +88,10 @@ int draw_one_orbit(MapContext& ctx, std::string& name, double& colour, double b)
 
 void plot_track_point(MapContext& ctx, double& colour) {
     const CalcResult& calc = ctx.orbit.orbit.calc;
-    const double x = world_map_x(calc.calc_sub_lon, ctx.maps.start_tizu), y = world_map_y(calc.calc_sub_lat);
+    const double x = world_map_x(calc.calc_sub_lon, ctx.settings.start_tizu), y = world_map_y(calc.calc_sub_lat);
     const platform::ColorValue c = color_value(colour);
-    track_dot(ctx.surfaces.main_map, x, y, ctx.maps.kiseki_size / kMainDotDivisor, c);
-    track_dot(ctx.surfaces.world_zoom, x, y, ctx.maps.kiseki_size / kEnlargedDotDivisor, c);
+    track_dot(ctx.surfaces.main_map, x, y, ctx.settings.kiseki_size / kMainDotDivisor, c);
+    track_dot(ctx.surfaces.world_zoom, x, y, ctx.settings.kiseki_size / kEnlargedDotDivisor, c);
     plot_radar_track_point(ctx, colour);
 }
 
@@ -105,7 +105,7 @@ void plot_radar_track_point(MapContext& ctx, double& colour) {
     const platform::ColorValue c = color_value(colour);
     box->fillColor = c;
     box->fillStyle = platform::PictureBox::Solid;
-    box->Circle(W / 2 + rho * std::sin(calc.calc_az), H / 2 - rho * std::cos(calc.calc_az), ctx.maps.kiseki_size, c);
+    box->Circle(W / 2 + rho * std::sin(calc.calc_az), H / 2 - rho * std::cos(calc.calc_az), ctx.settings.kiseki_size, c);
     box->fillStyle = platform::PictureBox::Transparent;
 }
 

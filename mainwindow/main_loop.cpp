@@ -32,8 +32,9 @@ void set_caption(platform::Label* label, const std::string& text) {
 
 }  // namespace
 
-MainLoop::MainLoop(MapContext map, MainLoopState& state, MainLoopControls controls, MainLoopSteps steps)
-    : map_(std::move(map)), state_(state), controls_(controls), steps_(std::move(steps)) {}
+MainLoop::MainLoop(MapContext map, ChartFlags& chart, DopplerState& doppler, MainLoopControls controls,
+                   MainLoopSteps steps)
+    : map_(std::move(map)), chart_(chart), doppler_(doppler), controls_(controls), steps_(std::move(steps)) {}
 
 void MainLoop::Timer1_Timer() {
     int16_t& accel = map_.orbit.time.time_accel_steps;
@@ -42,23 +43,24 @@ void MainLoop::Timer1_Timer() {
     if (accel > 0 && accel < std::numeric_limits<int16_t>::max()) ++accel;
     call_if_set(steps_.sun_moon_mars_disp);
     redraw_all();
-    if (state_.elements_stale == 1) blink_element_age_label();
-    state_.blink_phase = state_.blink_phase == 0 ? 1 : 0;
+    MainViewState& v = map_.view;
+    if (v.elements_stale == 1) blink_element_age_label();
+    v.blink_phase = v.blink_phase == 0 ? 1 : 0;
     call_if_set(steps_.check_music);
 }
 
 void MainLoop::blink_element_age_label() {
-    const bool red = state_.element_age_toggle == 0;
+    const bool red = element_age_toggle_ == 0;
     if (controls_.Label33) controls_.Label33->setForeColor(red ? kRed : kBlack);
-    state_.element_age_toggle = red ? 1 : 0;
+    element_age_toggle_ = red ? 1 : 0;
 }
 
 void MainLoop::Timer2_Timer() {
     const ChartTickSteps& chart = steps_.chart;
     call_if_set(chart.draw_grid_lines);
-    state_.chart_rows_fresh = 0;
+    chart_.chart_refreshed = 0;
     call_if_set(chart.take_marker_time);
-    if (chart.marker_moves_left && chart.marker_moves_left()) state_.chart_reset();
+    if (chart.marker_moves_left && chart.marker_moves_left()) chart_.request_full_refresh();
     call_if_set(chart.move_markers);
     call_if_set(chart.select_current_pass_row);
     call_if_set(chart.check_five_minute_warning);
@@ -74,6 +76,7 @@ void MainLoop::erase_pictures() {
 
 void MainLoop::print_pinned_labels() {
     const MapState& m = map_.maps;
+    const MainViewState& v = map_.view;
     const OwnStation& own = map_.orbit.station;
     const std::string lat_text = own.call_sign + ":" + "緯度：" + format_number(own.station_lat, "###.00");
     const std::string lon_text = "経度：" + format_number(own.station_lon, "###.00");
@@ -84,30 +87,27 @@ void MainLoop::print_pinned_labels() {
         print_label(*box, x + x2, y + y2, lon_text);
     };
     const MapSurfaces& s = map_.surfaces;
-    pinned(s.main_map, m.main_map_own_pinned, m.map_mouse_x, m.map_mouse_y, 0, 20, 83, 0);
-    pinned(s.world_zoom, m.world_zoom_own_pinned, m.world_zoom_mouse_x, m.world_zoom_mouse_y, 20, 10, 55, 0);
-    pinned(s.local_zoom, m.local_zoom_own_pinned, m.map_mouse_x, m.map_mouse_y, 2, -2, 5.5, -3.5);
+    pinned(s.main_map, m.main_map_own_pinned, v.map_mouse_x, v.map_mouse_y, 0, 20, 83, 0);
+    pinned(s.world_zoom, m.world_zoom_own_pinned, v.world_zoom_mouse_x, v.world_zoom_mouse_y, 20, 10, 55, 0);
+    pinned(s.local_zoom, m.local_zoom_own_pinned, v.map_mouse_x, v.map_mouse_y, 2, -2, 5.5, -3.5);
 }
 
 void MainLoop::show_selected_views() {
-    state_.selected_color = map_.maps.draw_sat_color;
+    MainViewState& v = map_.view;
+    v.selected_color = v.draw_sat_color;
     call_if_set(steps_.draw_orbit_plane);
     const PartnerStationTable& p = map_.partners;
-    const int i = map_.maps.partner_index;
+    const int i = v.partner_index;
     std::string name = map_.orbit.selected_sat;
-    double az = state_.partner_view_az, el = state_.partner_view_el;
-    if (sat_view_from_station(map_.orbit, name, p.partner_lon[i], p.partner_lat[i], p.partner_height[i],
-                              p.partner_time_diff[i], az, el)) {
-        state_.partner_view_az = az;
-        state_.partner_view_el = el;
-    }
+    sat_view_from_station(map_.orbit, name, p.partner_lon[i], p.partner_lat[i], p.partner_height[i],
+                          p.partner_time_diff[i], v.partner_view_az, v.partner_view_el);
 }
 
 void MainLoop::draw_slot(int slot) {
-    MapState& m = map_.maps;
+    MainViewState& m = map_.view;
     m.draw_sat_color = steps_.slot_color ? steps_.slot_color(slot) : 0;
     m.draw_sat_name = steps_.slot_name ? steps_.slot_name(slot) : std::string();
-    m.draw_slot = static_cast<int16_t>(slot);
+    map_.maps.draw_slot = static_cast<int16_t>(slot);
     std::string name = m.draw_sat_name;
     sat_position_disp(map_.orbit, name);
     // The marker and footprint show the position the track ends at; a satellite that
@@ -126,22 +126,21 @@ void MainLoop::draw_slot(int slot) {
 void MainLoop::redraw_all() {
     erase_pictures();
     draw_map_graticules(map_);
-    if (state_.chart_rows_fresh == 0) Timer2_Timer();
+    if (chart_.chart_refreshed == 0) Timer2_Timer();
     print_pinned_labels();
     for (int slot = 0; slot < kDisplaySlots; ++slot) draw_slot(slot);
     call_if_set(steps_.draw_bodies);
     update_doppler();
-    state_.chart_rows_fresh = 1;
-    state_.chart_recompute = 0;
-    state_.alert_sound_on = steps_.effect_sound_ticked && steps_.effect_sound_ticked() ? 1 : 0;
+    chart_.chart_refreshed = 1;
+    chart_.chart_recompute = 0;
+    map_.view.effect_sound_on = steps_.effect_sound_ticked && steps_.effect_sound_ticked() ? 1 : 0;
     call_if_set(steps_.update_rtt_countdown);
 }
 
 void MainLoop::update_doppler() {
     // The factor is kept from the last tick when a range cannot be computed.
-    update_doppler_factor(map_.orbit, state_.doppler);
-    const DopplerTexts t =
-        doppler_texts(state_.doppler.range_rate, state_.doppler.doppler_factor, state_.doppler_row_band);
+    update_doppler_factor(map_.orbit, doppler_);
+    const DopplerTexts t = doppler_texts(doppler_.range_rate, doppler_.doppler_factor, map_.view.doppler_band);
     set_caption(controls_.Label25, t.label25);
     if (controls_.items) {
         controls_.items->set_item_text("Text7", QString::fromStdString(t.text7));

@@ -16,31 +16,6 @@ namespace torv {
 
 constexpr int kDisplaySlots = 7;
 
-// The flags that couple the chart tick, the redraw and the time controls, and the values
-// the loop keeps between ticks.
-struct MainLoopState {
-    int16_t chart_rows_fresh = 0;   // 1 once the chart rows were redrawn after the last chart tick
-    int16_t chart_recompute = 1;    // the 24-hour tables must be computed again
-    int16_t pass_list_pending = 1;  // the pass list must be rebuilt
-    int16_t pass_list_built = 0;    // 0 after a chart reset until the first pass list
-    int16_t alert_sound_on = 0;     // the effect-sound box was ticked at the end of the last redraw
-    int16_t elements_stale = 0;     // element sets ten days old or more: Label33 blinks
-    int16_t element_age_toggle = 0;
-    int16_t blink_phase = 0;
-    double selected_color = 0;
-    double partner_view_az = 0, partner_view_el = 0;  // the selected satellite from the picked partner
-    std::array<int16_t, 3> doppler_row_band{1, 2, 4};
-    DopplerState doppler;  // doppler_factor, read by the transceiver windows
-
-    // The chart reset of the day, acceleration, 12-hour, group and "現在" buttons.
-    void chart_reset() {
-        chart_recompute = 1;
-        pass_list_pending = 1;
-        chart_rows_fresh = 0;
-        pass_list_built = 0;
-    }
-};
-
 // Controls the loop writes; null when the window does not exist.
 struct MainLoopControls {
     std::array<platform::Label*, kDisplaySlots> form1_slot_labels{};   // Label12..16, 60, 61
@@ -80,7 +55,9 @@ struct MainLoopSteps {
 
 class MainLoop {
 public:
-    MainLoop(MapContext map, MainLoopState& state, MainLoopControls controls, MainLoopSteps steps);
+    // The chart flags couple the chart tick, the redraw and the time controls; doppler
+    // holds the factor the transceiver windows read.
+    MainLoop(MapContext map, ChartFlags& chart, DopplerState& doppler, MainLoopControls controls, MainLoopSteps steps);
 
     void Timer1_Timer();
     void Timer2_Timer();
@@ -91,7 +68,6 @@ public:
     void update_doppler();
 
     MapContext& map() { return map_; }
-    MainLoopState& state() { return state_; }
     MainLoopControls& controls() { return controls_; }
     MainLoopSteps& steps() { return steps_; }
 
@@ -102,7 +78,9 @@ private:
     void show_selected_views();
 
     MapContext map_;
-    MainLoopState& state_;
+    ChartFlags& chart_;
+    DopplerState& doppler_;
+    int16_t element_age_toggle_ = 0;
     MainLoopControls controls_;
     MainLoopSteps steps_;
 };

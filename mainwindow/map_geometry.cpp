@@ -56,7 +56,7 @@ void draw_map_graticules(const MapContext& ctx) {
     for (double y = 0; y <= kWorldLatSpan; y += 60) world_line(ctx, 0, y, kWorldMapWidth, y);
     for (double y = 0; y >= -kWorldLatSpan; y -= 60) world_line(ctx, 0, y, kWorldMapWidth, y);
     // Meridians at every multiple of 30 degrees of longitude.
-    if (ctx.maps.start_tizu == "1") {
+    if (ctx.settings.start_tizu == "1") {
         for (double x = 0; x <= kWorldMapWidth; x += 60) world_line(ctx, x, kWorldLatSpan, x, -kWorldLatSpan);
     } else {
         world_line(ctx, 0, kWorldLatSpan, 0, -kWorldLatSpan, false);

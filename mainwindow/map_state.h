@@ -6,62 +6,29 @@
 
 #include "common/paint_effects.h"
 #include "common/station_table.h"
+#include "mainwindow/main_settings.h"
+#include "mainwindow/main_state.h"
 #include "orbit/sat_position.h"
 #include "platform/picture_box.h"
 
-// What the map drawing reads and keeps: the marker table the mouse handlers search, the
-// slot being drawn, the display options, the zoom windows' flags, and the pictures drawn
-// into. Plain values; the main window and the map windows own and set them.
+// What the map drawing reads and keeps, and the pictures it draws into.
 namespace torv {
 
-// Hover markers of the world maps: entries 0..6 the satellites of the display slots,
-// entry 7 the own station. -999 and "" = no marker.
-constexpr int kMapMarkers = 8;
-constexpr int kOwnStationMarker = 7;
-constexpr double kNoMarker = -999;
-struct MapMarkerTable {
-    std::array<std::string, kMapMarkers> map_marker_name{};
-    std::array<double, kMapMarkers> map_marker_x{}, map_marker_y{};
+constexpr int kOwnStationMarker = 7;  // MapMarkerTable entry of the own station
 
-    MapMarkerTable() { reset(); }
-    void reset() {
-        map_marker_name.fill("");
-        map_marker_x.fill(kNoMarker);
-        map_marker_y.fill(kNoMarker);
-    }
-};
-
+// What only the map drawing keeps; the shared view values (the slot being drawn, the
+// marker table, the zoom windows' open flags and pixel sizes, the mouse positions, the
+// partner pick) are MainViewState's, the display options MainSettings'.
 struct MapState {
-    // Display options from the settings.
-    std::string start_tizu = "1";  // "1": the world maps begin at 0 degrees, else at 20 W
-    int16_t kiseki_disp = 1;       // the next revolution of the selected satellite is drawn
-    double kiseki_size = 30;       // track dot size
-    int16_t future_orbits = 0;     // further revolutions asked for
+    int16_t draw_slot = 0;  // the display slot being drawn, 0..6
 
-    // The slot being drawn, handed from the redraw to the drawing routines.
-    int16_t draw_slot = 0;
-    double draw_sat_color = 0;
-    std::string draw_sat_name;
-
-    MapMarkerTable markers;
-
-    // The partner station last picked on a map.
-    int16_t partner_selected = 0;
-    int16_t partner_index = 0;
-
-    // The zoom windows: open (footprints are drawn into them), hatching ticked, the
-    // partner map's centre and station, and the pixel sizes of the two pictures.
-    int16_t local_zoom_open = 0, partner_zoom_open = 0;
+    // The zoom windows' hatching boxes, and the partner map's centre and station.
     int16_t local_zoom_hatch = 0, partner_zoom_hatch = 0;
     std::string partner_zoom_lon;
     double partner_zoom_index = 0;
-    int local_zoom_px_width = 396, local_zoom_px_height = 396;
-    int partner_zoom_px_width = 396, partner_zoom_px_height = 396;
 
-    // Own-station markers held down by the mouse, and the pointer positions.
+    // Own-station markers held down by the mouse.
     int16_t main_map_own_pinned = 0, world_zoom_own_pinned = 0, local_zoom_own_pinned = 0;
-    double map_mouse_x = 9999, map_mouse_y = 9999;
-    double world_zoom_mouse_x = 9999, world_zoom_mouse_y = 9999;
 
     // Previous outline point of a footprint on the partner zoom map.
     double partner_prev_x = 0, partner_prev_y = 0;
@@ -92,6 +59,8 @@ struct SkyViewSteps {
 struct MapContext {
     OrbitContext& orbit;
     const PartnerStationTable& partners;
+    const MainSettings& settings;  // start_tizu, kiseki_disp, kiseki_size
+    MainViewState& view;
     MapState& maps;
     MapSurfaces surfaces;
     SkyViewSteps sky;

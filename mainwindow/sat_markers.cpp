@@ -41,9 +41,9 @@ void marker_on_world_zoom(const MapContext& ctx, double x, double y, platform::C
     platform::PictureBox& box = *ctx.surfaces.world_zoom;
     two_circles(box, x, y, 4, 3, c);
     print_at(box, x, y, c, kMarkerGlyph);
-    if (shows_iss_picture(ctx.maps.draw_sat_name))
+    if (shows_iss_picture(ctx.view.draw_sat_name))
         paint_iss(box, ctx.surfaces.world_zoom_iss, iss_corner_world_zoom(x, y));
-    print_at(box, x + 10, y, kRed, QString::fromStdString(ctx.maps.draw_sat_name));
+    print_at(box, x + 10, y, kRed, QString::fromStdString(ctx.view.draw_sat_name));
 }
 
 void marker_on_zoom(const MapContext& ctx, platform::PictureBox& box, const StdPicture* iss, double X, double Y,
@@ -56,8 +56,8 @@ void marker_on_zoom(const MapContext& ctx, platform::PictureBox& box, const StdP
     box.Line(X + 0.435, Y - 0.78, X + 0.9, Y, kBlack);
     box.Circle(X, Y, 0.4, kBlack);
     box.Circle(X, Y, 0.3, c);
-    if (shows_iss_picture(ctx.maps.draw_sat_name)) paint_iss(box, iss, iss_corner_zoom(box, X, Y, px_w, px_h));
-    print_at(box, X + 1, Y, kRed, QString::fromStdString(ctx.maps.draw_sat_name));
+    if (shows_iss_picture(ctx.view.draw_sat_name)) paint_iss(box, iss, iss_corner_zoom(box, X, Y, px_w, px_h));
+    print_at(box, X + 1, Y, kRed, QString::fromStdString(ctx.view.draw_sat_name));
 }
 
 }  // namespace
@@ -75,12 +75,13 @@ QPoint iss_corner_zoom(const platform::PictureBox& box, double X, double Y, int 
 
 void plot_satellite_marker(MapContext& ctx, double& colour) {
     const CalcResult& calc = ctx.orbit.orbit.calc;
-    MapState& m = ctx.maps;
+    MainViewState& m = ctx.view;
+    const int slot = ctx.maps.draw_slot;
     const platform::ColorValue c = color_value(colour);
-    const double x = world_map_x(calc.calc_sub_lon, m.start_tizu), y = world_map_y(calc.calc_sub_lat);
-    m.markers.map_marker_name.at(m.draw_slot) = m.draw_sat_name;
-    m.markers.map_marker_x.at(m.draw_slot) = x;
-    m.markers.map_marker_y.at(m.draw_slot) = y;
+    const double x = world_map_x(calc.calc_sub_lon, ctx.settings.start_tizu), y = world_map_y(calc.calc_sub_lat);
+    m.markers.map_marker_name.at(slot) = m.draw_sat_name;
+    m.markers.map_marker_x.at(slot) = x;
+    m.markers.map_marker_y.at(slot) = y;
 
     if (ctx.surfaces.main_map) two_circles(*ctx.surfaces.main_map, x, y, 7, 4, c);
     if (ctx.surfaces.world_zoom) marker_on_world_zoom(ctx, x, y, c);

@@ -29,20 +29,21 @@ void on_zoom_maps(const MapContext& ctx, double lon, double lat, platform::Color
 
 void plot_stations(MapContext& ctx) {
     const PartnerStationTable& p = ctx.partners;
-    MapState& m = ctx.maps;
-    const double west_edge = m.start_tizu == "1" ? 0 : -20;
+    MainViewState& m = ctx.view;
+    const std::string& start_tizu = ctx.settings.start_tizu;
+    const double west_edge = start_tizu == "1" ? 0 : -20;
     for (int i = 0; i < kPartnerRecords; ++i) {
         if (p.partner_name[i].empty()) continue;
         const platform::ColorValue c = m.partner_selected != 0 && i == m.partner_index ? kCyan : kBlue;
         if (p.partner_map_sel[i] == 0) {
-            on_world_maps(ctx, world_map_x(p.partner_lon[i], m.start_tizu), world_map_y(p.partner_lat[i]), c);
+            on_world_maps(ctx, world_map_x(p.partner_lon[i], start_tizu), world_map_y(p.partner_lat[i]), c);
         } else {
             const double z = p.partner_lon[i] < west_edge ? p.partner_lon[i] + 360 : p.partner_lon[i];
             on_zoom_maps(ctx, z, p.partner_lat[i], c);
         }
     }
     const OwnStation& own = ctx.orbit.station;
-    const double x = world_map_x(own.station_lon, m.start_tizu), y = world_map_y(own.station_lat);
+    const double x = world_map_x(own.station_lon, start_tizu), y = world_map_y(own.station_lat);
     m.markers.map_marker_name[kOwnStationMarker] = "観測地:" + own.call_sign;
     m.markers.map_marker_x[kOwnStationMarker] = x;
     m.markers.map_marker_y[kOwnStationMarker] = y;

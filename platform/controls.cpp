@@ -1,13 +1,24 @@
 #include "platform/controls.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/form.h"
 #include "platform/twips.h"
 
 namespace platform {
 
+namespace {
+// Directly on a window with a menu bar, positions count from below the bar.
+int below_menu(const QWidget* control) {
+    const auto* form = qobject_cast<const Form*>(control->parentWidget());
+    return form ? form->client_top_px() : 0;
+}
+}  // namespace
+
 void place(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(twips_to_px(left), twips_to_px(top), twips_to_px(width), twips_to_px(height));
+    control->setGeometry(twips_to_px(left), twips_to_px(top) + below_menu(control), twips_to_px(width),
+                         twips_to_px(height));
 }
 
 Label::Label(QWidget* parent) : QLabel(parent) { apply_colors(); }
@@ -16,6 +27,11 @@ void Label::setCaption(const QString& text) {
     if (text == QLabel::text()) return;
     setText(text);
     if (Change) Change();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && Click) Click();
+    QLabel::mouseReleaseEvent(event);
 }
 
 void Label::setForeColor(ColorValue color) {
@@ -117,7 +133,8 @@ void Shape::paintEvent(QPaintEvent*) {
 LineControl::LineControl(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void LineControl::setPoints(int x1, int y1, int x2, int y2) {
-    const QPoint a(twips_to_px(x1), twips_to_px(y1)), b(twips_to_px(x2), twips_to_px(y2));
+    const int dy = below_menu(this);
+    const QPoint a(twips_to_px(x1), twips_to_px(y1) + dy), b(twips_to_px(x2), twips_to_px(y2) + dy);
     const QRect box(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                     QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
     setGeometry(box);
@@ -128,7 +145,7 @@ void LineControl::setPoints(int x1, int y1, int x2, int y2) {
 
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(to_qcolor(color_));
+    p.setPen(QPen(to_qcolor(color_), width_));
     p.drawLine(a_, b_);
 }
 

@@ -32,6 +32,10 @@ public:
     ColorValue backColor() const { return back_; }
 
     std::function<void()> Change;  // runs after setCaption changed the caption
+    std::function<void()> Click;   // the operator pressed the left button on the label
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void apply_colors();
@@ -166,6 +170,8 @@ public:
     explicit LineControl(QWidget* parent = nullptr);
     void setPoints(int x1, int y1, int x2, int y2);
     void setBorderColor(ColorValue c) { color_ = c; update(); }
+    void setBorderWidth(int pixels) { width_ = pixels; update(); }
+    int borderWidth() const { return width_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -173,6 +179,7 @@ protected:
 private:
     QPoint a_, b_;  // in this widget's pixels
     ColorValue color_ = 0;
+    int width_ = 1;
 };
 
 // A window timer: fires Timer every interval milliseconds while enabled. Changing the

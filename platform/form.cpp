@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QCloseEvent>
+#include <QMenuBar>
 
 #include "platform/twips.h"
 
@@ -19,6 +20,21 @@ void Form::move_twips(int left, int top, int width, int height) {
         resize(width >= 0 ? twips_to_px(width) : QWidget::width(),
                height >= 0 ? twips_to_px(height) : QWidget::height());
     }
+}
+
+QMenuBar* Form::menuBar() {
+    if (!menu_bar_) {
+        menu_bar_ = new QMenuBar(this);
+        // An empty bar has no size yet: give it the height of one line of menu text.
+        client_top_ = menu_bar_->fontMetrics().height() + 10;
+        menu_bar_->setGeometry(0, 0, QWidget::width(), client_top_);
+    }
+    return menu_bar_;
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    if (menu_bar_) menu_bar_->setGeometry(0, 0, QWidget::width(), client_top_);
+    QWidget::resizeEvent(event);
 }
 
 void Form::Show() {

@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+class QMenuBar;
+
 namespace platform {
 
 // A top-level window. Geometry is in twips. A window has a load step that runs once
@@ -35,6 +37,12 @@ public:
     // which destroys it. Returns false when the window refused.
     bool Unload();
 
+    // The window's menu bar, created on first use above the client area. Create it
+    // before placing controls: control positions count from below the bar.
+    QMenuBar* menuBar();
+    // Pixels taken by the menu bar at the top of the window (0 without one).
+    int client_top_px() const { return client_top_; }
+
     // Set by the owner (FormInstance) to learn that the window was unloaded.
     std::function<void()> on_unloaded;
 
@@ -44,9 +52,12 @@ protected:
     virtual void Form_Unload(bool& cancel) { (void)cancel; }
 
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool loaded_ = false;
+    QMenuBar* menu_bar_ = nullptr;
+    int client_top_ = 0;
 };
 
 // The one default instance of a window: created (and loaded) on first use,

@@ -42,7 +42,7 @@ TEST(Footprint, OutlineAroundTheSubPoint) {
 TEST(Footprint, NoCircleAtOrBelowTheGround) {
     for (double h : {0.0, -5.0, std::nan("")}) EXPECT_FALSE(footprint_outline(35, 135, h, "1")) << h;
     MapFixture f;
-    f.maps.local_zoom_open = f.maps.partner_zoom_open = 1;
+    f.view.local_zoom_open = f.view.partner_zoom_open = 1;
     double colour = kYellow;
     EXPECT_TRUE(image_unchanged_after(f.main_map, [&] { draw_footprint(f.ctx, 35, 135, 0, colour); }));
 }
@@ -86,7 +86,7 @@ TEST(Footprint, ZoomMapsOnlyWhileTheirWindowsAreOpen) {
     double colour = kYellow;
     EXPECT_TRUE(image_unchanged_after(f.local_zoom, [&] { draw_footprint(f.ctx, 35, 135, 800, colour); }));
     EXPECT_TRUE(image_unchanged_after(f.partner_zoom, [&] { draw_footprint(f.ctx, 35, 135, 800, colour); }));
-    f.maps.local_zoom_open = f.maps.partner_zoom_open = 1;
+    f.view.local_zoom_open = f.view.partner_zoom_open = 1;
     f.local_zoom.Cls();
     f.partner_zoom.Cls();
     draw_footprint(f.ctx, 35, 135, 200, colour);  // beta about 14 degrees
@@ -98,7 +98,7 @@ TEST(Footprint, ZoomMapsOnlyWhileTheirWindowsAreOpen) {
 
 TEST(Footprint, PartnerMapCentredNearZeroShowsWestAsNegative) {
     MapFixture f;
-    f.maps.partner_zoom_open = 1;
+    f.view.partner_zoom_open = 1;
     set_local_zoom_scale(f.partner_zoom, 5, 50);
     f.partner_zoom.Cls();
     plot_footprint_local(f.ctx, 0, 355, 50, kYellow);  // a dot at map longitude 355, shown at -5
@@ -110,14 +110,14 @@ TEST(Footprint, PartnerMapCentredNearZeroShowsWestAsNegative) {
 
 TEST(Footprint, LocalZoomSkipsTheSeamAndHatchesTowardsTheSatellite) {
     MapFixture f;
-    f.maps.local_zoom_open = 1;
+    f.view.local_zoom_open = 1;
     f.local_zoom.Cls();
     const QImage blank = f.local_zoom.image().copy();
     plot_footprint_asia(f.ctx, 3, 125, 30, kYellow, 125 + 300, 31);  // a jump of 300 degrees: nothing
     EXPECT_EQ(f.local_zoom.image(), blank);
 
     f.orbit.calc.calc_sub_lon = 140;
-    f.maps.draw_sat_color = kCyan;
+    f.view.draw_sat_color = kCyan;
     f.maps.local_zoom_hatch = 1;
     plot_footprint_asia(f.ctx, 3, 125, 30, kYellow, 124, 31);
     EXPECT_TRUE(colour_near(f.local_zoom, 124.5, 30.5, kYellow));

@@ -35,7 +35,7 @@ struct TrackFixture : MapFixture {
 
 TEST(GroundTrack, SixtyOneTrailDotsEndingTenSecondsPastTheMarker) {
     TrackFixture f;
-    f.maps.kiseki_size = 10;  // one-unit dots
+    f.settings.kiseki_size = 10;  // one-unit dots
     f.main_map.Cls();
     EXPECT_EQ(f.track("SO-50"), kTrailPoints + 1);  // the trail, then the marker's position
     EXPECT_EQ(f.time.realtime_flag, 1);
@@ -65,8 +65,8 @@ TEST(GroundTrack, RevolutionsOfTheSelectedSatelliteOnly) {
     };
     const Case cases[] = {{"SO-50", 1, 3, 0}, {"ISS", 1, 0, 1}, {"ISS", 0, 0, 0}, {"ISS", 0, 2, 2}, {"ISS", 1, 2, 3}};
     for (const Case& c : cases) {
-        f.maps.kiseki_disp = c.kiseki_disp;
-        f.maps.future_orbits = c.future_orbits;
+        f.settings.kiseki_disp = c.kiseki_disp;
+        f.view.future_orbits = c.future_orbits;
         const int extra = f.track(c.name) - trail;
         // About 46 steps of 2 minutes per 92.7-minute revolution.
         EXPECT_GE(extra, c.revolutions * 44) << c.name << " " << c.kiseki_disp << " " << c.future_orbits;

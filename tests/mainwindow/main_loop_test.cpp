@@ -14,7 +14,8 @@ constexpr std::array<double, 7> kSlotColors{65535, 16711935, 33023, 8421376, 167
 
 // The loop with every step of the other views recorded in order.
 struct LoopFixture : MapFixture {
-    MainLoopState state;
+    ChartFlags chart;
+    DopplerState doppler;
     std::array<std::string, 7> group{"SO-50", "ISS", "FO-29", "", "", "", ""};
     std::array<platform::Label, 7> form1_labels, form12_labels;
     platform::Label label25, label33;
@@ -58,8 +59,9 @@ struct LoopFixture : MapFixture {
         s.chart.move_markers = step("markers");
         s.chart.select_current_pass_row = step("pass-row");
         s.chart.check_five_minute_warning = step("five-minutes");
-        ctx.sky.plot_radar = [this](double&) { trace.push_back("radar:" + maps.draw_sat_name); };
-        loop = std::make_unique<MainLoop>(ctx, state, c, s);
+        ctx.sky.plot_radar = [this](double&) { trace.push_back("radar:" + view.draw_sat_name); };
+        chart.request_full_refresh();  // as the start-up leaves it
+        loop = std::make_unique<MainLoop>(ctx, chart, doppler, c, s);
     }
     bool new_day = false;
 };
@@ -91,19 +93,19 @@ TEST(MainLoop, TickRunsItsStepsInOrder) {
 TEST(MainLoop, ChartFlagsCoupleTheTicks) {
     LoopFixture f;
     f.loop->Timer1_Timer();
-    EXPECT_EQ(f.state.chart_rows_fresh, 1);
-    EXPECT_EQ(f.state.chart_recompute, 0);
-    EXPECT_EQ(f.state.alert_sound_on, 1);
+    EXPECT_EQ(f.chart.chart_refreshed, 1);
+    EXPECT_EQ(f.chart.chart_recompute, 0);
+    EXPECT_EQ(f.view.effect_sound_on, 1);
     f.loop->Timer2_Timer();
-    EXPECT_EQ(f.state.chart_rows_fresh, 0);
+    EXPECT_EQ(f.chart.chart_refreshed, 0);
     f.new_day = true;
     f.check1 = false;
     f.loop->Timer1_Timer();  // runs the chart tick again, which finds a new day
-    EXPECT_EQ(f.state.chart_rows_fresh, 1);
-    EXPECT_EQ(f.state.chart_recompute, 0);  // done by this redraw
-    EXPECT_EQ(f.state.pass_list_pending, 1);
-    EXPECT_EQ(f.state.pass_list_built, 0);
-    EXPECT_EQ(f.state.alert_sound_on, 0);
+    EXPECT_EQ(f.chart.chart_refreshed, 1);
+    EXPECT_EQ(f.chart.chart_recompute, 0);  // done by this redraw
+    EXPECT_EQ(f.chart.pass_list_rebuild, 1);
+    EXPECT_EQ(f.chart.pass_list_built, 0);
+    EXPECT_EQ(f.view.effect_sound_on, 0);
     f.loop->Timer3_Timer();
     EXPECT_EQ(f.trace.back(), "scan");
 }
@@ -122,21 +124,21 @@ TEST(MainLoop, ElementDateBlinksOnlyWhenStaleAndBlinkPhaseAlternates) {
     f.label33.setForeColor(12345);
     f.loop->Timer1_Timer();
     EXPECT_EQ(f.label33.foreColor(), 12345);
-    EXPECT_EQ(f.state.blink_phase, 1);
-    f.state.elements_stale = 1;
+    EXPECT_EQ(f.view.blink_phase, 1);
+    f.view.elements_stale = 1;
     f.loop->Timer1_Timer();
     EXPECT_EQ(f.label33.foreColor(), kRed);
-    EXPECT_EQ(f.state.blink_phase, 0);
+    EXPECT_EQ(f.view.blink_phase, 0);
     f.loop->Timer1_Timer();
     EXPECT_EQ(f.label33.foreColor(), kBlack);
-    f.state.blink_phase = 7;
+    f.view.blink_phase = 7;
     f.loop->Timer1_Timer();
-    EXPECT_EQ(f.state.blink_phase, 0);
+    EXPECT_EQ(f.view.blink_phase, 0);
 }
 
 TEST(MainLoop, RedrawShowsSatellitesFootprintsAndStationAtTheFixedClock) {
     LoopFixture f;
-    f.maps.kiseki_disp = 0;
+    f.settings.kiseki_disp = 0;
     f.loop->redraw_all();
     const DateTime t0 = f.display_utc();
     for (int s = 0; s < 3; ++s) {
@@ -144,17 +146,17 @@ TEST(MainLoop, RedrawShowsSatellitesFootprintsAndStationAtTheFixedClock) {
         const double x = world_map_x(c.calc_sub_lon, "1"), y = world_map_y(c.calc_sub_lat);
         const platform::ColorValue colour = color_value(kSlotColors[s]);
         EXPECT_EQ(f.main_map.Point(x, y), colour) << f.group[s];
-        EXPECT_EQ(f.maps.markers.map_marker_name[s], f.group[s]);
-        EXPECT_DOUBLE_EQ(f.maps.markers.map_marker_x[s], x);
+        EXPECT_EQ(f.view.markers.map_marker_name[s], f.group[s]);
+        EXPECT_DOUBLE_EQ(f.view.markers.map_marker_x[s], x);
         const auto outline = footprint_outline(c.calc_sub_lat, c.calc_sub_lon, c.calc_sub_height, "1");
         const FootprintPoint& south = (*outline)[60];
         EXPECT_TRUE(colour_near(f.main_map, 2 * south.lon, 2 * south.lat, colour)) << f.group[s];
         EXPECT_EQ(f.form1_labels[s].backColor(), colour);
     }
     EXPECT_EQ(f.main_map.Point(270.3, 69), kRed);
-    EXPECT_EQ(f.maps.markers.map_marker_name[3], "");  // empty slots leave their entries
+    EXPECT_EQ(f.view.markers.map_marker_name[3], "");  // empty slots leave their entries
     EXPECT_EQ(f.form1_labels[5].backColor(), color_value(kSlotColors[5]));
-    EXPECT_EQ(f.state.selected_color, kSlotColors[1]);
+    EXPECT_EQ(f.view.selected_color, kSlotColors[1]);
 }
 
 TEST(MainLoop, SelectedSatelliteOutsideTheGroupGetsNoOrbitPlane) {
@@ -166,13 +168,13 @@ TEST(MainLoop, SelectedSatelliteOutsideTheGroupGetsNoOrbitPlane) {
 
 TEST(MainLoop, DopplerFactorPublishedForTheSelectedSatellite) {
     LoopFixture f;
-    f.state.doppler_row_band = {1, 7, 3};
+    f.view.doppler_band = {1, 7, 3};
     f.doppler_labels[2].setCaption("keep");
     f.loop->redraw_all();
     DopplerState expected;
     update_doppler_factor(f.octx, expected);
-    EXPECT_DOUBLE_EQ(f.state.doppler.doppler_factor, expected.doppler_factor);
-    EXPECT_NE(f.state.doppler.doppler_factor, 1.0);
+    EXPECT_DOUBLE_EQ(f.doppler.doppler_factor, expected.doppler_factor);
+    EXPECT_NE(f.doppler.doppler_factor, 1.0);
     EXPECT_EQ(f.items.Text14.text().toStdString(), num_text(expected.doppler_factor));
     EXPECT_EQ(f.items.Text7.text().toStdString(), format_number(expected.range_rate * 1000, "###0.00"));
     EXPECT_EQ(f.label25.caption().toStdString(), format_number(expected.range_rate, "#0.00 Km/S"));
@@ -185,8 +187,8 @@ TEST(MainLoop, DopplerFactorPublishedForTheSelectedSatellite) {
 TEST(MainLoop, PinnedOwnStationLabelsInBlue) {
     LoopFixture f;
     f.maps.main_map_own_pinned = 1;
-    f.maps.map_mouse_x = 100;
-    f.maps.map_mouse_y = 50;
+    f.view.map_mouse_x = 100;
+    f.view.map_mouse_y = 50;
     f.loop->redraw_all();
     auto bluish = [&](double x1, double y1, double x2, double y2) {
         const QRect r = QRectF(f.main_map.to_pixels(x1, y1), f.main_map.to_pixels(x2, y2)).normalized().toRect();

@@ -47,10 +47,12 @@ struct MapFixture {
     torv::OrbitState orbit;
     torv::OrbitContext octx{elements, corrections, station, selected_sat, time, orbit, nullptr};
     torv::PartnerStationTable partners;
+    torv::MainSettings settings;
+    torv::MainViewState view;
     torv::MapState maps;
     // Main map one pixel per unit; the others as the windows lay them out.
     platform::PictureBox main_map, world_zoom, local_zoom, partner_zoom, orbit_view, sky_view;
-    torv::MapContext ctx{octx, partners, maps, {}, {}};
+    torv::MapContext ctx{octx, partners, settings, view, maps, {}, {}};
 
     static constexpr platform::ClockReading kClock{2018, 1, 21, 12, 0, 0};  // local, UTC+9
 
@@ -76,6 +78,9 @@ struct MapFixture {
         torv::set_world_map_scale(world_zoom);
         torv::set_local_zoom_scale(local_zoom, 135, 35);
         torv::set_local_zoom_scale(partner_zoom, 135, 35);
+        settings.start_tizu = "1";
+        view.local_zoom_px_width = view.local_zoom_px_height = 396;
+        view.partner_zoom_px_width = view.partner_zoom_px_height = 396;
         maps.partner_zoom_lon = "135";
         ctx.surfaces = {&main_map, &world_zoom, &local_zoom, &partner_zoom, &orbit_view, &sky_view};
     }

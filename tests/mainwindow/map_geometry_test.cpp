@@ -32,7 +32,7 @@ TEST(MapGeometry, WorldGraticuleEveryThirtyDegrees) {
     EXPECT_NE(f.main_map.Point(100, 100), kWhite);
     EXPECT_EQ(f.world_zoom.Point(60, 100), kWhite);
 
-    f.maps.start_tizu = "0";
+    f.settings.start_tizu = "0";
     f.main_map.Cls();
     f.world_zoom.Cls();
     draw_map_graticules(f.ctx);

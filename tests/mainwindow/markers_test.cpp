@@ -22,7 +22,7 @@ void place(MapFixture& f, double lon, double lat, const std::string& name, int16
     f.orbit.calc.calc_sub_lon = lon;
     f.orbit.calc.calc_sub_lat = lat;
     f.orbit.calc.calc_sub_height = 800;
-    f.maps.draw_sat_name = name;
+    f.view.draw_sat_name = name;
     f.maps.draw_slot = slot;
 }
 
@@ -42,8 +42,8 @@ TEST(SatMarkers, IssPicturePaintedOnlyForIssNames) {
         f.ctx.surfaces.world_zoom_iss = f.ctx.surfaces.local_zoom_iss = &picture;
         f.local_zoom.resize(623, 613);
         set_asia_zoom_scale(f.local_zoom);
-        f.maps.local_zoom_px_width = 623;
-        f.maps.local_zoom_px_height = 613;
+        f.view.local_zoom_px_width = 623;
+        f.view.local_zoom_px_height = 613;
         f.world_zoom.Cls();
         f.local_zoom.Cls();
         place(f, 180, 0, name);
@@ -67,9 +67,9 @@ TEST(SatMarkers, MarkerOnEveryMapAndInTheTable) {
     place(f, -10, 5, "SO-50", 3);
     double colour = kYellow;
     plot_satellite_marker(f.ctx, colour);
-    EXPECT_EQ(f.maps.markers.map_marker_name[3], "SO-50");
-    EXPECT_DOUBLE_EQ(f.maps.markers.map_marker_x[3], 700);
-    EXPECT_DOUBLE_EQ(f.maps.markers.map_marker_y[3], 10);
+    EXPECT_EQ(f.view.markers.map_marker_name[3], "SO-50");
+    EXPECT_DOUBLE_EQ(f.view.markers.map_marker_x[3], 700);
+    EXPECT_DOUBLE_EQ(f.view.markers.map_marker_y[3], 10);
     EXPECT_EQ(f.main_map.Point(700, 10), kYellow);
     EXPECT_TRUE(colour_near(f.main_map, 693, 10, kBlack));  // the black rim at radius 7
     EXPECT_EQ(f.world_zoom.Point(700, 10), kYellow);
@@ -84,14 +84,14 @@ TEST(SatMarkers, EmptyNameDrawsNothingAndKeepsTheTableEntry) {
     MapFixture f;
     for (platform::PictureBox* b : {&f.main_map, &f.world_zoom, &f.local_zoom, &f.partner_zoom}) b->Cls();
     const QImage blank = f.main_map.image().copy();
-    f.maps.markers.map_marker_name[2] = "AO-7";
+    f.view.markers.map_marker_name[2] = "AO-7";
     std::string empty;
     double lat = 35, lon = 135, h = 800, colour = kYellow;
     place(f, lon, lat, "", 2);
     disp(f.ctx, lat, lon, h, colour, empty);
     EXPECT_EQ(f.main_map.image(), blank);
-    EXPECT_EQ(f.maps.markers.map_marker_name[2], "AO-7");
-    EXPECT_EQ(f.maps.markers.map_marker_name[kOwnStationMarker], "");
+    EXPECT_EQ(f.view.markers.map_marker_name[2], "AO-7");
+    EXPECT_EQ(f.view.markers.map_marker_name[kOwnStationMarker], "");
 }
 
 TEST(SatMarkers, DispDrawsStationsMarkerAndFootprint) {
@@ -110,9 +110,9 @@ TEST(SatMarkers, DispDrawsStationsMarkerAndFootprint) {
 TEST(StationMarkers, OwnStationEntryAndRedMarkerOnEveryMap) {
     MapFixture f;
     plot_stations(f.ctx);
-    EXPECT_EQ(f.maps.markers.map_marker_name[kOwnStationMarker], "観測地:JA3XXX");
-    EXPECT_NEAR(f.maps.markers.map_marker_x[kOwnStationMarker], 270.3, 1e-12);
-    EXPECT_DOUBLE_EQ(f.maps.markers.map_marker_y[kOwnStationMarker], 69);
+    EXPECT_EQ(f.view.markers.map_marker_name[kOwnStationMarker], "観測地:JA3XXX");
+    EXPECT_NEAR(f.view.markers.map_marker_x[kOwnStationMarker], 270.3, 1e-12);
+    EXPECT_DOUBLE_EQ(f.view.markers.map_marker_y[kOwnStationMarker], 69);
     EXPECT_EQ(f.main_map.Point(270.3, 69), kRed);
     EXPECT_EQ(f.world_zoom.Point(270.3, 69), kRed);
     EXPECT_EQ(f.local_zoom.Point(135.15, 34.5), kRed);
@@ -139,8 +139,8 @@ TEST(StationMarkers, PartnersOnTheirChosenMapsPickedOneCyan) {
     EXPECT_EQ(f.partner_zoom.Point(130.4, 33.6), kBlue);
     EXPECT_NE(f.main_map.Point(260.8, 67.2), kBlue);
 
-    f.maps.partner_selected = 1;
-    f.maps.partner_index = 2;
+    f.view.partner_selected = 1;
+    f.view.partner_index = 2;
     plot_stations(f.ctx);
     EXPECT_EQ(f.main_map.Point(279.4, 71.4), kCyan);
     EXPECT_EQ(f.main_map.Point(world_map_x(-72.7, "1"), 83.4), kBlue);
@@ -149,7 +149,7 @@ TEST(StationMarkers, PartnersOnTheirChosenMapsPickedOneCyan) {
 TEST(StationMarkers, WestOfTheMapStartOnTheZoomMaps) {
     for (const char* start : {"1", "0"}) {
         MapFixture f;
-        f.maps.start_tizu = start;
+        f.settings.start_tizu = start;
         set_local_zoom_scale(f.local_zoom, 0, 50);
         set_local_zoom_scale(f.partner_zoom, 350, 50);
         f.partners.partner_name[0] = "G3XX";

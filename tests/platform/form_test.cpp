@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/menu.h"
 #include "platform/msg_box.h"
 
 namespace {
@@ -89,4 +90,30 @@ TEST(Clock, TestsCanFixIt) {
     EXPECT_EQ(platform::clock_now().hour, 10);
     platform::clock_release();
     EXPECT_GE(platform::clock_now().year, 2024);
+}
+
+TEST(MenuItem, ControlsCountFromBelowTheMenuBarAndHandlersOwnTheCheckMarks) {
+    int loads = 0;
+    CountingForm f(&loads);
+    platform::MenuItem file(f, "ファイル");
+    platform::MenuItem sub(file, "表示", platform::MenuItem::Menu);
+    platform::MenuItem on(sub, "する"), off(sub, "しない");
+    int clicks = 0;
+    on.Click = [&] {
+        ++clicks;
+        on.setChecked(true);
+        off.setChecked(false);
+    };
+    off.setChecked(true);
+    on.action()->trigger();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(on.checked());
+    EXPECT_FALSE(off.checked());
+    off.action()->trigger();  // no handler: the mark stays where the code put it
+    EXPECT_FALSE(off.checked());
+
+    platform::Label label(&f);
+    platform::place(&label, 150, 300, 1500, 450);
+    EXPECT_GT(f.client_top_px(), 0);
+    EXPECT_EQ(label.geometry(), QRect(10, 20 + f.client_top_px(), 100, 30));
 }

@@ -1,0 +1,260 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/extrn_window.h"
+#include "common/progress_window.h"
+#include "common/sat_info_tips.h"
+#include "common/sat_records.h"
+#include "common/station_table.h"
+#include "mainwindow/main_settings.h"
+#include "mainwindow/main_state.h"
+#include "mainwindow/result_texts.h"
+#include "mainwindow/sat_groups.h"
+#include "orbit/bodies.h"
+#include "orbit/element_table.h"
+#include "orbit/mean_motion.h"
+#include "orbit/sat_display.h"
+#include "orbit/sat_position.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/menu.h"
+#include "platform/picture_box.h"
+#include "platform/tray.h"
+
+namespace torv {
+
+// What the main window does to windows and routines that other parts of the program
+// provide. Each is a seam: left empty, the step is skipped (the window it would touch
+// does not exist yet).
+struct Form1Hooks {
+    // Each start-up step names itself here as it runs ("settings_load", "timers_off" …).
+    std::function<void(const std::string& step)> trace;
+
+    // The element-update window: loaded hidden with its mode menus in update modes
+    // "0" to "2"; the bulletin settings; the element loading step's download and stamps.
+    std::function<void(const std::string& elm_auto_sw)> element_update_mode;
+    std::function<void()> load_bulletin_settings;
+    std::function<void()> element_download_startup;
+    std::function<void()> element_files_mark_digital;
+    std::function<void(const std::string& line1)> element_stamp_set;
+
+    // The local zoom map (its picture's scale top and left; shown when so configured),
+    // the enlarged world map (its bitmap), the zoom windows' seven slot labels.
+    std::function<void(double scale_top, double scale_left)> local_zoom_setup;
+    std::function<void()> local_zoom_show;
+    std::function<void(const std::string& word_map)> world_zoom_setup;
+    std::function<void(const std::array<std::string, kSlots>& names)> zoom_slot_labels;
+    // "現在" clears the pictures of the map windows.
+    std::function<void()> clear_map_windows;
+    // The selected satellite's results and the time labels on the map windows and the
+    // sky-track chart.
+    std::function<void(const SelectedSatTexts& texts, const VisibilityColors& colors)> show_selected_elsewhere;
+    std::function<void(DateTime local, DateTime utc)> show_time_elsewhere;
+
+    // The FT-847 window: loaded hidden at start-up; set up again on every selection.
+    std::function<void()> form8_load_hidden;
+    std::function<void()> form8_form_load;
+
+    // The screen layout saved in GAMEN_NO.
+    std::function<void(const std::string& gamen_no)> apply_layout;
+
+    // The main loop's drawing: a display slot's satellite was just computed (its name and
+    // colour are in draw_sat_name and draw_sat_color, its results in CalcResult); after
+    // the slots, the Doppler factor of the selected satellite; the music decision at the
+    // end of the tick; the chart timer's tick.
+    std::function<void(int slot)> draw_slot;
+    std::function<void()> update_doppler;
+    std::function<void()> check_music;
+    std::function<void()> chart_tick;
+
+    // The per-satellite mean-motion corrections, rebuilt from the element table.
+    std::function<void()> sat_hosei_set;
+
+    // Ends the program at once: no other window's close handling, no further tick.
+    std::function<void()> end_program;
+};
+
+// The shared state the main window reads and writes, owned by the application.
+struct Form1Links {
+    ElementTable& elements;
+    SatCorrectionTable& corrections;
+    OwnStation& station;
+    TimeState& time;
+    OrbitState& orbit;
+    DopplerState& doppler;
+    BodyState& bodies;
+    CurrentSatValues& current_sat;
+    PartnerStationTable& partners;
+    SatGroupTable& groups;
+    MainSettings& settings;
+    MainViewState& view;
+    ChartFlags& chart;
+    RigLinkTexts& rig;
+    SatInfoTips& tips;
+    platform::FormInstance<Form17>& form17;
+    platform::FormInstance<extrn>& dde;
+    platform::Tray& tray;
+    Form1Hooks hooks;
+};
+
+// The main window "軌道計算v1.89": start-up, settings, groups and the seven satellites,
+// the selected satellite's results, the time controls, the 24-hour chart's day and
+// night band, the Sun, Moon and Mars driver of the 950 ms tick, the tray icon and the
+// ways of ending. The satellite computation writes its results through SatDisplay.
+class Form1 : public platform::Form, public SatDisplay {
+    Q_OBJECT
+public:
+    explicit Form1(Form1Links links);
+    ~Form1() override;
+
+    // ---- menus (created first: controls are placed below the bar) ----
+    platform::MenuItem menufile, manuqth, menu_tourokukyoku, menueisei, menukidou, menu_e_info, menu_schedule,
+        menu_cw_mes_set, menuh1, menuend;
+    platform::MenuItem menuhyouji, menusun, menyusun_hyouji, menyusun_grafick, menyusun_borderless, menyusun_hihyouji,
+        menumoon, menumoon_hyouji, menumoon_grafick, menyumoon_borderless, menumoon_hihyouji, menukasei,
+        menukasei_hyouji, menukasei_grafick, menyukasei_borderless, menukasei_hihyouji, menu_kiseki,
+        menu_kiseki_hyouji, menu_kiseki_hihyouji, menu_jikan, menu_jikan_hyouji, menu_jikan_hihyouji, menu_blink,
+        menu_blink_hyouji, menu_blink_white, menu_blink_hihyouji, menu_alon, menu_alon_hyouji, menu_alon_hihyouji,
+        menu_local_map, menu_local_map_hyouji, menu_local_map_hihyouji, MENU_TIME, MENU_TIME_CHECK,
+        MENU_TIME_NOCHECK, menu_unyou, menu_unyou_oscar, menu_unyou_amsat, menu_unyou_oscar_asmat, menu_rada_info,
+        menu_rada_info_on, menu_rada_info_off, menu_kasieisei, menu_kasieisei_tuuti, menu_kasieisei_hituuti,
+        menu_dde;
+    platform::MenuItem menuhelp, menusousa, menuhp, menuh2, menu_ver_func, menu_ver_chk_on, menu_ver_chk_off, menuver;
+    platform::MenuItem menu_gamen_size, menu_gsiza_max, menu_gsiza_max_map, menu_gsiza_min_map, menu_gsize_min_rada,
+        menu_gsize_24H, menu_gsize_24H_rada, menu_gsiza_min_map_rada;
+    platform::MenuItem menu_rigu, menu_rigu_ft847, menu_rigu_ic910, menu_rigu_ts2000, menu_rigu_ft736;
+
+    // ---- views ----
+    platform::PictureBox Picture1;  // orbit-plane view
+    platform::PictureBox Picture2;  // world map
+    platform::PictureBox Picture3;  // 24-hour pass chart
+    platform::PictureBox Picture4;  // radar (polar sky) view
+    platform::PictureBox Picture5;  // hour scale above the chart
+    platform::PictureBox Picture6, Picture7, Picture8;  // Sun, Moon and Mars icons (hidden)
+    platform::LineControl Line10, Line12;  // picked time and real-time marker on the chart
+    platform::ListBox List1;               // pass list
+
+    // ---- frames ----
+    platform::Frame Frame1;  // satellite group switch
+    platform::Frame Frame2;  // Doppler display
+    platform::Frame Frame3;  // time controls
+    platform::Frame Frame4, Frame5, Frame8;  // Sun, Moon, Mars panels
+    platform::Frame Frame6;  // sound options
+    platform::Frame Frame7;  // partner station
+
+    // ---- labels ----
+    platform::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11;
+    platform::Label Label12, Label13, Label14, Label15, Label16, Label60, Label61;  // display slots 0..6
+    platform::Label Label17, Label18, Label19, Label20, Label21, Label22, Label23, Label24, Label25, Label26;
+    platform::Label Label27, Label28, Label29, Label30, Label31, Label32, Label33, Label34, Label35, Label36;
+    platform::Label Label37, Label38, Label39, Label40, Label41, Label42, Label43, Label44, Label45, Label46;
+    platform::Label Label47, Label48, Label49, Label50, Label51, Label52, Label53, Label54, Label55, Label56;
+    platform::Label Label57, Label58, Label59, Label62, Label63, Label64, Label65, Label66, Label67;
+
+    // ---- buttons and boxes ----
+    platform::CommandButton Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
+        Command10, Command11, Command12, Command13, Command14, Command15, Command16, Command17, Command18, Command19,
+        Command20, Command21, Command22, Command23, Command24;
+    platform::CheckBox Check1, Check2, Check3;
+    platform::Shape Shape2, Shape3, Shape4, Shape5, Shape6, Shape9, Shape10;  // lamps of display slots 0..6
+    platform::Shape Shape7, Shape8, Shape11;  // Moon, Sun and Mars colour swatches
+
+    // ---- timers ----
+    platform::Timer Timer1;  // 950 ms main tick
+    platform::Timer Timer2;  // 24-hour chart (15 s, 3 s while accelerated)
+    platform::Timer Timer3;  // 60 s visible-satellite scan
+
+    // ---- start-up and settings ----
+    void settings_load();
+    void apply_back_color();
+    void load_sat_groups();
+    void load_sat_freq_range();
+    void run_time_sync();
+    void version_check() {}  // the version-check hook: contacts nothing, shows nothing
+
+    // ---- groups and selection ----
+    void Command3_Click();  // previous group
+    void Command5_Click();  // next group
+    void Label12_Click() { select_slot(1); }
+    void Label13_Click() { select_slot(2); }
+    void Label14_Click() { select_slot(3); }
+    void Label15_Click() { select_slot(4); }
+    void Label16_Click() { select_slot(5); }
+    void Label60_Click() { select_slot(6); }
+    void Label61_Click() { select_slot(7); }
+    void sat_state_reset();
+
+    // ---- time controls ----
+    void Command1_Click();   // future orbits
+    void Command10_Click();  // +1 day
+    void Command20_Click();  // -1 day
+    void Command13_Click();  // acceleration
+    void Command4_Click();   // now
+    void Command14_Click();  // half-day shift of the chart
+    void draw_sun_band();
+
+    // ---- main loop ----
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void redraw_all();
+    void sun_moon_mars_disp();
+    void blink_element_age_label();
+    // The computation context of the shared state, displaying through this window.
+    OrbitContext orbit_context();
+
+    // ---- tray and ending ----
+    void tray_icon_add();
+    void tray_icon_remove();
+    void Command2_Click();  // "終了": save, remove the icon, end
+    void menuend_Click();   // "閉じる": remove the icon, end without saving
+    void save_settings();
+
+    // ---- SatDisplay ----
+    void show_time_labels(DateTime local, DateTime utc) override;
+    void show_motion_term(double dL, double inclination_deg, double t) override;
+    void clear_drawing_surface() override {}  // the window draws on its picture boxes only
+    void show_selected(const SelectedSatResult& result) override;
+    void show_station_view(double az_deg, double el_deg) override;
+
+    const Form1Links& links() const { return l_; }
+    std::array<platform::Label*, kSlots> slot_labels();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+
+private:
+    void trace(const char* step) const;
+    void create_menus();
+    void lay_out();
+    void connect_handlers();
+    void apply_option_menus();
+    void load_pictures(std::vector<std::string>& failed);
+    void show_group_labels();
+    void select_slot(int k);
+    void change_group(int step);
+    void full_chart_refresh() { l_.chart.request_full_refresh(); }
+    void set_time_button_colors(platform::CommandButton* yellow, std::initializer_list<platform::CommandButton*> back);
+    void load_elements();
+    void enable_rig_buttons();
+    void open_local_zoom();
+    void ini_write_sound(const char* key, int value);
+    void tell_settings_problems(const SettingsProblems& problems, const std::vector<std::string>& failed_pictures);
+
+    Form1Links l_;
+    bool age_label_red_ = false;
+};
+
+// Texts the window shows.
+inline const char* const kForm1Caption = "軌道計算v1.89";
+inline const char* const kTodayReachedMessage = "現在日付まで戻っています。";
+inline const char* const kTrayTip = "Torv";
+
+// The hour scale of the chart, from 00:00 and from 12:00.
+std::string hour_scale_text(bool from_noon);
+
+}  // namespace torv

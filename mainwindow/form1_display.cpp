@@ -1,0 +1,172 @@
+// The main loop's ticks as far as the main window itself goes, the Sun, Moon and Mars
+// driver, the visible-satellite scan, and the result display of the selected satellite
+// that the satellite computation writes through SatDisplay.
+#include <cmath>
+#include <limits>
+
+#include "common/dde_items.h"
+#include "common/number_text.h"
+#include "common/sound_music.h"
+#include "mainwindow/form1.h"
+#include "platform/paths.h"
+
+namespace torv {
+
+namespace {
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+constexpr double kRadToDeg = 180.0 / 3.14159265358979323846;
+constexpr platform::ColorValue kRed = 255;
+
+void set_fore(QWidget& w, platform::ColorValue c) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::WindowText, platform::to_qcolor(c));
+    w.setPalette(p);
+}
+
+void set_back(QWidget& w, platform::ColorValue c) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, platform::to_qcolor(c));
+    w.setPalette(p);
+    w.setAutoFillBackground(true);
+}
+}  // namespace
+
+OrbitContext Form1::orbit_context() {
+    return OrbitContext{l_.elements, l_.corrections, l_.station, l_.groups.selected_sat, l_.time, l_.orbit, this};
+}
+
+// ---- ticks --------------------------------------------------------------------------------
+
+void Form1::Timer1_Timer() {
+    // An acceleration left running stays at its last step instead of wrapping to a
+    // negative count (which would run the simulated time backwards).
+    int16_t& steps = l_.time.time_accel_steps;
+    if (steps > 0 && steps < std::numeric_limits<int16_t>::max()) ++steps;
+    sun_moon_mars_disp();
+    redraw_all();
+    if (l_.view.elements_stale == 1) blink_element_age_label();
+    l_.view.blink_phase = l_.view.blink_phase == 0 ? 1 : 0;
+    if (l_.hooks.check_music) l_.hooks.check_music();
+}
+
+void Form1::Timer2_Timer() {
+    if (l_.hooks.chart_tick) l_.hooks.chart_tick();
+}
+
+void Form1::redraw_all() {
+    OrbitContext ctx = orbit_context();
+    const std::array<std::string, kSlots> names = l_.groups.shown();
+    for (int k = 0; k < kSlots; ++k) {
+        l_.view.draw_sat_color = l_.settings.color_eisei[k];
+        l_.view.draw_sat_name = names[k];
+        if (names[k] == l_.groups.selected_sat) l_.view.selected_color = l_.view.draw_sat_color;
+        sat_position_disp(ctx, l_.view.draw_sat_name);
+        l_.view.slot_visible[k] = l_.orbit.calc.calc_el >= 0 ? 1 : 0;
+        if (l_.hooks.draw_slot) l_.hooks.draw_slot(k);
+        if (names[k] == l_.groups.selected_sat) {
+            const PartnerStationTable& p = l_.partners;
+            const int i = l_.view.partner_index;
+            sat_view_from_station(ctx, l_.groups.selected_sat, p.partner_lon[i], p.partner_lat[i], p.partner_height[i],
+                                  p.partner_time_diff[i], l_.view.partner_view_az, l_.view.partner_view_el);
+        }
+    }
+    if (l_.hooks.update_doppler) l_.hooks.update_doppler();
+    l_.view.effect_sound_on = static_cast<int16_t>(Check1.value());
+}
+
+void Form1::Timer3_Timer() {
+    OrbitContext ctx = orbit_context();
+    l_.time.realtime_flag = 1;
+    std::string text25, notices;
+    for (int g = 0; g < kGroups; ++g) {
+        for (int s = 0; s < kSlots; ++s) {
+            std::string name = l_.groups.group_sat_names[g][s];
+            if (name.empty()) {
+                text25 += text25_empty_line();
+                l_.groups.group_prev_el[g][s] = -90;
+                continue;
+            }
+            sat_position_disp(ctx, name);
+            const double el = l_.orbit.calc.calc_el * kRadToDeg;
+            text25 += text25_line(name, l_.orbit.calc.calc_az * kRadToDeg, el);
+            if (l_.view.scan_notices_off == 0 && l_.groups.group_prev_el[g][s] < 0 && el >= 0)
+                notices += group_caption(g) + "の " + name + "　が可視範囲に入った。\r\n";
+            l_.groups.group_prev_el[g][s] = el;
+        }
+    }
+    l_.dde().Text25.setText(qs(text25));
+    if (notices.empty() || !menu_kasieisei_tuuti.checked()) return;
+    if (l_.view.effect_sound_on == 1) play_sound_file(platform::program_file("sound2.wav"));
+    l_.tray.show_balloon(QString::fromUtf8(kTrayTip), qs(notices));
+}
+
+void Form1::blink_element_age_label() {
+    age_label_red_ = !age_label_red_;
+    Label33.setForeColor(age_label_red_ ? kRed : kBlack);
+}
+
+void Form1::sun_moon_mars_disp() {
+    BodyState& b = l_.bodies;
+    sun_moon_mars_update(b, l_.time, l_.station);
+    extrn& d = l_.dde();
+    const std::pair<const char*, double> items[] = {
+        {"Text8", b.sun_az},   {"Text9", b.sun_el},   {"Text22", b.body_dist[kSun]},
+        {"Text10", b.moon_az}, {"Text11", b.moon_el}, {"Text23", b.body_dist[kMoon]},
+        {"Text20", b.mars_az}, {"Text21", b.mars_el}, {"Text24", b.body_dist[kMars]}};
+    for (const auto& [item, value] : items) d.set_item_number(item, value);
+}
+
+// ---- SatDisplay -----------------------------------------------------------------------------
+
+void Form1::show_time_labels(DateTime local, DateTime utc) {
+    Label21.setCaption(qs(general_date_text(local)));
+    if (l_.hooks.show_time_elsewhere) l_.hooks.show_time_elsewhere(local, utc);
+}
+
+void Form1::show_motion_term(double dL, double inclination_deg, double t) {
+    extrn& d = l_.dde();
+    d.set_item_number("Label21", dL);
+    d.set_item_number("Label24", 12 * dL);
+    d.set_item_number("Label23", inclination_deg);
+    d.set_item_number("Label26", t);
+}
+
+void Form1::show_selected(const SelectedSatResult& result) {
+    const VisibilityColors colors = sat_visible_colors(result.el, l_.settings.backcolor, l_.view.selected_color,
+                                                       l_.settings.eisei_blink, l_.view.blink_phase);
+    for (platform::Label* l : {&Label3, &Label4, &Label5, &Label6, &Label23, &Label25, &Label54, &Label55})
+        l->setForeColor(colors.fore);
+    Label3.setBackColor(colors.name_back);
+
+    const SelectedSatTexts t = selected_sat_texts(result, l_.rig, l_.time.time_diff, clock_local_now());
+    Label3.setCaption(qs(t.name));
+    Label54.setCaption(qs(t.uplink));
+    Label55.setCaption(qs(t.downlink));
+    Label4.setCaption(qs(t.az));
+    Label5.setCaption(qs(t.el));
+    Label6.setCaption(qs(t.range));
+    Label1.setCaption(qs(t.phase));
+    Label23.setCaption(qs(t.orbit_number));
+    extrn& d = l_.dde();
+    d.set_item_text("Text1", qs(t.name));
+    d.set_item_text("Text2", qs(t.text2));
+    d.set_item_text("Text3", qs(t.text3));
+    d.set_item_text("Text4", qs(t.text4));
+    d.set_item_text("Text5", qs(t.text5));
+    d.set_item_text("Text6", qs(t.text6));
+    Label3.setToolTip(qs(t.tool_tip));
+    if (l_.hooks.show_selected_elsewhere) l_.hooks.show_selected_elsewhere(t, colors);
+}
+
+void Form1::show_station_view(double az_deg, double el_deg) {
+    Label48.setCaption(qs(format_number(az_deg, "##0.0")));
+    Label49.setCaption(qs(format_number(el_deg, "##0.0")));
+    const StationViewColors c = station_view_colors(el_deg);
+    Label48.setForeColor(c.fore);
+    Label49.setForeColor(c.fore);
+    set_fore(Frame7, c.fore);
+    set_back(Frame7, c.back);
+    for (platform::Label* l : {&Label48, &Label49, &Label50, &Label51}) l->setBackColor(c.back);
+}
+
+}  // namespace torv

@@ -1,0 +1,131 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/station_table.h"
+#include "orbit/time_base.h"
+
+// Every setting the main window reads from torv.ini at start-up, as plain values: the
+// text as read where the program keeps the text, the number or flag in use where it
+// keeps that. Reading is apart from applying: read_main_settings touches no window.
+namespace torv {
+
+// LocalMapSetting: bitmap file, centre longitude, centre latitude, optional start-up flag.
+struct LocalMapSetting {
+    std::string local_map_file;
+    std::string local_map_lon;  // a negative longitude is stored plus 360
+    std::string local_map_lat;
+    int16_t local_map_show = 0;
+};
+
+// CatPortString of one transceiver: enable flag, port, speed (and the IC-910's addresses).
+struct CatPortSetting {
+    std::string cat;  // the value as read
+    std::string enable, port, speed;
+    std::string rig_addr, ctrl_addr;  // IC-910 only
+};
+
+// TimeSyncSetting: program file, server port, receive port.
+struct TimeSyncSetting {
+    std::string ntp_program;
+    int ntp_server_port = 0, ntp_recv_port = 0;
+};
+
+// AO-40's transponder-on window from field 8 of its SatInfoRecord (1/256 revolution);
+// -1 and -1 when the field is empty.
+struct Ao40Window {
+    double start = -1, end = -1;
+};
+
+struct MainSettings {
+    // Phase 2: maps and sky pictures.
+    std::string tizu, reda, word_map;
+    std::string local_map;  // the value as read
+    LocalMapSetting local;
+    std::string partner_zoom_map_file, partner_zoom_lon, partner_zoom_lat;
+    std::string kesiki_hiru, kesiki_yuugata, kesiki_yoru;
+
+    // Phase 3: display options, the number in use and the text as read.
+    int16_t sun_disp = 0, moon_disp = 0, kasei_disp = 0, kiseki_disp = 1, jikan_disp = 0, eisei_blink = 1,
+            alat_alon_disp = 1;
+    std::string sun_disp_text, moon_disp_text, kasei_disp_text, kiseki_disp_text, jikan_disp_text,
+        eisei_blink_text, alat_alon_disp_text;
+
+    // Phase 4: colours of the main window.
+    std::array<double, 7> color_eisei{};  // display slots 0..6
+    double grp_bk_color = 0, grp_for_color = 0;
+    double ao40_ma_color = 0, ao40_sqa_color = 0;
+    std::string ao40_ma_color_text, ao40_sqa_color_text, ao40_sqa_value;
+    double backcolor = 0;
+    std::string backcolor_text;
+    double sun_color = 0, moon_color = 0, kasei_color = 0, toujitu_color = 0, toujitugai_color = 0;
+    std::string hiru_color, yoru_color;  // held as text
+    std::string kasoku_ritu;
+
+    // Phase 5: element stamp.
+    std::string kidoukousin_yymmdd, kidoukousin_orbit;
+
+    // Phase 6: transceiver ports.
+    CatPortSetting ft847_cat, ic910_cat, ts2000_cat, ft736_cat;
+
+    // Phase 7: AO-40 window, modes and options.
+    std::string sat_info;  // AO-40's record as read
+    Ao40Window ao40;
+    std::string start_tizu, elm_auto_sw, ntp_elm, ntp_auto, oscar_amsat_url, ver_on_off, gamen_no;
+    TimeSyncSetting ntp;
+    double kiseki_size = 30;
+    std::string kiseki_size_text, time_line_text;
+    std::string kidou_back_color, kidou_tikyuu_color, kidou_eisei_color;
+    std::string rmt_send_color, rmt_becon_color, rmt_receive_color, rmt_sat_color, rmt_sat_freq_color,
+        rmt_sat_rigu_color, rmt_sat_meta_color;
+    double jikan1_line_color = 0;
+    std::string jikan1_line_color_text;
+    std::string schedule_rigu;
+    double reda_info_color = 0;
+    std::string reda_info_color_text;
+    std::string degital_sat;
+    std::vector<std::string> degital_sat_list;
+    std::string kasi_eisei_disp, reda_disp_info;
+
+    // Phase 8: sound options, the box values 0 or 1.
+    int check1 = 1, check3 = 1, check2 = 0;
+};
+
+// Values the settings dialogs never write. Each is replaced by its default and named
+// here, so the start-up can tell the operator once and go on.
+struct SettingsProblems {
+    std::vector<std::string> values;  // "[SECTION] KEY"
+};
+
+// The defaults of the values that can be malformed.
+inline const char* const kDefaultLocalMap = "JAPAN.BMP,135,35";
+inline const char* const kDefaultFt847Cat = "0:COM1:9600:";
+inline const char* const kDefaultIc910Cat = "0:COM1:9600:60:E0";
+inline const char* const kDefaultTs2000Cat = "0:COM3:9600:";
+inline const char* const kDefaultFt736Cat = "0:COM1:4800:";
+
+// Each parser returns false, and leaves out unchanged, when the value lacks its fields.
+bool parse_local_map(const std::string& value, LocalMapSetting& out);
+bool parse_cat_port(const std::string& value, bool ic910, CatPortSetting& out);
+TimeSyncSetting parse_time_sync(const std::string& value);
+Ao40Window parse_ao40_window(const std::string& sat_info);
+
+// Whether text (blanks around it allowed) is a whole decimal number such as "1", " 0",
+// "-2.5".
+bool is_number_text(const std::string& text);
+
+// Reads every main-window setting of ini_file: the station into station, the UTC
+// offset into time (time_diff, local_to_utc_text, kasoku_ritu), the rest into the
+// result. Missing keys take their defaults; malformed values their defaults too,
+// listed in problems.
+MainSettings read_main_settings(const std::string& ini_file, OwnStation& station, TimeState& time,
+                                SettingsProblems& problems);
+
+// The element-date label: the stamp, "  ORB" and the bulletin tag.
+std::string element_date_caption(const std::string& yymmdd, const std::string& orbit);
+// 1 when the stamp's date (characters 1-4, 6-7, 9-10) is 10 days or more before today.
+int16_t elements_stale_flag(const std::string& yymmdd, int today_year, int today_month, int today_day);
+
+}  // namespace torv

@@ -1,0 +1,92 @@
+#pragma once
+#include <QCoreApplication>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "common/extrn_window.h"
+#include "common/settings_store.h"
+#include "common/progress_window.h"
+#include "mainwindow/form1.h"
+#include "platform/clock.h"
+#include "platform/form.h"
+#include "platform/msg_box.h"
+#include "platform/paths.h"
+#include "platform/tray.h"
+#include "temp_dir.h"
+
+// A program folder of its own with the default settings and element sets, the shared
+// state the application would own, and the main window over them. The clock stands at
+// 21 January 2018 12:00:00 local time, a day after the default element sets' epochs.
+struct MainHarness {
+    static constexpr platform::ClockReading kClock{2018, 1, 21, 12, 0, 0};
+
+    TempDir dir;
+    torv::ElementTable elements;
+    torv::SatCorrectionTable corrections;
+    torv::OwnStation station;
+    torv::TimeState time;
+    torv::OrbitState orbit;
+    torv::DopplerState doppler;
+    torv::BodyState bodies;
+    torv::CurrentSatValues current_sat;
+    torv::PartnerStationTable partners;
+    torv::SatGroupTable groups;
+    torv::MainSettings settings;
+    torv::MainViewState view;
+    torv::ChartFlags chart;
+    torv::RigLinkTexts rig;
+    torv::SatInfoTips tips;
+    platform::Tray tray;
+    platform::FormInstance<torv::Form17> form17;
+    platform::FormInstance<torv::extrn> dde;
+    platform::FormInstance<torv::Form1> form1;
+
+    std::vector<std::string> steps;  // the start-up's trace
+    int ended = 0;                   // times the program was ended
+    int form8_loads = 0;             // set-ups of the FT-847 window
+
+    struct Setting {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    // The default settings file with settings stored over it.
+    explicit MainHarness(std::initializer_list<Setting> settings = {}, bool with_defaults = true)
+        : form1([this] { return std::make_unique<torv::Form1>(links()); }) {
+        namespace fs = std::filesystem;
+        const fs::path data = fs::path(TORV_FIXTURES).parent_path().parent_path() / "data";
+        std::string ini;
+        if (with_defaults) {
+            fs::copy_file(data / "TORV.ELM", dir.file("TORV.ELM"));
+            std::ifstream in(data / "torv.ini", std::ios::binary);
+            ini.assign(std::istreambuf_iterator<char>(in), {});
+        }
+        dir.write("torv.ini", ini);
+        for (const Setting& s : settings) torv::ini_write(s.value, s.key, s.section, dir.file("torv.ini"));
+        platform::set_program_folder(dir.str());
+        platform::clock_fix(kClock);
+        platform::MsgBoxRecorder::current()->clear();
+    }
+    ~MainHarness() {
+        if (form1.exists()) {
+            for (platform::Timer* t : {&form1().Timer1, &form1().Timer2, &form1().Timer3}) t->setEnabled(false);
+            form1.Unload();  // unloading saves; each test has its own folder
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::clock_release();
+    }
+
+    torv::Form1Links links() {
+        torv::Form1Hooks h;
+        h.trace = [this](const std::string& s) { steps.push_back(s); };
+        h.end_program = [this] { ++ended; };
+        h.form8_form_load = [this] { ++form8_loads; };
+        return torv::Form1Links{elements, corrections, station, time, orbit, doppler, bodies, current_sat, partners,
+                                groups, settings, view, chart, rig, tips, form17, dde, tray, h};
+    }
+
+    std::string ini_text() const { return dir.read("torv.ini"); }
+    const std::vector<std::string>& messages() const { return platform::MsgBoxRecorder::current()->texts; }
+};

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "mainwindow/main_settings.h"
+#include "mainwindow/sat_groups.h"
+#include "platform/msg_box.h"
+#include "temp_ini.h"
+
+using namespace torv;
+
+namespace {
+MainSettings read(const std::string& ini_text, OwnStation& st, TimeState& ts, SettingsProblems& p) {
+    TempIni ini(ini_text);
+    return read_main_settings(ini.path, st, ts, p);
+}
+}  // namespace
+
+TEST(MainSettings, AnEmptyFileGivesTheDefaults) {
+    OwnStation st;
+    TimeState ts;
+    SettingsProblems p;
+    const MainSettings s = read("", st, ts, p);
+    EXPECT_TRUE(p.values.empty());
+    EXPECT_DOUBLE_EQ(st.station_lon, 135.15);
+    EXPECT_DOUBLE_EQ(st.station_lat, 34.5);
+    EXPECT_DOUBLE_EQ(st.station_height, 45);
+    EXPECT_EQ(ts.local_to_utc_text, "-9");
+    EXPECT_EQ(s.sun_disp, 0);
+    EXPECT_EQ(s.moon_disp, 0);
+    EXPECT_EQ(s.kasei_disp, 0);
+    EXPECT_EQ(s.kiseki_disp, 1);
+    EXPECT_EQ(s.jikan_disp, 0);
+    EXPECT_EQ(s.eisei_blink, 1);
+    EXPECT_DOUBLE_EQ(s.ao40.start, 0.1);
+    EXPECT_DOUBLE_EQ(s.ao40.end, 0);
+    for (const CatPortSetting* c : {&s.ft847_cat, &s.ic910_cat, &s.ts2000_cat, &s.ft736_cat}) EXPECT_EQ(c->enable, "0");
+    EXPECT_EQ(s.ft736_cat.speed, "4800");
+    EXPECT_EQ(s.ts2000_cat.port, "COM3");
+    EXPECT_EQ(s.elm_auto_sw, "0");
+    EXPECT_EQ(s.ntp_auto, "0");
+    EXPECT_EQ(s.ntp.ntp_program, "SW_NORAS.EXE");
+    EXPECT_EQ(s.oscar_amsat_url, "1");
+    EXPECT_EQ(s.ver_on_off, "0");
+    EXPECT_EQ(s.gamen_no, "0");
+    EXPECT_EQ(s.check1, 1);
+    EXPECT_EQ(s.check3, 1);
+    EXPECT_EQ(s.check2, 0);
+    EXPECT_DOUBLE_EQ(s.backcolor, -2147483633.0);
+    EXPECT_EQ(s.local.local_map_file, "JAPAN.BMP");
+    EXPECT_EQ(s.local.local_map_show, 0);
+    EXPECT_TRUE(s.degital_sat_list.empty());
+    EXPECT_EQ(s.schedule_rigu, "ＦＴ８４７");
+}
+
+TEST(MainSettings, StoredValuesAreCutAsTheDialogsWriteThem) {
+    OwnStation st;
+    TimeState ts;
+    SettingsProblems p;
+    const MainSettings s = read(
+        "[JIKAN]\nJISA=-5\n[IC910]\nCAT=1:COM2:19200:60:E0\n[ORBIT]\nDEGITAL_SAT=FO-29,VO-52\n"
+        "[SAT-INFO]\nAO-40=0:146:2:436:1::0:50,150:,:0:\n[NTP_TIME]\nNTP_ELM=SKRWATCH.EXE,123,1024\n",
+        st, ts, p);
+    EXPECT_EQ(ts.local_to_utc_text, " 5");
+    EXPECT_EQ(s.ic910_cat.enable, "1");
+    EXPECT_EQ(s.ic910_cat.port, "COM2");
+    EXPECT_EQ(s.ic910_cat.speed, "19200");
+    EXPECT_EQ(s.ic910_cat.rig_addr, "60");
+    EXPECT_EQ(s.ic910_cat.ctrl_addr, "E0");
+    EXPECT_EQ(s.degital_sat_list, (std::vector<std::string>{"FO-29", "VO-52"}));
+    EXPECT_DOUBLE_EQ(s.ao40.start, 50);
+    EXPECT_DOUBLE_EQ(s.ao40.end, 150);
+    EXPECT_EQ(s.ntp.ntp_program, "SKRWATCH.EXE");
+    EXPECT_EQ(s.ntp.ntp_server_port, 123);
+    EXPECT_EQ(s.ntp.ntp_recv_port, 1024);
+}
+
+TEST(MainSettings, LocalMapAndTransceiverValues) {
+    struct Case {
+        std::string value;
+        bool ok;
+        std::string lon, lat;
+        int show;
+    } cases[] = {
+        {"EUROPE.BMP,-10,50", true, "350", "50", 0},
+        {"JAPAN.BMP,135,35, 1", true, "135", "35", 1},
+        {"JAPAN.BMP,135,35, 0", true, "135", "35", 0},
+        {"JAPAN.BMP,135", false, "", "", 0},
+        {"JAPAN.BMP,135,35,yes", false, "", "", 0},
+    };
+    for (const Case& c : cases) {
+        LocalMapSetting m;
+        EXPECT_EQ(parse_local_map(c.value, m), c.ok) << c.value;
+        if (!c.ok) continue;
+        EXPECT_EQ(m.local_map_lon, c.lon) << c.value;
+        EXPECT_EQ(m.local_map_lat, c.lat) << c.value;
+        EXPECT_EQ(m.local_map_show, c.show) << c.value;
+    }
+    CatPortSetting cat;
+    EXPECT_TRUE(parse_cat_port("0:COM1:9600:60:E0", true, cat));
+    EXPECT_EQ(cat.speed, "9600");
+    EXPECT_EQ(cat.rig_addr, "60");
+    EXPECT_EQ(cat.ctrl_addr, "E0");
+    for (const char* bad : {"", "1", "1:COM1:9600", "1:COM1:", "A:COM1:9600:", "1COM1:9600:"})
+        EXPECT_FALSE(parse_cat_port(bad, false, cat)) << bad;
+
+    const Ao40Window none = parse_ao40_window("0:146:2:436:1::0::,:0:");
+    EXPECT_EQ(none.start, -1);
+    EXPECT_EQ(none.end, -1);
+    const Ao40Window low = parse_ao40_window("0:146:2:436:1::0:0,150:,:0:");
+    EXPECT_DOUBLE_EQ(low.start, 0.1);
+    EXPECT_DOUBLE_EQ(low.end, 150);
+    EXPECT_EQ(parse_ao40_window("garbage").start, -1);  // no fields at all
+}
+
+TEST(MainSettings, ElementStampStaleness) {
+    EXPECT_EQ(element_date_caption("2018/01/20 10:00:00", "18020"), "2018/01/20 10:00:00  ORB18020");
+    EXPECT_EQ(elements_stale_flag("2018/01/20 10:00:00", 2018, 1, 29), 0);
+    EXPECT_EQ(elements_stale_flag("2018/01/20 10:00:00", 2018, 1, 30), 1);
+    EXPECT_EQ(elements_stale_flag("000000000000", 2018, 1, 1), 1);
+}
+
+TEST(SatGroups, SelectionAndOverlongLists) {
+    TempIni ini(
+        "[SATELITE]\nGROUP-A=A1,A2\nGROUP-C=C1,C2,C3,C4,C5,C6,C7,C8,C9\nSELECT=2:ZZ-1\n");
+    platform::MsgBoxRecorder::current()->clear();
+    SatGroupTable g;
+    load_sat_groups(g, ini.path);
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts, std::vector<std::string>{"項目バッファオーバー"});
+    EXPECT_EQ(g.group_current, 2);
+    EXPECT_EQ(g.selected_sat, "ZZ-1");  // not checked against the group
+    EXPECT_EQ(g.group_sat_names[2][6], "C7");
+    EXPECT_EQ(g.group_sat_names[0][2], "");
+    EXPECT_EQ(g.shown()[0], "C1");
+    step_group(g, +1);
+    step_group(g, +1);
+    step_group(g, +1);
+    EXPECT_EQ(g.group_current, 0);
+    EXPECT_EQ(g.selected_sat, "A1");
+    step_group(g, -1);
+    EXPECT_EQ(g.group_current, 4);
+    EXPECT_EQ(g.selected_sat, "");  // an empty slot is selected all the same
+    EXPECT_EQ(group_caption(5), "");
+
+    TempIni none("[SATELITE]\nGROUP-A=A1,A2\n");
+    SatGroupTable d;
+    load_sat_groups(d, none.path);
+    EXPECT_EQ(d.group_current, 0);
+    EXPECT_EQ(d.selected_sat, "A1");
+}
