@@ -66,8 +66,6 @@ void MainLoop::Timer2_Timer() {
     call_if_set(chart.check_five_minute_warning);
 }
 
-void MainLoop::Timer3_Timer() { call_if_set(steps_.visible_scan); }
-
 void MainLoop::erase_pictures() {
     const MapSurfaces& s = map_.surfaces;
     for (platform::PictureBox* box : {s.main_map, s.world_zoom, s.local_zoom, s.partner_zoom, s.orbit_view, s.sky_view})

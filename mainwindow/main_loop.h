@@ -10,8 +10,8 @@
 
 // The main window's heartbeat: every 950 ms the bodies are computed, every view redrawn
 // for the seven satellites of the shown group, the Doppler factor published and the
-// element-date warning blinked; every 15 s (3 s accelerated) the 24-hour chart's tick;
-// every 60 s the visible-satellite scan.
+// element-date warning blinked; every 15 s (3 s accelerated) the 24-hour chart's tick.
+// (The 60 s visible-satellite scan is the main window's own.)
 namespace torv {
 
 constexpr int kDisplaySlots = 7;
@@ -49,7 +49,6 @@ struct MainLoopSteps {
     std::function<void(std::string& name)> update_pass_timeline;
     std::function<void()> draw_bodies;
     std::function<void()> update_rtt_countdown;
-    std::function<void()> visible_scan;
     ChartTickSteps chart;
 };
 
@@ -61,7 +60,6 @@ public:
 
     void Timer1_Timer();
     void Timer2_Timer();
-    void Timer3_Timer();
     void redraw_all();
     void blink_element_age_label();
     // The Doppler factor of the selected satellite at the display time, shown and published.

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "mainwindow/map_state.h"
+#include "mainwindow/result_texts.h"  // kBlack, kBlue, kYellow
 #include "platform/color.h"
 
 // World maps: 720 x 360 units, two per degree, x eastward from the map's left edge (the
@@ -10,10 +11,8 @@
 namespace torv {
 
 constexpr platform::ColorValue kWhite = 16777215;
-constexpr platform::ColorValue kBlack = 0;
 constexpr platform::ColorValue kRed = 255;
 constexpr platform::ColorValue kGreen = 65280;
-constexpr platform::ColorValue kBlue = 16711680;
 constexpr platform::ColorValue kCyan = 16776960;
 
 constexpr double kWorldMapWidth = 720;

@@ -10,8 +10,6 @@ using namespace torv;
 
 namespace {
 
-constexpr platform::ColorValue kYellow = 65535;
-
 bool image_unchanged_after(platform::PictureBox& box, const std::function<void()>& draw) {
     box.Cls();
     const QImage before = box.image().copy();

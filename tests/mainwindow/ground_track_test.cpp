@@ -8,8 +8,6 @@ using namespace torv;
 
 namespace {
 
-constexpr platform::ColorValue kYellow = 65535;
-
 // Counts the satellite computations (each clears the main window's drawing surface).
 struct CountingDisplay : SatDisplay {
     int computations = 0;

@@ -9,8 +9,6 @@ using namespace torv;
 
 namespace {
 
-constexpr platform::ColorValue kYellow = 65535;
-
 // A satellite picture of one colour; black would be transparent.
 StdPicture green_picture() {
     StdPicture p{StdPicture::Bitmap, QImage(30, 30, QImage::Format_RGB32)};
