@@ -9,6 +9,7 @@
 #include "common/sat_info_tips.h"
 #include "common/sat_records.h"
 #include "common/station_table.h"
+#include "mainwindow/main_loop.h"
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
 #include "mainwindow/result_texts.h"
@@ -60,12 +61,7 @@ struct Form1Hooks {
     // The screen layout saved in GAMEN_NO.
     std::function<void(const std::string& gamen_no)> apply_layout;
 
-    // The main loop's drawing: a display slot's satellite was just computed (its name and
-    // colour are in draw_sat_name and draw_sat_color, its results in CalcResult); after
-    // the slots, the Doppler factor of the selected satellite; the music decision at the
-    // end of the tick; the chart timer's tick.
-    std::function<void(int slot)> draw_slot;
-    std::function<void()> update_doppler;
+    // The music decision at the end of the tick; the chart timer's tick.
     std::function<void()> check_music;
     std::function<void()> chart_tick;
 
@@ -245,8 +241,13 @@ private:
     void ini_write_sound(const char* key, int value);
     void tell_settings_problems(const SettingsProblems& problems, const std::vector<std::string>& failed_pictures);
 
+    // The redraw cycle over this window's pictures and labels, made on first use.
+    MainLoop& main_loop();
+
     Form1Links l_;
-    bool age_label_red_ = false;
+    MapState maps_;
+    std::unique_ptr<OrbitContext> loop_orbit_;
+    std::unique_ptr<MainLoop> main_loop_;
 };
 
 // Texts the window shows.

@@ -8,6 +8,7 @@
 #include "common/number_text.h"
 #include "common/sound_music.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/map_geometry.h"
 #include "platform/paths.h"
 
 namespace torv {
@@ -15,7 +16,6 @@ namespace torv {
 namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 constexpr double kRadToDeg = 180.0 / 3.14159265358979323846;
-constexpr platform::ColorValue kRed = 255;
 
 void set_fore(QWidget& w, platform::ColorValue c) {
     QPalette p = w.palette();
@@ -37,41 +37,41 @@ OrbitContext Form1::orbit_context() {
 
 // ---- ticks --------------------------------------------------------------------------------
 
-void Form1::Timer1_Timer() {
-    // An acceleration left running stays at its last step instead of wrapping to a
-    // negative count (which would run the simulated time backwards).
-    int16_t& steps = l_.time.time_accel_steps;
-    if (steps > 0 && steps < std::numeric_limits<int16_t>::max()) ++steps;
-    sun_moon_mars_disp();
-    redraw_all();
-    if (l_.element_update.elements_stale == 1) blink_element_age_label();
-    l_.view.blink_phase = l_.view.blink_phase == 0 ? 1 : 0;
-    if (l_.hooks.check_music) l_.hooks.check_music();
-}
+void Form1::Timer1_Timer() { main_loop().Timer1_Timer(); }
 
-void Form1::Timer2_Timer() {
-    if (l_.hooks.chart_tick) l_.hooks.chart_tick();
-}
+void Form1::Timer2_Timer() { main_loop().Timer2_Timer(); }
 
-void Form1::redraw_all() {
-    OrbitContext ctx = orbit_context();
-    const std::array<std::string, kSlots> names = l_.groups.shown();
-    for (int k = 0; k < kSlots; ++k) {
-        l_.view.draw_sat_color = l_.settings.color_eisei[k];
-        l_.view.draw_sat_name = names[k];
-        if (names[k] == l_.groups.selected_sat) l_.view.selected_color = l_.view.draw_sat_color;
-        sat_position_disp(ctx, l_.view.draw_sat_name);
-        l_.view.slot_visible[k] = l_.orbit.calc.calc_el >= 0 ? 1 : 0;
-        if (l_.hooks.draw_slot) l_.hooks.draw_slot(k);
-        if (names[k] == l_.groups.selected_sat) {
-            const PartnerStationTable& p = l_.partners;
-            const int i = l_.view.partner_index;
-            sat_view_from_station(ctx, l_.groups.selected_sat, p.partner_lon[i], p.partner_lat[i], p.partner_height[i],
-                                  p.partner_time_diff[i], l_.view.partner_view_az, l_.view.partner_view_el);
-        }
-    }
-    if (l_.hooks.update_doppler) l_.hooks.update_doppler();
-    l_.view.effect_sound_on = static_cast<int16_t>(Check1.value());
+void Form1::redraw_all() { main_loop().redraw_all(); }
+
+MainLoop& Form1::main_loop() {
+    if (main_loop_) return *main_loop_;
+    loop_orbit_ = std::make_unique<OrbitContext>(orbit_context());
+    set_world_map_scale(Picture2);
+    MapSurfaces surfaces;
+    surfaces.main_map = &Picture2;
+    surfaces.orbit_view = &Picture1;
+    surfaces.sky_view = &Picture4;
+    SkyViewSteps sky;
+    // Until the sky view draws its markers, the visible flags that the music reads.
+    sky.plot_radar = [this](double&) { l_.view.slot_visible[maps_.draw_slot] = l_.orbit.calc.calc_el >= 0 ? 1 : 0; };
+    MainLoopControls c;
+    c.form1_slot_labels = slot_labels();
+    c.Label33 = &Label33;
+    c.Label25 = &Label25;
+    c.doppler_value_labels = {&Label27, &Label29, &Label31};
+    c.doppler_band_labels = {&Label26, &Label28, &Label30};
+    c.items = &l_.dde();
+    MainLoopSteps s;
+    s.slot_name = [this](int slot) { return l_.groups.shown()[slot]; };
+    s.slot_color = [this](int slot) { return l_.settings.color_eisei[slot]; };
+    s.effect_sound_ticked = [this] { return Check1.value() == 1; };
+    s.elements_stale = [this] { return l_.element_update.elements_stale == 1; };
+    s.sun_moon_mars_disp = [this] { sun_moon_mars_disp(); };
+    s.check_music = l_.hooks.check_music;
+    s.chart.draw_grid_lines = l_.hooks.chart_tick;
+    main_loop_ = std::make_unique<MainLoop>(MapContext{*loop_orbit_, l_.partners, l_.settings, l_.view, maps_, surfaces, sky},
+                                            l_.chart, l_.doppler, c, s);
+    return *main_loop_;
 }
 
 void Form1::Timer3_Timer() {
@@ -100,10 +100,7 @@ void Form1::Timer3_Timer() {
     l_.tray.show_balloon(QString::fromUtf8(kTrayTip), qs(notices));
 }
 
-void Form1::blink_element_age_label() {
-    age_label_red_ = !age_label_red_;
-    Label33.setForeColor(age_label_red_ ? kRed : kBlack);
-}
+void Form1::blink_element_age_label() { main_loop().blink_element_age_label(); }
 
 void Form1::sun_moon_mars_disp() {
     BodyState& b = l_.bodies;
