@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "common/companion_programs.h"
 #include "common/settings_store.h"
 #include "orbit/mean_motion.h"
 
@@ -10,6 +11,7 @@ namespace torv {
 void App::start() {
     start_item_server(item_server);
     fill_element_seam();
+    fill_rig_context();
     // The export window exists, hidden, from start-up on, so its items are served
     // before the first computation writes them.
     extrn_form();
@@ -27,8 +29,40 @@ void App::fill_element_seam() {
         form1().Label33.setToolTip(QString::fromStdString(t));
     };
     element_seam.tray_icon_remove = [this] { form1().tray_icon_remove(); };
-    element_seam.end_program = [] { QCoreApplication::exit(0); };
+    element_seam.end_program = [this] { end_program(); };
     element_seam.show_element_sources = [this] { form16().Show(); };
+}
+
+void App::fill_rig_context() {
+    RigServices& s = rig_context.services;
+    s.dde_put = [this](std::string_view item, const std::string& text) {
+        extrn_form().set_item_text(item, QString::fromStdString(text));
+    };
+    s.open_sat_info_editor = [this] { form9().Show(); };
+    s.run_sat_programs = [this] {
+        SatPrograms programs;
+        run_sat_programs(groups.selected_sat, programs);
+    };
+}
+
+std::unique_ptr<Form9> App::make_form9() {
+    // A store rebuilds the mean-motion corrections and sets the FT-847 window up anew.
+    return std::make_unique<Form9>(SatInfoEditorContext{current_sat, groups.selected_sat, torv_ini(),
+                                                        [this] { sat_hosei_set(corrections, elements, torv_ini()); },
+                                                        [this] { ft847_setup(); }});
+}
+
+void App::ft847_setup() {
+    if (ft847.exists()) ft847().form_load();
+}
+
+void App::end_program() {
+    const auto quit = [] { QCoreApplication::exit(0); };
+    if (ft847.exists() && rig_context.mirror.ft847_running == 1) {
+        ft847().stop_for_exit(quit);
+        return;
+    }
+    quit();
 }
 
 Form1Links App::form1_links() {
@@ -42,7 +76,16 @@ Form1Hooks App::form1_hooks() {
     h.element_settings_load = [this] { element_startup.element_settings_load(); };
     h.element_load_hooks = [this](ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
     h.sat_hosei_set = [this] { sat_hosei_set(corrections, elements, torv_ini()); };
-    h.end_program = [] { QCoreApplication::exit(0); };
+    h.end_program = [this] { end_program(); };
+    h.form8_load_hidden = [this] {
+        // Loaded without being shown: its set-up runs now and its timer from now on.
+        rig_context.ft847_cat = {settings.ft847_cat.enable, settings.ft847_cat.port, settings.ft847_cat.speed};
+        rig_context.backcolor = static_cast<platform::ColorValue>(settings.backcolor);
+        ft847();
+    };
+    h.form8_form_load = [this] { ft847_setup(); };
+    h.form8_show = [this] { ft847().Show(); };
+    h.form9_show = [this] { form9().Show(); };
     return h;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/extrn_window.h"
 #include "common/progress_window.h"
+#include "common/sat_info_editor.h"
 #include "common/sat_info_tips.h"
 #include "common/sat_records.h"
 #include "common/station_table.h"
@@ -23,6 +24,8 @@
 #include "platform/form.h"
 #include "platform/item_server.h"
 #include "platform/tray.h"
+#include "rig/form8.h"
+#include "rig/rig_context.h"
 
 namespace torv {
 
@@ -47,7 +50,9 @@ public:
     MainSettings settings;
     MainViewState view;
     ChartFlags chart;
-    RigLinkTexts rig;
+    RigShared rig;
+    // What the transceiver windows read of the main window and publish back.
+    RigContext rig_context{{groups.selected_sat, doppler.doppler_factor, current_sat}, rig};
     SatInfoTips tips;
     ElementUpdateState element_update;
     ElementSources element_sources;
@@ -68,8 +73,17 @@ public:
     platform::FormInstance<extrn> extrn_form{[this] { return std::make_unique<extrn>(&item_server); }};
     ElementStartup element_startup{element_context, form4};
     platform::FormInstance<Form1> form1{[this] { return std::make_unique<Form1>(form1_links()); }};
+    platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }};
+    platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
+
+    // Ends the program. A running transceiver link is stopped first (transmitter off,
+    // closing commands, corrections saved), so the radio is never left transmitting.
+    void end_program();
 
 private:
+    void fill_rig_context();
+    void ft847_setup();
+    std::unique_ptr<Form9> make_form9();
     Form1Links form1_links();
     Form1Hooks form1_hooks();
     void fill_element_seam();

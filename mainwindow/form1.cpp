@@ -334,6 +334,11 @@ void Form1::connect_handlers() {
     Command14.Click = [this] { Command14_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     menuend.Click = [this] { menuend_Click(); };
+    Command12.Click = [this] { Command12_Click(); };
+    menu_rigu_ft847.Click = [this] { Command12_Click(); };
+    menu_e_info.Click = [this] {
+        if (l_.hooks.form9_show) l_.hooks.form9_show();
+    };
     Timer1.Timer_ = [this] { Timer1_Timer(); };
     Timer2.Timer_ = [this] { Timer2_Timer(); };
     Timer3.Timer_ = [this] { Timer3_Timer(); };

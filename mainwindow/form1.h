@@ -54,9 +54,13 @@ struct Form1Hooks {
     std::function<void(const SelectedSatTexts& texts, const VisibilityColors& colors)> show_selected_elsewhere;
     std::function<void(DateTime local, DateTime utc)> show_time_elsewhere;
 
-    // The FT-847 window: loaded hidden at start-up; set up again on every selection.
+    // The FT-847 window: loaded hidden at start-up; set up again on every selection;
+    // made visible by "FT847リモート".
     std::function<void()> form8_load_hidden;
     std::function<void()> form8_form_load;
+    std::function<void()> form8_show;
+    // The satellite information editor.
+    std::function<void()> form9_show;
 
     // The screen layout saved in GAMEN_NO.
     std::function<void(const std::string& gamen_no)> apply_layout;
@@ -87,7 +91,7 @@ struct Form1Links {
     MainSettings& settings;
     MainViewState& view;
     ChartFlags& chart;
-    RigLinkTexts& rig;
+    RigShared& rig;
     SatInfoTips& tips;
     ElementUpdateState& element_update;
     platform::FormInstance<Form17>& form17;
@@ -205,6 +209,7 @@ public:
     // ---- tray and ending ----
     void tray_icon_add();
     void tray_icon_remove();
+    void Command12_Click();  // "FT847リモート": the FT-847 window, visible
     void Command2_Click();  // "終了": save, remove the icon, end
     void menuend_Click();   // "閉じる": remove the icon, end without saving
     void save_settings();

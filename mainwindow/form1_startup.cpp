@@ -355,6 +355,10 @@ void Form1::Command2_Click() {
     if (l_.hooks.end_program) l_.hooks.end_program();
 }
 
+void Form1::Command12_Click() {
+    if (l_.hooks.form8_show) l_.hooks.form8_show();
+}
+
 void Form1::menuend_Click() {
     tray_icon_remove();
     if (l_.hooks.end_program) l_.hooks.end_program();

@@ -60,12 +60,6 @@ struct MainViewState {
     DaylightTable daylight_table{};
 };
 
-// The selected satellite's uplink and downlink as the transceiver window that parsed
-// its information record left them; empty until one has.
-struct RigLinkTexts {
-    std::string rig_uplink_text, rig_uplink_mode, rig_downlink_text, rig_downlink_mode;
-};
-
 // Empties the map-marker table and forgets the last mouse positions on the maps.
 void sat_state_reset(MainViewState& view);
 

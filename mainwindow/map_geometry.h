@@ -10,10 +10,11 @@
 // Zoom maps: plain degrees of longitude and latitude.
 namespace torv {
 
-constexpr platform::ColorValue kWhite = 16777215;
-constexpr platform::ColorValue kRed = 255;
-constexpr platform::ColorValue kGreen = 65280;
-constexpr platform::ColorValue kCyan = 16776960;
+using platform::kWhite;
+using platform::kRed;
+using platform::kGreen;
+using platform::kCyan;
+
 
 constexpr double kWorldMapWidth = 720;
 

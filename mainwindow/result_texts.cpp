@@ -24,7 +24,7 @@ std::string element_age_text(DateTime epoch_local, DateTime clock_local) {
     return std::to_string(h) + "時間 " + std::to_string(m - 60 * h) + "分前の軌道情報";
 }
 
-SelectedSatTexts selected_sat_texts(const SelectedSatResult& r, const RigLinkTexts& rig, double time_diff,
+SelectedSatTexts selected_sat_texts(const SelectedSatResult& r, const RigShared& rig, double time_diff,
                                     DateTime clock_local) {
     const double az = r.az * kRadToDeg, el = r.el * kRadToDeg;
     const double phase = r.mean_anomaly / 360 * 256;

@@ -5,16 +5,18 @@
 #include "common/sat_records.h"
 #include "mainwindow/main_state.h"
 #include "orbit/sat_display.h"
+#include "rig/tracking.h"
 #include "platform/color.h"
 
 // The texts and colours of the selected satellite's result display, its two-station
 // view and its frequency ranges, computed from plain values; the window only writes them.
 namespace torv {
 
-constexpr platform::ColorValue kBlue = 16711680;
-constexpr platform::ColorValue kYellow = 65535;
-constexpr platform::ColorValue kBlack = 0;
-constexpr platform::ColorValue kButtonFace = -2147483633;  // the system's button-face colour
+using platform::kBlue;
+using platform::kYellow;
+using platform::kBlack;
+using platform::kButtonFace;
+
 
 // Every text of the result display of the selected satellite.
 struct SelectedSatTexts {
@@ -30,7 +32,7 @@ struct SelectedSatTexts {
 };
 
 // time_diff: hours east of UTC of the epoch text; clock_local: the PC clock for the age.
-SelectedSatTexts selected_sat_texts(const SelectedSatResult& r, const RigLinkTexts& rig, double time_diff,
+SelectedSatTexts selected_sat_texts(const SelectedSatResult& r, const RigShared& rig, double time_diff,
                                     DateTime clock_local);
 
 // The element set's epoch in local time, rounded to the second.

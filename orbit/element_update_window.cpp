@@ -10,10 +10,11 @@
 
 namespace torv {
 
+using platform::kRed;
+using platform::kBlue;
+
 namespace {
 
-constexpr platform::ColorValue kRed = 255;
-constexpr platform::ColorValue kBlue = 16711680;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 

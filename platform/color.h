@@ -7,6 +7,16 @@ namespace platform {
 // system colour (0x80000000 + index of the desktop's colour table).
 using ColorValue = long;
 
+// The colours the windows name.
+inline constexpr ColorValue kBlack = 0;
+inline constexpr ColorValue kWhite = 16777215;
+inline constexpr ColorValue kRed = 255;
+inline constexpr ColorValue kGreen = 65280;
+inline constexpr ColorValue kBlue = 16711680;
+inline constexpr ColorValue kYellow = 65535;
+inline constexpr ColorValue kCyan = 16776960;
+inline constexpr ColorValue kButtonFace = -2147483633;  // the desktop's button-face colour (0x8000000F)
+
 QColor to_qcolor(ColorValue value);
 ColorValue from_qcolor(const QColor& color);
 

@@ -15,13 +15,14 @@
 // protocol and its operating buttons.
 namespace torv {
 
-inline constexpr platform::ColorValue kRed = 255;
-inline constexpr platform::ColorValue kWhite = 16777215;
-inline constexpr platform::ColorValue kYellow = 65535;
+using platform::kRed;
+using platform::kWhite;
+using platform::kYellow;
+using platform::kGreen;
+using platform::kButtonFace;
+
 inline constexpr platform::ColorValue kLightGreen = 8454016;
 inline constexpr platform::ColorValue kLightOrange = 8438015;
-inline constexpr platform::ColorValue kGreen = 65280;
-inline constexpr platform::ColorValue kButtonFace = static_cast<int32_t>(0x8000000F);
 
 // A message box with the OK button only.
 inline void notice(const std::string& text) { platform::msg_box(text); }

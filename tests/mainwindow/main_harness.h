@@ -38,7 +38,7 @@ struct MainHarness {
     torv::MainSettings settings;
     torv::MainViewState view;
     torv::ChartFlags chart;
-    torv::RigLinkTexts rig;
+    torv::RigShared rig;
     torv::SatInfoTips tips;
     torv::ElementUpdateState element_update;
     torv::ElementSources element_sources;

@@ -23,7 +23,7 @@ TEST(ResultTexts, FormatsOfTheSelectedSatellite) {
     r.orbit_number = 58061.44;
     r.elements = parse_sat_elements(kFallbackLine1, kFallbackLine2);
     const DateTime clock = date_serial(2005, 1, 27) + time_serial(6, 30, 0);
-    const SelectedSatTexts t = selected_sat_texts(r, RigLinkTexts{}, 9, clock);
+    const SelectedSatTexts t = selected_sat_texts(r, RigShared{}, 9, clock);
     EXPECT_EQ(t.az, "4.7");
     EXPECT_EQ(t.text2, "4.72270");
     EXPECT_EQ(t.el, "-13.3");
@@ -40,7 +40,11 @@ TEST(ResultTexts, FormatsOfTheSelectedSatellite) {
     const DateTime epoch = epoch_local_time(2005, 26.80879303, 9);
     EXPECT_EQ(element_age_text(epoch, add_minutes(epoch, -30)), "-1時間 30分前の軌道情報");
 
-    RigLinkTexts rig{"435.120", "LSB", "145.950", "USB"};
+    RigShared rig;
+    rig.rig_uplink_text = "435.120";
+    rig.rig_uplink_mode = "LSB";
+    rig.rig_downlink_text = "145.950";
+    rig.rig_downlink_mode = "USB";
     EXPECT_EQ(selected_sat_texts(r, rig, 9, clock).downlink, "ダウン＝145.950,形式＝USB");
 }
 

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <filesystem>
+#include <unistd.h>
+
+#include "app/app.h"
+#include "common/settings_store.h"
+#include "platform/clock.h"
+#include "platform/msg_box.h"
+#include "platform/paths.h"
+#include "sim/ft847_sim.h"
+#include "temp_dir.h"
+
+using namespace torv;
+
+namespace {
+
+// The whole program started as main() starts it, in a program folder of its own with
+// the default data, the clock a day after the default element sets' epochs and the
+// FT-847 port leading to a simulated radio.
+struct Program : ::testing::Test {
+    TempDir dir;
+    sim::Ft847Sim radio;
+    std::unique_ptr<App> app;
+
+    void SetUp() override {
+        ASSERT_TRUE(radio.ok());
+        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
+            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
+        platform::set_program_folder(dir.str());
+        platform::clock_fix({2018, 1, 21, 12, 0, 0});
+        const std::string ini = torv_ini();
+        ini_write(std::to_string(30000 + ::getpid() % 20000), "PORT", "DDE", ini);
+        ini_write(radio.port_path(), "COM1", "SERIAL", ini);
+        ini_write("1:COM1:9600:", "CAT", "FT847", ini);
+        platform::MsgBoxRecorder::current()->clear();
+    }
+    void TearDown() override {
+        app.reset();
+        platform::clock_release();
+    }
+
+    void start() {
+        app = std::make_unique<App>();
+        app->start();
+    }
+    static bool pump_until(const std::function<bool()>& done, int ms) {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    }
+};
+
+}  // namespace
+
+TEST_F(Program, SatelliteWithoutInformationRecordOpensTheEditorAtStartUp) {
+    start();
+    EXPECT_TRUE(app->form1().isVisible());
+    EXPECT_EQ(app->groups.selected_sat, "FO-29");
+    ASSERT_TRUE(app->ft847.exists());            // loaded hidden from start-up on
+    EXPECT_FALSE(app->ft847().isVisible());
+    ASSERT_TRUE(app->form9.exists());            // asks for FO-29's record
+    EXPECT_TRUE(app->form9().isVisible());
+    EXPECT_TRUE(app->form1().Command12.isEnabled());
+}
+
+TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
+    // FO-29: inverting transponder, receive side fixed at 435.85 MHz.
+    ini_write("435.795:145.95:2:435.85:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
+    start();
+    EXPECT_FALSE(app->form9.exists());
+    app->form1().Command12_Click();
+    form8& rig = app->ft847();
+    EXPECT_TRUE(rig.isVisible());
+    rig.Command2_Click();  // start the link
+    ASSERT_TRUE(pump_until([&] { return radio.state.sat_tx_freq > 0 && radio.state.sat_rx_freq > 0; }, 5000));
+    // Let a few main-loop ticks refresh the factor, then compare with what the radio holds.
+    const size_t mark = radio.mark();
+    ASSERT_TRUE(pump_until([&] { return radio.frames_since(mark).size() > 4; }, 5000));
+    const double k = app->doppler.doppler_factor;
+    EXPECT_NE(k, 1.0);
+    EXPECT_NEAR(radio.state.sat_rx_freq, 435.85, 1e-5);
+    EXPECT_NEAR(radio.state.sat_tx_freq, (581.8 - 435.85 / k) / k, 2e-4);
+    EXPECT_EQ(radio.state.sat_rx_mode, 0x01);  // USB
+    EXPECT_EQ(radio.state.sat_tx_mode, 0x00);  // LSB
+    EXPECT_TRUE(radio.state.cat_on);
+
+    // "終了" while the link runs: the link is stopped before the program ends.
+    app->form1().Command2_Click();
+    ASSERT_TRUE(pump_until([&] { return !radio.state.cat_on; }, 5000));
+    EXPECT_FALSE(radio.state.sat_mode);
+    EXPECT_FALSE(radio.state.ptt);
+    EXPECT_EQ(app->rig_context.mirror.ft847_running, 0);
+    // The corrections went back into the record.
+    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
+}
