@@ -31,6 +31,24 @@ GROUPS = [
 ]
 SELECTED = " 0:FO-29"  # group A, FO-29
 
+# Transponder records of a few satellites whose frequencies are well known, so the
+# transceiver windows work out of the box. Fields: beacon, uplink, uplink mode, downlink,
+# downlink mode, comment, conversion (0 FM, 1 inverting, 2 non-inverting), window,
+# corrections, converter offset; modes 1 USB, 2 LSB, 3 CW, 4 FM.
+SAT_INFO = {
+    "FO-29": "435.795:145.95:2:435.85:1::1:,:,:0:",
+    "AO-7": "145.9775:432.15:2:145.95:1::1:,:,:0:",
+    "SO-50": "0:145.85:4:436.795:4::0:,:,:0:",
+    "ISS": "0:145.99:4:437.8:4::0:,:,:0:",
+}
+# Passbands (uplink edges, their downlink images), power W, beacon mode, access tone.
+SAT_R_FREQ = {
+    "FO-29": "145.9,146:435.9,435.8:50:3:なし:",
+    "AO-7": "432.125,432.175:145.975,145.925:50:3:なし:",
+    "SO-50": "145.85,:436.795,:50:4:67.0:",
+    "ISS": "145.99,:437.8,:50:4:67.0:",
+}
+
 
 def catalogue() -> dict:
     with tempfile.TemporaryDirectory() as tmp:
@@ -61,6 +79,8 @@ def main() -> None:
     ini = ["[SATELITE]"]
     ini += [f"GROUP-{g}=" + ",".join(name for _, name in sats) for g, sats in GROUPS]
     ini += [f"SELECT={SELECTED}", "", "[KIDOUKOUSIN]", "ELM_AUTO_SW=0", ""]
+    ini += ["[SAT-INFO]"] + [f"{k}={v}" for k, v in SAT_INFO.items()] + [""]
+    ini += ["[SAT_R_FREQ]"] + [f"{k}={v}" for k, v in SAT_R_FREQ.items()] + [""]
     (DATA / "torv.ini").write_bytes("\r\n".join(ini).encode("cp932"))
 
 

@@ -57,19 +57,19 @@ struct Program : ::testing::Test {
 }  // namespace
 
 TEST_F(Program, SatelliteWithoutInformationRecordOpensTheEditorAtStartUp) {
+    ini_write(" 0:AO-73", "SELECT", "SATELITE", torv_ini());
     start();
     EXPECT_TRUE(app->form1().isVisible());
-    EXPECT_EQ(app->groups.selected_sat, "FO-29");
+    EXPECT_EQ(app->groups.selected_sat, "AO-73");
     ASSERT_TRUE(app->ft847.exists());            // loaded hidden from start-up on
     EXPECT_FALSE(app->ft847().isVisible());
-    ASSERT_TRUE(app->form9.exists());            // asks for FO-29's record
+    ASSERT_TRUE(app->form9.exists());            // asks for AO-73's record
     EXPECT_TRUE(app->form9().isVisible());
     EXPECT_TRUE(app->form1().Command12.isEnabled());
 }
 
 TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
-    // FO-29: inverting transponder, receive side fixed at 435.85 MHz.
-    ini_write("435.795:145.95:2:435.85:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
+    // FO-29 of the default settings: inverting transponder, receive side fixed at 435.85 MHz.
     start();
     EXPECT_FALSE(app->form9.exists());
     app->form1().Command12_Click();
