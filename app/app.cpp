@@ -86,6 +86,7 @@ Form1Hooks App::form1_hooks() {
     h.form8_form_load = [this] { ft847_setup(); };
     h.form8_show = [this] { ft847().Show(); };
     h.form9_show = [this] { form9().Show(); };
+    h.form4_show = [this] { form4().Show(); };
     return h;
 }
 

@@ -339,6 +339,10 @@ void Form1::connect_handlers() {
     menu_e_info.Click = [this] {
         if (l_.hooks.form9_show) l_.hooks.form9_show();
     };
+    menukidou.Click = [this] {
+        if (l_.hooks.form4_show) l_.hooks.form4_show();
+    };
+    Label33.Click = [this] { Label33_Click(); };
     Timer1.Timer_ = [this] { Timer1_Timer(); };
     Timer2.Timer_ = [this] { Timer2_Timer(); };
     Timer3.Timer_ = [this] { Timer3_Timer(); };

@@ -59,8 +59,9 @@ struct Form1Hooks {
     std::function<void()> form8_load_hidden;
     std::function<void()> form8_form_load;
     std::function<void()> form8_show;
-    // The satellite information editor.
+    // The satellite information editor; the element-update window.
     std::function<void()> form9_show;
+    std::function<void()> form4_show;
 
     // The screen layout saved in GAMEN_NO.
     std::function<void(const std::string& gamen_no)> apply_layout;
@@ -210,6 +211,7 @@ public:
     void tray_icon_add();
     void tray_icon_remove();
     void Command12_Click();  // "FT847リモート": the FT-847 window, visible
+    void Label33_Click();    // the element-update date: the element-update window, unless in fixed-file mode
     void Command2_Click();  // "終了": save, remove the icon, end
     void menuend_Click();   // "閉じる": remove the icon, end without saving
     void save_settings();

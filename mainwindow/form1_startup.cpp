@@ -359,6 +359,10 @@ void Form1::Command12_Click() {
     if (l_.hooks.form8_show) l_.hooks.form8_show();
 }
 
+void Form1::Label33_Click() {
+    if (l_.element_update.elm_auto_sw != "2" && l_.hooks.form4_show) l_.hooks.form4_show();
+}
+
 void Form1::menuend_Click() {
     tray_icon_remove();
     if (l_.hooks.end_program) l_.hooks.end_program();

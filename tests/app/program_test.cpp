@@ -97,3 +97,16 @@ TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst)
     // The corrections went back into the record.
     EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
 }
+
+TEST_F(Program, ElementUpdateWindowOpensFromTheDateLabelAndTheMenuExceptInFixedFileMode) {
+    start();
+    app->form1().Label33_Click();
+    EXPECT_TRUE(app->form4().isVisible());
+    app->form4().Hide();
+    app->form1().menukidou.Click();
+    EXPECT_TRUE(app->form4().isVisible());
+    app->form4().Hide();
+    app->element_update.elm_auto_sw = "2";
+    app->form1().Label33_Click();
+    EXPECT_FALSE(app->form4().isVisible());
+}
