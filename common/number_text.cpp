@@ -108,12 +108,39 @@ double val(std::string_view text) {
     return x;
 }
 
+bool is_number_text(std::string_view t) {
+    auto digits_from = [&](size_t i) {
+        while (i < t.size() && is_digit(t[i])) ++i;
+        return i;
+    };
+    auto sign_from = [&](size_t i) { return i < t.size() && (t[i] == '+' || t[i] == '-') ? i + 1 : i; };
+    size_t i = sign_from(0);
+    const size_t int_start = i;
+    i = digits_from(i);
+    size_t digits = i - int_start;
+    if (i < t.size() && t[i] == '.') {
+        const size_t frac_start = ++i;
+        i = digits_from(i);
+        digits += i - frac_start;
+    }
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+        const size_t exp_start = sign_from(i + 1);
+        i = digits_from(exp_start);
+        if (i == exp_start) return false;
+    }
+    return i == t.size();
+}
+
 bool parse_number(std::string_view text, double& x) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.front() == '+') return false;
+    if (!is_number_text(text)) return false;
+    std::string s(text);
+    if (s.front() == '+') s.erase(0, 1);
+    for (char& c : s)
+        if (c == 'd' || c == 'D') c = 'e';
     // from_chars ignores the locale: "." is the decimal point everywhere.
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), x);
-    return ec == std::errc() && end == text.data() + text.size();
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), x);
+    return ec == std::errc() && end == s.data() + s.size();
 }
 
 std::string num_text(double x) {

@@ -12,8 +12,12 @@ namespace torv {
 // first character that cannot continue the number. Empty or non-numeric text reads 0.
 double val(std::string_view text);
 
-// Reads a whole text as one number ("." decimal, optional sign and exponent, nothing
-// else); false when it is not one. Locale-independent.
+// The whole text is one number: an optional sign, digits with at most one ".", an
+// optional exponent (E or D); nothing else, no blanks ("5.", ".5", "1E3", "2.5D-2";
+// not "inf", "0x1A", "1.2.3").
+bool is_number_text(std::string_view text);
+
+// Reads a text that is_number_text accepts; false otherwise. Locale-independent.
 bool parse_number(std::string_view text, double& x);
 
 // General number text: up to 15 significant digits, no leading blank, "0.5", "-3",

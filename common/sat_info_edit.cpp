@@ -1,6 +1,5 @@
 #include "common/sat_info_edit.h"
 
-#include <cctype>
 
 #include "common/cp932.h"
 #include "common/number_text.h"
@@ -15,12 +14,7 @@ constexpr const char* kUpperEdgeAfter = "～上限周波数";
 constexpr const char* kUpperEdge = "上限周波数";
 constexpr const char* kLowerEdgeAfter = "～下限周波数";
 
-size_t skip_digits(std::string_view t, size_t i) {
-    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i;
-    return i;
-}
 
-size_t skip_sign(std::string_view t, size_t i) { return i < t.size() && (t[i] == '+' || t[i] == '-') ? i + 1 : i; }
 
 }  // namespace
 
@@ -61,25 +55,6 @@ PassbandView passband_view(Conversion type, const std::string& uplink, const std
         break;
     }
     return v;
-}
-
-bool is_number_text(std::string_view t) {
-    size_t i = skip_sign(t, 0);
-    const size_t int_start = i;
-    i = skip_digits(t, i);
-    size_t digits = i - int_start;
-    if (i < t.size() && t[i] == '.') {
-        const size_t frac_start = ++i;
-        i = skip_digits(t, i);
-        digits += i - frac_start;
-    }
-    if (digits == 0) return false;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
-        const size_t exp_start = skip_sign(t, i + 1);
-        i = skip_digits(t, exp_start);
-        if (i == exp_start) return false;
-    }
-    return i == t.size();
 }
 
 bool number_key_allowed(char32_t c) { return c < 32 || c == U'-' || c == U'.' || (c >= U'0' && c <= U'9'); }

@@ -44,8 +44,6 @@ struct PassbandView {
 PassbandView passband_view(Conversion type, const std::string& uplink, const std::string& downlink,
                            const std::string& low, const std::string& high);
 
-// The whole text is one number: sign, digits with at most one ".", an optional exponent.
-bool is_number_text(std::string_view text);
 
 // Keys the passband and correction boxes take: control keys (below 32), "-", "." and digits.
 bool number_key_allowed(char32_t c);

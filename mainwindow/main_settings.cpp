@@ -1,6 +1,5 @@
 #include "mainwindow/main_settings.h"
 
-#include <regex>
 
 #include "common/number_text.h"
 #include "common/settings_store.h"
@@ -39,11 +38,6 @@ std::string mid(const std::string& s, size_t first, size_t count = std::string::
 
 }  // namespace
 
-bool is_number_text(const std::string& text) {
-    static const std::regex number(R"(^[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?$)");
-    return std::regex_match(trim(text), number);
-}
-
 bool parse_local_map(const std::string& value, LocalMapSetting& out) {
     std::string rest = value;
     if (rest.find(',') == std::string::npos) return false;
@@ -53,7 +47,7 @@ bool parse_local_map(const std::string& value, LocalMapSetting& out) {
     m.local_map_lon = cut(rest, ',');
     if (rest.find(',') != std::string::npos) {
         m.local_map_lat = cut(rest, ',');
-        if (!is_number_text(rest)) return false;
+        if (!is_number_text(trim(rest))) return false;
         m.local_map_show = integer(rest);
     } else {
         m.local_map_lat = rest;

@@ -108,9 +108,6 @@ bool parse_cat_port(const std::string& value, bool ic910, CatPortSetting& out);
 TimeSyncSetting parse_time_sync(const std::string& value);
 Ao40Window parse_ao40_window(const std::string& sat_info);
 
-// Whether text (blanks around it allowed) is a whole decimal number such as "1", " 0",
-// "-2.5".
-bool is_number_text(const std::string& text);
 
 // Reads every main-window setting of ini_file: the station into station, the UTC
 // offset into time (time_diff, local_to_utc_text, kasoku_ritu), the rest into the

@@ -103,5 +103,8 @@ TEST(ParseNumber, WholeTextOnly) {
     EXPECT_DOUBLE_EQ(x, 7);
     EXPECT_TRUE(parse_number("1.5E3", x));
     EXPECT_DOUBLE_EQ(x, 1500);
-    for (const char* bad : {"", "+", "1.2.3", "12abc", "abc", "++1", " 1"}) EXPECT_FALSE(parse_number(bad, x)) << bad;
+    EXPECT_TRUE(parse_number("2.5D-2", x));
+    EXPECT_DOUBLE_EQ(x, 0.025);
+    for (const char* bad : {"", "+", "1.2.3", "12abc", "abc", "++1", " 1", "inf", "nan", "0x1A"})
+        EXPECT_FALSE(parse_number(bad, x)) << bad;
 }

@@ -10,6 +10,7 @@
 #include "temp_ini.h"
 
 #include "common/cp932.h"
+#include "common/number_text.h"
 #include "common/settings_store.h"
 #include "platform/msg_box.h"
 
