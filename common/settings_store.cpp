@@ -21,6 +21,7 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 struct IniFile {
     bool utf8 = false;               // a file saved as UTF-8 with a byte-order mark stays so
     std::vector<std::string> raw;    // the lines as stored, without line ends
+    std::vector<std::string> ends;   // each line's own line end, kept as found ("" for none)
 };
 
 std::optional<IniFile> load(const std::string& path) {
@@ -39,10 +40,13 @@ std::optional<IniFile> load(const std::string& path) {
         size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos) {
             f.raw.push_back(bytes.substr(start));
+            f.ends.emplace_back();
             break;
         }
         f.raw.push_back(bytes.substr(start, end - start));
-        start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+        const size_t eol = (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
+        f.ends.push_back(bytes.substr(end, eol));
+        start = end + eol;
     }
     return f;
 }
@@ -111,13 +115,19 @@ std::string clean_value(std::string value) {
     return value;
 }
 
+// New lines end with CR LF, as the file's own lines normally do.
+void add_line(IniFile& f, size_t at, std::string line) {
+    f.raw.insert(f.raw.begin() + static_cast<long>(at), std::move(line));
+    f.ends.insert(f.ends.begin() + static_cast<long>(at), "\r\n");
+}
+
 bool save(const IniFile& f, const std::string& path) {
     const std::string tmp = path + ".tmp";
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
         if (f.utf8) out << kUtf8Bom;
-        for (const std::string& line : f.raw) out << line << "\r\n";
+        for (size_t i = 0; i < f.raw.size(); ++i) out << f.raw[i] << (f.ends[i].empty() ? "\r\n" : f.ends[i]);
         out.flush();
         if (!out) {
             std::error_code ec;
@@ -162,9 +172,9 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
     const std::string line = encode(f, one_line(key) + "=" + one_line(value));
     auto s = find_section(f, section);
     if (!s) {
-        if (!f.raw.empty() && !trim_ws(f.raw.back()).empty()) f.raw.push_back("");
-        f.raw.push_back(encode(f, "[" + one_line(section) + "]"));
-        f.raw.push_back(line);
+        if (!f.raw.empty() && !trim_ws(f.raw.back()).empty()) add_line(f, f.raw.size(), "");
+        add_line(f, f.raw.size(), encode(f, "[" + one_line(section) + "]"));
+        add_line(f, f.raw.size(), line);
     } else if (auto k = find_key(f, *s, key)) {
         // The key keeps the spelling it has in the file.
         const std::string stored_key = key_line(decode(f, f.raw[*k]))->key;
@@ -173,7 +183,7 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
         // After the section's last non-blank line, so blank separators stay between sections.
         size_t at = s->end;
         while (at > s->first && trim_ws(f.raw[at - 1]).empty()) --at;
-        f.raw.insert(f.raw.begin() + static_cast<long>(at), line);
+        add_line(f, at, line);
     }
     return save(f, file);
 }

@@ -110,3 +110,28 @@ TEST_F(Program, ElementUpdateWindowOpensFromTheDateLabelAndTheMenuExceptInFixedF
     app->form1().Label33_Click();
     EXPECT_FALSE(app->form4().isVisible());
 }
+
+TEST_F(Program, StartsOnDamagedFilesWithDefaultsAndChangesNoElementFile) {
+    std::string garbage;
+    for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 151 + 7) % 256);
+    dir.write("torv.ini", garbage + "\r\n[DDE]\r\nPORT=" + std::to_string(31000 + ::getpid() % 20000) + "\r\n");
+    const std::string elements = "\r\nISS\r\n1 25544U 98067A   18020.89808844\r\n2 25544  51.64\r\n\r\nnot a set\n" +
+                                 garbage.substr(0, 200) + "\nFO-29\n1 24278U\n";
+    dir.write("TORV.ELM", elements);
+    dir.write("TORV_NORAD.ELM", "");
+    start();
+    EXPECT_TRUE(app->form1().isVisible());
+    EXPECT_EQ(app->groups.selected_sat, "");  // no group: the settings' own defaults
+    EXPECT_EQ(dir.read("TORV.ELM"), elements);
+    EXPECT_EQ(dir.read("TORV_NORAD.ELM"), "");
+    const auto& texts = platform::MsgBoxRecorder::current()->texts;
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [](const std::string& t) { return t.find("TORV.ELM") != std::string::npos; }));
+    // Whatever the start-up adds to the settings file, its own bytes stay in front.
+    EXPECT_TRUE(dir.read("torv.ini").starts_with(garbage));
+    // The damaged ISS set (element lines cut short) is not computed, and the operator is told.
+    std::string iss = "ISS";
+    OrbitContext ctx = app->form1().orbit_context();
+    EXPECT_FALSE(sat_position_disp(ctx, iss));
+    EXPECT_EQ(texts.back(), unusable_elements_message("ISS"));
+}

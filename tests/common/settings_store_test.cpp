@@ -105,6 +105,13 @@ TEST_F(SettingsStore, WritesKeepEveryOtherLine) {
     EXPECT_FALSE(std::filesystem::exists(ini + ".tmp"));
 }
 
+TEST_F(SettingsStore, LinesKeepTheirOwnLineEnds) {
+    dir.write("torv.ini", "[A]\nB=1\n[C]\rD=2\r");
+    ini_write("3", "D", "C", ini);
+    ini_write("4", "E", "A", ini);
+    EXPECT_EQ(dir.read("torv.ini"), "[A]\nB=1\nE=4\r\n[C]\rD=3\r");
+}
+
 TEST_F(SettingsStore, LineEndsInsideAValueCannotSplitTheFile) {
     ini_write("a\r\n[EVIL]\r\nX=1", "COMMENT", "SAT", ini);
     EXPECT_EQ(ini_read("X", "EVIL", ini), "ERROR");
