@@ -34,8 +34,7 @@ DecimalDigits fifteen_digits(double x) {
 // Rounds a decimal digit string (value = digits * 10^(exponent - digits.size() + 1))
 // to `decimals` places, halves away from zero. Returns integer-part and fraction digits.
 void round_decimal(const DecimalDigits& d, int decimals, std::string& int_part, std::string& frac_part) {
-    // Build the full fixed-point representation with enough digits.
-    std::string fixed;  // digits with an implied point after `point` digits
+    // The digits in fixed-point form: an implied point after `point` digits.
     int point = d.exponent + 1;
     std::string digits = d.digits;
     if (point <= 0) {
@@ -49,7 +48,7 @@ void round_decimal(const DecimalDigits& d, int decimals, std::string& int_part, 
     bool round_up = fp[decimals] >= '5';
     fp = fp.substr(0, decimals);
     std::string all = ip + fp;
-    if (all.empty()) all = "0";
+    if (all.empty()) all.push_back('0');
     if (round_up) {
         int i = static_cast<int>(all.size()) - 1;
         while (i >= 0) {
