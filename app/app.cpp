@@ -87,6 +87,7 @@ Form1Hooks App::form1_hooks() {
     h.form8_show = [this] { ft847().Show(); };
     h.form9_show = [this] { form9().Show(); };
     h.form4_show = [this] { form4().Show(); };
+    h.form5_show = [this] { form5().Show(); };
     return h;
 }
 

@@ -343,6 +343,9 @@ void Form1::connect_handlers() {
         if (l_.hooks.form4_show) l_.hooks.form4_show();
     };
     Label33.Click = [this] { Label33_Click(); };
+    menuver.Click = [this] {
+        if (l_.hooks.form5_show) l_.hooks.form5_show();
+    };
     Timer1.Timer_ = [this] { Timer1_Timer(); };
     Timer2.Timer_ = [this] { Timer2_Timer(); };
     Timer3.Timer_ = [this] { Timer3_Timer(); };

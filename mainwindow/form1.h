@@ -62,6 +62,8 @@ struct Form1Hooks {
     // The satellite information editor; the element-update window.
     std::function<void()> form9_show;
     std::function<void()> form4_show;
+    // The version window (help menu).
+    std::function<void()> form5_show;
 
     // The screen layout saved in GAMEN_NO.
     std::function<void(const std::string& gamen_no)> apply_layout;

@@ -106,6 +106,8 @@ TEST_F(Program, ElementUpdateWindowOpensFromTheDateLabelAndTheMenuExceptInFixedF
     app->form1().menukidou.Click();
     EXPECT_TRUE(app->form4().isVisible());
     app->form4().Hide();
+    app->form1().menuver.Click();
+    EXPECT_TRUE(app->form5().isVisible());
     app->element_update.elm_auto_sw = "2";
     app->form1().Label33_Click();
     EXPECT_FALSE(app->form4().isVisible());
