@@ -1,14 +1,12 @@
 #include "common/settings_store.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "common/cp932.h"
 #include "common/number_text.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 
 namespace torv {
@@ -24,12 +22,7 @@ struct IniFile {
     std::vector<std::string> ends;   // each line's own line end, kept as found ("" for none)
 };
 
-std::optional<IniFile> load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string bytes = ss.str();
+IniFile parse(std::string bytes) {
     IniFile f;
     if (bytes.starts_with(kUtf8Bom)) {
         f.utf8 = true;
@@ -49,6 +42,13 @@ std::optional<IniFile> load(const std::string& path) {
         start = end + eol;
     }
     return f;
+}
+
+// The file's lines; nothing when it does not exist or cannot be read whole.
+std::optional<IniFile> load(const std::string& path) {
+    platform::FileContent content = platform::read_whole_file(path);
+    if (content.status != platform::FileContent::Ok) return std::nullopt;
+    return parse(std::move(content.bytes));
 }
 
 std::string decode(const IniFile& f, const std::string& raw) { return f.utf8 ? raw : cp932_to_utf8(raw); }
@@ -122,26 +122,18 @@ void add_line(IniFile& f, size_t at, std::string line) {
 }
 
 bool save(const IniFile& f, const std::string& path) {
-    const std::string tmp = path + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        if (f.utf8) out << kUtf8Bom;
-        for (size_t i = 0; i < f.raw.size(); ++i) out << f.raw[i] << (f.ends[i].empty() ? "\r\n" : f.ends[i]);
-        out.flush();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(tmp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
-        return false;
-    }
-    return true;
+    std::string bytes = f.utf8 ? std::string(kUtf8Bom) : std::string();
+    for (size_t i = 0; i < f.raw.size(); ++i) bytes += f.raw[i] + (f.ends[i].empty() ? "\r\n" : f.ends[i]);
+    const std::string tmp_name = std::filesystem::path(path).filename().string() + ".tmp";
+    return platform::replace_file(path, tmp_name, bytes);
+}
+
+// The longest beginning of a UTF-8 text that fits in max_bytes without splitting a character.
+std::string cut_utf8_bytes(const std::string& text, size_t max_bytes) {
+    if (text.size() <= max_bytes) return text;
+    size_t end = max_bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return text.substr(0, end);
 }
 
 // A line end inside a value would split the file's line; store it as a blank instead.
@@ -163,12 +155,15 @@ std::string ini_read(std::string_view key, std::string_view section, const std::
     auto k = find_key(*f, *s, key);
     if (!k) return kMissing;
     std::string value = clean_value(key_line(decode(*f, f->raw[*k]))->value);
-    return f->utf8 ? value.substr(0, kReadBufferBytes) : cut_cp932_bytes(value, kReadBufferBytes);
+    return f->utf8 ? cut_utf8_bytes(value, kReadBufferBytes) : cut_cp932_bytes(value, kReadBufferBytes);
 }
 
 bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file) {
     if (key.empty() || section.empty()) return false;
-    IniFile f = load(file).value_or(IniFile{});
+    // A file that exists but cannot be read whole is left alone: writing it would lose it.
+    platform::FileContent content = platform::read_whole_file(file);
+    if (content.status == platform::FileContent::Failed) return false;
+    IniFile f = parse(std::move(content.bytes));
     const std::string line = encode(f, one_line(key) + "=" + one_line(value));
     auto s = find_section(f, section);
     if (!s) {

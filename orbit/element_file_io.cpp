@@ -1,19 +1,16 @@
 #include "orbit/element_file_io.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "platform/files.h"
 
 namespace torv {
 
 std::optional<std::vector<std::string>> read_file_lines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    const std::string bytes = ss.str();
+    // A file read only in part must not be rewritten from that part.
+    const platform::FileContent content = platform::read_whole_file(path);
+    if (content.status != platform::FileContent::Ok) return std::nullopt;
+    const std::string& bytes = content.bytes;
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < bytes.size()) {
@@ -27,19 +24,9 @@ std::optional<std::vector<std::string>> read_file_lines(const std::string& path)
 }
 
 bool replace_file_lines(const std::string& tmp_path, const std::string& path, const std::vector<std::string>& lines) {
-    {
-        std::ofstream out(tmp_path, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : lines) out << line << "\r\n";
-        out.flush();
-        if (!out) {
-            std::remove(tmp_path.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp_path, path, ec);  // replaces path in one step
-    if (ec) std::remove(tmp_path.c_str());
-    return !ec;
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return platform::replace_file(path, std::filesystem::path(tmp_path).filename().string(), bytes);
 }
 
 bool is_element_line(const std::string& line, char number) {

@@ -22,12 +22,13 @@ inline constexpr ElementFileNames kElementFileNames[] = {
 };
 
 // The lines of a file; CR LF, a lone LF and a lone CR each end a line. Nothing when
-// the file cannot be read.
+// the file does not exist or cannot be read to its end.
 std::optional<std::vector<std::string>> read_file_lines(const std::string& path);
 
-// Writes the lines, each followed by CR LF, to tmp_path and renames it over path, so
-// path is either the old file or the whole new one. False when it could not be done;
-// the temporary file is then removed.
+// Writes the lines, each followed by CR LF, to the temporary file (tmp_path's name,
+// beside path), flushes it to the disk and renames it over path, so path is either the
+// old file or the whole new one. False when it could not be done; the temporary file
+// is then removed.
 bool replace_file_lines(const std::string& tmp_path, const std::string& path, const std::vector<std::string>& lines);
 
 // True when line begins with the line number and a blank, as lines 1 and 2 of a

@@ -1,12 +1,35 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "common/cp932.h"
 #include "common/settings_store.h"
 #include "temp_dir.h"
 
 using namespace torv;
+
+namespace {
+
+// Runs f as an ordinary user (root reads every file whatever its permissions) and
+// returns its result.
+bool as_ordinary_user(const std::function<bool()>& f) {
+    if (::geteuid() != 0) return f();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+        ::_exit(f() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
 
 class SettingsStore : public ::testing::Test {
 protected:
@@ -144,4 +167,37 @@ TEST_F(SettingsStore, GarbageFileReadsWithoutHarm) {
     dir.write("torv.ini", garbage);
     EXPECT_EQ(ini_read("SELECT", "SATELITE", ini), "ERROR");
     EXPECT_EQ(dir.read("torv.ini"), garbage);
+}
+
+TEST_F(SettingsStore, AFileThatCannotBeReadIsNeverOverwritten) {
+    const std::string original = "[POSITION]\r\nKEIDO=135.15\r\n[SATELITE]\r\nGROUP-A=ISS\r\n";
+    dir.write("torv.ini", original);
+    std::filesystem::permissions(dir.str(), std::filesystem::perms::all);  // the user may create files here
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_write);
+    EXPECT_FALSE(as_ordinary_user([&] { return ini_write("A1", "SELECT", "SATELITE", ini); }));
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(dir.read("torv.ini"), original);
+    EXPECT_FALSE(std::filesystem::exists(ini + ".tmp"));
+}
+
+TEST_F(SettingsStore, ALinkedFileIsWrittenThroughTheLinkWithItsPermissions) {
+    TempDir elsewhere;
+    const std::string target = elsewhere.file("torv.ini");
+    elsewhere.write("torv.ini", "[A]\r\nB=1\r\n");
+    ::chmod(target.c_str(), 0600);
+    std::filesystem::create_symlink(target, ini);
+    ASSERT_TRUE(ini_write("2", "B", "A", ini));
+    EXPECT_TRUE(std::filesystem::is_symlink(ini));
+    EXPECT_EQ(elsewhere.read("torv.ini"), "[A]\r\nB=2\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.file("torv.ini.tmp")));
+}
+
+TEST_F(SettingsStore, Utf8ValuesAreCutWithoutSplittingACharacter) {
+    std::string wide;
+    for (int i = 0; i < 100; ++i) wide += "あ";  // 3 bytes each in UTF-8
+    dir.write("torv.ini", "\xEF\xBB\xBF[X]\r\nWIDE=" + wide + "\r\n");
+    EXPECT_EQ(ini_read("WIDE", "X", ini), wide.substr(0, 84 * 3));
 }

@@ -1,0 +1,86 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// Makes a rename in the folder survive a power cut; nothing depends on its success.
+void sync_folder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+FileContent read_whole_file(const std::string& path) {
+    FileContent content;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        content.status = errno == ENOENT || errno == ENOTDIR ? FileContent::Missing : FileContent::Failed;
+        return content;
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            content.bytes.append(buffer, static_cast<size_t>(n));
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            content.status = n == 0 ? FileContent::Ok : FileContent::Failed;
+            break;
+        }
+    }
+    ::close(fd);
+    if (content.status != FileContent::Ok) content.bytes.clear();
+    return content;
+}
+
+bool replace_file(const std::string& path, const std::string& tmp_name, std::string_view bytes) {
+    std::error_code ec;
+    fs::path target = path;
+    if (fs::is_symlink(target, ec)) {
+        target = fs::weakly_canonical(target, ec);
+        if (ec) return false;
+    }
+    const fs::path tmp = target.parent_path() / tmp_name;
+    struct stat old {};
+    const bool had_old = ::stat(target.c_str(), &old) == 0;
+
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool ok = write_all(fd, bytes);
+    if (ok && had_old) (void)::fchmod(fd, old.st_mode & 07777);  // best effort: not our file otherwise
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    sync_folder(target.parent_path());
+    return true;
+}
+
+}  // namespace platform

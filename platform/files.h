@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Reading a file whole and replacing it safely: the settings file and the element files
+// must never be lost or left half written, whatever happens during a write.
+namespace platform {
+
+struct FileContent {
+    enum Status { Ok, Missing, Failed };
+    Status status = Missing;  // Failed: the file exists but could not be read to its end
+    std::string bytes;        // the whole content when Ok
+};
+
+FileContent read_whole_file(const std::string& path);
+
+// Replaces the file at path by bytes: they are written to the temporary file tmp_name
+// (a bare file name, placed beside the file), flushed to the disk and renamed over the
+// file in one step, so the file holds either its old content or the whole new one,
+// even after a crash or a power cut. A symbolic link keeps pointing at its file, which
+// is the one replaced; the new file keeps the old one's permissions. False when it
+// could not be done: the temporary file is removed and the file is as it was.
+bool replace_file(const std::string& path, const std::string& tmp_name, std::string_view bytes);
+
+}  // namespace platform
