@@ -220,7 +220,7 @@ bool sat_position_disp(OrbitContext& ctx, std::string& name) {
     store_sub_radians(c, p);
     c.calc_az = p.view.az;
     c.calc_el = p.view.el;
-    while (c.calc_mean_anomaly >= 360.0) c.calc_mean_anomaly -= 360.0;
+    c.calc_mean_anomaly = lower_below_360(c.calc_mean_anomaly);
 
     if (name == ctx.selected_sat) {
         o.selected_az = c.calc_az;

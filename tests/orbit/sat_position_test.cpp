@@ -269,3 +269,14 @@ TEST(SatPosition, DopplerFactorFromTwoRangesAndKeptOnFailure) {
     platform::clock_release();
     platform::MsgBoxRecorder::current()->clear();
 }
+
+// A damaged element line can carry a number in exponent form in the mean anomaly
+// column; the reduction below 360 degrees must still end, with a value in range.
+TEST(SatPosition, HugeMeanAnomalyFieldIsReducedAndTheCallEnds) {
+    Fixture f;
+    f.add_set("GARBLED", "1 24278U 96046B   05026.80879303  .00000002  00000-0  37400-4 0 08932",
+              "2 24278 098.5680 095.3409 0350746 182.5037 1.00E+30 13.52907999417079");
+    ASSERT_TRUE(f.compute("GARBLED", at(2005, 1, 27, 1, 25)));
+    EXPECT_GE(f.orbit.calc.calc_mean_anomaly, 0);
+    EXPECT_LT(f.orbit.calc.calc_mean_anomaly, 360);
+}
