@@ -288,7 +288,13 @@ bool update_doppler_factor(OrbitContext& ctx, DopplerState& doppler) {
         ok = calc_slant_range(ctx, name, r1);
     }
     ts.realtime_flag = 1;
-    if (!ok) return false;  // keep the previous rate and factor
+    if (!ok) {
+        // A range that fails for a moment keeps the satellite's last rate and factor; a
+        // satellite that cannot be computed at all gets no shift, never the factor of
+        // the satellite selected before it.
+        if (!ctx.orbit.sat_elements.usable) doppler = DopplerState{};
+        return false;
+    }
     doppler.range_rate = (r1 - r0) / kDopplerStepSeconds;
     doppler.doppler_factor = kLightSpeedKmS / (kLightSpeedKmS + doppler.range_rate);
     return true;
