@@ -41,12 +41,12 @@ BodyView body_az_el(double T, const BodyClock& clock, double station_lon, double
                     double D) {
     const int seconds = 3600 * clock.body_hour + 60 * clock.body_minute + clock.body_second;
     double theta = 325.4606 + 360.007700536 * T + 0.00000003879 * T * T + 360.0 * seconds / 86400 + station_lon;
-    while (theta >= 360) theta -= 360;
+    theta = lower_below_360(theta);
     const double H = theta - ra;
 
     BodyView v;
     v.sub_lon = station_lon - H;
-    while (v.sub_lon >= 360) v.sub_lon -= 360;
+    v.sub_lon = lower_below_360(v.sub_lon);
     v.sub_lat = dec;
     v.height = D - kBesselAKm;
     v.dist = body_distance(D, kBesselAKm, v.sub_lat, v.sub_lon, station_lat, station_lon);

@@ -13,11 +13,15 @@ namespace torv {
 inline double sin_deg(double deg) { return std::sin(deg_to_rad(deg)); }
 inline double cos_deg(double deg) { return std::cos(deg_to_rad(deg)); }
 
-// Brings an angle into 0 <= angle < 360: raised while below 0, then lowered while 360 or more.
+// Brings an angle into 0 <= angle < 360: raised by whole turns while below 0, then
+// lowered while 360 or more; the whole turns are taken in one exact step, so the result
+// is that of adding or subtracting 360 one turn at a time.
 inline double reduce_360(double deg) {
-    while (deg < 0) deg += 360;
-    while (deg >= 360) deg -= 360;
-    return deg;
+    if (deg < 0) {
+        deg = std::fmod(deg, 360.0);
+        if (deg < 0) deg += 360;
+    }
+    return lower_below_360(deg);
 }
 
 // The arctangent of num / den in degrees, placed as the body routines place a right

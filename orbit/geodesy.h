@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 
 // The Earth model of the satellite computation: the Bessel ellipsoid, the station
 // shifted by a fixed datum offset, Earth-fixed coordinates to geodetic ones, and the
@@ -16,6 +17,11 @@ constexpr double kDatumShiftZ = 681.0;
 
 inline double deg_to_rad(double deg) { return deg * kPi / 180.0; }
 inline double rad_to_deg(double rad) { return rad * 180.0 / kPi; }
+
+// An angle in degrees lowered by whole turns while it is 360 or more (nothing is added
+// below 0). The same value as subtracting 360 again and again, taken in one exact step,
+// so an angle from a damaged element line or setting cannot keep a loop running.
+inline double lower_below_360(double deg) { return deg >= 360.0 ? std::fmod(deg, 360.0) : deg; }
 
 // Inverse sine and cosine in radians; the argument is clamped to [-1, 1] so that a
 // value a rounding step beyond +-1 gives +-pi/2 (0, pi) instead of a fault.

@@ -1,6 +1,8 @@
 #include "orbit/sat_elements.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "common/number_text.h"
 
@@ -24,6 +26,13 @@ std::string_view trimmed(std::string_view s) {
 
 double full_year(double two_digits) { return two_digits >= 57 ? 1900 + two_digits : 2000 + two_digits; }
 
+// The nearest whole number a 32-bit revolution count holds (a damaged field can read
+// far beyond it, where the conversion would have no defined value).
+int32_t revolution_number(double x) {
+    constexpr double lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(round_half_even(std::clamp(x, lo, hi)));
+}
+
 }  // namespace
 
 SatElements parse_sat_elements(const std::string& line1, const std::string& line2) {
@@ -37,7 +46,7 @@ SatElements parse_sat_elements(const std::string& line1, const std::string& line
     el.mean_anomaly = val(field(line2, 44, 8));
     el.mean_motion = val(field(line2, 53, 11));
     el.motion_derivative = val(field(line1, 34, 10));
-    el.rev_no = static_cast<int32_t>(round_half_even(val(field(line2, 64, 5))));
+    el.rev_no = revolution_number(val(field(line2, 64, 5)));
     el.usable = !trim_ws(line1).empty() && !trim_ws(line2).empty() && std::isfinite(el.mean_motion) &&
                 el.mean_motion > 0;
     return el;

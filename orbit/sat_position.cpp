@@ -220,7 +220,7 @@ bool sat_position_disp(OrbitContext& ctx, std::string& name) {
     store_sub_radians(c, p);
     c.calc_az = p.view.az;
     c.calc_el = p.view.el;
-    while (c.calc_mean_anomaly >= 360.0) c.calc_mean_anomaly -= 360.0;
+    c.calc_mean_anomaly = lower_below_360(c.calc_mean_anomaly);
 
     if (name == ctx.selected_sat) {
         o.selected_az = c.calc_az;
@@ -288,7 +288,13 @@ bool update_doppler_factor(OrbitContext& ctx, DopplerState& doppler) {
         ok = calc_slant_range(ctx, name, r1);
     }
     ts.realtime_flag = 1;
-    if (!ok) return false;  // keep the previous rate and factor
+    if (!ok) {
+        // A range that fails for a moment keeps the satellite's last rate and factor; a
+        // satellite that cannot be computed at all gets no shift, never the factor of
+        // the satellite selected before it.
+        if (!ctx.orbit.sat_elements.usable) doppler = DopplerState{};
+        return false;
+    }
     doppler.range_rate = (r1 - r0) / kDopplerStepSeconds;
     doppler.doppler_factor = kLightSpeedKmS / (kLightSpeedKmS + doppler.range_rate);
     return true;

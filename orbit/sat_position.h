@@ -139,7 +139,8 @@ bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, dou
 bool calc_slant_range(OrbitContext& ctx, std::string& name, double& range);
 
 // The Doppler factor of the selected satellite: two slant ranges 3 s apart at the clock
-// moved by the time controls. On any failure the previous values are kept.
+// moved by the time controls. When a range fails the previous values are kept, except
+// for a satellite whose element set cannot be computed at all: rate 0, factor 1.
 struct DopplerState {
     double range_rate = 0;        // km/s
     double doppler_factor = 1.0;  // 300000 / (300000 + range rate)

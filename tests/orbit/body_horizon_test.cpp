@@ -122,3 +122,24 @@ TEST(ArcTrig, LimitsAndRoundingPastThem) {
 }
 
 }  // namespace
+
+// A station longitude far out of range (a damaged setting) still gives an answer: the
+// sidereal time and the sub-point longitude are lowered by whole turns in one step,
+// to the values repeated subtraction gives for ordinary longitudes.
+TEST(BodyHorizon, OutOfRangeStationLongitudeEnds) {
+    const BodyClock clock{2000, 1, 1, 6, 30, 15};
+    const BodyView v = body_az_el(0.25, clock, 1e20, 35, 10, 200, 1.5e8);
+    EXPECT_GE(v.sub_lon, 0);
+    EXPECT_LT(v.sub_lon, 360);
+    EXPECT_TRUE(std::isfinite(v.az) && std::isfinite(v.el));
+
+    for (double lon : {-179.5, 0.0, 135.15, 359.9, 1234.5}) {
+        const BodyView w = body_az_el(0.25, clock, lon, 35, 10, 200, 1.5e8);
+        double theta = 325.4606 + 360.007700536 * 0.25 + 0.00000003879 * 0.25 * 0.25 +
+                       360.0 * (3600 * 6 + 60 * 30 + 15) / 86400 + lon;
+        while (theta >= 360) theta -= 360;
+        double sub_lon = lon - (theta - 200);
+        while (sub_lon >= 360) sub_lon -= 360;
+        EXPECT_EQ(w.sub_lon, sub_lon) << lon;
+    }
+}

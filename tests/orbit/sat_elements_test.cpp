@@ -84,3 +84,17 @@ TEST(SatElements, ShortOrBlankLinesParseToZerosAndAreUnusable) {
     const ElementTable t = table_with({"NO-44", "", ""});
     EXPECT_EQ(lookup_sat_elements(t, "NO-44").how, ElementLookup::Unusable);
 }
+
+// The revolution number column holds five characters; a damaged one in exponent form
+// reads as the nearest number a 32-bit revolution count can hold.
+TEST(SatElements, RevolutionNumberStaysWithin32Bits) {
+    struct Case {
+        const char* field;
+        int32_t rev_no;
+    };
+    for (const Case c : {Case{"12345", 12345}, Case{"9E+99", INT32_MAX}, Case{"-9E99", INT32_MIN}, Case{"  2.5", 2}}) {
+        std::string l2 = kNo44L2;
+        l2.replace(63, 5, c.field);
+        EXPECT_EQ(parse_sat_elements(kNo44L1, l2).rev_no, c.rev_no) << c.field;
+    }
+}

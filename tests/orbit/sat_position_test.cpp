@@ -260,12 +260,36 @@ TEST(SatPosition, DopplerFactorFromTwoRangesAndKeptOnFailure) {
     EXPECT_NEAR(d.doppler_factor, 300000 / (300000 + d.range_rate), 1e-15);
     EXPECT_LT(d.range_rate, 0);  // approaching
 
+    // A computable satellite whose range fails for a moment keeps its last rate and factor.
     const DopplerState before = d;
-    f.selected_sat = "BROKEN";
+    f.add_set("FADING", "1 24278U 96046B   05026.80879303  .00000002  00000-0  37400-4 0 08932",
+              "2 24278 098.5680 095.3409 0350746 182.5037 177.4357 1.0E-300   417079");
+    f.selected_sat = "FADING";
+    platform::MsgBoxRecorder::current()->clear();
     EXPECT_FALSE(update_doppler_factor(f.ctx, d));
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts, std::vector<std::string>{kRangeFailedMessage});
     EXPECT_EQ(d.range_rate, before.range_rate);
     EXPECT_EQ(d.doppler_factor, before.doppler_factor);
     EXPECT_EQ(f.time.realtime_flag, 1);
+
+    // A satellite that cannot be computed at all never inherits the factor of the one
+    // selected before it: no shift (factor 1), as when neither range exists.
+    f.selected_sat = "BROKEN";
+    EXPECT_FALSE(update_doppler_factor(f.ctx, d));
+    EXPECT_EQ(d.range_rate, 0);
+    EXPECT_EQ(d.doppler_factor, 1.0);
+    EXPECT_EQ(f.time.realtime_flag, 1);
     platform::clock_release();
     platform::MsgBoxRecorder::current()->clear();
+}
+
+// A damaged element line can carry a number in exponent form in the mean anomaly
+// column; the reduction below 360 degrees must still end, with a value in range.
+TEST(SatPosition, HugeMeanAnomalyFieldIsReducedAndTheCallEnds) {
+    Fixture f;
+    f.add_set("GARBLED", "1 24278U 96046B   05026.80879303  .00000002  00000-0  37400-4 0 08932",
+              "2 24278 098.5680 095.3409 0350746 182.5037 1.00E+30 13.52907999417079");
+    ASSERT_TRUE(f.compute("GARBLED", at(2005, 1, 27, 1, 25)));
+    EXPECT_GE(f.orbit.calc.calc_mean_anomaly, 0);
+    EXPECT_LT(f.orbit.calc.calc_mean_anomaly, 360);
 }
