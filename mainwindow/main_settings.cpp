@@ -36,25 +36,41 @@ std::string mid(const std::string& s, size_t first, size_t count = std::string::
     return first - 1 < s.size() ? s.substr(first - 1, count) : std::string();
 }
 
+// Fills m with the fields value has, in order; false when it lacks the centre or its
+// fourth field is not a number.
+bool parse_local_map_fields(const std::string& value, LocalMapSetting& m) {
+    if (value.empty()) return false;
+    std::string rest = value;
+    const bool has_lon = rest.find(',') != std::string::npos;
+    m.local_map_file = cut(rest, ',');
+    if (!has_lon) return false;
+    if (rest.find(',') == std::string::npos) {
+        m.local_map_lon = rest;
+        return false;
+    }
+    m.local_map_lon = cut(rest, ',');
+    if (rest.find(',') == std::string::npos) {
+        m.local_map_lat = rest;
+        m.local_map_show = 0;
+        return true;
+    }
+    m.local_map_lat = cut(rest, ',');
+    const bool flag_ok = is_number_text(trim(rest));
+    m.local_map_show = flag_ok ? integer(rest) : 0;
+    return flag_ok;
+}
+
 }  // namespace
 
 bool parse_local_map(const std::string& value, LocalMapSetting& out) {
-    std::string rest = value;
-    if (rest.find(',') == std::string::npos) return false;
+    // A field the value lacks takes the default's, a start-up flag that is not a number
+    // reads 0; what the value has is kept, so the save at shutdown does not lose it.
     LocalMapSetting m;
-    m.local_map_file = cut(rest, ',');
-    if (rest.find(',') == std::string::npos) return false;
-    m.local_map_lon = cut(rest, ',');
-    if (rest.find(',') != std::string::npos) {
-        m.local_map_lat = cut(rest, ',');
-        if (!is_number_text(trim(rest))) return false;
-        m.local_map_show = integer(rest);
-    } else {
-        m.local_map_lat = rest;
-    }
+    parse_local_map_fields(kDefaultLocalMap, m);
+    const bool ok = parse_local_map_fields(value, m);
     if (val(m.local_map_lon) < 0) m.local_map_lon = num_text(val(m.local_map_lon) + 360);
     out = m;
-    return true;
+    return ok;
 }
 
 bool parse_cat_port(const std::string& value, bool ic910, CatPortSetting& out) {
@@ -118,10 +134,7 @@ void read_maps(const Reader& r, MainSettings& s, SettingsProblems& problems) {
     s.tizu = r.text("HAIKEIZU", "TIZU", "MAP1.BMP");
     s.reda = r.text("HAIKEIZU", "REDA", "REDA.BMP");
     s.local_map = r.text("HAIKEIZU", "LOCAL_MAP", kDefaultLocalMap);
-    if (!parse_local_map(s.local_map, s.local)) {
-        problems.values.push_back("[HAIKEIZU] LOCAL_MAP");
-        parse_local_map(kDefaultLocalMap, s.local);
-    }
+    if (!parse_local_map(s.local_map, s.local)) problems.values.push_back("[HAIKEIZU] LOCAL_MAP");
     s.word_map = r.text("HAIKEIZU", "WORD_MAP", "WORD_MAP.BMP");
     s.kesiki_hiru = r.text("KESIKI", "HIRU", "skya7_18.BMP");
     s.kesiki_yuugata = r.text("KESIKI", "YUUGATA", "skya18_19.BMP");

@@ -102,8 +102,10 @@ inline const char* const kDefaultIc910Cat = "0:COM1:9600:60:E0";
 inline const char* const kDefaultTs2000Cat = "0:COM3:9600:";
 inline const char* const kDefaultFt736Cat = "0:COM1:4800:";
 
-// Each parser returns false, and leaves out unchanged, when the value lacks its fields.
+// False when the value lacks a field or its start-up flag is not a number; out then
+// holds the fields the value has and the default's for the others.
 bool parse_local_map(const std::string& value, LocalMapSetting& out);
+// Each parser returns false, and leaves out unchanged, when the value lacks its fields.
 bool parse_cat_port(const std::string& value, bool ic910, CatPortSetting& out);
 TimeSyncSetting parse_time_sync(const std::string& value);
 Ao40Window parse_ao40_window(const std::string& sat_info);

@@ -215,6 +215,15 @@ TEST(MainWindowShutdown, CloseSavesExactlyTheDisplayKeysAndTheNextStartReadsThem
     EXPECT_TRUE(f.menu_blink_hihyouji.checked());
 }
 
+TEST(MainWindowShutdown, ALocalMapWithABadFlagKeepsItsFileAndCentreThroughTheSave) {
+    MainHarness h({{"HAIKEIZU", "LOCAL_MAP", "MYMAP.BMP,140,36,yes"}});
+    Form1& f = h.form1();
+    ASSERT_EQ(h.messages().size(), 1u);
+    EXPECT_NE(h.messages()[0].find("[HAIKEIZU] LOCAL_MAP"), std::string::npos);
+    f.Command2_Click();
+    EXPECT_EQ(torv::ini_read("LOCAL_MAP", "HAIKEIZU", h.dir.file("torv.ini")), "MYMAP.BMP,140,36, 0");
+}
+
 TEST(MainWindowShutdown, CloseMenuEndsWithoutSavingAndTheExitButtonSaves) {
     MainHarness h;
     Form1& f = h.form1();

@@ -71,22 +71,27 @@ TEST(MainSettings, StoredValuesAreCutAsTheDialogsWriteThem) {
 }
 
 TEST(MainSettings, LocalMapAndTransceiverValues) {
+    // A value that lacks a field, or whose start-up flag is not a number, keeps what it
+    // has and takes the default's for the rest.
     struct Case {
         std::string value;
         bool ok;
-        std::string lon, lat;
+        std::string file, lon, lat;
         int show;
     } cases[] = {
-        {"EUROPE.BMP,-10,50", true, "350", "50", 0},
-        {"JAPAN.BMP,135,35, 1", true, "135", "35", 1},
-        {"JAPAN.BMP,135,35, 0", true, "135", "35", 0},
-        {"JAPAN.BMP,135", false, "", "", 0},
-        {"JAPAN.BMP,135,35,yes", false, "", "", 0},
+        {"EUROPE.BMP,-10,50", true, "EUROPE.BMP", "350", "50", 0},
+        {"JAPAN.BMP,135,35, 1", true, "JAPAN.BMP", "135", "35", 1},
+        {"JAPAN.BMP,135,35, 0", true, "JAPAN.BMP", "135", "35", 0},
+        {"MYMAP.BMP,140", false, "MYMAP.BMP", "140", "35", 0},
+        {"MYMAP.BMP", false, "MYMAP.BMP", "135", "35", 0},
+        {"MYMAP.BMP,140,36,yes", false, "MYMAP.BMP", "140", "36", 0},
+        {"MYMAP.BMP,-10,36,", false, "MYMAP.BMP", "350", "36", 0},
+        {"", false, "JAPAN.BMP", "135", "35", 0},
     };
     for (const Case& c : cases) {
         LocalMapSetting m;
         EXPECT_EQ(parse_local_map(c.value, m), c.ok) << c.value;
-        if (!c.ok) continue;
+        EXPECT_EQ(m.local_map_file, c.file) << c.value;
         EXPECT_EQ(m.local_map_lon, c.lon) << c.value;
         EXPECT_EQ(m.local_map_lat, c.lat) << c.value;
         EXPECT_EQ(m.local_map_show, c.show) << c.value;
