@@ -47,7 +47,7 @@ void MainLoop::Timer1_Timer() {
     } done{ticking_};
     int16_t& accel = map_.orbit.time.time_accel_steps;
     // Counting stops at the counter's limit (about 8.6 hours of acceleration); the
-    // simulated time then stands still until "現在".
+    // simulated time then keeps its lead and runs at the clock's pace until "現在".
     if (accel > 0 && accel < std::numeric_limits<int16_t>::max()) ++accel;
     call_if_set(steps_.sun_moon_mars_disp);
     redraw_all();
