@@ -37,9 +37,17 @@ MainLoop::MainLoop(MapContext map, ChartFlags& chart, DopplerState& doppler, Mai
     : map_(std::move(map)), chart_(chart), doppler_(doppler), controls_(controls), steps_(std::move(steps)) {}
 
 void MainLoop::Timer1_Timer() {
+    // A step that shows a message box runs an event loop under which this timer keeps
+    // firing; those ticks are dropped rather than redrawn over the half-drawn one.
+    if (ticking_) return;
+    ticking_ = true;
+    const struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{ticking_};
     int16_t& accel = map_.orbit.time.time_accel_steps;
     // Counting stops at the counter's limit (about 8.6 hours of acceleration); the
-    // simulated time then stands still until "現在".
+    // simulated time then keeps its lead and runs at the clock's pace until "現在".
     if (accel > 0 && accel < std::numeric_limits<int16_t>::max()) ++accel;
     call_if_set(steps_.sun_moon_mars_disp);
     redraw_all();

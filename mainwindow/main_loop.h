@@ -80,6 +80,7 @@ private:
     ChartFlags& chart_;
     DopplerState& doppler_;
     int16_t element_age_toggle_ = 0;
+    bool ticking_ = false;  // a 950 ms tick is running (a message box inside it pumps events)
     MainLoopControls controls_;
     MainLoopSteps steps_;
 };

@@ -202,3 +202,20 @@ TEST(MainLoop, PinnedOwnStationLabelsInBlue) {
     EXPECT_TRUE(bluish(183, 50, 260, 38));  // longitude
     EXPECT_FALSE(bluish(100, 30, 180, 20));
 }
+
+TEST(MainLoop, TickThatOpensAMessageBoxIsNotReenteredByTheNextTick) {
+    // A message box inside a tick runs its own event loop, under which the 950 ms timer
+    // keeps firing: that tick must not start another redraw over the one in progress.
+    LoopFixture f;
+    int nested = 0;
+    f.loop->steps().sun_moon_mars_disp = [&] {
+        f.trace.push_back("bodies");
+        if (nested++ < 3) f.loop->Timer1_Timer();  // as if the timer fired under a message box
+    };
+    f.loop->Timer1_Timer();
+    EXPECT_EQ(std::count(f.trace.begin(), f.trace.end(), "bodies"), 1);
+    EXPECT_EQ(std::count(f.trace.begin(), f.trace.end(), "music"), 1);
+    f.trace.clear();
+    f.loop->Timer1_Timer();  // the next tick runs normally
+    EXPECT_EQ(std::count(f.trace.begin(), f.trace.end(), "music"), 1);
+}
