@@ -149,6 +149,10 @@ Form1::Form1(Form1Links links)
     setCaption(QString::fromUtf8(kForm1Caption));
     lay_out();
     connect_handlers();
+    // The 950 ms and 15 s timers wait for the start-up to arm them: a tick inside one of
+    // the start-up's message boxes would redraw with no element table and no clock yet.
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
     Timer1.setInterval(950);
     Timer2.setInterval(15000);
     Timer3.setInterval(60000);

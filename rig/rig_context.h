@@ -50,6 +50,8 @@ struct RigServices {
 };
 
 struct RigContext {
+    RigContext(CurrentSatellite current, RigShared& shared) : sat(current), rig(shared) {}
+
     CurrentSatellite sat;
     RigShared& rig;  // the link's frequencies and modes, shown by the main window too
     ScheduleMirror mirror;

@@ -198,7 +198,7 @@ TEST(MainWindowShutdown, CloseSavesExactlyTheDisplayKeysAndTheNextStartReadsThem
         EXPECT_FALSE(h.tray.shown());
         saved = h.ini_text();
         h.dir.write("torv.ini", saved);
-        for (const std::string& key :
+        for (const char* key :
              {"[SATELITE]", "SELECT= 2:CO-58", "[SUN]", "DISP= 2", "DISP= 0", "[KISEKI]", "DISP= 1", "[BLINK]",
               "EISEI_BLINK= 0", "[ALAT/ALON]", "[HAIKEIZU]", "LOCAL_MAP=JAPAN.BMP,135,35, 1", "NTP_AUTO=0",
               "OSCAR_AMSAT_URL=1", "VER_ON_OFF=0", "GAMEN_NO=6"})
