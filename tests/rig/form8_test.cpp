@@ -434,3 +434,14 @@ TEST_F(Ft847Fixture, So50GetsItsOwnToneWhateverTheRecordSays) {
     EXPECT_EQ(std::vector<std::string>(frames.begin(), frames.begin() + 3),
               (std::vector<std::string>{"0100000027", "3F0000002B", "2A0000002A"}));
 }
+
+TEST_F(Ft847Fixture, DraggingACorrectionSliderRunsItsHandlerOnceOnRelease) {
+    form8& w = window();
+    w.HScroll1.setSliderDown(true);
+    for (int p = 10; p <= 50; p += 10) w.HScroll1.setSliderPosition(p);
+    EXPECT_DOUBLE_EQ(w.state.tx_correction, 0);  // no handler, no pause, while the box is dragged
+    EXPECT_EQ(w.Label29.caption(), "");
+    w.HScroll1.setSliderDown(false);
+    EXPECT_DOUBLE_EQ(w.state.tx_correction, 50 / 20000.0);
+    EXPECT_EQ(w.Label29.caption(), "2500");
+}
