@@ -445,3 +445,21 @@ TEST_F(Ft847Fixture, DraggingACorrectionSliderRunsItsHandlerOnceOnRelease) {
     EXPECT_DOUBLE_EQ(w.state.tx_correction, 50 / 20000.0);
     EXPECT_EQ(w.Label29.caption(), "2500");
 }
+
+TEST_F(Ft847Fixture, AutoCaptureFallingInsideATickStillSendsTheManualTransmitSideOnce) {
+    form8& w = started("AO-7");
+    w.Command12_Click();  // transmit side manual
+    w.Command11_Click();  // receive side manual
+    w.Command18_Click();  // auto-capture
+    w.Timer2.setEnabled(false);  // its one tick below is the test's
+    radio.state.sat_rx_freq = 435.81;
+    radio.state.sat_rx_mode = 0x01;
+    // The capture timer falls due while the tick waits for the meter replies.
+    QTimer::singleShot(100, [&] { w.Timer2_Timer(); });
+    const std::vector<std::string> frames = tick();
+    EXPECT_EQ(w.state.rx_base_text, "435.81");
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "1459100021"), 1);  // 435.81 - 289.9
+    EXPECT_EQ(w.state.tx_auto, 0);
+    EXPECT_TRUE(w.Timer1.enabled());
+    w.Timer1.setEnabled(false);
+}
