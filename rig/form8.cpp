@@ -525,7 +525,9 @@ void form8::Command13_Click() {
     reply_kind = 2;
     reply_count = 5;
     send_hex_command(ft847::frame(ft847::ReadSatRx));
+    reading_ = true;
     wait_sec(0.5f);
+    reading_ = false;
     // A manual transmit side is computed from the captured frequency and sent once,
     // also when the capture fell inside a tick's wait.
     if (state.tx_auto != 1) {
@@ -564,7 +566,9 @@ void form8::Command18_Click() {
 }
 
 void form8::Timer2_Timer() {
-    if (state.auto_capture_on != 1) return;
+    // A capture falling due while the last read still waits (its refusal may be on
+    // screen) would only stack another read and another notice on it.
+    if (state.auto_capture_on != 1 || reading_) return;
     Command13_Click();
     Command13.setEnabled(false);
 }

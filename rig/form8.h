@@ -116,6 +116,7 @@ private:
 
     bool key_preview_ = false;
     bool in_tick_ = false;
+    bool reading_ = false;  // a receive-frequency read waits for its reply
 };
 
 }  // namespace torv

@@ -463,3 +463,27 @@ TEST_F(Ft847Fixture, AutoCaptureFallingInsideATickStillSendsTheManualTransmitSid
     EXPECT_TRUE(w.Timer1.enabled());
     w.Timer1.setEnabled(false);
 }
+
+TEST_F(Ft847Fixture, AutoCaptureStartsNoReadWhileTheLastOneIsOpen) {
+    form8& w = started("AO-7");
+    w.Command11_Click();  // receive side manual
+    w.Command18_Click();  // auto-capture
+    w.Timer2.setEnabled(false);
+    // The next capture falls due while the first read still waits (a refused value would
+    // have its notice on screen there): it must not start a read, and maybe a notice, on
+    // top of it.
+    radio.answer_reads = false;
+    QTimer::singleShot(100, [&] { w.Timer2_Timer(); });
+    const size_t mark = radio.mark();
+    w.Timer2_Timer();
+    settle();
+    EXPECT_EQ(radio.frames_since(mark), std::vector<std::string>{"0000000013"});
+    w.Timer1.setEnabled(false);
+    // Once the read is over, the next capture reads again.
+    radio.answer_reads = true;
+    radio.state.sat_rx_freq = 14.2;  // the operator went down to HF: refused
+    w.Timer2_Timer();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"データ取り込みに失敗しましたので、もう一度ボタンを押してください"});
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.8);
+    w.Timer1.setEnabled(false);
+}
