@@ -279,8 +279,10 @@ void form8::run_tick() {
     if (state.no_sat_info == 1) {
         if (ft847_no_info_notice_shown != 1) {
             ft847_no_info_notice_shown = 1;
-            notice("人工衛星の情報登録後、再度実行してください。");
+            // The link is stopped (the transmitter unkeyed) before the notice waits for
+            // the operator, not after.
             stop_operation();
+            notice("人工衛星の情報登録後、再度実行してください。");
             Hide();
         }
         return;

@@ -487,3 +487,25 @@ TEST_F(Ft847Fixture, AutoCaptureStartsNoReadWhileTheLastOneIsOpen) {
     EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.8);
     w.Timer1.setEnabled(false);
 }
+
+TEST_F(Ft847Fixture, AMissingRecordUnkeysAndStopsTheLinkBeforeItsNoticeWaits) {
+    form8& w = started();
+    w.Command16_Click();  // transmitting
+    settle();
+    ASSERT_TRUE(radio.state.ptt);
+    selected_sat = "XX-9";  // a satellite without record is selected
+    int running_at_notice = -1;
+    bool keyed_at_notice = true;
+    recorder().on_show = [&] {
+        settle();
+        running_at_notice = ctx.mirror.ft847_running;
+        keyed_at_notice = radio.state.ptt;
+    };
+    tick();
+    recorder().on_show = nullptr;
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"人工衛星の情報登録後、再度実行してください。"});
+    EXPECT_EQ(running_at_notice, 0);
+    EXPECT_FALSE(keyed_at_notice);
+    EXPECT_FALSE(radio.state.cat_on);
+    EXPECT_FALSE(w.isVisible());
+}
