@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "common/companion_programs.h"
 #include "common/settings_store.h"
@@ -59,6 +60,9 @@ void App::ft847_setup() {
 void App::end_program() {
     const auto quit = [] { QCoreApplication::exit(0); };
     if (ft847.exists() && rig_context.mirror.ft847_running == 1) {
+        // The stop may have to wait for a pending reply; the main window closing
+        // meanwhile must not end the program with the transmitter keyed.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
         ft847().stop_for_exit(quit);
         return;
     }

@@ -85,18 +85,18 @@ Conversion rig_conversion(const std::string& field) {
 }
 
 std::string rewrite_sat_info_corrections(const std::string& record, double tx, double rx, double offset) {
-    // Keep the first eight fields as stored; a shorter record is completed with empty fields.
-    std::string head;
+    const std::string positions = str_num(tx) + "," + str_num(rx) + ":";
+    // Fields 1 to 8 stay byte for byte.
     const size_t cut = after_field(record, 8, ':');
-    if (cut != std::string::npos) {
-        head = record.substr(0, cut);
-    } else {
-        head = record;
-        if (!head.empty() && head.back() != ':') head += ':';
-        const size_t fields = static_cast<size_t>(std::count(head.begin(), head.end(), ':'));
-        head.append(8 - std::min<size_t>(fields, 8), ':');
-    }
-    return head + str_num(tx) + "," + str_num(rx) + ":" + str_num(offset) + ":";
+    if (cut != std::string::npos) return record.substr(0, cut) + positions + str_num(offset) + ":";
+    // A record that ends before its transponder window (one cut short is first completed
+    // to seven fields) gains the empty window "," and no converter offset, so it keeps
+    // the shape every reader of the record expects.
+    std::string head = record;
+    if (!head.empty() && head.back() != ':') head += ':';
+    const size_t fields = static_cast<size_t>(std::count(head.begin(), head.end(), ':'));
+    head.append(7 - std::min<size_t>(fields, 7), ':');
+    return head + ",:" + positions + "0:";
 }
 
 SatFreqRange parse_sat_freq_range(const std::string& r) {

@@ -54,7 +54,8 @@ Conversion rig_conversion(const std::string& field);
 
 // The record with fields 9 and 10 replaced by the slider positions and the converter
 // offset in the leading-blank number form (12, -3, 0 -> " 12,-3" and " 0"); fields 1 to
-// 8 stay byte for byte.
+// 8 stay byte for byte. A record that ends before field 8 gets "," as field 8 and "0"
+// as the offset.
 std::string rewrite_sat_info_corrections(const std::string& record, double tx, double rx, double offset);
 
 // SatFreqRangeRecord: five fields, each ended by ":".

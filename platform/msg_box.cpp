@@ -29,6 +29,7 @@ MsgBoxRecorder* MsgBoxRecorder::current() { return active_recorder(); }
 int msg_box(const QString& text, MsgButtons buttons, const QString& title) {
     if (MsgBoxRecorder* r = active_recorder()) {
         r->texts.push_back(text.toStdString());
+        if (r->on_show) r->on_show();
         if (r->answers.empty()) return first_button(buttons);
         int answer = r->answers.front();
         r->answers.pop_front();

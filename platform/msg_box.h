@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ public:
 
     std::vector<std::string> texts;   // every text shown, UTF-8, in order
     std::deque<int> answers;          // scripted answers, taken front first
+    std::function<void()> on_show;    // runs where the box would wait for the operator
 
     void clear() { texts.clear(); answers.clear(); }
 

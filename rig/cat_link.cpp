@@ -7,7 +7,8 @@
 namespace torv {
 
 int cat_port_number(std::string_view port_text) {
-    return port_text.size() < 4 ? 0 : static_cast<int>(val(port_text.substr(3, 1)));
+    // Every digit after "COM": "COM10" read as COM1 would send frames to another device.
+    return port_text.size() < 4 ? 0 : static_cast<int>(val(port_text.substr(3)));
 }
 
 std::string com_port_device(int port) {

@@ -8,7 +8,7 @@
 // position setting they share.
 namespace torv {
 
-// The port number of a port text: the single digit after "COM" ("COM3" gives 3).
+// The port number of a port text: the number after "COM" ("COM3" gives 3, "COM10" 10).
 int cat_port_number(std::string_view port_text);
 
 // The device of port n: key COMn of [SERIAL] in torv.ini, else /dev/ttyS<n-1>.

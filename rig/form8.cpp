@@ -263,19 +263,26 @@ void form8::MENU_8_iti_Click() { save_window_position("F8_TOP_LEFT", top(), left
 void form8::Timer1_Timer() {
     // A tick that waits (a reply, a notice) lets events run; a tick falling due
     // meanwhile is skipped rather than nested, so no notice is stacked on another.
-    if (in_tick_) return;
+    if (!in_tick_) run_tick();
+}
+
+void form8::run_tick() {
+    const bool outer = in_tick_;
     in_tick_ = true;
     struct Leave {
         bool& flag;
-        ~Leave() { flag = false; }
-    } leave{in_tick_};
+        bool outer;
+        ~Leave() { flag = outer; }
+    } leave{in_tick_, outer};
 
     if (Label4.caption() != q(ctx.sat.selected_sat)) form_load();
     if (state.no_sat_info == 1) {
         if (ft847_no_info_notice_shown != 1) {
             ft847_no_info_notice_shown = 1;
-            notice("人工衛星の情報登録後、再度実行してください。");
+            // The link is stopped (the transmitter unkeyed) before the notice waits for
+            // the operator, not after.
             stop_operation();
+            notice("人工衛星の情報登録後、再度実行してください。");
             Hide();
         }
         return;
@@ -520,11 +527,14 @@ void form8::Command13_Click() {
     reply_kind = 2;
     reply_count = 5;
     send_hex_command(ft847::frame(ft847::ReadSatRx));
+    reading_ = true;
     wait_sec(0.5f);
-    // A manual transmit side is computed from the captured frequency and sent once.
+    reading_ = false;
+    // A manual transmit side is computed from the captured frequency and sent once,
+    // also when the capture fell inside a tick's wait.
     if (state.tx_auto != 1) {
         state.tx_auto = 1;
-        Timer1_Timer();
+        run_tick();
         state.tx_auto = 0;
     }
     Timer1.setEnabled(true);
@@ -558,7 +568,9 @@ void form8::Command18_Click() {
 }
 
 void form8::Timer2_Timer() {
-    if (state.auto_capture_on != 1) return;
+    // A capture falling due while the last read still waits (its refusal may be on
+    // screen) would only stack another read and another notice on it.
+    if (state.auto_capture_on != 1 || reading_) return;
     Command13_Click();
     Command13.setEnabled(false);
 }

@@ -57,6 +57,8 @@ public:
     void Command18_Click();
 
     void Timer1_Timer();
+    // The tick's steps, run by the timer and, even inside a tick, by a frequency read.
+    void run_tick();
     void stop_operation();
 
     // Ending the program: stops a running link as the stop button does (PTT off,
@@ -114,6 +116,7 @@ private:
 
     bool key_preview_ = false;
     bool in_tick_ = false;
+    bool reading_ = false;  // a receive-frequency read waits for its reply
 };
 
 }  // namespace torv

@@ -33,6 +33,9 @@ RigWindow::RigWindow(RigContext& context, Options options)
     for (platform::HScrollBar* slider : {&HScroll1, &HScroll2}) {
         slider->setRange(-1000, 1000);
         slider->setValue(0);
+        // A dragged box changes the position once, on release: each change pauses the
+        // program half a second, so one per step of a drag would freeze it.
+        slider->setTracking(false);
     }
     for (ClickLabel* reset : {&Label23, &Label24}) reset->setCaption("－　　　０　　　＋");
 

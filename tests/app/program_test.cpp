@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <filesystem>
 #include <unistd.h>
 
 #include "app/app.h"
 #include "common/settings_store.h"
+#include "common/waits.h"
 #include "platform/clock.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
@@ -39,6 +42,7 @@ struct Program : ::testing::Test {
     }
     void TearDown() override {
         app.reset();
+        QGuiApplication::setQuitOnLastWindowClosed(true);
         platform::clock_release();
     }
 
@@ -96,6 +100,35 @@ TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst)
     EXPECT_EQ(app->rig_context.mirror.ft847_running, 0);
     // The corrections went back into the record.
     EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
+}
+
+TEST_F(Program, ClosingTheMainWindowDuringAReplyWaitStopsTheLinkBeforeTheProgramEnds) {
+    start();
+    app->form1().Command12_Click();
+    form8& rig = app->ft847();
+    rig.Command2_Click();
+    ASSERT_TRUE(pump_until([&] { return radio.state.sat_mode; }, 5000));
+    rig.Command16_Click();  // transmitting
+    rig.Hide();             // the link runs on behind the hidden window
+    ASSERT_TRUE(pump_until([&] { return radio.state.ptt; }, 5000));
+
+    // The program's own event loop, as main() runs it; the main window's close box is
+    // clicked while a request waits for its reply, so the stop has to wait too.
+    QTimer give_up;
+    give_up.setSingleShot(true);
+    QObject::connect(&give_up, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    give_up.start(10000);
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(50, [&] { app->form1().close(); });
+        wait_sec(0.3f);
+    });
+    const int rc = QApplication::exec();
+    give_up.stop();
+    EXPECT_EQ(rc, 0);
+    // The loop ended only after the link was stopped: the radio is not left transmitting.
+    EXPECT_EQ(app->rig_context.mirror.ft847_running, 0);
+    ASSERT_TRUE(pump_until([&] { return !radio.state.cat_on; }, 2000));
+    EXPECT_FALSE(radio.state.ptt);
 }
 
 TEST_F(Program, ElementUpdateWindowOpensFromTheDateLabelAndTheMenuExceptInFixedFileMode) {

@@ -55,8 +55,10 @@ TEST(SatRecords, ConversionReadings) {
 TEST(SatRecords, CorrectionFieldsRewrite) {
     const std::string stored = "29.4:145.9:2:435.8:1:a comment:1:10,200:5,5:0:";
     EXPECT_EQ(rewrite_sat_info_corrections(stored, 12, -3, 0), "29.4:145.9:2:435.8:1:a comment:1:10,200: 12,-3: 0:");
-    // A record cut short keeps what it has and gains the missing fields.
-    EXPECT_EQ(rewrite_sat_info_corrections("0:146:2", 0, 0, 100), "0:146:2:::::: 0, 0: 100:");
+    // A record that ends with its seventh field gains the empty transponder window.
+    EXPECT_EQ(rewrite_sat_info_corrections("0:146:2:436:1::0:", 20, -40, 0), "0:146:2:436:1::0:,: 20,-40:0:");
+    // One cut shorter keeps what it has and gains the missing fields the same way.
+    EXPECT_EQ(rewrite_sat_info_corrections("0:146:2", 0, 0, 100), "0:146:2:::::,: 0, 0:0:");
 
     TempIni ini;
     ASSERT_TRUE(write_sat_corrections("AO-7", -1000, 1000, 2, ini.path));  // missing key: the default record

@@ -434,3 +434,78 @@ TEST_F(Ft847Fixture, So50GetsItsOwnToneWhateverTheRecordSays) {
     EXPECT_EQ(std::vector<std::string>(frames.begin(), frames.begin() + 3),
               (std::vector<std::string>{"0100000027", "3F0000002B", "2A0000002A"}));
 }
+
+TEST_F(Ft847Fixture, DraggingACorrectionSliderRunsItsHandlerOnceOnRelease) {
+    form8& w = window();
+    w.HScroll1.setSliderDown(true);
+    for (int p = 10; p <= 50; p += 10) w.HScroll1.setSliderPosition(p);
+    EXPECT_DOUBLE_EQ(w.state.tx_correction, 0);  // no handler, no pause, while the box is dragged
+    EXPECT_EQ(w.Label29.caption(), "");
+    w.HScroll1.setSliderDown(false);
+    EXPECT_DOUBLE_EQ(w.state.tx_correction, 50 / 20000.0);
+    EXPECT_EQ(w.Label29.caption(), "2500");
+}
+
+TEST_F(Ft847Fixture, AutoCaptureFallingInsideATickStillSendsTheManualTransmitSideOnce) {
+    form8& w = started("AO-7");
+    w.Command12_Click();  // transmit side manual
+    w.Command11_Click();  // receive side manual
+    w.Command18_Click();  // auto-capture
+    w.Timer2.setEnabled(false);  // its one tick below is the test's
+    radio.state.sat_rx_freq = 435.81;
+    radio.state.sat_rx_mode = 0x01;
+    // The capture timer falls due while the tick waits for the meter replies.
+    QTimer::singleShot(100, [&] { w.Timer2_Timer(); });
+    const std::vector<std::string> frames = tick();
+    EXPECT_EQ(w.state.rx_base_text, "435.81");
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "1459100021"), 1);  // 435.81 - 289.9
+    EXPECT_EQ(w.state.tx_auto, 0);
+    EXPECT_TRUE(w.Timer1.enabled());
+    w.Timer1.setEnabled(false);
+}
+
+TEST_F(Ft847Fixture, AutoCaptureStartsNoReadWhileTheLastOneIsOpen) {
+    form8& w = started("AO-7");
+    w.Command11_Click();  // receive side manual
+    w.Command18_Click();  // auto-capture
+    w.Timer2.setEnabled(false);
+    // The next capture falls due while the first read still waits (a refused value would
+    // have its notice on screen there): it must not start a read, and maybe a notice, on
+    // top of it.
+    radio.answer_reads = false;
+    QTimer::singleShot(100, [&] { w.Timer2_Timer(); });
+    const size_t mark = radio.mark();
+    w.Timer2_Timer();
+    settle();
+    EXPECT_EQ(radio.frames_since(mark), std::vector<std::string>{"0000000013"});
+    w.Timer1.setEnabled(false);
+    // Once the read is over, the next capture reads again.
+    radio.answer_reads = true;
+    radio.state.sat_rx_freq = 14.2;  // the operator went down to HF: refused
+    w.Timer2_Timer();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"データ取り込みに失敗しましたので、もう一度ボタンを押してください"});
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.8);
+    w.Timer1.setEnabled(false);
+}
+
+TEST_F(Ft847Fixture, AMissingRecordUnkeysAndStopsTheLinkBeforeItsNoticeWaits) {
+    form8& w = started();
+    w.Command16_Click();  // transmitting
+    settle();
+    ASSERT_TRUE(radio.state.ptt);
+    selected_sat = "XX-9";  // a satellite without record is selected
+    int running_at_notice = -1;
+    bool keyed_at_notice = true;
+    recorder().on_show = [&] {
+        settle();
+        running_at_notice = ctx.mirror.ft847_running;
+        keyed_at_notice = radio.state.ptt;
+    };
+    tick();
+    recorder().on_show = nullptr;
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"人工衛星の情報登録後、再度実行してください。"});
+    EXPECT_EQ(running_at_notice, 0);
+    EXPECT_FALSE(keyed_at_notice);
+    EXPECT_FALSE(radio.state.cat_on);
+    EXPECT_FALSE(w.isVisible());
+}
