@@ -9,7 +9,7 @@ packages=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic
-  xvfb socat python3 poppler-utils
+  xvfb xauth socat python3 poppler-utils
   locales
 )
 
