@@ -30,6 +30,8 @@ GROUPS = [
            (39770, "SPROUT"), (40300, "CHUBUSAT-1")]),
 ]
 SELECTED = " 0:FO-29"  # group A, FO-29
+STAMP = "2018/01/21 00:00:00"  # the catalogue's sets have epochs of 18 to 21 January 2018
+TAG = "18021"                  # year and day of the newest epoch
 
 # Transponder records of a few satellites whose frequencies are well known, so the
 # transceiver windows work out of the box. Fields: beacon, uplink, uplink mode, downlink,
@@ -78,7 +80,8 @@ def main() -> None:
 
     ini = ["[SATELITE]"]
     ini += [f"GROUP-{g}=" + ",".join(name for _, name in sats) for g, sats in GROUPS]
-    ini += [f"SELECT={SELECTED}", "", "[KIDOUKOUSIN]", "ELM_AUTO_SW=0", ""]
+    # The update stamp says when the default sets were taken, so the element date shows it.
+    ini += [f"SELECT={SELECTED}", "", "[KIDOUKOUSIN]", "ELM_AUTO_SW=0", f"YYMMDD={STAMP}", f"ORBIT={TAG}", ""]
     ini += ["[SAT-INFO]"] + [f"{k}={v}" for k, v in SAT_INFO.items()] + [""]
     ini += ["[SAT_R_FREQ]"] + [f"{k}={v}" for k, v in SAT_R_FREQ.items()] + [""]
     (DATA / "torv.ini").write_bytes("\r\n".join(ini).encode("cp932"))

@@ -167,7 +167,7 @@ TEST(MainWindowChart, DayAndNightBandFollowsTheDaylightTable) {
 }
 
 TEST(MainWindowTick, SunMoonAndMarsArePublishedEveryTick) {
-    MainHarness h;
+    MainHarness h({{"KIDOUKOUSIN", "YYMMDD", "2018/01/01 00:00:00"}});  // twenty days old
     Form1& f = h.form1();
     f.Timer1_Timer();
     EXPECT_EQ(h.dde().Text8.text().toStdString(), torv::num_text(h.bodies.sun_az));

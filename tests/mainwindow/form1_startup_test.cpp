@@ -130,6 +130,8 @@ TEST(MainWindowStartUp, SettingsApplyToMenusButtonsAndBoxes) {
                    {"SOUND", "MUSIC_CK2", "1"},
                    {"UNYOU", "OSCAR_AMSAT_URL", "3"},
                    {"KIDOUKOUSIN", "ELM_AUTO_SW", "3"},
+                   {"KIDOUKOUSIN", "YYMMDD", "ERROR"},  // read as missing: the defaults
+                   {"KIDOUKOUSIN", "ORBIT", "ERROR"},
                    {"HAIKEIZU", "LOCAL_MAP", "EUROPE.BMP,-10,50, 1"}});
     Form1& f = h.form1();
     EXPECT_TRUE(f.menyusun_borderless.checked());
@@ -170,4 +172,11 @@ TEST(MainWindowStartUp, BackColourPaintsTheListedControlsOnly) {
     EXPECT_NE(f.Check3.palette().color(QPalette::Window), QColor(255, 0, 0));
     EXPECT_EQ(f.Command20.palette().color(QPalette::Button), QColor(255, 0, 0));
     EXPECT_NE(f.Command21.palette().color(QPalette::Button), QColor(255, 0, 0));
+}
+
+TEST(MainWindowStartUp, DefaultDataShowsTheDateOfItsElementSets) {
+    MainHarness h;
+    Form1& f = h.form1();
+    EXPECT_EQ(f.Label33.caption(), "2018/01/21 00:00:00  ORB18021");
+    EXPECT_EQ(h.element_update.elements_stale, 0);  // the test clock stands on that day
 }
