@@ -4,8 +4,11 @@
 #include "common/number_text.h"
 #include "common/settings_store.h"
 #include "platform/msg_box.h"
+#include "platform/text.h"
 
 namespace torv {
+
+using platform::qs;
 
 namespace {
 constexpr quint16 kDefaultPort = 28470;
@@ -13,7 +16,6 @@ constexpr int kRow = 330;       // twips from one row to the next
 constexpr int kHeight = 300;    // twips of a box or label
 constexpr int kBoxWidth = 2100;
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 extrn::extrn(platform::ItemServer* server)

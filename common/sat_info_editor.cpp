@@ -7,13 +7,14 @@
 #include "common/input_check.h"
 #include "common/number_text.h"
 #include "platform/msg_box.h"
+#include "platform/text.h"
 
 namespace torv {
 
+using platform::qs;
+
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 std::string s(const QLineEdit& box) { return box.text().toStdString(); }
 std::string s(const QLabel& label) { return label.text().toStdString(); }
 
@@ -42,7 +43,7 @@ const char* const kPowers[] = {"1", "5", "10", "20", "50", "100", "200"};
 }  // namespace
 
 Form9::Form9(SatInfoEditorContext context) : ctx_(std::move(context)) {
-    setCaption(q("衛星情報"));
+    setCaption(qs("衛星情報"));
     move_twips(1200, 600, 9840, 8580);
     place_controls();
     build_controls();
@@ -122,68 +123,68 @@ void Form9::place_controls() {
 }
 
 void Form9::build_controls() {
-    Label1.setCaption(q("人工衛星"));
-    Label2.setToolTip(q("人工衛星の名称"));
+    Label1.setCaption(qs("人工衛星"));
+    Label2.setToolTip(qs("人工衛星の名称"));
     const char* captions[5] = {"ビーコン周波数", "アップリンク周波数", "ダウンリンク周波数", "コメント", "URL"};
     platform::Label* caption_labels[5] = {&Label3, &Label4, &Label5, &Label6, &Label7};
-    for (int i = 0; i < 5; ++i) caption_labels[i]->setCaption(q(captions[i]));
-    Text1.setToolTip(q("ビーコンの周波数"));
-    Text2.setToolTip(q("送信周波数"));
-    Text3.setToolTip(q("受信周波数"));
-    Text5.setToolTip(q("人工衛星のホームページを設定"));
+    for (int i = 0; i < 5; ++i) caption_labels[i]->setCaption(qs(captions[i]));
+    Text1.setToolTip(qs("ビーコンの周波数"));
+    Text2.setToolTip(qs("送信周波数"));
+    Text3.setToolTip(qs("受信周波数"));
+    Text5.setToolTip(qs("人工衛星のホームページを設定"));
 
-    Frame1.setCaption(q("周波数"));
-    Frame1.setToolTip(q("人工衛星の変換方式"));
-    Option1.setCaption(q("固定"));
-    Option2.setCaption(q("反転"));
-    Option3.setCaption(q("非反転"));
+    Frame1.setCaption(qs("周波数"));
+    Frame1.setToolTip(qs("人工衛星の変換方式"));
+    Option1.setCaption(qs("固定"));
+    Option2.setCaption(qs("反転"));
+    Option3.setCaption(qs("非反転"));
     Option1.Click = [this] { Option1_Click(); };
     Option2.Click = [this] { Option2_Click(); };
     Option3.Click = [this] { Option3_Click(); };
 
-    Frame2.setCaption(q("送信の電波形式"));
-    Frame2.setToolTip(q("送信時の電波形式"));
-    Frame3.setCaption(q("受信の電波形式"));
-    Frame3.setToolTip(q("受信時の電波形式"));
-    Frame9.setCaption(q("ビーコンの電波形式"));
+    Frame2.setCaption(qs("送信の電波形式"));
+    Frame2.setToolTip(qs("送信時の電波形式"));
+    Frame3.setCaption(qs("受信の電波形式"));
+    Frame3.setToolTip(qs("受信時の電波形式"));
+    Frame9.setCaption(qs("ビーコンの電波形式"));
     for (const ModeButtons& group : {ModeButtons{&Option4, &Option5, &Option6, &Option7},
                                      ModeButtons{&Option8, &Option9, &Option10, &Option11},
                                      ModeButtons{&Option12, &Option13, &Option14, &Option15}})
-        for (int i = 0; i < 4; ++i) group[i]->setCaption(q(kModeNames[i]));
+        for (int i = 0; i < 4; ++i) group[i]->setCaption(qs(kModeNames[i]));
 
-    Frame4.setCaption(q("トランスポンダーオンのＭＡ"));
-    Label8.setCaption(q("開始ＭＡ"));
-    Label9.setCaption(q("～"));
-    Label10.setCaption(q("終了ＭＡ"));
+    Frame4.setCaption(qs("トランスポンダーオンのＭＡ"));
+    Label8.setCaption(qs("開始ＭＡ"));
+    Label9.setCaption(qs("～"));
+    Label10.setCaption(qs("終了ＭＡ"));
 
-    Frame5.setCaption(q("周波数範囲"));
-    Frame6.setCaption(q("周波数範囲"));
-    Label11.setCaption(q("下限周波数"));
-    Label12.setCaption(q("～上限周波数"));
+    Frame5.setCaption(qs("周波数範囲"));
+    Frame6.setCaption(qs("周波数範囲"));
+    Label11.setCaption(qs("下限周波数"));
+    Label12.setCaption(qs("～上限周波数"));
     for (platform::Label* value : {&Label15, &Label16}) value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     for (platform::TextBox* box : {&Text8, &Text9, &Text15}) box->installEventFilter(this);
 
-    Frame7.setCaption(q("コンバータ補正周波数"));
-    Label17.setCaption(q("ＭＨＺ"));
-    Frame8.setCaption(q("送信電力"));
-    Label18.setCaption(q("Ｗ"));
+    Frame7.setCaption(qs("コンバータ補正周波数"));
+    Label17.setCaption(qs("ＭＨＺ"));
+    Frame8.setCaption(qs("送信電力"));
+    Label18.setCaption(qs("Ｗ"));
     Combo1.setEditable(true);
-    for (const char* p : kPowers) Combo1.AddItem(q(p));
-    Frame14.setCaption(q("トーン制御"));
+    for (const char* p : kPowers) Combo1.AddItem(qs(p));
+    Frame14.setCaption(qs("トーン制御"));
     Combo2.setEditable(true);
-    for (const char* t : kTones) Combo2.AddItem(q(t));
-    Frame10.setCaption(q("ＡＯ－５１のトーン制御"));
-    Check1.setCaption(q("トーン制御"));
+    for (const char* t : kTones) Combo2.AddItem(qs(t));
+    Frame10.setCaption(qs("ＡＯ－５１のトーン制御"));
+    Check1.setCaption(qs("トーン制御"));
 
-    Frame11.setCaption(q("自動起動プログラム"));
-    Frame12.setCaption(q("プログラム１"));
-    Frame13.setCaption(q("プログラム２"));
-    Label19.setCaption(q("パラメータ"));
-    Label20.setCaption(q("パラメータ"));
-    Frame15.setCaption(q("軌道補正値"));
+    Frame11.setCaption(qs("自動起動プログラム"));
+    Frame12.setCaption(qs("プログラム１"));
+    Frame13.setCaption(qs("プログラム２"));
+    Label19.setCaption(qs("パラメータ"));
+    Label20.setCaption(qs("パラメータ"));
+    Frame15.setCaption(qs("軌道補正値"));
 
-    Command1.setCaption(q("登録終了"));
-    Command1.setToolTip(q("人工衛星の情報登録の終了"));
+    Command1.setCaption(qs("登録終了"));
+    Command1.setToolTip(qs("人工衛星の情報登録の終了"));
     Command1.Click = [this] { Command1_Click(); };
 
     // The state the window opens with before it is filled.
@@ -197,7 +198,7 @@ void Form9::build_controls() {
     Text10.setText("0");
     Text15.setText("0");
     Combo1.setCurrentText("50");
-    Combo2.setCurrentText(q(kNoTone));
+    Combo2.setCurrentText(qs(kNoTone));
 }
 
 bool Form9::still_selected() const { return s(Label2) == ctx_.selected_sat; }
@@ -218,7 +219,7 @@ void Form9::Form_Load() {
     const std::string sat = ctx_.selected_sat;
     const std::string& ini = ctx_.ini_file;
     CurrentSatValues& v = ctx_.current;
-    Label2.setCaption(q(sat));
+    Label2.setCaption(qs(sat));
     Frame4.setVisible(sat == kAo40);
     Frame10.setVisible(sat == kAo51);
 
@@ -236,23 +237,23 @@ void Form9::Form_Load() {
     v.sat_program2_path = p2.path;
     v.sat_program2_param = p2.param;
     v.sat_program2 = p2.path.empty() && p2.param.empty() ? "" : p2.path + "," + p2.param;
-    Text11.setText(q(p1.path));
-    Text12.setText(q(p1.param));
-    Text13.setText(q(p2.path));
-    Text14.setText(q(p2.param));
+    Text11.setText(qs(p1.path));
+    Text12.setText(qs(p1.param));
+    Text13.setText(qs(p2.path));
+    Text14.setText(qs(p2.param));
 
     v.sat_hosei_text = read_sat_hosei(sat, ini);
-    Text15.setText(q(v.sat_hosei_text));
+    Text15.setText(qs(v.sat_hosei_text));
 }
 
 void Form9::show_sat_info() {
     CurrentSatValues& v = ctx_.current;
     const SatInfoRecord r = parse_sat_info(v.sat_info);
     filling_ = true;
-    Text1.setText(q(or_zero(r.beacon)));
-    Text2.setText(q(or_zero(r.uplink)));
-    Text3.setText(q(or_zero(r.downlink)));
-    Text4.setText(q(r.comment));
+    Text1.setText(qs(or_zero(r.beacon)));
+    Text2.setText(qs(or_zero(r.uplink)));
+    Text3.setText(qs(or_zero(r.downlink)));
+    Text4.setText(qs(r.comment));
 
     edit_up_mode = or_zero(r.uplink_mode);
     choose_mode({&Option4, &Option5, &Option6, &Option7}, edit_up_mode);
@@ -262,19 +263,19 @@ void Form9::show_sat_info() {
 
     // Only AO-40's own record is the transponder-on window the charts use.
     const std::string field8 = record_field(v.sat_info, 8);
-    Text6.setText(q(r.on_window.first));
-    Text7.setText(q(r.on_window.second));
+    Text6.setText(qs(r.on_window.first));
+    Text7.setText(qs(r.on_window.second));
     if (s(Label2) == kAo40) set_ao40_window(v, field8);
 
     const bool has_corrections = !record_field(v.sat_info, 9).empty();
     edit_tx_correction = has_corrections ? r.corrections.first : "0";
     edit_rx_correction = has_corrections ? r.corrections.second : "0";
-    Text10.setText(q(or_zero(r.converter_offset)));
-    Text5.setText(q(v.sat_url));
+    Text10.setText(qs(or_zero(r.converter_offset)));
+    Text5.setText(qs(v.sat_url));
 
     const SatFreqRange f = parse_sat_freq_range(v.sat_r_freq);
-    Text8.setText(q(f.uplink.first));
-    Text9.setText(q(f.uplink.second));
+    Text8.setText(qs(f.uplink.first));
+    Text9.setText(qs(f.uplink.second));
     edit_uplink_low_ = val(f.uplink.first);
     edit_uplink_high_ = val(f.uplink.second);
     v.sat_uplink_low = edit_uplink_low_;
@@ -282,11 +283,11 @@ void Form9::show_sat_info() {
     update_passband(edit_conv_type);
 
     v.sat_tx_power = f.tx_power;
-    Combo1.setCurrentText(q(f.tx_power));
+    Combo1.setCurrentText(qs(f.tx_power));
     v.sat_beacon_mode = f.beacon_mode;
     choose_mode({&Option12, &Option13, &Option14, &Option15}, f.beacon_mode);
     v.sat_tone = f.tone;
-    Combo2.setCurrentText(q(f.tone));
+    Combo2.setCurrentText(qs(f.tone));
     filling_ = false;
 }
 
@@ -300,12 +301,12 @@ void Form9::update_passband(int type) {
     const PassbandView view = passband_view(conversion_of(type), s(Text2), s(Text3), s(Text8), s(Text9));
     Text8.setEnabled(view.edges_enabled);
     Text9.setEnabled(view.edges_enabled);
-    if (view.low_box) Text8.setText(q(*view.low_box));
-    if (view.high_box) Text9.setText(q(*view.high_box));
-    Label14.setCaption(q(view.low_caption));
-    Label13.setCaption(q(view.high_caption));
-    Label15.setCaption(q(view.downlink_first));
-    Label16.setCaption(q(view.downlink_second));
+    if (view.low_box) Text8.setText(qs(*view.low_box));
+    if (view.high_box) Text9.setText(qs(*view.high_box));
+    Label14.setCaption(qs(view.low_caption));
+    Label13.setCaption(qs(view.high_caption));
+    Label15.setCaption(qs(view.downlink_first));
+    Label16.setCaption(qs(view.downlink_second));
     if (still_selected()) {
         ctx_.current.sat_downlink_low = val(view.downlink_first);
         ctx_.current.sat_downlink_high = val(view.downlink_second);
@@ -313,8 +314,8 @@ void Form9::update_passband(int type) {
 }
 
 void Form9::refill_edges() {
-    Text8.setText(q(str_num(edit_uplink_low_)));
-    Text9.setText(q(str_num(edit_uplink_high_)));
+    Text8.setText(qs(str_num(edit_uplink_low_)));
+    Text9.setText(qs(str_num(edit_uplink_high_)));
 }
 
 void Form9::Option1_Click() {
@@ -388,7 +389,7 @@ SatInfoEntry Form9::entry_from_controls() {
               std::to_string(edit_conv_type), {s(Text6), s(Text7)}, {trim(edit_tx_correction), trim(edit_rx_correction)},
               trim(s(Text10))};
     e.info.comment = fitted_comment(e.info);
-    Text4.setText(q(e.info.comment));
+    Text4.setText(qs(e.info.comment));
     const std::string beacon =
         chosen_mode({&Option12, &Option13, &Option14, &Option15}, ctx_.current.sat_beacon_mode);
     e.freq = {{s(Text8), s(Text9)}, {s(Label15), s(Label16)}, Combo1.text().toStdString(), beacon,

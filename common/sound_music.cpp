@@ -1,12 +1,11 @@
 #include "common/sound_music.h"
 
 #include "platform/sound.h"
+#include "platform/text.h"
 
 namespace torv {
 
-namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
+using platform::qs;
 
 void play_sound_file(const std::string& file) { platform::Sound::instance().play_effect(qs(file)); }
 

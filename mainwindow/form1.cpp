@@ -4,11 +4,13 @@
 #include <QFontMetrics>
 
 #include "platform/twips.h"
+#include "platform/text.h"
 
 namespace torv {
 
+using platform::qs;
+
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 void label_at(platform::Label& label, const char* text, int left, int top, int width, int height = 240) {
     label.setCaption(QString::fromUtf8(text));

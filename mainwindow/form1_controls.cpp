@@ -10,11 +10,13 @@
 #include "orbit/time_base.h"
 #include "platform/msg_box.h"
 #include "platform/twips.h"
+#include "platform/text.h"
 
 namespace torv {
 
+using platform::qs;
+
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // One more, held at the top of the 16-bit range instead of wrapping to negative.
 void count_up(int16_t& counter) {

@@ -10,11 +10,13 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/map_geometry.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 
 namespace torv {
 
+using platform::qs;
+
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 constexpr double kRadToDeg = 180.0 / 3.14159265358979323846;
 
 void set_fore(QWidget& w, platform::ColorValue c) {

@@ -15,11 +15,13 @@
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "platform/text.h"
 
 namespace torv {
 
+using platform::qs;
+
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 void tick(platform::MenuItem& on, std::initializer_list<platform::MenuItem*> off) {
     on.setChecked(true);

@@ -4,14 +4,16 @@
 
 #include "common/settings_store.h"
 #include "platform/msg_box.h"
+#include "platform/text.h"
 
 namespace torv {
+
+using platform::qs;
 
 namespace {
 
 constexpr int kHeaderKeyMax = 8;
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& text) { return text.toStdString(); }
 
 bool all_digits(const QString& text) {
@@ -97,22 +99,22 @@ void Form16::lay_out() {
 void Form16::Form_Load() {
     ElementSources& src = ctx_.sources;
     read_kidou_urls(src, torv_ini());
-    Text6.setText(q(src.kidou_url3));
-    Text1.setText(q(src.kidou_url1));
-    Text2.setText(q(src.kidou_url2));
+    Text6.setText(qs(src.kidou_url3));
+    Text1.setText(qs(src.kidou_url1));
+    Text2.setText(qs(src.kidou_url2));
     Check1.setChecked(src.kidou_url2_sw != "0");  // a change counts as a click
-    Text3.setText(q(src.bulletin_url));
-    Text4.setText(q(src.bulletin_hdr));
-    Text5.setText(q(src.bulletin_line));
+    Text3.setText(qs(src.bulletin_url));
+    Text4.setText(qs(src.bulletin_hdr));
+    Text5.setText(qs(src.bulletin_line));
     fill_satellite_lists();
 }
 
 void Form16::fill_satellite_lists() {
     const ElementTable& t = ctx_.table;
-    for (int i = 1; i <= t.element_line_count; i += 3) List1.addItem(q(t.element_lines[i]));
+    for (int i = 1; i <= t.element_line_count; i += 3) List1.addItem(qs(t.element_lines[i]));
     read_degital_sat(ctx_.sources, torv_ini());
     List2.clear();
-    for (const std::string& name : ctx_.sources.degital_sat_list) List2.addItem(q(name));
+    for (const std::string& name : ctx_.sources.degital_sat_list) List2.addItem(qs(name));
 }
 
 void Form16::Check1_Click() { ctx_.sources.kidou_url2_sw = Check1.isChecked() ? "1" : "0"; }

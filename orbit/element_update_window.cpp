@@ -7,18 +7,14 @@
 #include "platform/http.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 
 namespace torv {
 
+using platform::qs;
+
 using platform::kRed;
 using platform::kBlue;
-
-namespace {
-
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 Form4::Form4(ElementUpdateContext& context)
     : Command1(this), Command2(this), List1(this), Label1(this), Label2(this), Label3(this), Label4(this),
@@ -61,7 +57,7 @@ Form4::Form4(ElementUpdateContext& context)
 void Form4::Form_Load() {
     const std::string ini = torv_ini();
     read_element_stamps(ctx_.state, ini, kAbsentStampWindow);
-    Label2.setCaption(q(element_date_caption(ctx_.state)));
+    Label2.setCaption(qs(element_date_caption(ctx_.state)));
     Label2.setForeColor(kRed);
     read_kidou_urls(ctx_.sources, ini);
     ctx_.state.elm_auto_sw = read_elm_auto_sw(ini);
@@ -88,7 +84,7 @@ void Form4::F4_MENU_FILE_Click() { choose_mode("2"); }
 void Form4::f14_menu_url_Click() { call_if_set(ctx_.seam.show_element_sources); }
 
 void Form4::set_stamp_label(const std::string& caption, bool complete) {
-    Label2.setCaption(q(caption));
+    Label2.setCaption(qs(caption));
     Label2.setForeColor(complete ? kBlue : kRed);
 }
 
@@ -99,12 +95,12 @@ void Form4::Command1_Click() {
     Command2.setEnabled(false);
 
     ElementDownloadView view;
-    view.list_add = [this](const std::string& line) { List1.addItem(q(line)); };
+    view.list_add = [this](const std::string& line) { List1.addItem(qs(line)); };
     view.set_status = [this](const std::string& text) {
-        Label3.setCaption(q(text));
+        Label3.setCaption(qs(text));
         call_if_set(ctx_.seam.progress_text, "軌道要素の取得開始（インターネット接続中）" + text);
     };
-    view.set_header_message = [this](const std::string& text) { Label4.setCaption(q(text)); };
+    view.set_header_message = [this](const std::string& text) { Label4.setCaption(qs(text)); };
     view.set_stamp_label = [this](const std::string& caption, bool complete) { set_stamp_label(caption, complete); };
     view.message = [](const std::string& text) { platform::msg_box(text); };
     run_element_download(ctx_.sources, ctx_.state, view,

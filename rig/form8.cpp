@@ -9,12 +9,14 @@
 #include "common/waits.h"
 #include "rig/cat_link.h"
 #include "rig/ft847_frames.h"
+#include "platform/text.h"
 
 namespace torv {
 
+using platform::qs;
+
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // The highest frequency the window sends on either side, MHz.
 constexpr double kTopFrequency = 460;
@@ -120,7 +122,7 @@ void form8::form_load() {
     const WindowPosition at = read_window_position("F8_TOP_LEFT", "630:9780");
     move_twips(at.left, at.top, std::max(width(), 8800), 6180);
     const std::string& sat = ctx.sat.selected_sat;
-    Label4.setCaption(q(sat));
+    Label4.setCaption(qs(sat));
     state.no_sat_info = 0;
     ft847_no_info_notice_shown = 0;
 
@@ -149,11 +151,11 @@ void form8::form_load() {
     const double type = val(state.conversion_type);
     const CurrentSatValues& s = ctx.sat.values;
     auto band = [](double low, double high) {
-        return q(format_number(low, "##0.000") + "～" + format_number(high, "##0.000"));
+        return qs(format_number(low, "##0.000") + "～" + format_number(high, "##0.000"));
     };
     if (type == 0) {
-        Label32.setCaption(q(format_number(s.sat_uplink_low, "##0.000")));
-        Label33.setCaption(q(format_number(s.sat_downlink_low, "##0.000")));
+        Label32.setCaption(qs(format_number(s.sat_uplink_low, "##0.000")));
+        Label33.setCaption(qs(format_number(s.sat_downlink_low, "##0.000")));
     } else if (type == 1 || type == 2) {
         Label32.setCaption(band(s.sat_uplink_low, s.sat_uplink_high));
         Label33.setCaption(band(s.sat_downlink_low, s.sat_downlink_high));
@@ -275,7 +277,7 @@ void form8::run_tick() {
         ~Leave() { flag = outer; }
     } leave{in_tick_, outer};
 
-    if (Label4.caption() != q(ctx.sat.selected_sat)) form_load();
+    if (Label4.caption() != qs(ctx.sat.selected_sat)) form_load();
     if (state.no_sat_info == 1) {
         if (ft847_no_info_notice_shown != 1) {
             ft847_no_info_notice_shown = 1;
@@ -338,7 +340,7 @@ void form8::set_tone() {
         send_hex_command(ft847::frame(ft847::CtcssOn));
     } else if (tone != "なし") {
         send_hex_command(ft847::tone_frame(ft847::ctcss_code(tone)));
-        Label25.setCaption(q("トーン信号" + tone + "をセット"));
+        Label25.setCaption(qs("トーン信号" + tone + "をセット"));
         send_hex_command(ft847::frame(ft847::CtcssOn));
     } else {
         send_hex_command(ft847::frame(ft847::CtcssOff));
@@ -397,7 +399,7 @@ void form8::poll_meters() {
 void form8::MSComm1_OnComm() {
     const int event = MSComm1.CommEvent;
     if (event == platform::comEvReceive) receive_reply();
-    else if (event > 1000) Label16.setCaption(q(comm_error_text(event)));
+    else if (event > 1000) Label16.setCaption(qs(comm_error_text(event)));
 }
 
 void form8::receive_reply() {
@@ -410,11 +412,11 @@ void form8::receive_reply() {
     const uint8_t first = static_cast<uint8_t>(bytes[0]);
     switch (reply_kind) {
         case 0:
-            Label15.setCaption(q(str_num(first)));
+            Label15.setCaption(qs(str_num(first)));
             draw_s_meter(first);
             break;
         case 1:
-            Label16.setCaption(q(str_num(first)));
+            Label16.setCaption(qs(str_num(first)));
             draw_po_meter(first);
             break;
         default:
@@ -429,7 +431,7 @@ void form8::receive_reply() {
 }
 
 void form8::frequency_reply(const std::array<uint8_t, 5>& reply) {
-    Label16.setCaption(q(str_num(reply[0])));
+    Label16.setCaption(qs(str_num(reply[0])));
     const bool receive = reply_kind == 2;
     if (reply_count > 0) {
         if (receive) parse_rx_frequency(reply);

@@ -2,14 +2,11 @@
 
 #include "common/number_text.h"
 #include "common/waits.h"
+#include "platform/text.h"
 
 namespace torv {
 
-namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
+using platform::qs;
 
 RigWindow::RigWindow(RigContext& context, Options options)
     : ctx(context), Label1(this), Label2(this), Label4(this), Label5(this), Label6(this), Label8(this),
@@ -96,15 +93,15 @@ void RigWindow::parse_sat_info(const std::string& record) {
     const double k = ctx.sat.doppler_factor;
     const SatInfoSetup setup = apply_sat_info(state, ctx.rig, record, k);
 
-    Label8.setCaption(q(freq_text(k * val(state.beacon_text))));
-    Label1.setCaption(q(state.uplink_text));
+    Label8.setCaption(qs(freq_text(k * val(state.beacon_text))));
+    Label1.setCaption(qs(state.uplink_text));
     dde_put("Text12", state.uplink_text);
-    Label10.setCaption(q(num_text(val(state.uplink_text) * k)));
+    Label10.setCaption(qs(num_text(val(state.uplink_text) * k)));
     show_mode_lamps(tx_lamps, state.tx_mode);
     dde_put("Text15", ctx.rig.rig_uplink_mode);
-    Label2.setCaption(q(state.downlink_text));
+    Label2.setCaption(qs(state.downlink_text));
     dde_put("Text13", state.downlink_text);
-    Label12.setCaption(q(num_text(val(state.downlink_text) * k)));
+    Label12.setCaption(qs(num_text(val(state.downlink_text) * k)));
     show_mode_lamps(rx_lamps, state.rx_mode);
     dde_put("Text16", ctx.rig.rig_downlink_mode);
 
@@ -120,7 +117,7 @@ void RigWindow::parse_sat_info(const std::string& record) {
         reset_corrections();
     }
 
-    if (platform::Label* label = beacon_mode_label()) label->setCaption(q(mode_name(ctx.sat.values.sat_beacon_mode)));
+    if (platform::Label* label = beacon_mode_label()) label->setCaption(qs(mode_name(ctx.sat.values.sat_beacon_mode)));
 }
 
 void RigWindow::reset_corrections() {
@@ -134,8 +131,8 @@ void RigWindow::HScroll1_Change() {
     const bool on = !options_.correction_boxes || Check2.value() == 1;
     const SliderCorrection c = slider_correction(HScroll1.value(), state.tx_mode, on);
     state.tx_correction = c.mhz;
-    Label29.setCaption(q(c.value));
-    Label31.setCaption(q(c.unit));
+    Label29.setCaption(qs(c.value));
+    Label31.setCaption(qs(c.unit));
     update_transponder_constant(state);
     sleep_sec(0.5f);
 }
@@ -145,8 +142,8 @@ void RigWindow::HScroll2_Change() {
     const SliderCorrection c = slider_correction(HScroll2.value(), state.rx_mode, on);
     state.rx_correction = c.mhz;
     if (Check1.value() == 1) state.rx_correction -= ctx.rig.sat_converter_offset;
-    Label27.setCaption(q(c.value));
-    Label30.setCaption(q(c.unit));
+    Label27.setCaption(qs(c.value));
+    Label30.setCaption(qs(c.unit));
     update_transponder_constant(state);
     sleep_sec(0.5f);
 }
@@ -195,16 +192,16 @@ void RigWindow::Check1_Click() {
     Label35.setBackColor(color);
     Label34.setVisible(on);
     Label22.setVisible(!on);
-    Label35.setCaption(on ? q("-" + str_num(ctx.rig.sat_converter_offset) + "MHZ") : QString());
+    Label35.setCaption(on ? qs("-" + str_num(ctx.rig.sat_converter_offset) + "MHZ") : QString());
     HScroll2_Change();
 }
 
 void RigWindow::show(const TrackDisplay& d) {
-    Label8.setCaption(q(d.label8));
-    if (d.label1) Label1.setCaption(q(*d.label1));
-    if (d.label2) Label2.setCaption(q(*d.label2));
-    if (d.label10) Label10.setCaption(q(*d.label10));
-    if (d.label12) Label12.setCaption(q(*d.label12));
+    Label8.setCaption(qs(d.label8));
+    if (d.label1) Label1.setCaption(qs(*d.label1));
+    if (d.label2) Label2.setCaption(qs(*d.label2));
+    if (d.label10) Label10.setCaption(qs(*d.label10));
+    if (d.label12) Label12.setCaption(qs(*d.label12));
     if (d.text12) dde_put("Text12", *d.text12);
     if (d.text13) dde_put("Text13", *d.text13);
 }
