@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config git
+  build-essential cmake pkg-config git ccache
   qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-good
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
