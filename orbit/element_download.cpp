@@ -257,9 +257,18 @@ BulletinParse parse_bulletin(const std::vector<std::string>& lines, const std::s
 }
 
 bool holds_element_sets(const std::vector<std::string>& lines) {
-    size_t last = lines.size();
-    while (last > 0 && trim_ws(lines[last - 1]).empty()) --last;
-    return last >= 3 && well_formed_set(lines, last - 3);
+    size_t sets = 0;
+    for (size_t i = 0; i < lines.size();) {
+        if (trim_ws(lines[i]).empty()) {
+            ++i;
+        } else if (well_formed_set(lines, i)) {
+            i += 3;
+            ++sets;
+        } else {
+            return false;
+        }
+    }
+    return sets > 0;
 }
 
 ElementDownloadOutcome run_element_download(const ElementSources& sources, ElementUpdateState& state,

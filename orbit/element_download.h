@@ -9,8 +9,9 @@
 // Fetching fresh element sets over HTTP into the element files: the bulletin into
 // TORV.ELM at every run, the two lists into TORV_NORAD.ELM and TORV_NORAD_NEW.ELM when
 // the last update is more than two hours old, the fixed file into torv_solid.elm when
-// switched on. An element file is replaced only by a 2xx answer holding whole,
-// well-formed element sets; anything else leaves it as it was and is reported.
+// switched on. An element file is replaced only by a 200 answer holding nothing but
+// whole, well-formed element sets (the bulletin's own header and end lines aside);
+// anything else leaves it as it was and is reported.
 namespace torv {
 
 // A received body cut into lines: a line feed ends a line and is dropped, carriage
@@ -39,8 +40,9 @@ BulletinParse parse_bulletin(const std::vector<std::string>& lines, const std::s
                              const std::string& bulletin_line);
 
 // True when the lines hold at least one well-formed three-line set (a name, then
-// lines 1 and 2 of at least 69 characters for the same catalogue number) and the last
-// non-blank lines close such a set, so a body cut short is refused.
+// lines 1 and 2 of at least 69 characters for the same catalogue number) and every
+// non-blank line belongs to such a set, so neither a body cut short nor a page of
+// other text that happens to hold a set can replace an element file.
 bool holds_element_sets(const std::vector<std::string>& lines);
 
 // What a run writes into the element-update window; the window puts each into its

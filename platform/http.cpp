@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <QCoreApplication>
+#include <cstddef>
 #include <memory>
 #include <mutex>
 
@@ -10,8 +11,6 @@ namespace platform {
 
 namespace {
 
-// No element file or web page the program reads comes near this.
-constexpr size_t kMaxBodyBytes = 32 * 1024 * 1024;
 constexpr int kMaxRedirects = 10;
 constexpr int kPollMs = 10;
 
@@ -19,6 +18,7 @@ bool running = false;
 bool cancel_requested = false;
 
 struct Transfer {
+    size_t limit = 0;
     std::string body;
     bool too_large = false;
 };
@@ -26,7 +26,7 @@ struct Transfer {
 size_t on_data(char* data, size_t size, size_t count, void* user) {
     auto* t = static_cast<Transfer*>(user);
     const size_t n = size * count;
-    if (t->body.size() + n > kMaxBodyBytes) {
+    if (n > t->limit - t->body.size()) {
         t->too_large = true;
         return 0;  // makes curl stop with a write error
     }
@@ -65,6 +65,8 @@ void configure(CURL* easy, const std::string& url, const HttpOptions& options, T
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");  // whatever compression curl can undo
     curl_easy_setopt(easy, CURLOPT_USERAGENT, "torv");
+    // An announced length over the limit ends the transfer before any of the body is read.
+    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(transfer.limit));
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, on_data);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
 }
@@ -89,7 +91,8 @@ CURLcode drive(CURLM* multi) {
 
 std::string failure_text(CURLcode code, const Transfer& transfer) {
     if (code == CURLE_ABORTED_BY_CALLBACK) return "cancelled";
-    if (transfer.too_large) return "the answer is larger than " + std::to_string(kMaxBodyBytes) + " bytes";
+    if (transfer.too_large || code == CURLE_FILESIZE_EXCEEDED)
+        return "the answer is larger than " + std::to_string(transfer.limit) + " bytes";
     if (code == CURLE_OPERATION_TIMEDOUT) return "no complete answer within the time-out";
     return curl_easy_strerror(code);
 }
@@ -111,16 +114,18 @@ HttpResult http_get(const std::string& url, const HttpOptions& options) {
         return result;
     }
     Transfer transfer;
+    transfer.limit = options.max_body_bytes;
     configure(easy.get(), url, options, transfer);
     curl_multi_add_handle(multi.get(), easy.get());
     const CURLcode code = drive(multi.get());
     curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
     curl_multi_remove_handle(multi.get(), easy.get());
 
+    if (transfer.too_large) std::string().swap(transfer.body);  // keep no part of a refused answer
     result.body = std::move(transfer.body);
     if (code != CURLE_OK) {
         result.error = failure_text(code, transfer);
-    } else if (result.status < 200 || result.status > 299) {
+    } else if (result.status != 200) {
         result.error = "HTTP " + std::to_string(result.status);
     } else {
         result.ok = true;

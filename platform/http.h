@@ -9,18 +9,22 @@ namespace platform {
 
 struct HttpOptions {
     std::chrono::milliseconds timeout{60'000};  // the whole transfer, from the request to the last byte
+    size_t max_body_bytes = 32 * 1024 * 1024;    // no element file or web page the program reads comes near this
 };
 
 struct HttpResult {
-    bool ok = false;    // the whole body arrived with a 2xx status
+    bool ok = false;    // the whole body arrived with status 200
     long status = 0;    // the final HTTP status after redirects; 0 when no answer came
-    std::string body;   // the bytes received (also for a non-2xx answer)
+    std::string body;   // the bytes received (also for another status); empty for an answer over the limit
     std::string error;  // why it failed, for the operator; empty when ok
 };
 
 // Fetches url, following redirects. Fails (ok false) on a connection or protocol
-// error, a time-out, a cancel, a non-2xx status, a body cut short or larger than the
-// limit, and when another transfer is already running (a click handled while waiting).
+// error, a time-out, a cancel, a status other than 200 (a 206 holds part of the
+// document only), a body cut short or larger than the limit, and when another
+// transfer is already running (a click handled while waiting). An answer that
+// announces more than the limit is refused before its body is received; one that
+// grows past it is dropped as soon as it does, and its bytes are let go.
 HttpResult http_get(const std::string& url, const HttpOptions& options = {});
 
 // Ends the running transfer, if any; its http_get returns a failure.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/settings_store.h"
 #include "element_test_folder.h"
 #include "orbit/element_file_io.h"
@@ -85,6 +87,19 @@ TEST(HoldsElementSets, WholeWellFormedSetsOnly) {
     EXPECT_FALSE(holds_element_sets(other_satellite));
     EXPECT_FALSE(holds_element_sets({}));
     EXPECT_FALSE(holds_element_sets({"<html>", "<body>Service unavailable</body>", "</html>"}));
+
+    Lines blank_between_sets = good;
+    blank_between_sets.insert(blank_between_sets.begin() + 3, {"", "  "});
+    EXPECT_TRUE(holds_element_sets(blank_between_sets));
+    Lines page_ending_with_a_set{"<html>", "<body>We are moving</body>", "</html>"};
+    page_ending_with_a_set.insert(page_ending_with_a_set.end(), good.end() - 3, good.end());
+    EXPECT_FALSE(holds_element_sets(page_ending_with_a_set));
+    Lines stray_line_between_sets = good;
+    stray_line_between_sets.insert(stray_line_between_sets.begin() + 3, "Updated daily");
+    EXPECT_FALSE(holds_element_sets(stray_line_between_sets));
+    Lines blank_inside_a_set = good;
+    blank_inside_a_set.insert(blank_inside_a_set.begin() + 1, "");
+    EXPECT_FALSE(holds_element_sets(blank_inside_a_set));
 }
 
 // The engine against a local server holding a bulletin, the two lists and a fixed file.
@@ -199,11 +214,24 @@ struct BadAnswer {
     const char* what;
     Reply reply;
 };
+// good_body with a line of other text after its first set.
+std::string with_stray_line(const std::string& good_body) {
+    Lines lines = download_lines(good_body);
+    const auto first_line2 = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("2 "); });
+    lines.insert(first_line2 + 1, "<p>This list moves to a new address soon.</p>");
+    return joined_crlf(lines);
+}
 std::vector<BadAnswer> bad_answers(const std::string& good_body) {
+    const Lines good = download_lines(good_body);
+    const auto last_line2 = std::find_if(good.rbegin(), good.rend(), [](const std::string& l) { return l.starts_with("2 "); });
+    const Lines last_set(last_line2.base() - 3, last_line2.base());
     return {
         {"404", Reply::html("<html><body>Not Found</body></html>", 404)},
         {"500", Reply::text(good_body, 500)},
+        {"206", Reply::text(good_body, 206)},
         {"HTML page with 200", Reply::html("<html>\n<body>We are moving</body>\n</html>\n")},
+        {"HTML page ending with a set", Reply::html("<html>\n<body>We are moving</body>\n</html>\n" + joined_crlf(last_set))},
+        {"stray line among the sets", Reply::text(with_stray_line(good_body))},
         {"empty body", Reply::text("")},
         {"body cut short", Reply::truncated(good_body)},
         {"no answer", Reply::hanging()},

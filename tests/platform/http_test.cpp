@@ -13,7 +13,7 @@ using platform::HttpOptions;
 
 namespace {
 
-TEST(HttpGet, WholeBodyOfA2xxAnswerAndRedirectsFollowed) {
+TEST(HttpGet, WholeBodyOfA200AnswerAndRedirectsFollowed) {
     LocalHttpServer server;
     std::string big(200'000, 'x');
     server.route("/big", LocalHttpServer::Reply::text(big));
@@ -31,6 +31,7 @@ TEST(HttpGet, FailuresAreReportedNotPassedOffAsData) {
     LocalHttpServer server;
     server.route("/error", LocalHttpServer::Reply::html("<html>oops</html>", 500));
     server.route("/short", LocalHttpServer::Reply::truncated(std::string(1000, 'y')));
+    server.route("/partial", LocalHttpServer::Reply::text("part of a document", 206));
 
     struct Case {
         std::string url;
@@ -40,6 +41,7 @@ TEST(HttpGet, FailuresAreReportedNotPassedOffAsData) {
         {server.url("/missing"), 404},
         {server.url("/error"), 500},
         {server.url("/short"), 200},           // body cut short
+        {server.url("/partial"), 206},         // part of the document only
         {"http://127.0.0.1:1/nothing", 0},     // nobody listens
         {"file:///etc/hostname", 0},           // only http and https are fetched
     };
@@ -49,6 +51,25 @@ TEST(HttpGet, FailuresAreReportedNotPassedOffAsData) {
         EXPECT_EQ(r.status, c.status) << c.url;
         EXPECT_FALSE(r.error.empty()) << c.url;
     }
+}
+
+TEST(HttpGet, AnswerOverTheLimitIsRefusedAndNoneOfItIsKept) {
+    LocalHttpServer server;
+    server.route("/announced", LocalHttpServer::Reply::announcing(5000));  // headers only, then silence
+    server.route("/streamed", LocalHttpServer::Reply::without_length(std::string(5000, 'z')));
+    server.route("/fits", LocalHttpServer::Reply::without_length(std::string(1000, 'z')));
+    HttpOptions options{10s, 1000};
+
+    for (const char* path : {"/announced", "/streamed"}) {
+        const auto r = http_get(server.url(path), options);
+        EXPECT_FALSE(r.ok) << path;
+        EXPECT_EQ(r.error, "the answer is larger than 1000 bytes") << path;  // not left to the time-out
+        EXPECT_TRUE(r.body.empty()) << path;
+        EXPECT_EQ(r.body.capacity(), std::string().capacity()) << path;
+    }
+    const auto r = http_get(server.url("/fits"), options);
+    EXPECT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.body.size(), 1000u);
 }
 
 TEST(HttpGet, ServerThatNeverAnswersEndsAtTheTimeOutWhileEventsRun) {

@@ -24,6 +24,8 @@ public:
         std::string location;   // sent as Location (redirects)
         bool hang = false;      // accept the request and never answer
         bool cut_short = false; // announce the whole body, send half of it and close
+        bool unannounced = false;       // send no Content-Length: the body ends when the connection closes
+        size_t announced_length = 0;    // when set: announce this length, send only the headers and hold the connection
 
         static Reply text(std::string body, int status = 200) {
             Reply r;
@@ -49,6 +51,16 @@ public:
         static Reply truncated(std::string body) {
             Reply r = text(std::move(body));
             r.cut_short = true;
+            return r;
+        }
+        static Reply without_length(std::string body) {
+            Reply r = text(std::move(body));
+            r.unannounced = true;
+            return r;
+        }
+        static Reply announcing(size_t length) {
+            Reply r;
+            r.announced_length = length;
             return r;
         }
     };
@@ -118,6 +130,7 @@ private:
     static std::string reason(int status) {
         switch (status) {
         case 200: return "OK";
+        case 206: return "Partial Content";
         case 302: return "Found";
         case 404: return "Not Found";
         case 500: return "Internal Server Error";
@@ -144,9 +157,15 @@ private:
         }
         std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reason(reply.status) + "\r\n";
         head += "Content-Type: " + reply.content_type + "\r\n";
-        head += "Content-Length: " + std::to_string(reply.body.size()) + "\r\n";
+        const size_t length = reply.announced_length ? reply.announced_length : reply.body.size();
+        if (!reply.unannounced) head += "Content-Length: " + std::to_string(length) + "\r\n";
         if (!reply.location.empty()) head += "Location: " + url(reply.location) + "\r\n";
         head += "Connection: close\r\n\r\n";
+        if (reply.announced_length) {
+            send_all(fd, head);
+            hanging_.push_back(fd);
+            return;
+        }
         const std::string body = reply.cut_short ? reply.body.substr(0, reply.body.size() / 2) : reply.body;
         send_all(fd, head + body);
         ::close(fd);
