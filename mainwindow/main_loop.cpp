@@ -39,12 +39,8 @@ MainLoop::MainLoop(MapContext map, ChartFlags& chart, DopplerState& doppler, Mai
 void MainLoop::Timer1_Timer() {
     // A step that shows a message box runs an event loop under which this timer keeps
     // firing; those ticks are dropped rather than redrawn over the half-drawn one.
-    if (ticking_) return;
-    ticking_ = true;
-    const struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{ticking_};
+    const auto tick = ticking_.try_enter();
+    if (!tick) return;
     int16_t& accel = map_.orbit.time.time_accel_steps;
     // Counting stops at the counter's limit (about 8.6 hours of acceleration); the
     // simulated time then keeps its lead and runs at the clock's pace until "現在".

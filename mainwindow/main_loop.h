@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/extrn_window.h"
+#include "common/reentry_guard.h"
 #include "mainwindow/map_state.h"
 #include "platform/controls.h"
 
@@ -80,7 +81,7 @@ private:
     ChartFlags& chart_;
     DopplerState& doppler_;
     int16_t element_age_toggle_ = 0;
-    bool ticking_ = false;  // a 950 ms tick is running (a message box inside it pumps events)
+    ReentryGuard ticking_;  // a 950 ms tick is running (a message box inside it pumps events)
     MainLoopControls controls_;
     MainLoopSteps steps_;
 };

@@ -8,6 +8,7 @@
 #include "common/settings_store.h"
 #include "common/waits.h"
 #include "rig/cat_link.h"
+#include "rig/frame_text.h"
 #include "rig/ft847_frames.h"
 #include "platform/text.h"
 
@@ -299,7 +300,7 @@ void form8::run_tick() {
 
 void form8::send_hex_command(const std::string& text) {
     if (!MSComm1.PortOpen()) return;
-    for (uint8_t byte : ft847::hex_bytes(text)) MSComm1.Output(QByteArray(1, static_cast<char>(byte)));
+    for (uint8_t byte : frames::hex_bytes(text)) MSComm1.Output(QByteArray(1, static_cast<char>(byte)));
 }
 
 void form8::send_write(const std::vector<uint8_t>& bytes) {

@@ -1,6 +1,5 @@
 #include "rig/ft847_frames.h"
 
-#include <cmath>
 #include <utility>
 
 namespace torv::ft847 {
@@ -18,64 +17,7 @@ constexpr std::pair<std::string_view, std::string_view> kToneCodes[] = {
     {"225.7", "11"}, {"233.6", "01"}, {"241.8", "10"}, {"250.3", "00"},
 };
 
-int hex_digit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 0;
-}
-
-int D(uint8_t b) { return 10 * (b >> 4) + (b & 0x0F); }
-
 }  // namespace
-
-uint8_t to_bcd(int value) {
-    if (value < 0 || value >= 100) return 0;
-    return static_cast<uint8_t>(value + 6 * (value / 10));
-}
-
-uint8_t hex_pair_to_byte(std::string_view text) {
-    if (text.size() < 2) return 0;
-    return static_cast<uint8_t>(hex_digit(text[0]) * 16 + hex_digit(text[1]));
-}
-
-std::vector<uint8_t> hex_bytes(std::string_view text) {
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i + 1 < text.size(); i += 2) bytes.push_back(hex_pair_to_byte(text.substr(i, 2)));
-    return bytes;
-}
-
-std::string hex_text(const std::vector<uint8_t>& bytes) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (uint8_t b : bytes) {
-        text += digits[b >> 4];
-        text += digits[b & 0x0F];
-    }
-    return text;
-}
-
-std::optional<std::vector<uint8_t>> frequency_frame(double f, Opcode opcode) {
-    if (!(f >= 0 && f < 1000)) return std::nullopt;
-    // Whole 10 Hz steps of the decimal value: a difference such as 581.8 - 435.9, held
-    // as 145.89999999999998, still gives 145.9.
-    const long units = static_cast<long>(std::floor(f * 100000.0 + 1e-6));
-    return std::vector<uint8_t>{to_bcd(static_cast<int>(units / 1000000)), to_bcd(static_cast<int>(units / 10000 % 100)),
-                                to_bcd(static_cast<int>(units / 100 % 100)), to_bcd(static_cast<int>(units % 100)), opcode};
-}
-
-std::string mode_byte(std::string_view mode_code) {
-    if (mode_code == "1") return "01";
-    if (mode_code == "2") return "00";
-    if (mode_code == "3") return "02";
-    if (mode_code == "4") return "08";
-    return {};
-}
-
-std::string mode_frame(std::string_view mode_code, Opcode opcode) {
-    const std::string m = mode_byte(mode_code);
-    if (m.empty()) return {};
-    return m + "000000" + hex_text({opcode});
-}
 
 std::string ctcss_code(std::string_view tone) {
     for (const auto& [text, code] : kToneCodes)
@@ -83,10 +25,10 @@ std::string ctcss_code(std::string_view tone) {
     return "0E";
 }
 
-std::string tone_frame(std::string_view code) { return std::string(code) + "000000" + hex_text({SatTxTone}); }
+std::string tone_frame(std::string_view code) { return yaesu::opcode_frame(code, SatTxTone); }
 
 double reply_frequency(const std::array<uint8_t, 5>& reply) {
-    return D(reply[0]) * 10 + D(reply[1]) / 10.0 + D(reply[2]) / 1000.0 + D(reply[3]) / 100000.0;
+    return yaesu::bcd_frequency({reply[0], reply[1], reply[2], reply[3]});
 }
 
 std::optional<std::string> reply_mode(uint8_t mode_byte) {

@@ -6,10 +6,11 @@
 #include <string_view>
 #include <vector>
 
-// The FT-847's CAT frames: five bytes, four parameters then the opcode. Frames are
-// held as upper-case hexadecimal text, two digits a byte, and turned into bytes only
-// when written. Every fixed frame is in one table; the frames with a parameter
-// (frequency, mode, tone) are completed by one builder.
+#include "rig/yaesu_frames.h"
+
+// The FT-847's CAT frames on the Yaesu five-byte layer: every fixed frame in one
+// table, the frames with a parameter (frequency, mode, tone) built by the layer, and
+// the reader of a frequency reply.
 namespace torv::ft847 {
 
 enum Frame {
@@ -25,6 +26,7 @@ enum Frame {
     ReadTxStatus,
     ReadSatRx,       // SAT RX frequency and mode
     ReadSatTx,
+    ReadMain,        // main VFO frequency and mode
     kFrameCount
 };
 
@@ -41,6 +43,7 @@ inline constexpr std::array<std::string_view, kFrameCount> kFrames = {
     "00000000F7",  // ReadTxStatus
     "0000000013",  // ReadSatRx
     "0000000023",  // ReadSatTx
+    "0000000003",  // ReadMain
 };
 
 inline std::string frame(Frame f) { return std::string(kFrames[f]); }
@@ -56,23 +59,13 @@ enum Opcode : uint8_t {
     SatTxTone = 0x2B,
 };
 
-// Packed BCD of 0..99 (tens in the high nibble); 100 and above give 0.
-uint8_t to_bcd(int value);
-// The first two characters as one byte: "0".."9" and "A".."F" (upper case only); a
-// high character outside them counts 0, a low one adds nothing.
-uint8_t hex_pair_to_byte(std::string_view text);
-// The bytes of a hexadecimal frame text: its whole digit pairs, in order.
-std::vector<uint8_t> hex_bytes(std::string_view text);
-std::string hex_text(const std::vector<uint8_t>& bytes);
-
 // The frequency frame for f MHz in units of 10 Hz (below 10 Hz truncated), or
 // nothing when the four BCD bytes cannot carry it (1000 MHz and above, negative).
-std::optional<std::vector<uint8_t>> frequency_frame(double mhz, Opcode opcode);
-
-// The mode byte text of a mode code: "01" USB, "00" LSB, "02" CW, "08" FM; empty for
-// an unknown code.
-std::string mode_byte(std::string_view mode_code);
-std::string mode_frame(std::string_view mode_code, Opcode opcode);
+inline std::optional<std::vector<uint8_t>> frequency_frame(double mhz, Opcode opcode) {
+    return yaesu::frequency_frame(mhz, opcode);
+}
+// "01" USB, "00" LSB, "02" CW, "08" FM before the opcode; empty for an unknown code.
+inline std::string mode_frame(std::string_view mode_code, Opcode opcode) { return yaesu::mode_frame(mode_code, opcode); }
 
 // The CTCSS code of a tone text ("88.5" -> "0E"); a tone not in the table gives "0E".
 std::string ctcss_code(std::string_view tone);

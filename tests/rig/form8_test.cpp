@@ -73,11 +73,11 @@ struct Ft847Fixture : ::testing::Test {
     }
     // Lets the simulator take what was written.
     void settle() {
-        size_t seen = radio.state.frames.size();
+        size_t seen = radio.frames().size();
         for (int quiet = 0; quiet < 3;) {
             wait_sec(0.02f);
-            quiet = radio.state.frames.size() == seen ? quiet + 1 : 0;
-            seen = radio.state.frames.size();
+            quiet = radio.frames().size() == seen ? quiet + 1 : 0;
+            seen = radio.frames().size();
         }
     }
     std::vector<std::string> tick() {
@@ -122,7 +122,7 @@ TEST_F(Ft847Fixture, StartOpensTheLinkWithModesAndTone) {
     EXPECT_EQ(ctx.mirror.ft847_running, 1);
     EXPECT_EQ(w.Label15.caption(), "COM OPEN");
     EXPECT_EQ(w.Command2.caption(), "FT847CAT運用終了");
-    EXPECT_EQ(radio.state.frames, (std::vector<std::string>{"0000000000", "000000004E", "0100000017", "0000000027",
+    EXPECT_EQ(radio.frames(), (std::vector<std::string>{"0000000000", "000000004E", "0100000017", "0000000027",
                                                              "0E0000002B", "2A0000002A"}));
     EXPECT_TRUE(radio.state.cat_on && radio.state.sat_mode && radio.state.ctcss_on);
     EXPECT_EQ(radio.state.tone_code, 0x0E);
@@ -326,7 +326,7 @@ TEST_F(Ft847Fixture, ATickFallingDueInsideATickDoesNotRun) {
 TEST_F(Ft847Fixture, FrequenciesTheFramesCannotCarryAreNotSent) {
     ini_write("1269.5:1268.5:2:435.8:1::0:,:,:0:", "AO-13", "SAT-INFO", torv_ini());
     form8& w = started("AO-13");
-    EXPECT_EQ(std::count(radio.state.frames.begin(), radio.state.frames.end(), "0000000027"), 0);
+    EXPECT_EQ(std::count(radio.frames().begin(), radio.frames().end(), "0000000027"), 0);
     // Beacon reception above 1000 MHz: no frame rather than a wrong one.
     w.Command17_Click();
     const std::vector<std::string> frames = tick();

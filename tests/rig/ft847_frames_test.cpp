@@ -1,23 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "rig/frame_text.h"
 #include "rig/ft847_frames.h"
 
 using namespace torv::ft847;
+using torv::frames::hex_text;
 
 namespace {
 std::string hex(const std::optional<std::vector<uint8_t>>& bytes) { return bytes ? hex_text(*bytes) : "none"; }
 }  // namespace
-
-TEST(Ft847Frames, PackedBcdAndHexPairs) {
-    const std::pair<int, int> bcd[] = {{0, 0x00}, {9, 0x09}, {45, 0x45}, {99, 0x99}, {100, 0}, {255, 0}, {-1, 0}};
-    for (auto [v, b] : bcd) EXPECT_EQ(to_bcd(v), b) << v;
-    EXPECT_EQ(hex_pair_to_byte("4E"), 78);
-    EXPECT_EQ(hex_pair_to_byte("8A"), 138);
-    EXPECT_EQ(hex_pair_to_byte("4e"), 64);  // lower case adds nothing
-    EXPECT_EQ(hex_pair_to_byte("x1"), 1);
-    EXPECT_EQ(hex_text(hex_bytes(frame(SatModeOn))), "000000004E");
-    EXPECT_EQ(hex_bytes("000000004").size(), 4u);  // a trailing odd digit is ignored
-}
 
 TEST(Ft847Frames, FrequencyFrames) {
     EXPECT_EQ(hex(frequency_frame(145.9, SatRxFrequency)), "1459000011");
@@ -44,7 +35,8 @@ TEST(Ft847Frames, ModeAndToneFrames) {
     EXPECT_EQ(ctcss_code("67.0"), "3F");
     EXPECT_EQ(ctcss_code("74.4"), "3E");
     EXPECT_EQ(ctcss_code("250.3"), "00");
-    // The closing sequence of a link.
+    // The closing sequence of a link, and the main VFO's read.
+    EXPECT_EQ(frame(ReadMain), "0000000003");
     EXPECT_EQ(frame(PttOff) + frame(CtcssOff) + frame(SatModeOff) + frame(CatOff),
               "00000000888A0000002A000000008E0000000080");
 }

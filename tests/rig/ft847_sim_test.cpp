@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/serial_port.h"
+#include "rig/frame_text.h"
 #include "rig/ft847_frames.h"
 #include "sim/ft847_sim.h"
 
@@ -10,19 +10,11 @@ namespace {
 
 struct Link {
     sim::Ft847Sim radio;
-    platform::SerialPort port;
-    QByteArray replies;
-    Link() {
-        port.Device = radio.port_path();
-        port.RThreshold = 1;
-        port.OnComm = [this] { replies += port.Input(); };
-        port.setPortOpen(true);
-    }
+    sim::ProgramEnd program{radio};
+    const QByteArray& replies = program.received;
     void send(const std::string& hex_frame) {
-        const std::vector<uint8_t> b = ft847::hex_bytes(hex_frame);
-        const size_t before = radio.state.frames.size();
-        port.Output(QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<int>(b.size())));
-        pump_until([&] { return radio.state.frames.size() > before; });
+        const std::vector<uint8_t> b = frames::hex_bytes(hex_frame);
+        program.write(QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<int>(b.size())), radio);
     }
 };
 
@@ -56,7 +48,7 @@ TEST(Ft847Simulator, ObeysOnlyWhatTheRadioWould) {
     EXPECT_TRUE(s.ptt);
     for (ft847::Frame f : {ft847::PttOff, ft847::CtcssOff, ft847::SatModeOff, ft847::CatOff}) link.send(ft847::frame(f));
     EXPECT_FALSE(s.ptt || s.ctcss_on || s.sat_mode || s.cat_on);
-    EXPECT_EQ(s.frames.size(), 16u);
+    EXPECT_EQ(link.radio.frames().size(), 16u);
 }
 
 TEST(Ft847Simulator, AnswersStatusAndFrequencyReads) {

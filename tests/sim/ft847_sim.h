@@ -1,13 +1,8 @@
 #pragma once
-#include <QObject>
-#include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "pty_pair.h"
-
-class QSocketNotifier;
+#include "sim/sim_radio.h"
 
 namespace torv::sim {
 
@@ -24,42 +19,23 @@ struct Ft847State {
     int main_mode = -1, sat_rx_mode = -1, sat_tx_mode = -1;
     int s_meter = 0;            // 0..31, reported by the receive status
     int power = 0;              // 0..31, reported by the transmit status while keyed
-    std::vector<std::string> frames;  // every frame received, as hexadecimal text
 };
 
-// An FT-847 behind a pseudo-terminal: the program opens port_path(). It decodes the
-// five-byte frames as the radio does: nothing but "CAT on" is obeyed while CAT is
-// off, the satellite VFOs only in satellite mode; it answers the status and
-// frequency reads. Runs in the test's event loop.
-class Ft847Sim : public QObject {
+// An FT-847 behind a pseudo-terminal: it decodes the five-byte frames as the radio
+// does: nothing but "CAT on" is obeyed while CAT is off, the satellite VFOs only in
+// satellite mode; it answers the status and frequency reads.
+class Ft847Sim : public SimRadio {
     Q_OBJECT
 public:
-    Ft847Sim();
-    ~Ft847Sim() override;
-
-    bool ok() const { return pty_.ok(); }
-    const std::string& port_path() const { return pty_.slave_path(); }
+    Ft847Sim() : SimRadio(Framing{.length = 5}) {}
 
     Ft847State state;
-    bool answer_reads = true;  // false: the radio stays silent
 
-    // Sends raw bytes to the program, as a radio that answers on its own would.
-    void send(const std::vector<uint8_t>& bytes);
-    // Pulls the line away mid-pass.
-    void unplug();
-
-    // The frames received since the mark, and the mark itself.
-    size_t mark() const { return state.frames.size(); }
-    std::vector<std::string> frames_since(size_t mark) const;
+protected:
+    void obey(const std::vector<uint8_t>& f) override;
 
 private:
-    void on_readable();
-    void obey(const uint8_t* f);
     void answer_frequency(double mhz, int mode);
-
-    PtyPair pty_;
-    std::unique_ptr<QSocketNotifier> notifier_;
-    std::vector<uint8_t> pending_;
 };
 
 }  // namespace torv::sim

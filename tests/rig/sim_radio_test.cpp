@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "common/waits.h"
+#include "sim/sim_radio.h"
+
+using namespace torv;
+
+namespace {
+
+// A radio of text commands that answers every command with itself.
+class EchoRadio : public sim::SimRadio {
+public:
+    EchoRadio() : SimRadio(sim::Framing{.end = ';', .text = true}) {}
+
+protected:
+    void obey(const std::vector<uint8_t>& frame) override { answer(frame); }
+};
+
+struct Line {
+    EchoRadio radio;
+    sim::ProgramEnd program{radio};
+    QByteArray& received = program.received;
+    void write(const char* text) { program.port.Output(QByteArray(text)); }
+};
+
+}  // namespace
+
+TEST(SimRadio, CutsFramesKeepsTheTranscriptAndAnswersLateWhenAsked) {
+    Line line;
+    ASSERT_TRUE(line.radio.ok());
+    line.write("FA;FB");
+    ASSERT_TRUE(pump_until([&] { return line.received == "FA;"; }));
+    EXPECT_EQ(line.radio.frames(), std::vector<std::string>{"FA;"});
+    line.write("1;");  // the rest of a frame completes it
+    ASSERT_TRUE(pump_until([&] { return line.radio.frames().size() == 2; }));
+    EXPECT_EQ(line.radio.frames_since(1), std::vector<std::string>{"FB1;"});
+
+    line.received.clear();
+    line.radio.reply_delay_ms = 300;
+    line.write("SM;");
+    ASSERT_TRUE(pump_until([&] { return line.radio.frames().size() == 3; }));
+    wait_sec(0.1f);
+    EXPECT_TRUE(line.received.isEmpty());  // the answer is on its way
+    ASSERT_TRUE(pump_until([&] { return line.received == "SM;"; }));
+
+    // A cut cable: nothing the program writes reaches the radio.
+    line.radio.line_cut = true;
+    line.write("TX;");
+    wait_sec(0.1f);
+    EXPECT_EQ(line.radio.frames().size(), 3u);
+}
