@@ -58,7 +58,7 @@ public:
     ElementSources element_sources;
     // What the element windows ask of the main window.
     ElementUpdateSeam element_seam;
-    ElementUpdateContext element_context{element_update, element_sources, elements, element_seam};
+    ElementUpdateContext element_context{element_update, element_sources, elements, element_seam, time};
 
     // ---- services ----
     // Serves the DDE export window's items to programs on this machine.

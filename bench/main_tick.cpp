@@ -56,7 +56,7 @@ struct Tick {
     std::unique_ptr<MainLoop> loop;
 
     explicit Tick(bool draw) {
-        platform::clock_fix({2018, 1, 21, 12, 0, 0});
+        platform::clock_fix({2018, 1, 21, 3, 0, 0});
         set_time_diff(time, 9);
         time.realtime_flag = 1;
         for (const auto& s : kSets) {

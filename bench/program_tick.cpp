@@ -20,7 +20,7 @@ void BM_ProgramTick(benchmark::State& state) {
     std::filesystem::create_directories(folder);
     for (const auto& f : std::filesystem::directory_iterator(TORV_DATA)) std::filesystem::copy(f.path(), folder);
     platform::set_program_folder(folder.string());
-    platform::clock_fix({2018, 1, 21, 12, 0, 0});
+    platform::clock_fix({2018, 1, 21, 3, 0, 0});
     torv::ini_write("28999", "PORT", "DDE", torv::torv_ini());
     torv::App app;
     app.start();

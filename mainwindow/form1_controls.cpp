@@ -119,7 +119,7 @@ void Form1::Command13_Click() {
 
 void Form1::Command4_Click() {
     TimeState& t = l_.time;
-    t.calc_time = clock_local_now();
+    t.calc_time = clock_local_now(t);
     t.display_time = t.calc_time;
     t.calc_time = local_to_utc(t, t.calc_time);
     t.time_day_offset = t.time_half_days = t.time_accel_steps = 0;
@@ -146,7 +146,7 @@ void Form1::Command14_Click() {
         Command14.setCaption(QString::fromUtf8("シフト←"));
         c.chart_shift_day = static_cast<int16_t>(split_datetime(l_.time.display_time).day);
     }
-    DateTime when = clock_local_now();
+    DateTime when = clock_local_now(l_.time);
     sun_daylight_table(when, c.chart_shift, l_.time.time_diff, l_.station, l_.view.daylight_table);
     draw_sun_band();
 }

@@ -137,7 +137,7 @@ void Form1::show_selected(const SelectedSatResult& result) {
         l->setForeColor(colors.fore);
     Label3.setBackColor(colors.name_back);
 
-    const SelectedSatTexts t = selected_sat_texts(result, l_.rig, l_.time.time_diff, clock_local_now());
+    const SelectedSatTexts t = selected_sat_texts(result, l_.rig, l_.time.time_diff, clock_local_now(l_.time));
     Label3.setCaption(qs(t.name));
     Label54.setCaption(qs(t.uplink));
     Label55.setCaption(qs(t.downlink));

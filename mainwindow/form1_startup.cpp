@@ -70,7 +70,7 @@ void Form1::Form_Load() {
     // timers keep their pace without it.
     trace("priority");
 
-    DateTime when = clock_local_now();
+    DateTime when = clock_local_now(l_.time);
     sun_daylight_table(when, l_.chart.chart_shift, l_.time.time_diff, l_.station, l_.view.daylight_table);
     draw_sun_band();
     trace("daylight_band");
@@ -84,7 +84,7 @@ void Form1::Form_Load() {
 
     load_elements();
 
-    l_.time.calc_time = clock_local_now();
+    l_.time.calc_time = clock_local_now(l_.time);
     l_.time.display_time = l_.time.calc_time;
     l_.time.calc_time = local_to_utc(l_.time, l_.time.calc_time);
     trace("clock_set");
@@ -291,7 +291,7 @@ void Form1::tell_settings_problems(const SettingsProblems& problems, const std::
 void Form1::ini_write_sound(const char* key, int value) { ini_write(std::to_string(value), key, "SOUND", torv_ini()); }
 
 void Form1::run_time_sync() {
-    const platform::ClockReading c = platform::clock_now();
+    const platform::ClockReading c = clock_local_reading(l_.time);
     if (platform::start_program(qs(l_.settings.ntp.ntp_program), {}, platform::WindowMode::Hidden)) {
         Label52.setCaption(QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d", c.year, c.month, c.day, c.hour,
                                              c.minute, c.second));

@@ -30,7 +30,7 @@ bool compute_and_plot(MapContext& ctx, std::string& name, double& colour) {
 
 }  // namespace
 
-DateTime display_instant_utc(TimeState& ts) { return local_to_utc(ts, simulated_local_time(ts, clock_local_now())); }
+DateTime display_instant_utc(TimeState& ts) { return local_to_utc(ts, simulated_local_time(ts, clock_local_now(ts))); }
 
 bool draw_ground_track(MapContext& ctx, std::string& name, double& colour) {
     if (name.empty()) return false;

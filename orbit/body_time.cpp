@@ -51,11 +51,11 @@ double mars_epoch_time_arg(DateTime reading_utc9, BodyClock& clock) {
 }
 
 double time_arg_now(const TimeState& ts, BodyClock& clock) {
-    return j2000_time_arg(body_reading(ts, clock_local_now()), clock);
+    return j2000_time_arg(body_reading(ts, clock_local_now(ts)), clock);
 }
 
 double time_arg_mars(const TimeState& ts, BodyClock& clock) {
-    return mars_epoch_time_arg(body_reading(ts, clock_local_now()), clock);
+    return mars_epoch_time_arg(body_reading(ts, clock_local_now(ts)), clock);
 }
 
 double time_arg_at(DateTime start_utc9, double minutes, BodyClock& clock) {

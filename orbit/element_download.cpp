@@ -7,7 +7,6 @@
 #include "orbit/call_if_set.h"
 #include "orbit/element_file_io.h"
 #include "orbit/element_stamps.h"
-#include "platform/clock.h"
 #include "platform/http.h"
 
 namespace torv {
@@ -68,7 +67,7 @@ class Run {
 public:
     Run(const ElementSources& sources, ElementUpdateState& state, const ElementDownloadView& view,
         const ElementDownloadOptions& options)
-        : sources_(sources), state_(state), view_(view), options_(options), now_(platform::clock_now()) {}
+        : sources_(sources), state_(state), view_(view), options_(options), now_(options.now) {}
 
     ElementDownloadOutcome go() {
         if (!bulletin()) return outcome_;

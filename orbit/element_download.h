@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "orbit/element_settings.h"
+#include "platform/clock.h"
 
 // Fetching fresh element sets over HTTP into the element files: the bulletin into
 // TORV.ELM at every run, the two lists into TORV_NORAD.ELM and TORV_NORAD_NEW.ELM when
@@ -58,6 +59,7 @@ struct ElementDownloadView {
 struct ElementDownloadOptions {
     std::string folder;  // where the element files are
     std::string ini;     // torv.ini
+    platform::ClockReading now;  // the station's local time when the run starts (the stamps)
     std::chrono::milliseconds timeout{60'000};
 };
 

@@ -5,6 +5,7 @@
 
 #include "orbit/element_settings.h"
 #include "orbit/element_table.h"
+#include "orbit/time_base.h"
 
 // What the element-update and element-source windows and the start-up routines share.
 namespace torv {
@@ -26,6 +27,7 @@ struct ElementUpdateContext {
     ElementSources& sources;
     const ElementTable& table;
     ElementUpdateSeam& seam;
+    const TimeState& time;  // the station's time difference: stamps are its local time
     std::chrono::milliseconds http_timeout{60'000};
 };
 

@@ -4,7 +4,6 @@
 #include "orbit/call_if_set.h"
 #include "orbit/element_dg_tr.h"
 #include "orbit/element_stamps.h"
-#include "platform/clock.h"
 #include "platform/paths.h"
 
 namespace torv {
@@ -17,7 +16,7 @@ void ElementStartup::element_settings_load() {
     ElementUpdateState& st = ctx_.state;
     read_element_stamps(st, ini, kAbsentStampMain);
     call_if_set(ctx_.seam.set_element_date_caption, element_date_caption(st));
-    st.elements_stale = elements_stale_flag(st.kidoukousin_yymmdd, platform::clock_now());
+    st.elements_stale = elements_stale_flag(st.kidoukousin_yymmdd, clock_local_reading(ctx_.time));
     st.elm_auto_sw = read_elm_auto_sw(ini);
     if (!element_date_tooltip(st.elm_auto_sw).empty()) form4_().show_mode(st.elm_auto_sw);
     read_degital_sat(ctx_.sources, ini);
@@ -29,7 +28,7 @@ void ElementStartup::element_download_startup() {
     ElementUpdateState& st = ctx_.state;
     write_element_stamps(st, torv_ini());
     call_if_set(ctx_.seam.set_element_date_caption, element_date_caption(st));
-    st.elements_stale = elements_stale_flag(st.kidoukousin_yymmdd, platform::clock_now());
+    st.elements_stale = elements_stale_flag(st.kidoukousin_yymmdd, clock_local_reading(ctx_.time));
     st.elm_updated = 0;
 }
 
@@ -38,7 +37,7 @@ void ElementStartup::element_files_mark_digital() {
 }
 
 void ElementStartup::element_stamp_set(const std::string& line1) {
-    take_stamp_from_line1(ctx_.state, line1, platform::clock_now());
+    take_stamp_from_line1(ctx_.state, line1, clock_local_reading(ctx_.time));
     write_element_stamps(ctx_.state, torv_ini());
     call_if_set(ctx_.seam.set_element_date_caption, element_date_caption(ctx_.state));
 }

@@ -104,7 +104,7 @@ void Form4::Command1_Click() {
     view.set_stamp_label = [this](const std::string& caption, bool complete) { set_stamp_label(caption, complete); };
     view.message = [](const std::string& text) { platform::msg_box(text); };
     run_element_download(ctx_.sources, ctx_.state, view,
-                         ElementDownloadOptions{platform::program_folder(), torv_ini(), ctx_.http_timeout});
+                         ElementDownloadOptions{platform::program_folder(), torv_ini(), clock_local_reading(ctx_.time), ctx_.http_timeout});
 
     Command1.setEnabled(true);
     Command2.setEnabled(true);

@@ -50,7 +50,7 @@ bool lookup(OrbitContext& ctx, std::string& name) {
 // The instant of a computation: the real-time rule when it is on; then calc_mjd.
 double instant_mjd(OrbitContext& ctx, bool position) {
     TimeState& ts = ctx.time;
-    if (apply_realtime_rule(ts, clock_local_now(), position) && position && ctx.display)
+    if (apply_realtime_rule(ts, clock_local_now(ts), position) && position && ctx.display)
         ctx.display->show_time_labels(ts.display_time, ts.calc_time);
     return datetime_to_mjd(ts.calc_time);
 }
@@ -279,7 +279,7 @@ bool calc_slant_range(OrbitContext& ctx, std::string& name, double& range) {
 bool update_doppler_factor(OrbitContext& ctx, DopplerState& doppler) {
     TimeState& ts = ctx.time;
     ts.realtime_flag = 0;
-    ts.calc_time = local_to_utc(ts, simulated_local_time(ts, clock_local_now()));
+    ts.calc_time = local_to_utc(ts, simulated_local_time(ts, clock_local_now(ts)));
     std::string name = ctx.selected_sat;
     double r0 = 0, r1 = 0;
     bool ok = calc_slant_range(ctx, name, r0);

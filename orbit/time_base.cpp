@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "platform/clock.h"
 
 namespace torv {
 
@@ -58,9 +57,16 @@ bool apply_realtime_rule(TimeState& ts, DateTime clock_local, bool keep_display)
     return true;
 }
 
-DateTime clock_local_now() {
-    platform::ClockReading c = platform::clock_now();
+DateTime clock_utc_now() {
+    const platform::ClockReading c = platform::clock_utc_now();
     return make_datetime(DateParts{c.year, c.month, c.day, c.hour, c.minute, c.second});
+}
+
+DateTime clock_local_now(const TimeState& ts) { return utc_to_local(ts, clock_utc_now()); }
+
+platform::ClockReading clock_local_reading(const TimeState& ts) {
+    const DateParts p = split_datetime(clock_local_now(ts));
+    return {p.year, p.month, p.day, p.hour, p.minute, p.second};
 }
 
 double sidereal_time_deg(double mjd) {

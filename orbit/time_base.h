@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/datetime.h"
+#include "platform/clock.h"
 
 // The computation instant and the simulated local time. Every satellite computation
 // runs at calc_time (UTC). In real-time mode the instant is the PC clock moved by the
@@ -66,8 +67,14 @@ DateTime simulated_local_time(TimeState& ts, DateTime clock_local);
 // local value. Does nothing when realtime_flag is not 1. Returns whether it ran.
 bool apply_realtime_rule(TimeState& ts, DateTime clock_local, bool keep_display);
 
-// The PC clock's local reading as a day count.
-DateTime clock_local_now();
+// The clock. The system clock gives the true instant (UTC); the station's local time
+// is that instant moved by the configured time difference, the exact inverse of
+// local_to_utc, so an instant built from the local reading is the clock's own instant
+// whatever time zone the machine runs in. Every reader of the clock goes through these.
+DateTime clock_utc_now();
+DateTime clock_local_now(const TimeState& ts);
+// The station's local reading split into its fields (element stamps, dates shown).
+platform::ClockReading clock_local_reading(const TimeState& ts);
 
 // Greenwich sidereal time in degrees, 0 <= theta < 360, at a modified Julian day (UTC).
 double sidereal_time_deg(double mjd);

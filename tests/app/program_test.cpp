@@ -4,7 +4,10 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QElapsedTimer>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <vector>
 #include <unistd.h>
 
 #include "app/app.h"
@@ -33,7 +36,7 @@ struct Program : ::testing::Test {
         for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
             std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
         platform::set_program_folder(dir.str());
-        platform::clock_fix({2018, 1, 21, 12, 0, 0});
+        platform::clock_fix({2018, 1, 21, 3, 0, 0});  // noon at the station (UTC+9)
         const std::string ini = torv_ini();
         ini_write(std::to_string(30000 + ::getpid() % 20000), "PORT", "DDE", ini);
         ini_write(radio.port_path(), "COM1", "SERIAL", ini);
@@ -169,4 +172,39 @@ TEST_F(Program, StartsOnDamagedFilesWithDefaultsAndChangesNoElementFile) {
     OrbitContext ctx = app->form1().orbit_context();
     EXPECT_FALSE(sat_position_disp(ctx, iss));
     EXPECT_EQ(texts.back(), unusable_elements_message("ISS"));
+}
+
+// The program takes the true instant from the clock and forms the station's local time by
+// its own time difference, so the machine's time zone changes nothing it shows.
+TEST_F(Program, ShowsTheSameSkyAndTimesWhateverTheMachinesTimeZone) {
+    const char* before = std::getenv("TZ");
+    const std::string saved = before ? before : "";
+    std::vector<std::vector<std::string>> shown;
+    for (const char* zone : {"UTC", "Asia/Tokyo", "America/New_York"}) {
+        setenv("TZ", zone, 1);
+        tzset();
+        start();
+        app->form1().Timer1_Timer();
+        Form1& f = app->form1();
+        extrn& items = app->extrn_form();
+        std::vector<std::string> texts;
+        for (platform::Label* l : {&f.Label21, &f.Label4, &f.Label5, &f.Label6, &f.Label23})
+            texts.push_back(l->caption().toStdString());
+        for (const char* item : {"Text2", "Text3", "Text4", "Text8", "Text9", "Text10", "Text11", "Text14"})
+            texts.push_back(items.item_text(item).toStdString());
+        shown.push_back(texts);
+        app.reset();
+    }
+    if (before) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
+    tzset();
+
+    // 03:00 UTC is noon at the default station (135.15 E, 34.5 N, 9 hours east of UTC).
+    EXPECT_EQ(shown[0][0], "2018/01/21 12:00:00");
+    // The Sun stands near its noon height there: 35.51 degrees by an independent almanac
+    // computation (PyEphem, no refraction). The program's own theory is good to a few
+    // hundredths of a degree.
+    EXPECT_NEAR(std::stod(shown[0][9]), 35.51, 0.05);
+    EXPECT_NEAR(std::stod(shown[0][8]), 176.94, 0.1);
+    EXPECT_EQ(shown[1], shown[0]);
+    EXPECT_EQ(shown[2], shown[0]);
 }

@@ -20,9 +20,10 @@
 
 // A program folder of its own with the default settings and element sets, the shared
 // state the application would own, and the main window over them. The clock stands at
-// 21 January 2018 12:00:00 local time, a day after the default element sets' epochs.
+// 21 January 2018 03:00:00 UTC (12:00:00 local time at the default time difference of 9
+// hours), a day after the default element sets' epochs.
 struct MainHarness {
-    static constexpr platform::ClockReading kClock{2018, 1, 21, 12, 0, 0};
+    static constexpr platform::ClockReading kClock{2018, 1, 21, 3, 0, 0};
 
     TempDir dir;
     torv::ElementTable elements;
@@ -43,7 +44,7 @@ struct MainHarness {
     torv::ElementUpdateState element_update;
     torv::ElementSources element_sources;
     torv::ElementUpdateSeam element_seam;
-    torv::ElementUpdateContext element_context{element_update, element_sources, elements, element_seam};
+    torv::ElementUpdateContext element_context{element_update, element_sources, elements, element_seam, time};
     platform::Tray tray;
     platform::FormInstance<torv::Form17> form17;
     platform::FormInstance<torv::extrn> dde;

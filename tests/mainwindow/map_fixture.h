@@ -54,7 +54,7 @@ struct MapFixture {
     platform::PictureBox main_map, world_zoom, local_zoom, partner_zoom, orbit_view, sky_view;
     torv::MapContext ctx{octx, partners, settings, view, maps, {}, {}};
 
-    static constexpr platform::ClockReading kClock{2018, 1, 21, 12, 0, 0};  // local, UTC+9
+    static constexpr platform::ClockReading kClock{2018, 1, 21, 3, 0, 0};  // UTC; 12:00 at UTC+9
 
     MapFixture() {
         platform::clock_fix(kClock);
@@ -103,6 +103,6 @@ struct MapFixture {
         return orbit.calc;
     }
     torv::DateTime display_utc() const {
-        return torv::make_datetime({kClock.year, kClock.month, kClock.day, kClock.hour - 9, kClock.minute, kClock.second});
+        return torv::make_datetime({kClock.year, kClock.month, kClock.day, kClock.hour, kClock.minute, kClock.second});
     }
 };

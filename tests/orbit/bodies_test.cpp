@@ -22,8 +22,9 @@ torv::OwnStation station(double lon, double lat) {
 
 const OwnStation kTokyo = station(139.7, 35.7);
 
-BodyState update_at(const platform::ClockReading& clock, double jisa, const OwnStation& st = kTokyo) {
-    platform::clock_fix(clock);
+// The bodies at an instant (UTC) for a station whose local time is jisa hours ahead.
+BodyState update_at(const platform::ClockReading& utc, double jisa, const OwnStation& st = kTokyo) {
+    platform::clock_fix(utc);
     TimeState ts;
     set_time_diff(ts, jisa);
     BodyState bs;
@@ -33,8 +34,8 @@ BodyState update_at(const platform::ClockReading& clock, double jisa, const OwnS
 }
 
 TEST(Bodies, SunAtLocalNoonInMidsummer) {
-    // Tokyo's solar noon on 21 June 2005 is about 11:43 local time.
-    const BodyState bs = update_at({2005, 6, 21, 11, 43, 0}, 9);
+    // Tokyo's solar noon on 21 June 2005 is about 11:43 local time, 02:43 UTC.
+    const BodyState bs = update_at({2005, 6, 21, 2, 43, 0}, 9);
     EXPECT_NEAR(bs.sun_el, 90 - 35.7 + 23.44, 0.2);
     EXPECT_NEAR(bs.sun_az, 180, 3);
     EXPECT_NEAR(bs.sun_sub_lat, 23.44, 0.01);
@@ -44,7 +45,7 @@ TEST(Bodies, SunAtLocalNoonInMidsummer) {
 }
 
 TEST(Bodies, EachBodyFilled) {
-    const BodyState bs = update_at({2000, 1, 1, 20, 58, 56}, 9);
+    const BodyState bs = update_at({2000, 1, 1, 11, 58, 56}, 9);
     EXPECT_EQ(bs.body_time_arg, 0.0);  // the Moon's J2000 argument
     EXPECT_EQ(bs.clock.body_year, 2000);  // the Mars reading, without the January rule
     EXPECT_EQ(bs.clock.body_month, 1);
@@ -65,11 +66,11 @@ TEST(Bodies, EachBodyFilled) {
     EXPECT_GT(bs.body_dist[kMars], 2.7e8);
 }
 
-// The same instant read under any offset gives the same sky.
+// One instant gives the same sky whatever the station's time difference.
 TEST(Bodies, SameSkyUnderEveryOffset) {
-    const BodyState jst = update_at({2005, 6, 21, 21, 0, 0}, 9);
+    const BodyState jst = update_at({2005, 6, 21, 12, 0, 0}, 9);
     const BodyState utc = update_at({2005, 6, 21, 12, 0, 0}, 0);
-    const BodyState ist = update_at({2005, 6, 21, 17, 30, 0}, 5.5);
+    const BodyState ist = update_at({2005, 6, 21, 12, 0, 0}, 5.5);
     for (const BodyState* other : {&utc, &ist}) {
         EXPECT_EQ(other->sun_az, jst.sun_az);
         EXPECT_EQ(other->sun_el, jst.sun_el);
@@ -82,7 +83,7 @@ TEST(Bodies, SameSkyUnderEveryOffset) {
 }
 
 TEST(Bodies, FollowTheShownTimeWhileATimeControlIsActive) {
-    platform::clock_fix({2005, 6, 21, 12, 0, 0});
+    platform::clock_fix({2005, 6, 21, 3, 0, 0});  // noon in Tokyo
     TimeState ts;
     set_time_diff(ts, 9);
     ts.display_time = at(2005, 6, 22, 0, 0);

@@ -132,7 +132,7 @@ protected:
             stamp_complete = complete;
         };
         view.message = [this](const std::string& t) { messages.push_back(t); };
-        return run_element_download(sources, state, view, {folder.path(""), folder.ini(), 300ms});
+        return run_element_download(sources, state, view, {folder.path(""), folder.ini(), {2025, 5, 3, 12, 0, 0}, 300ms});
     }
 
     bool unchanged(const char* f) const { return folder.read(f) == crlf({std::string("old ") + f}); }

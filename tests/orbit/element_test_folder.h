@@ -8,10 +8,11 @@
 #include "platform/paths.h"
 
 // A fresh program folder for one test (torv.ini and the element files live there),
-// with the clock standing still at a chosen reading.
+// with the clock standing still at a chosen instant (UTC). The default instant is
+// 12:00:00 local time at the default time difference of 9 hours.
 class ElementTestFolder {
 public:
-    explicit ElementTestFolder(platform::ClockReading now = {2025, 5, 3, 12, 0, 0}) {
+    explicit ElementTestFolder(platform::ClockReading now = {2025, 5, 3, 3, 0, 0}) {
         platform::set_program_folder(dir_.path().toStdString());
         platform::clock_fix(now);
     }

@@ -52,7 +52,8 @@ protected:
     ElementSources sources;
     ElementTable table;
     ElementUpdateSeam seam;
-    ElementUpdateContext ctx{state, sources, table, seam, 300ms};
+    TimeState time;  // the default time difference, 9 hours
+    ElementUpdateContext ctx{state, sources, table, seam, time, 300ms};
     platform::FormInstance<Form4> form4{[this] { return std::make_unique<Form4>(ctx); }};
     platform::FormInstance<Form16> form16{[this] { return std::make_unique<Form16>(ctx); }};
     std::string caption, tooltip, progress;

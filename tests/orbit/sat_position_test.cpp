@@ -117,7 +117,7 @@ TEST(SatPosition, SelectedSatelliteIsHandedToTheDisplay) {
 TEST(SatPosition, RealTimeUsesTheClockAndShowsTheTime) {
     Fixture f;
     f.time.realtime_flag = 1;
-    platform::clock_fix({2005, 1, 27, 10, 25, 0});
+    platform::clock_fix({2005, 1, 27, 1, 25, 0});  // 10:25 at the station
     std::string name = "DUMMY";
     ASSERT_TRUE(sat_position_disp(f.ctx, name));
     platform::clock_release();
@@ -245,7 +245,7 @@ TEST(SatPosition, SlantRangeMatchesPositionExceptNamedDopplerRules) {
 TEST(SatPosition, DopplerFactorFromTwoRangesAndKeptOnFailure) {
     Fixture f;
     f.add_set("BROKEN", "", "");
-    platform::clock_fix({2005, 1, 27, 10, 25, 0});
+    platform::clock_fix({2005, 1, 27, 1, 25, 0});  // 10:25 at the station
     DopplerState d;
     ASSERT_TRUE(update_doppler_factor(f.ctx, d));
     EXPECT_EQ(f.time.realtime_flag, 1);

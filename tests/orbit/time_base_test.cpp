@@ -89,9 +89,29 @@ TEST(TimeBase, KeepDisplayOnlyWhenAsked) {
     EXPECT_EQ(ts.display_time, 0);
 }
 
-TEST(TimeBase, ClockReadingIsLocalDayCount) {
-    platform::clock_fix({2005, 1, 27, 10, 25, 7});
-    EXPECT_EQ(clock_local_now(), at(2005, 1, 27, 10, 25, 7));
+// The clock gives the true instant; the station's local reading is that instant moved by
+// its time difference, and the real-time rule turns it back into the same instant.
+TEST(TimeBase, LocalReadingIsTheTrueInstantMovedByTheTimeDifference) {
+    platform::clock_fix({2005, 1, 27, 1, 25, 7});
+    const DateTime utc = at(2005, 1, 27, 1, 25, 7);
+    EXPECT_EQ(clock_utc_now(), utc);
+    struct Case {
+        double jisa;
+        DateTime local;
+    } const cases[] = {{9, at(2005, 1, 27, 10, 25, 7)},
+                       {0, utc},
+                       {-5, at(2005, 1, 26, 20, 25, 7)},
+                       {5.5, at(2005, 1, 27, 6, 55, 7)},
+                       {-3.5, at(2005, 1, 26, 21, 55, 7)}};
+    for (const Case& c : cases) {
+        TimeState ts = realtime_state(c.jisa);
+        EXPECT_EQ(clock_local_now(ts), c.local) << c.jisa;
+        const platform::ClockReading r = clock_local_reading(ts);
+        EXPECT_EQ(at(r.year, r.month, r.day, r.hour, r.minute, r.second), c.local) << c.jisa;
+        apply_realtime_rule(ts, clock_local_now(ts), true);
+        EXPECT_EQ(ts.calc_time, utc) << c.jisa;
+        EXPECT_EQ(ts.display_time, c.local) << c.jisa;
+    }
     platform::clock_release();
 }
 

@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <tuple>
 
 #include "platform/clock.h"
 #include "platform/controls.h"
@@ -85,11 +89,29 @@ TEST(MsgBox, RecorderTakesTextsAndScriptedAnswers) {
     EXPECT_EQ(recorder.texts, (std::vector<std::string>{"よろしいですか", "次"}));
 }
 
-TEST(Clock, TestsCanFixIt) {
-    platform::clock_fix({2005, 1, 27, 10, 25, 0});
-    EXPECT_EQ(platform::clock_now().hour, 10);
-    platform::clock_release();
-    EXPECT_GE(platform::clock_now().year, 2024);
+// The clock reads the true instant in UTC whatever time zone the machine runs in, for
+// the system clock as for an instant a test fixed.
+TEST(Clock, ReadsUtcInEveryTimeZone) {
+    const char* before = std::getenv("TZ");
+    const std::string saved = before ? before : "";
+    for (const char* zone : {"UTC", "Asia/Tokyo", "America/New_York"}) {
+        setenv("TZ", zone, 1);
+        tzset();
+        platform::clock_fix({2005, 1, 27, 10, 25, 0});
+        const platform::ClockReading r = platform::clock_utc_now();
+        EXPECT_EQ(std::tie(r.year, r.month, r.day, r.hour, r.minute, r.second),
+                  std::make_tuple(2005, 1, 27, 10, 25, 0))
+            << zone;
+        platform::clock_release();
+        const std::time_t now = std::time(nullptr);
+        std::tm utc{};
+        gmtime_r(&now, &utc);
+        const platform::ClockReading live = platform::clock_utc_now();
+        EXPECT_EQ(live.day, utc.tm_mday) << zone;
+        EXPECT_EQ(live.hour, utc.tm_hour) << zone;
+    }
+    if (before) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
+    tzset();
 }
 
 TEST(MenuItem, ControlsCountFromBelowTheMenuBarAndHandlersOwnTheCheckMarks) {
