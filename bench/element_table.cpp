@@ -33,7 +33,7 @@ void BM_LoadElementTable(benchmark::State& state) {
         torv::ElementTable table;
         torv::ElementLoadReport report;
         torv::load_element_table(table, "0", "", folder, {}, report);
-        benchmark::DoNotOptimize(table.element_line_count);
+        benchmark::DoNotOptimize(table.element_line_count());
     }
 }
 BENCHMARK(BM_LoadElementTable)->Unit(benchmark::kMillisecond);

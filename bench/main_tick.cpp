@@ -59,11 +59,7 @@ struct Tick {
         platform::clock_fix({2018, 1, 21, 3, 0, 0});
         set_time_diff(time, 9);
         time.realtime_flag = 1;
-        for (const auto& s : kSets) {
-            const int i = elements.element_line_count + 1;
-            for (int k = 0; k < 3; ++k) elements.element_lines[i + k] = s[k];
-            elements.element_line_count = static_cast<int16_t>(i + 2);
-        }
+        for (const auto& s : kSets) elements.add_set(s[0], s[1], s[2]);
         iss.image.fill(Qt::white);
         main_map.resize(720, 360);
         world_zoom.resize(903, 453);

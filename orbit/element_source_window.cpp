@@ -111,7 +111,7 @@ void Form16::Form_Load() {
 
 void Form16::fill_satellite_lists() {
     const ElementTable& t = ctx_.table;
-    for (int i = 1; i <= t.element_line_count; i += 3) List1.addItem(qs(t.element_lines[i]));
+    for (int i = 1; i <= t.element_line_count(); i += 3) List1.addItem(qs(t.element_lines(i)));
     read_degital_sat(ctx_.sources, torv_ini());
     List2.clear();
     for (const std::string& name : ctx_.sources.degital_sat_list) List2.addItem(qs(name));

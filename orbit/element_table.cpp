@@ -37,12 +37,62 @@ bool is_element_line(const std::string& line, char number) {
 
 bool is_blank(const std::string& line) { return trim_ws(line).empty(); }
 
+// Blanks (spaces) stripped from both ends, without copying.
+std::string_view trimmed(std::string_view s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
 std::string file_name(const std::string& path) {
     size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
+
+void ElementTable::set_element_line(int i, std::string text) {
+    if (i < 1 || i > kElementCapacity) return;
+    lines_[i] = std::move(text);
+    changed();
+}
+
+void ElementTable::set_element_line_count(int16_t count) {
+    line_count_ = count;
+    changed();
+}
+
+bool ElementTable::add_set(std::string name, std::string line1, std::string line2) {
+    const int i = line_count_ + 1;
+    if (i + 2 > kElementCapacity) return false;
+    lines_[i] = std::move(name);
+    lines_[i + 1] = std::move(line1);
+    lines_[i + 2] = std::move(line2);
+    line_count_ = static_cast<int16_t>(i + 2);
+    changed();
+    return true;
+}
+
+const ElementTable::NamedSet* ElementTable::find_named_set(std::string_view name) const {
+    if (name.empty()) return nullptr;
+    if (!parsed_fresh_) parse_sets();
+    const auto it = named_sets_.find(name);
+    return it == named_sets_.end() ? nullptr : &it->second;
+}
+
+void ElementTable::parse_sets() const {
+    named_sets_.clear();
+    // A set at the very end of the table may lack its element lines: they read as empty.
+    auto line = [&](int k) -> const std::string& {
+        static const std::string none;
+        return k <= line_count_ && k <= kElementCapacity ? lines_[k] : none;
+    };
+    for (int i = 1; i <= line_count_; i += 3) {
+        auto [it, first] = named_sets_.try_emplace(std::string(trimmed(lines_[i])));
+        if (first) it->second = NamedSet{i, parse_sat_elements(line(i + 1), line(i + 2))};
+    }
+    parsed_fresh_ = true;
+}
 
 std::string epoch_text(const std::string& line1) {
     if (line1.size() <= 18) return {};
@@ -76,7 +126,7 @@ void read_element_file(ElementTable& table, const std::string& path, ElementLoad
                                      file_name(path) + " の途中から後の要素セットは読み込まれていません。");
             break;
         }
-        for (int k = 0; k < 3; ++k) table.element_lines[table.element_index++] = lines[i + k];
+        for (int k = 0; k < 3; ++k) table.set_element_line(table.element_index++, lines[i + k]);
         if (on_set) on_set(trim(lines[i]), lines[i + 1]);
         i += 3;
     }
@@ -87,7 +137,7 @@ void read_element_file(ElementTable& table, const std::string& path, ElementLoad
 }
 
 void element_keep_newest(ElementTable& table) {
-    const int count = table.element_line_count;
+    const int count = table.element_line_count();
     // Per name: the greatest epoch text and the first set (in table order) holding it.
     struct Newest {
         std::string epoch;
@@ -95,16 +145,16 @@ void element_keep_newest(ElementTable& table) {
     };
     std::unordered_map<std::string, Newest> newest;
     for (int j = 1; j + 2 <= count; j += 3) {
-        const std::string name = trim(table.element_lines[j]);
-        const std::string epoch = epoch_text(table.element_lines[j + 1]);
+        const std::string name = trim(table.element_lines(j));
+        const std::string epoch = epoch_text(table.element_lines(j + 1));
         auto [it, inserted] = newest.try_emplace(name, Newest{epoch, j});
         if (!inserted && it->second.epoch < epoch) it->second = Newest{epoch, j};
     }
     for (int j = 1; j + 2 <= count; j += 3) {
-        const Newest& n = newest[trim(table.element_lines[j])];
-        if (epoch_text(table.element_lines[j + 1]) < n.epoch) {
-            table.element_lines[j + 1] = table.element_lines[n.set + 1];
-            table.element_lines[j + 2] = table.element_lines[n.set + 2];
+        const Newest& n = newest[trim(table.element_lines(j))];
+        if (epoch_text(table.element_lines(j + 1)) < n.epoch) {
+            table.set_element_line(j + 1, table.element_lines(n.set + 1));
+            table.set_element_line(j + 2, table.element_lines(n.set + 2));
         }
     }
 }
@@ -112,18 +162,13 @@ void element_keep_newest(ElementTable& table) {
 void element_table_dump(const ElementTable& table, const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return;
-    for (int i = 1; i <= table.element_line_count; ++i) out << utf8_to_cp932(table.element_lines[i]) << "\r\n";
+    for (int i = 1; i <= table.element_line_count(); ++i) out << utf8_to_cp932(table.element_lines(i)) << "\r\n";
 }
 
 std::vector<std::string> missing_shown_sats(const ElementTable& table, const std::vector<std::string>& captions) {
     std::vector<std::string> missing;
-    for (const std::string& caption : captions) {
-        if (caption.empty()) continue;
-        bool found = false;
-        for (int i = 1; i <= table.element_line_count && !found; i += 3)
-            found = trim(table.element_lines[i]) == caption;
-        if (!found) missing.push_back(caption);
-    }
+    for (const std::string& caption : captions)
+        if (!caption.empty() && !table.find_named_set(caption)) missing.push_back(caption);
     return missing;
 }
 
@@ -162,7 +207,7 @@ void load_element_table(ElementTable& table, const std::string& elm_auto_sw, con
                       });
     text("軌道要素の情報設定完了");
     advance();
-    table.element_line_count = static_cast<int16_t>(table.element_index - 1);
+    table.set_element_line_count(static_cast<int16_t>(table.element_index - 1));
     element_keep_newest(table);
     element_table_dump(table, folder + "/TORV_elm_put.TMP");
 }

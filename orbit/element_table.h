@@ -2,7 +2,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
+
+#include "orbit/sat_elements.h"
 
 // The in-memory copy of every element set the program knows: the lines of the element
 // files, read once at start-up into one table. Nothing changes it afterwards; new
@@ -15,12 +19,53 @@ constexpr int kElementCapacity = 2000;  // lines: 666 whole sets and two lines
 inline const std::vector<std::string> kElementFiles = {"TORV.ELM", "TORV_NORAD.ELM", "TORV_NORAD_NEW.ELM",
                                                        "torv_solid.elm"};
 
-struct ElementTable {
-    // Index 0 is never used; names stand at 1, 4, 7 …, each followed by its two
-    // element lines, exactly as read (UTF-8 inside the program).
-    std::vector<std::string> element_lines = std::vector<std::string>(kElementCapacity + 1);
-    int16_t element_line_count = 0;  // the last used index
-    int16_t element_index = 1;       // the next free index while loading
+// Index 0 is never used; names stand at 1, 4, 7 …, each followed by its two element
+// lines, exactly as read (UTF-8 inside the program).
+//
+// Every computation looks its satellite up by name, thousands of times a second in the
+// week tables and charts, so the table also keeps each name's set parsed, found
+// through a hash of the names. The lines change only through the functions below; each
+// change drops the parsed sets, and the next lookup builds them again from the lines.
+// (Single-threaded: a lookup on a const table may rebuild them.)
+class ElementTable {
+public:
+    // The first set of a name in table order, with its numbers.
+    struct NamedSet {
+        int name_index = 0;  // index of its name line
+        SatElements elements;
+    };
+
+    const std::string& element_lines(int i) const { return lines_[i]; }
+    int16_t element_line_count() const { return line_count_; }  // the last used index
+
+    // Line i (1 … kElementCapacity); other indices are not stored.
+    void set_element_line(int i, std::string text);
+    void set_element_line_count(int16_t count);
+    // Appends a whole set after the last used line and counts it; false (nothing
+    // stored) when the capacity would be passed.
+    bool add_set(std::string name, std::string line1, std::string line2);
+
+    // The first set whose name line, without leading and trailing blanks, equals name
+    // (exact, case-sensitive); only the name positions 1, 4, 7 … up to the line count
+    // are sets. Null when there is none or the name is empty.
+    const NamedSet* find_named_set(std::string_view name) const;
+
+    int16_t element_index = 1;  // the next free index while loading; lookups never read it
+
+private:
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    using NamedSets = std::unordered_map<std::string, NamedSet, NameHash, std::equal_to<>>;
+
+    void changed() { parsed_fresh_ = false; }
+    void parse_sets() const;
+
+    std::vector<std::string> lines_ = std::vector<std::string>(kElementCapacity + 1);
+    int16_t line_count_ = 0;
+    mutable NamedSets named_sets_;
+    mutable bool parsed_fresh_ = false;
 };
 
 // What loading left out, so the operator can be told once.

@@ -35,16 +35,30 @@ double builtin_factor(const std::string& name, double inclination) {
 
 bool is_iss_name(const std::string& name) { return name == "ISS" || name == "ISSDG" || name == "ISSTR"; }
 
+void SatCorrectionTable::add(std::string name, double value) {
+    NameFactors& f = by_name_[name];
+    f.last = value;
+    if (value != 0) {
+        f.has_nonzero = true;
+        f.last_nonzero = value;
+    }
+    sat_hosei_names_.push_back(std::move(name));
+    sat_hosei_values_.push_back(value);
+}
+
+const SatCorrectionTable::NameFactors* SatCorrectionTable::factors_of(std::string_view name) const {
+    const auto it = by_name_.find(name);
+    return it == by_name_.end() ? nullptr : &it->second;
+}
+
 SatCorrectionTable build_sat_correction_table(const ElementTable& table, const std::string& ini_file) {
     SatCorrectionTable c;
-    for (int i = 1; i <= table.element_line_count; i += 3) {
-        const std::string& name = table.element_lines[i];
+    for (int i = 1; i <= table.element_line_count(); i += 3) {
+        const std::string& name = table.element_lines(i);
         std::string value = ini_read(name, "SAT-HOSEI", ini_file);
         if (value == "ERROR") value = "0";
-        c.sat_hosei_names.push_back(name);
-        c.sat_hosei_values.push_back(val(value));
+        c.add(name, val(value));
     }
-    c.sat_hosei_count = static_cast<int16_t>(c.sat_hosei_names.size());
     return c;
 }
 
@@ -59,15 +73,13 @@ double j2_motion_rate(const SatElements& el, double a) {
 }
 
 double motion_term_factor(const std::string& name, double inclination_deg, const SatCorrectionTable& corrections) {
-    double factor = builtin_factor(name, inclination_deg);
-    const bool zero_keeps_builtin = is_iss_name(name) || is_fuji_name(name);
-    for (int k = 0; k < corrections.sat_hosei_count; ++k) {
-        if (corrections.sat_hosei_names[k] != name) continue;
-        const double v = corrections.sat_hosei_values[k];
-        if (v == 0 && zero_keeps_builtin) continue;
-        factor = v;
-    }
-    return factor;
+    // Every matching entry replaces the factor in turn, so the last one decides; for the
+    // names with a built-in factor an entry of 0 is passed over.
+    const double builtin = builtin_factor(name, inclination_deg);
+    const SatCorrectionTable::NameFactors* entries = corrections.factors_of(name);
+    if (!entries) return builtin;
+    if (is_iss_name(name) || is_fuji_name(name)) return entries->has_nonzero ? entries->last_nonzero : builtin;
+    return entries->last;
 }
 
 std::string iss_trace_line(double t, double dL) {

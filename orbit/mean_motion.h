@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "orbit/element_table.h"
@@ -14,10 +16,36 @@ namespace torv {
 constexpr double kJ2 = 108263.5e-8;
 
 // The operator's factors, one entry per element set of the table, in table order.
-struct SatCorrectionTable {
-    std::vector<std::string> sat_hosei_names;  // the set's name line exactly as stored
-    std::vector<double> sat_hosei_values;      // its factor; 0 when none is stored
-    int16_t sat_hosei_count = 0;
+// Every computation asks for its satellite's entries, so they are also kept summed up
+// per name text, found without going through the list.
+class SatCorrectionTable {
+public:
+    // What the entries of one name text say, in table order.
+    struct NameFactors {
+        double last = 0;              // the factor of the last entry
+        bool has_nonzero = false;
+        double last_nonzero = 0;      // the factor of the last entry whose factor is not 0
+    };
+
+    // Appends the entry of the next element set: its name line exactly as stored and
+    // its factor (0 when none is stored).
+    void add(std::string name, double value);
+
+    int16_t sat_hosei_count() const { return static_cast<int16_t>(sat_hosei_names_.size()); }
+    const std::vector<std::string>& sat_hosei_names() const { return sat_hosei_names_; }
+    const std::vector<double>& sat_hosei_values() const { return sat_hosei_values_; }
+
+    // The entries whose name text equals name exactly; null when there are none.
+    const NameFactors* factors_of(std::string_view name) const;
+
+private:
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::vector<std::string> sat_hosei_names_;
+    std::vector<double> sat_hosei_values_;
+    std::unordered_map<std::string, NameFactors, NameHash, std::equal_to<>> by_name_;
 };
 
 // Builds the table from [SAT-HOSEI] of the settings file: one entry per name position

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "common/number_text.h"
+#include "orbit/element_table.h"
 
 namespace torv {
 
@@ -15,13 +16,6 @@ namespace {
 std::string_view field(const std::string& line, size_t column, size_t count) {
     if (line.size() < column) return {};
     return std::string_view(line).substr(column - 1, count);
-}
-
-// Blanks (spaces) stripped from both ends, without copying.
-std::string_view trimmed(std::string_view s) {
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
 double full_year(double two_digits) { return two_digits >= 57 ? 1900 + two_digits : 2000 + two_digits; }
@@ -53,25 +47,15 @@ SatElements parse_sat_elements(const std::string& line1, const std::string& line
 }
 
 int find_element_set(const ElementTable& table, const std::string& name) {
-    if (name.empty()) return 0;
-    for (int i = 1; i <= table.element_line_count; i += 3) {
-        if (trimmed(table.element_lines[i]) == name) return i;
-    }
-    return 0;
+    const ElementTable::NamedSet* set = table.find_named_set(name);
+    return set ? set->name_index : 0;
 }
 
 ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name) {
-    const int i = find_element_set(table, name);
-    if (i == 0) return {parse_sat_elements(kFallbackLine1, kFallbackLine2), ElementLookup::Fallback};
-    // A set at the very end of the table may lack its element lines.
-    auto line = [&](int k) -> std::string {
-        return k <= table.element_line_count && k < static_cast<int>(table.element_lines.size())
-                   ? table.element_lines[k]
-                   : std::string();
-    };
-    ElementLookupResult r{parse_sat_elements(line(i + 1), line(i + 2)), ElementLookup::Found};
-    if (!r.elements.usable) r.how = ElementLookup::Unusable;
-    return r;
+    static const SatElements fallback = parse_sat_elements(kFallbackLine1, kFallbackLine2);
+    const ElementTable::NamedSet* set = table.find_named_set(name);
+    if (!set) return {fallback, ElementLookup::Fallback};
+    return {set->elements, set->elements.usable ? ElementLookup::Found : ElementLookup::Unusable};
 }
 
 ElementLookup load_sat_elements(const ElementTable& table, std::string& name, SatElements& sat_elements,

@@ -2,11 +2,11 @@
 #include <cstdint>
 #include <string>
 
-#include "orbit/element_table.h"
-
 // One satellite's element set, found by name in the element table and turned into
-// numbers. Nothing is cached: every computation looks its set up and parses it afresh.
+// numbers. The table keeps every set's numbers from its lines, so a lookup parses nothing.
 namespace torv {
+
+class ElementTable;
 
 // The parsed set. Angles in degrees, mean motion in revolutions per day.
 struct SatElements {
@@ -51,7 +51,7 @@ struct ElementLookupResult {
 };
 
 // The parsed set of a (trimmed) name: the table's set, the fallback set when the name is
-// not there, or Unusable when the table's set has missing or blank element lines or a
+// not there (both parsed once, not at every lookup), or Unusable when the table's set has missing or blank element lines or a
 // mean motion of 0 or less (such a satellite is skipped, never computed).
 ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name);
 

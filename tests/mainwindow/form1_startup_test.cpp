@@ -35,7 +35,7 @@ TEST(MainWindowStartUp, DefaultDataShowsGroupAWithTheSelectedSatellitesResults) 
     const char* names[] = {"FO-29", "AO-7", "AO-73", "XW-2A", "XW-2C", "XW-2F", "EO-88"};
     for (int k = 0; k < 7; ++k) EXPECT_EQ(f.slot_labels()[k]->caption(), names[k]);
     EXPECT_EQ(h.groups.selected_sat, "FO-29");
-    EXPECT_GT(h.elements.element_line_count, 0);
+    EXPECT_GT(h.elements.element_line_count(), 0);
 
     // The start-up's scan computed the selected satellite at the clock.
     const auto [az, el] = view_at_clock(h, "FO-29");

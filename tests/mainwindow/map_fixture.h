@@ -87,11 +87,7 @@ struct MapFixture {
     ~MapFixture() { platform::clock_release(); }
 
     void add_set(const std::string& name, const std::string& l1, const std::string& l2) {
-        const int i = elements.element_line_count + 1;
-        elements.element_lines[i] = name;
-        elements.element_lines[i + 1] = l1;
-        elements.element_lines[i + 2] = l2;
-        elements.element_line_count = static_cast<int16_t>(i + 2);
+        elements.add_set(name, l1, l2);
     }
     // The satellite at a UTC instant, as a chosen-instant caller computes it.
     torv::CalcResult at(std::string name, torv::DateTime utc) {

@@ -2,6 +2,7 @@
 
 #include "common/cp932.h"
 #include "orbit/element_table.h"
+#include "orbit/sat_elements.h"
 #include "temp_dir.h"
 
 using namespace torv;
@@ -29,7 +30,7 @@ protected:
         load_element_table(table, mode, selected, dir.str(), hooks, report);
     }
     std::string lines_of(int name_index) const {
-        return table.element_lines[name_index + 1] + "|" + table.element_lines[name_index + 2];
+        return table.element_lines(name_index + 1) + "|" + table.element_lines(name_index + 2);
     }
 };
 
@@ -39,14 +40,28 @@ TEST_F(ElementTableTest, EverySetOfANameCarriesTheNewestLines) {
     dir.write("TORV.ELM", set("ISS", "18020.50000000", 'A') + set("FO-29", "18020.00000000", 'F'));
     dir.write("TORV_NORAD.ELM", set("ISS ", "18021.00000000", 'B') + set("iss", "18022.00000000", 'C'));
     load();
-    ASSERT_EQ(table.element_line_count, 12);
+    ASSERT_EQ(table.element_line_count(), 12);
     // "ISS" and "ISS " are one satellite; "iss" is another.
     EXPECT_EQ(lines_of(1), line1("18021.00000000", 'B') + "|" + line2('B'));
     EXPECT_EQ(lines_of(7), line1("18021.00000000", 'B') + "|" + line2('B'));
     EXPECT_EQ(lines_of(10), line1("18022.00000000", 'C') + "|" + line2('C'));
     EXPECT_EQ(lines_of(4), line1("18020.00000000", 'F') + "|" + line2('F'));
     // Names stay as they were read.
-    EXPECT_EQ(table.element_lines[7], "ISS ");
+    EXPECT_EQ(table.element_lines(7), "ISS ");
+    // A lookup gives the newest lines' numbers.
+    EXPECT_DOUBLE_EQ(lookup_sat_elements(table, "ISS").elements.epoch_day, 21.0);
+}
+
+TEST_F(ElementTableTest, LoadingAgainReplacesWhatLookupsFind) {
+    dir.write("TORV.ELM", set("ISS", "18020.50000000", 'A') + set("FO-29", "18020.00000000", 'F'));
+    load();
+    EXPECT_DOUBLE_EQ(lookup_sat_elements(table, "ISS").elements.epoch_day, 20.5);
+    EXPECT_EQ(find_element_set(table, "FO-29"), 4);
+
+    dir.write("TORV.ELM", set("ISS", "18023.25000000", 'B'));
+    load();
+    EXPECT_DOUBLE_EQ(lookup_sat_elements(table, "ISS").elements.epoch_day, 23.25);
+    EXPECT_EQ(lookup_sat_elements(table, "FO-29").how, ElementLookup::Fallback);  // beyond the new count
 }
 
 TEST_F(ElementTableTest, EqualEpochsKeepTheirOwnLinesUnlessANewerOneExists) {
@@ -61,9 +76,9 @@ TEST_F(ElementTableTest, EqualEpochsKeepTheirOwnLinesUnlessANewerOneExists) {
     ElementTable t;
     load_element_table(t, "0", "", other.str(), {}, report);
     // The first set in table order with the greatest epoch gives its lines.
-    EXPECT_EQ(t.element_lines[2], line1("18020.90000000", 'B'));
-    EXPECT_EQ(t.element_lines[8], line1("18020.90000000", 'C'));  // equal to the greatest: its own
-    EXPECT_EQ(t.element_lines[11], line1("18020.90000000", 'B'));
+    EXPECT_EQ(t.element_lines(2), line1("18020.90000000", 'B'));
+    EXPECT_EQ(t.element_lines(8), line1("18020.90000000", 'C'));  // equal to the greatest: its own
+    EXPECT_EQ(t.element_lines(11), line1("18020.90000000", 'B'));
 }
 
 TEST_F(ElementTableTest, ADamagedFileDoesNotShiftTheFilesAfterIt) {
@@ -72,10 +87,10 @@ TEST_F(ElementTableTest, ADamagedFileDoesNotShiftTheFilesAfterIt) {
     dir.write("TORV_NORAD.ELM", "garbage line\n" + set("AO-7", "18020.20000000", 'G'));
     dir.write("torv_solid.elm", "SO-50\n" + line1("18020.30000000", 'S') + "\n" + line2('S'));
     load();
-    ASSERT_EQ(table.element_line_count, 9);
-    EXPECT_EQ(table.element_lines[1], "ISS");
-    EXPECT_EQ(table.element_lines[4], "AO-7");
-    EXPECT_EQ(table.element_lines[7], "SO-50");
+    ASSERT_EQ(table.element_line_count(), 9);
+    EXPECT_EQ(table.element_lines(1), "ISS");
+    EXPECT_EQ(table.element_lines(4), "AO-7");
+    EXPECT_EQ(table.element_lines(7), "SO-50");
     EXPECT_TRUE(missing_shown_sats(table, {"ISS", "AO-7", "SO-50", "", "FO-29"}) == std::vector<std::string>{"FO-29"});
     ASSERT_EQ(report.notices.size(), 2u);
     EXPECT_NE(report.notices[0].find("TORV.ELM"), std::string::npos);
@@ -90,10 +105,10 @@ TEST_F(ElementTableTest, CapacityIsReportedOnce) {
     dir.write("TORV_NORAD.ELM", many);
     dir.write("torv_solid.elm", many);
     load();
-    EXPECT_EQ(table.element_line_count, 1998);  // 666 whole sets
+    EXPECT_EQ(table.element_line_count(), 1998);  // 666 whole sets
     EXPECT_TRUE(report.capacity_reached);
     EXPECT_EQ(report.notices.size(), 1u);
-    EXPECT_EQ(table.element_lines[1996], "SAT265");
+    EXPECT_EQ(table.element_lines(1996), "SAT265");
 }
 
 TEST_F(ElementTableTest, FixedFileModeReadsOnlyItAndStampsFromTheSelectedSatellite) {
@@ -105,8 +120,8 @@ TEST_F(ElementTableTest, FixedFileModeReadsOnlyItAndStampsFromTheSelectedSatelli
     hooks.stamp_set = [&](const std::string& l1) { stamps.push_back(l1); };
     hooks.progress_text = [&](const std::string& t) { texts.push_back(t); };
     load("2", "ISS", hooks);
-    EXPECT_EQ(table.element_line_count, 9);
-    EXPECT_EQ(table.element_lines[1], "FO-29");
+    EXPECT_EQ(table.element_line_count(), 9);
+    EXPECT_EQ(table.element_lines(1), "FO-29");
     ASSERT_EQ(stamps.size(), 2u);
     EXPECT_EQ(stamps.back(), line1("18011.00000000", 'C'));  // the last set decides
     EXPECT_EQ(texts.back(), "軌道要素の情報設定完了");
@@ -123,7 +138,7 @@ TEST_F(ElementTableTest, AutomaticModeDownloadsFirst) {
     hooks.progress_timer = [&](bool on) { calls.push_back(on ? "timer on" : "timer off"); };
     load("1", "", hooks);
     EXPECT_EQ(calls, (std::vector<std::string>{"timer on", "download", "mark", "timer off"}));
-    EXPECT_EQ(table.element_line_count, 3);
+    EXPECT_EQ(table.element_line_count(), 3);
 }
 
 TEST_F(ElementTableTest, DumpHoldsTheTableInCp932) {
@@ -131,12 +146,12 @@ TEST_F(ElementTableTest, DumpHoldsTheTableInCp932) {
     load();
     EXPECT_EQ(dir.read("TORV_elm_put.TMP"),
               utf8_to_cp932(set("ふじ", "18021.50000000", 'B') + set("ふじ", "18021.50000000", 'B')));
-    EXPECT_EQ(table.element_lines[1], "ふじ");
+    EXPECT_EQ(table.element_lines(1), "ふじ");
 }
 
 TEST_F(ElementTableTest, NoFilesGiveAnEmptyTable) {
     load();
-    EXPECT_EQ(table.element_line_count, 0);
+    EXPECT_EQ(table.element_line_count(), 0);
     EXPECT_TRUE(report.notices.empty());
     EXPECT_EQ(dir.read("TORV_elm_put.TMP"), "");
     EXPECT_EQ(missing_elements_message("ISS"), "衛星の軌道要素がありません。衛星の名称＝ISS");

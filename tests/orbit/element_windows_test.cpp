@@ -133,7 +133,7 @@ TEST_F(ElementWindows, StartUpUpdateLoadsCopiesAndNeedsNoRestart) {
     load_element_table(table, "1", "", folder.path(""), hooks, report);
 
     Lines names;
-    for (int i = 1; i <= table.element_line_count; i += 3) names.push_back(table.element_lines[i]);
+    for (int i = 1; i <= table.element_line_count(); i += 3) names.push_back(table.element_lines(i));
     EXPECT_EQ(Lines(names.begin(), names.begin() + 5), (Lines{"AO-51", "AO-51DG", "AO-51TR", "ISS", "FO-29"}));
     EXPECT_EQ(ini("YYMMDD"), "2025/05/03 12:00:00");
     EXPECT_EQ(ini("ORBIT"), "25123");
@@ -235,9 +235,8 @@ TEST_F(ElementWindows, Form16ChecksTheBulletinSettings) {
 }
 
 TEST_F(ElementWindows, Form16EditsTheDuplicateList) {
-    table.element_lines[1] = "AO-51";
-    table.element_lines[4] = "FO-29 ";
-    table.element_line_count = 6;
+    table.add_set("AO-51", "", "");
+    table.add_set("FO-29 ", "", "");
     ini_write("VO-52", "DEGITAL_SAT", "ORBIT", folder.ini());
     Form16& f = form16();
     ASSERT_EQ(f.List1.count(), 2);

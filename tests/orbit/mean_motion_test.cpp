@@ -20,11 +20,7 @@ SatElements iss_like(double inclination) {
 
 SatCorrectionTable table(std::vector<std::pair<std::string, double>> entries) {
     SatCorrectionTable t;
-    for (auto& [n, v] : entries) {
-        t.sat_hosei_names.push_back(n);
-        t.sat_hosei_values.push_back(v);
-    }
-    t.sat_hosei_count = static_cast<int16_t>(entries.size());
+    for (auto& [n, v] : entries) t.add(n, v);
     return t;
 }
 
@@ -50,6 +46,7 @@ TEST(MeanMotion, FactorRules) {
     const Case cases[] = {
         {"ISS", 51.64, table({{"ISS", 0}}), 12},          // zero entry keeps the built-in factor
         {"ISS", 51.64, table({{"ISS", 10}}), 10},
+        {"ISS", 51.64, table({{"ISS", 5}, {"ISS", 0}}), 5},  // a later zero does not undo a factor
         {"ISSTR", 51.64, {}, 12},
         {"NO-44", 67.05, {}, 0},                           // inside 63.4 .. 116.6
         {"NO-44", 50, table({{"NO-44", 0}}), 0},           // zero entry removes the built-in term
@@ -62,6 +59,8 @@ TEST(MeanMotion, FactorRules) {
         {"ISS", 63.4, {}, 0},                              // bounds belong to the range
         {"NO-44", 116.6, {}, 0},
         {"SAT-A", 98, table({{"SAT-A", 3}, {"SAT-A", 2}}), 2},  // the last matching entry decides
+        {"SAT-A", 98, table({{"SAT-A", 3}, {"SAT-A", 0}}), 0},
+        {"NO-44", 50, table({{"NO-44", 3}, {"NO-44", 0}}), 0},
         {"SAT-A", 98, table({{"sat-a", 3}}), 0},
     };
     for (const Case& c : cases)
@@ -85,14 +84,15 @@ TEST(MeanMotion, CorrectionTableFromSettings) {
     const std::string& ini = file.path;
     ElementTable t;
     const char* names[] = {"SAT-A", "SAT-B", "SAT-A"};
-    for (int k = 0; k < 3; ++k) t.element_lines[3 * k + 1] = names[k];
-    t.element_line_count = 9;
+    for (int k = 0; k < 3; ++k) t.add_set(names[k], "", "");
     SatCorrectionTable c;
     sat_hosei_set(c, t, ini);
-    ASSERT_EQ(c.sat_hosei_count, 3);
-    EXPECT_EQ(c.sat_hosei_names, (std::vector<std::string>{"SAT-A", "SAT-B", "SAT-A"}));
-    EXPECT_EQ(c.sat_hosei_values, (std::vector<double>{2.5, 0, 2.5}));
+    ASSERT_EQ(c.sat_hosei_count(), 3);
+    EXPECT_EQ(c.sat_hosei_names(), (std::vector<std::string>{"SAT-A", "SAT-B", "SAT-A"}));
+    EXPECT_EQ(c.sat_hosei_values(), (std::vector<double>{2.5, 0, 2.5}));
+    EXPECT_EQ(motion_term_factor("SAT-A", 98, c), 2.5);
 
     sat_hosei_set(c, ElementTable{}, ini);
-    EXPECT_EQ(c.sat_hosei_count, 0);
+    EXPECT_EQ(c.sat_hosei_count(), 0);
+    EXPECT_EQ(motion_term_factor("SAT-A", 98, c), 0);  // a rebuilt table forgets the old factors
 }

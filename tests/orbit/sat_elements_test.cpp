@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "orbit/element_table.h"
+
 using namespace torv;
 
 namespace {
@@ -11,8 +13,8 @@ const std::string kNo44L2 = "2 26931 067.0500 200.1000 0008000 100.0000 260.0000
 
 ElementTable table_with(const std::vector<std::string>& lines) {
     ElementTable t;
-    for (size_t k = 0; k < lines.size(); ++k) t.element_lines[k + 1] = lines[k];
-    t.element_line_count = static_cast<int16_t>(lines.size());
+    for (size_t k = 0; k < lines.size(); ++k) t.set_element_line(static_cast<int>(k + 1), lines[k]);
+    t.set_element_line_count(static_cast<int16_t>(lines.size()));
     return t;
 }
 
@@ -97,4 +99,33 @@ TEST(SatElements, RevolutionNumberStaysWithin32Bits) {
         l2.replace(63, 5, c.field);
         EXPECT_EQ(parse_sat_elements(kNo44L1, l2).rev_no, c.rev_no) << c.field;
     }
+}
+
+// The table keeps every set parsed; whatever changes its lines, a lookup afterwards
+// must see the lines as they are now, never the numbers parsed before.
+TEST(SatElements, ParsedSetsFollowEveryChangeOfTheTable) {
+    const std::string other = "2 26931 010.0000 200.1000 0008000 100.0000 260.0000 14.29000000123456";
+    ElementTable t;
+    t.add_set("NO-44", kNo44L1, kNo44L2);
+    EXPECT_DOUBLE_EQ(lookup_sat_elements(t, "NO-44").elements.inclination, 67.05);
+
+    t.set_element_line(3, other);  // replaced element line
+    EXPECT_DOUBLE_EQ(lookup_sat_elements(t, "NO-44").elements.inclination, 10);
+
+    t.add_set("AO-7", kNo44L1, kNo44L2);  // a set added after a lookup
+    EXPECT_EQ(find_element_set(t, "AO-7"), 4);
+    t.add_set("NO-44", kNo44L1, kNo44L2);  // a later set of the same name: the first still wins
+    EXPECT_EQ(find_element_set(t, "NO-44"), 1);
+    EXPECT_DOUBLE_EQ(lookup_sat_elements(t, "NO-44").elements.inclination, 10);
+
+    t.set_element_line(1, "RENAMED ");  // a replaced name line: the old name finds the later set
+    EXPECT_EQ(find_element_set(t, "RENAMED"), 1);
+    EXPECT_EQ(find_element_set(t, "NO-44"), 7);
+
+    t.set_element_line_count(6);  // a shorter table: the set beyond it is gone
+    EXPECT_EQ(lookup_sat_elements(t, "NO-44").how, ElementLookup::Fallback);
+
+    t = table_with({"FO-29", kNo44L1, kNo44L2});  // the whole table replaced
+    EXPECT_EQ(find_element_set(t, "RENAMED"), 0);
+    EXPECT_EQ(find_element_set(t, "FO-29"), 1);
 }

@@ -41,11 +41,7 @@ struct Fixture {
 
     Fixture() { set_time_diff(time, 9); }
     void add_set(const std::string& name, const std::string& l1, const std::string& l2) {
-        int i = elements.element_line_count + 1;
-        elements.element_lines[i] = name;
-        elements.element_lines[i + 1] = l1;
-        elements.element_lines[i + 2] = l2;
-        elements.element_line_count = static_cast<int16_t>(i + 2);
+        elements.add_set(name, l1, l2);
     }
     bool compute(std::string name, DateTime utc) {
         time.realtime_flag = 0;
@@ -161,8 +157,8 @@ TEST(SatPosition, UnusableElementSetIsSkippedAndToldOnce) {
 
 TEST(SatPosition, SetAtTheEndOfTheTableWithoutElementLinesIsSkipped) {
     Fixture f;
-    f.elements.element_line_count = kElementCapacity;
-    f.elements.element_lines[1999] = "LAST";
+    f.elements.set_element_line_count(kElementCapacity);
+    f.elements.set_element_line(1999, "LAST");
     EXPECT_FALSE(f.compute("LAST", at(2005, 1, 27, 1, 25)));
     platform::MsgBoxRecorder::current()->clear();
 }
@@ -234,9 +230,7 @@ TEST(SatPosition, SlantRangeMatchesPositionExceptNamedDopplerRules) {
     // ISS revolutions: base + 0.017495 t whatever the correction table says.
     const SatElements el = parse_sat_elements(l1, l2);
     SatCorrectionTable table;
-    table.sat_hosei_names = {"ISS"};
-    table.sat_hosei_values = {10};
-    table.sat_hosei_count = 1;
+    table.add("ISS", 10);
     EXPECT_EQ(doppler_extra_rate("ISS", el, 6700, table), 0.017495);
     EXPECT_EQ(doppler_extra_rate("NO-44", el, 6700, table), -0.005);
     EXPECT_EQ(doppler_extra_rate("ISSTR", el, 6700, table), 12 * j2_motion_rate(el, 6700));
