@@ -6,10 +6,14 @@
 #include "common/companion_programs.h"
 #include "common/settings_store.h"
 #include "orbit/mean_motion.h"
+#include "platform/msg_box.h"
 
 namespace torv {
 
 void App::start() {
+    set_settings_write_report([](const std::string& file) {
+        platform::msg_box("設定ファイルに書き込めません。設定の変更は保存されません。\n" + file);
+    });
     start_item_server(item_server);
     fill_element_seam();
     fill_rig_context();

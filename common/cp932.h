@@ -17,4 +17,9 @@ std::string utf8_to_cp932(std::string_view text);
 // `max_bytes` without splitting a character.
 std::string cut_cp932_bytes(std::string_view text_utf8, size_t max_bytes);
 
+// True when bytes are well-formed UTF-8 (no stray continuation bytes, overlong
+// forms, surrogates or code points past U+10FFFF). Text in CP932 that holds any
+// Japanese character practically never is.
+bool is_utf8(std::string_view bytes);
+
 }  // namespace torv

@@ -1,7 +1,9 @@
 #include "common/settings_store.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "common/cp932.h"
@@ -17,7 +19,8 @@ constexpr size_t kReadBufferBytes = 254;  // 255-byte buffer, terminator include
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 struct IniFile {
-    bool utf8 = false;               // a file saved as UTF-8 with a byte-order mark stays so
+    bool utf8 = false;               // a file saved as UTF-8 stays so
+    bool bom = false;                // ... with its byte-order mark when it had one
     std::vector<std::string> raw;    // the lines as stored, without line ends
     std::vector<std::string> ends;   // each line's own line end, kept as found ("" for none)
 };
@@ -25,8 +28,12 @@ struct IniFile {
 IniFile parse(std::string bytes) {
     IniFile f;
     if (bytes.starts_with(kUtf8Bom)) {
-        f.utf8 = true;
+        f.utf8 = f.bom = true;
         bytes.erase(0, kUtf8Bom.size());
+    } else {
+        // Without a mark: UTF-8 when the file holds text beyond ASCII and all of it is UTF-8.
+        const bool beyond_ascii = std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
+        f.utf8 = beyond_ascii && is_utf8(bytes);
     }
     size_t start = 0;
     while (start < bytes.size()) {
@@ -122,10 +129,27 @@ void add_line(IniFile& f, size_t at, std::string line) {
 }
 
 bool save(const IniFile& f, const std::string& path) {
-    std::string bytes = f.utf8 ? std::string(kUtf8Bom) : std::string();
+    std::string bytes = f.bom ? std::string(kUtf8Bom) : std::string();
     for (size_t i = 0; i < f.raw.size(); ++i) bytes += f.raw[i] + (f.ends[i].empty() ? "\r\n" : f.ends[i]);
     const std::string tmp_name = std::filesystem::path(path).filename().string() + ".tmp";
     return platform::replace_file(path, tmp_name, bytes);
+}
+
+std::function<void(const std::string&)>& write_report() {
+    static std::function<void(const std::string&)> report;
+    return report;
+}
+
+// Tells the operator of a failed write once per file, and again only after a write to
+// it has succeeded since.
+bool reported(const std::string& file, bool written) {
+    static std::set<std::string> failing;
+    if (written) {
+        failing.erase(file);
+    } else if (failing.insert(file).second && write_report()) {
+        write_report()(file);
+    }
+    return written;
 }
 
 // The longest beginning of a UTF-8 text that fits in max_bytes without splitting a character.
@@ -162,7 +186,7 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
     if (key.empty() || section.empty()) return false;
     // A file that exists but cannot be read whole is left alone: writing it would lose it.
     platform::FileContent content = platform::read_whole_file(file);
-    if (content.status == platform::FileContent::Failed) return false;
+    if (content.status == platform::FileContent::Failed) return reported(file, false);
     IniFile f = parse(std::move(content.bytes));
     const std::string line = encode(f, one_line(key) + "=" + one_line(value));
     auto s = find_section(f, section);
@@ -180,7 +204,11 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
         while (at > s->first && trim_ws(f.raw[at - 1]).empty()) --at;
         add_line(f, at, line);
     }
-    return save(f, file);
+    return reported(file, save(f, file));
+}
+
+void set_settings_write_report(std::function<void(const std::string& file)> report) {
+    write_report() = std::move(report);
 }
 
 std::string torv_ini() { return platform::program_file("torv.ini"); }

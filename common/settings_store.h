@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,17 @@ std::string ini_read(std::string_view key, std::string_view section, const std::
 // Stores value (exactly, leading blanks included) under key in section of file,
 // creating the file, the section and the key as needed and keeping every other line.
 // The file is written to a temporary file renamed over the old one, so an
-// interrupted write never loses it. Returns false when nothing could be stored.
+// interrupted write never loses it. Returns false when nothing could be stored: the
+// file or its folder may not be written, or the file exists but cannot be read whole
+// (writing it would lose it); the report set below is then called.
+// A file saved as UTF-8 (with or without a byte-order mark) is read and kept as UTF-8.
 bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file);
+
+// Called when a write to a settings file fails, so that the operator learns that
+// changes are not being kept: once per file, and again only after a write to it has
+// succeeded since (a folder that cannot be written gives one notice, not one per
+// change). Unset, failures are only returned.
+void set_settings_write_report(std::function<void(const std::string& file)> report);
 
 // The path of torv.ini in the program folder.
 std::string torv_ini();

@@ -31,6 +31,23 @@ void sync_folder(const fs::path& folder) {
     ::close(fd);
 }
 
+// A file the operator made read-only stays as it is, also for root (who may write
+// any file, so the permission bits are looked at as well).
+bool may_write(const fs::path& file, const struct stat& st) {
+    return ::access(file.c_str(), W_OK) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+// Creates a temporary file that no other process or earlier write is using.
+int create_temporary(const fs::path& folder, const std::string& tmp_name, fs::path& tmp) {
+    static unsigned serial = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tmp = folder / (tmp_name + "." + std::to_string(::getpid()) + "." + std::to_string(serial++));
+        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
 }  // namespace
 
 FileContent read_whole_file(const std::string& path) {
@@ -64,11 +81,12 @@ bool replace_file(const std::string& path, const std::string& tmp_name, std::str
         target = fs::weakly_canonical(target, ec);
         if (ec) return false;
     }
-    const fs::path tmp = target.parent_path() / tmp_name;
     struct stat old {};
     const bool had_old = ::stat(target.c_str(), &old) == 0;
+    if (had_old && !may_write(target, old)) return false;
 
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    fs::path tmp;
+    const int fd = create_temporary(target.parent_path(), tmp_name, tmp);
     if (fd < 0) return false;
     bool ok = write_all(fd, bytes);
     if (ok && had_old) (void)::fchmod(fd, old.st_mode & 07777);  // best effort: not our file otherwise

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <unistd.h>
 
@@ -27,6 +28,13 @@ public:
     std::string read(const std::string& name) const {
         std::ifstream in(path_ / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // The names of everything in the folder.
+    std::set<std::string> names() const {
+        std::set<std::string> n;
+        for (const auto& e : std::filesystem::directory_iterator(path_)) n.insert(e.path().filename().string());
+        return n;
     }
 
 private:

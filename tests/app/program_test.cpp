@@ -8,7 +8,10 @@
 #include <ctime>
 #include <filesystem>
 #include <vector>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include "app/app.h"
 #include "common/settings_store.h"
@@ -207,4 +210,19 @@ TEST_F(Program, ShowsTheSameSkyAndTimesWhateverTheMachinesTimeZone) {
     EXPECT_NEAR(std::stod(shown[0][8]), 176.94, 0.1);
     EXPECT_EQ(shown[1], shown[0]);
     EXPECT_EQ(shown[2], shown[0]);
+}
+
+TEST_F(Program, SettingsThatCannotBeWrittenAreToldOnceAndTheFileIsKept) {
+    start();
+    const std::string before = dir.read("torv.ini");
+    ::chmod(torv_ini().c_str(), 0444);  // made read-only by the operator
+    platform::MsgBoxRecorder::current()->clear();
+    app->form1().Command2_Click();  // "終了" saves the display settings, key by key
+    ::chmod(torv_ini().c_str(), 0644);
+
+    const auto& texts = platform::MsgBoxRecorder::current()->texts;
+    EXPECT_EQ(std::count(texts.begin(), texts.end(),
+                         "設定ファイルに書き込めません。設定の変更は保存されません。\n" + torv_ini()),
+              1);
+    EXPECT_EQ(dir.read("torv.ini"), before);
 }

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
+#include <vector>
 
 #include "common/cp932.h"
 #include "common/settings_store.h"
@@ -125,7 +127,7 @@ TEST_F(SettingsStore, WritesKeepEveryOtherLine) {
               "\r\n"
               "[NEWSECTION]\r\n"
               "SELECT=A3\r\n");
-    EXPECT_FALSE(std::filesystem::exists(ini + ".tmp"));
+    EXPECT_EQ(dir.names(), std::set<std::string>{"torv.ini"});
 }
 
 TEST_F(SettingsStore, LinesKeepTheirOwnLineEnds) {
@@ -141,16 +143,30 @@ TEST_F(SettingsStore, LineEndsInsideAValueCannotSplitTheFile) {
     EXPECT_EQ(ini_read("COMMENT", "SAT", ini), "a  [EVIL]  X=1");
 }
 
-TEST_F(SettingsStore, AFailedWriteLeavesTheFileAlone) {
-    if (::geteuid() == 0) {
-        // root writes anywhere; make the temporary file's name a folder instead.
-        dir.write("torv.ini", "[A]\r\nB=1\r\n");
-        std::filesystem::create_directory(ini + ".tmp");
-        EXPECT_FALSE(ini_write("2", "B", "A", ini));
-        EXPECT_EQ(ini_read("B", "A", ini), "1");
-        return;
+TEST_F(SettingsStore, AFailedWriteLeavesTheFileAloneAndIsReportedOncePerFile) {
+    std::vector<std::string> reports;
+    set_settings_write_report([&](const std::string& file) { reports.push_back(file); });
+    // A file made read-only by the operator (root included) and a folder that is not there.
+    const std::string original = "[A]\r\nB=1\r\n";
+    dir.write("torv.ini", original);
+    ::chmod(ini.c_str(), 0444);
+    const std::string nowhere = dir.file("no-folder/torv.ini");
+    for (int change = 0; change < 3; ++change) {
+        EXPECT_FALSE(ini_write(std::to_string(change), "B", "A", ini));
+        EXPECT_FALSE(ini_write(std::to_string(change), "B", "A", nowhere));
     }
-    EXPECT_FALSE(ini_write("1", "B", "A", "/nonexistent-folder/torv.ini"));
+    EXPECT_EQ(dir.read("torv.ini"), original);
+    EXPECT_EQ(dir.names(), std::set<std::string>{"torv.ini"});
+    EXPECT_EQ(reports, (std::vector<std::string>{ini, nowhere}));
+
+    // Writable again: the writes go through, and a later failure is told anew.
+    ::chmod(ini.c_str(), 0644);
+    EXPECT_TRUE(ini_write("2", "B", "A", ini));
+    EXPECT_EQ(ini_read("B", "A", ini), "2");
+    ::chmod(ini.c_str(), 0444);
+    EXPECT_FALSE(ini_write("3", "B", "A", ini));
+    EXPECT_EQ(reports, (std::vector<std::string>{ini, nowhere, ini}));
+    set_settings_write_report(nullptr);
 }
 
 TEST_F(SettingsStore, Utf8FileWithByteOrderMarkStaysUtf8) {
@@ -159,6 +175,40 @@ TEST_F(SettingsStore, Utf8FileWithByteOrderMarkStaysUtf8) {
     ini_write("なし", "TONE", "SATELITE", ini);
     EXPECT_EQ(ini_read("TONE", "SATELITE", ini), "なし");
     EXPECT_TRUE(dir.read("torv.ini").starts_with("\xEF\xBB\xBF"));
+}
+
+TEST_F(SettingsStore, Utf8FileWithoutByteOrderMarkIsReadAndKeptAsUtf8) {
+    dir.write("torv.ini", "[FT847]\r\nRIG=ＦＴ８４７\r\n[SATELITE]\r\nGROUP-A=ISS\r\n");
+    EXPECT_EQ(ini_read("RIG", "FT847", ini), "ＦＴ８４７");
+    ASSERT_TRUE(ini_write("なし", "TONE", "SATELITE", ini));
+    EXPECT_EQ(dir.read("torv.ini"), "[FT847]\r\nRIG=ＦＴ８４７\r\n[SATELITE]\r\nGROUP-A=ISS\r\nTONE=なし\r\n");
+    // The same text in CP932 is no UTF-8 and reads as before.
+    dir.write("torv.ini", utf8_to_cp932("[FT847]\r\nRIG=ＦＴ８４７\r\n"));
+    EXPECT_EQ(ini_read("RIG", "FT847", ini), "ＦＴ８４７");
+}
+
+TEST(IsUtf8, WellFormedSequencesOnly) {
+    struct Case {
+        std::string bytes;
+        bool utf8;
+    };
+    const Case cases[] = {
+        {"", true},
+        {"plain ASCII", true},
+        {"ＦＴ８４７ なし é €", true},
+        {"\xF0\x9F\x9B\xB0", true},           // four bytes (U+1F6F0)
+        {utf8_to_cp932("ＦＴ８４７"), false},
+        {utf8_to_cp932("なし"), false},
+        {"\x80", false},                        // continuation byte alone
+        {"\xC3", false},                        // cut short
+        {"\xE3\x81", false},
+        {"\xC0\xAF", false},                    // overlong "/"
+        {"\xE0\x80\xAF", false},
+        {"\xED\xA0\x80", false},                // surrogate
+        {"\xF4\x90\x80\x80", false},            // past U+10FFFF
+        {"\xFF", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(is_utf8(c.bytes), c.utf8) << testing::PrintToString(c.bytes);
 }
 
 TEST_F(SettingsStore, GarbageFileReadsWithoutHarm) {
@@ -177,7 +227,7 @@ TEST_F(SettingsStore, AFileThatCannotBeReadIsNeverOverwritten) {
     EXPECT_FALSE(as_ordinary_user([&] { return ini_write("A1", "SELECT", "SATELITE", ini); }));
     std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_EQ(dir.read("torv.ini"), original);
-    EXPECT_FALSE(std::filesystem::exists(ini + ".tmp"));
+    EXPECT_EQ(dir.names(), std::set<std::string>{"torv.ini"});
 }
 
 TEST_F(SettingsStore, ALinkedFileIsWrittenThroughTheLinkWithItsPermissions) {
@@ -192,7 +242,7 @@ TEST_F(SettingsStore, ALinkedFileIsWrittenThroughTheLinkWithItsPermissions) {
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
-    EXPECT_FALSE(std::filesystem::exists(elsewhere.file("torv.ini.tmp")));
+    EXPECT_EQ(elsewhere.names(), std::set<std::string>{"torv.ini"});
 }
 
 TEST_F(SettingsStore, Utf8ValuesAreCutWithoutSplittingACharacter) {

@@ -74,7 +74,7 @@ TEST(ElementFilesMarkDigital, RewritesEveryFileThatExistsAndNothingElse) {
     EXPECT_EQ(folder.read("torv_solid.elm"), crlf({"ISS", kIss[1], kIss[2]}));
     EXPECT_FALSE(folder.exists("TORV_NORAD.ELM"));
     EXPECT_FALSE(folder.exists("TORV_NORAD_NEW.ELM"));
-    EXPECT_FALSE(folder.exists("TORV.tmp"));
+    EXPECT_FALSE(folder.holds_temporary_files());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -31,6 +32,12 @@ public:
         return ss.str();
     }
     bool exists(const std::string& name) const { return std::ifstream(path(name)).good(); }
+    // Whether a temporary file of a replacement was left behind.
+    bool holds_temporary_files() const {
+        for (const auto& e : std::filesystem::directory_iterator(dir_.path().toStdString()))
+            if (e.path().filename().string().find(".tmp") != std::string::npos) return true;
+        return false;
+    }
 
     static std::string fixture(const std::string& name) {
         std::ifstream in(std::string(TORV_FIXTURES) + "/elements/" + name, std::ios::binary);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <set>
 
 #include "platform/files.h"
 #include "temp_dir.h"
@@ -23,11 +26,34 @@ TEST(Files, AReplacementThatFailsLeavesTheFileAndNoTemporaryFile) {
     dir.write("TORV.ELM", "old\r\n");
     ASSERT_TRUE(platform::replace_file(dir.file("TORV.ELM"), "TORV.tmp", "new\r\n"));
     EXPECT_EQ(dir.read("TORV.ELM"), "new\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("TORV.tmp")));
+    EXPECT_EQ(dir.names(), std::set<std::string>{"TORV.ELM"});
 
     // The file's name taken by a folder: the rename fails after the temporary file was written.
     std::filesystem::create_directory(dir.file("torv_solid.elm"));
     EXPECT_FALSE(platform::replace_file(dir.file("torv_solid.elm"), "torv_solid.tmp", "new\r\n"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("torv_solid.elm")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("torv_solid.tmp")));
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"TORV.ELM", "torv_solid.elm"}));
+}
+
+TEST(Files, ASecondProgramWritingTheSameFileUsesATemporaryFileOfItsOwn) {
+    TempDir dir;
+    dir.write("torv.ini", "old\r\n");
+    // Another running program is halfway through its own replacement.
+    dir.write("torv.ini.tmp", "[POSITION]\r\nKEI");
+    ASSERT_TRUE(platform::replace_file(dir.file("torv.ini"), "torv.ini.tmp", "new\r\n"));
+    EXPECT_EQ(dir.read("torv.ini"), "new\r\n");
+    EXPECT_EQ(dir.read("torv.ini.tmp"), "[POSITION]\r\nKEI");
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"torv.ini", "torv.ini.tmp"}));
+}
+
+TEST(Files, AFileWithoutWritePermissionIsNotReplaced) {
+    TempDir dir;
+    dir.write("torv.ini", "old\r\n");
+    ::chmod(dir.file("torv.ini").c_str(), 0444);
+    EXPECT_FALSE(platform::replace_file(dir.file("torv.ini"), "torv.ini.tmp", "new\r\n"));
+    EXPECT_EQ(dir.read("torv.ini"), "old\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.file("torv.ini").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    EXPECT_EQ(dir.names(), std::set<std::string>{"torv.ini"});
 }
