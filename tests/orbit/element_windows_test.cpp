@@ -107,10 +107,15 @@ TEST_F(ElementWindows, ClosingDuringADownloadCancelsItAndKeepsTheWindow) {
     ctx.http_timeout = 10s;
     Form4& f = form4();
     bool closed = true;
-    QTimer::singleShot(50, [&] {
+    // Closed once the server holds the request, however busy the machine is.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (server.requests("/nasa.all") == 0) return;
+        poll.stop();
         f.Command1_Click();  // a second click meanwhile does nothing
         closed = f.Unload();
     });
+    poll.start(10);
     f.Command1_Click();
 
     EXPECT_FALSE(closed);
