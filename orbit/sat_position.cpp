@@ -55,13 +55,20 @@ double instant_mjd(OrbitContext& ctx, bool position) {
     return datetime_to_mjd(ts.calc_time);
 }
 
-// The mean-motion term of a computation of name at mjd, shown for the selected satellite.
-MotionTerm motion_term(OrbitContext& ctx, const std::string& name, double a, double mjd) {
+// Whether a computation is the current instant's: the real-time rule builds its instant.
+// Only such a computation shows and publishes the selected satellite; the tracks, the
+// chart rows, the Doppler step's range 3 s ahead and every other look-ahead compute at
+// instants of their own choosing and never touch the live labels and items.
+bool live(const OrbitContext& ctx) { return ctx.time.realtime_flag == 1; }
+
+// The mean-motion term of a computation of name at mjd, shown for the selected satellite
+// when the computation is live.
+MotionTerm motion_term(OrbitContext& ctx, const std::string& name, double a, double mjd, bool live) {
     const SatElements& el = ctx.orbit.sat_elements;
     const double t = mjd - epoch_mjd(el) + 1.0;
     double revolutions = base_revolutions(el, t);
     const MotionTerm term = sat_motion_hosei(name, el, a, t, ctx.corrections, revolutions);
-    if (name == ctx.selected_sat && ctx.display) ctx.display->show_motion_term(term.dL, el.inclination, t);
+    if (live && name == ctx.selected_sat && ctx.display) ctx.display->show_motion_term(term.dL, el.inclination, t);
     return term;
 }
 
@@ -202,9 +209,10 @@ bool sat_position_disp(OrbitContext& ctx, std::string& name) {
     const StationFrame st =
         make_station_frame(ctx.station.station_lon, ctx.station.station_lat, ctx.station.station_height);
 
+    const bool shown = live(ctx);
     const double mjd = instant_mjd(ctx, true);
     ctx.time.calc_mjd = mjd;
-    const MotionTerm term = motion_term(ctx, name, a, mjd);
+    const MotionTerm term = motion_term(ctx, name, a, mjd, shown);
     if (ctx.display) ctx.display->clear_drawing_surface();
 
     const SatPosition p = propagate(make_sat_orbit(el, term.factor * term.dL), st, mjd);
@@ -222,7 +230,7 @@ bool sat_position_disp(OrbitContext& ctx, std::string& name) {
     c.calc_el = p.view.el;
     c.calc_mean_anomaly = lower_below_360(c.calc_mean_anomaly);
 
-    if (name == ctx.selected_sat) {
+    if (shown && name == ctx.selected_sat) {
         o.selected_az = c.calc_az;
         o.selected_el = c.calc_el;
         if (ctx.display)
@@ -240,8 +248,9 @@ bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, dou
     const SatElements& set = o.sat_elements;
     const double a = semi_major_axis(set.mean_motion);
     store_constants(o);
+    const bool shown = live(ctx);
     const double mjd = instant_mjd(ctx, false);
-    const MotionTerm term = motion_term(ctx, name, a, mjd);
+    const MotionTerm term = motion_term(ctx, name, a, mjd, shown);
     const SatPosition p = propagate(make_sat_orbit(set, term.factor * term.dL), make_station_frame(lon, lat, height), mjd);
     if (!p.ok) {
         platform::msg_box(std::string(kZenithMessage));
@@ -249,7 +258,7 @@ bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, dou
     }
     az = rad_to_deg(p.view.az);
     el = rad_to_deg(p.view.el);
-    if (ctx.display) ctx.display->show_station_view(az, el);
+    if (shown && ctx.display) ctx.display->show_station_view(az, el);
     return true;
 }
 
@@ -263,7 +272,7 @@ bool calc_slant_range(OrbitContext& ctx, std::string& name, double& range) {
         make_station_frame(ctx.station.station_lon, ctx.station.station_lat, ctx.station.station_height);
     const double mjd = instant_mjd(ctx, false);
     ctx.time.calc_mjd = mjd;
-    motion_term(ctx, name, a, mjd);  // the term's trace and labels; the Doppler rule may override it
+    motion_term(ctx, name, a, mjd, live(ctx));  // the term's labels; the Doppler rule may override it
 
     const SatPosition p = propagate(make_sat_orbit(el, doppler_extra_rate(name, el, a, ctx.corrections)), st, mjd);
     store_orbit_fields(o.calc, p, a, el.eccentricity);

@@ -121,14 +121,17 @@ SatPosition propagate(const SatOrbit& orbit, const StationFrame& station, double
 // Computes name (trimmed in place) at the current instant into ctx.orbit.calc. In
 // real-time mode (time.realtime_flag 1) the instant is the clock moved by the time
 // controls, display_time is updated and the time labels shown; otherwise calc_time is
-// used as stored. The selected satellite also gets selected_az/el and the result display.
+// used as stored. The selected satellite also gets selected_az/el and the result display,
+// in real-time mode only: a computation at a chosen instant (a track, a chart row, a
+// look-ahead) never writes the live values.
 // A name without element set is computed from the fallback set. Returns false (and
 // CalcResult keeps the previous values) when the satellite's set is unusable (told once
 // per name) or the computation failed (message box).
 bool sat_position_disp(OrbitContext& ctx, std::string& name);
 
 // The selected satellite seen from another station (degrees); az and el are left alone
-// when name is not the selected satellite or the computation fails. hours is not used.
+// when name is not the selected satellite or the computation fails; shown in real-time
+// mode only. hours is not used.
 // Writes no CalcResult field (only calc_time in real-time mode).
 bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, double lat, double height,
                            double hours, double& az, double& el);

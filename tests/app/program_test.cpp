@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <map>
 #include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,12 +15,14 @@
 #include <algorithm>
 
 #include "app/app.h"
+#include "common/number_text.h"
 #include "common/settings_store.h"
 #include "common/waits.h"
 #include "platform/clock.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "sim/ft847_sim.h"
+#include "item_client.h"
 #include "temp_dir.h"
 
 using namespace torv;
@@ -225,4 +228,54 @@ TEST_F(Program, SettingsThatCannotBeWrittenAreToldOnceAndTheFileIsKept) {
                          "設定ファイルに書き込めません。設定の変更は保存されません。\n" + torv_ini()),
               1);
     EXPECT_EQ(dir.read("torv.ini"), before);
+}
+
+// A program following the live values (an antenna rotator) sees the current instant's
+// values only: the ground tracks, the coming revolutions and the Doppler step's range
+// 3 s ahead compute the selected satellite too, but never publish what they compute.
+TEST_F(Program, SubscribersSeeOnlyTheCurrentInstantsValuesOncePerTick) {
+    start();
+    Form1& f = app->form1();
+    for (platform::Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3}) t->setEnabled(false);  // ticks driven here
+    f.Command1_Click();  // two coming revolutions besides the next one
+    f.Command1_Click();
+    ItemClient client;
+    ASSERT_TRUE(client.connect(static_cast<quint16>(std::stoi(ini_read("PORT", "DDE", torv_ini())))));
+    const std::vector<std::string> items = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
+                                            "Text7", "Text14", "Label21", "Label23", "Label24", "Label26"};
+    const std::string application = platform::ItemServer::executable_application_name().toStdString();
+    for (const std::string& item : items) client.send("ADVISE " + application + "|extrn!" + item);
+    auto drain = [&] {
+        std::map<std::string, std::vector<std::string>> changes;  // item: values in arrival order
+        for (ItemClient::Frame fr = client.next(300); !fr.header.empty(); fr = client.next(150)) {
+            if (!fr.header.starts_with("CHANGE ")) continue;
+            const std::string name = fr.header.substr(7, fr.header.rfind(' ') - 7);
+            changes[name.substr(name.find('!') + 1)].push_back(fr.value);
+        }
+        return changes;
+    };
+    drain();  // the values at subscription
+
+    for (int second = 1; second <= 10; ++second) {
+        SCOPED_TRACE(second);
+        platform::clock_fix({2018, 1, 21, 3, 0, second});
+        f.Timer1_Timer();
+        const auto changes = drain();
+        for (const auto& [item, values] : changes) EXPECT_LE(values.size(), 1u) << item;
+        ASSERT_EQ(changes.count("Text2"), 1u);  // the satellite moves every second
+
+        // The current instant's azimuth and elevation, computed apart from the program.
+        TimeState at_instant = app->time;
+        OrbitState orbit;
+        OrbitContext ctx{app->elements, app->corrections, app->station, app->groups.selected_sat, at_instant, orbit};
+        at_instant.realtime_flag = 0;
+        at_instant.calc_time = make_datetime({2018, 1, 21, 3, 0, second});
+        std::string name = app->groups.selected_sat;
+        ASSERT_TRUE(sat_position_disp(ctx, name));
+        EXPECT_EQ(changes.at("Text2").back(), format_number(orbit.calc.calc_az * 180 / kPi, "###0.00000"));
+        if (changes.count("Text3"))
+            EXPECT_EQ(changes.at("Text3").back(), format_number(orbit.calc.calc_el * 180 / kPi, "##0.00000"));
+        EXPECT_EQ(app->extrn_form().item_text("Text3").toStdString(),
+                  format_number(orbit.calc.calc_el * 180 / kPi, "##0.00000"));
+    }
 }

@@ -43,10 +43,19 @@ struct Fixture {
     void add_set(const std::string& name, const std::string& l1, const std::string& l2) {
         elements.add_set(name, l1, l2);
     }
+    // At a chosen instant, as the tracks, the chart and the look-aheads compute.
     bool compute(std::string name, DateTime utc) {
         time.realtime_flag = 0;
         time.calc_time = utc;
         return sat_position_disp(ctx, name);
+    }
+    // At the current instant, the clock standing at utc: the live computation.
+    bool compute_live(std::string name, const platform::ClockReading& utc) {
+        platform::clock_fix(utc);
+        time.realtime_flag = 1;
+        const bool ok = sat_position_disp(ctx, name);
+        platform::clock_release();
+        return ok;
     }
 };
 
@@ -87,8 +96,10 @@ TEST(SatPosition, WorkedExampleBelowTheHorizon) {
 TEST(SatPosition, SelectedSatelliteIsHandedToTheDisplay) {
     Fixture f;
     std::string name = "  DUMMY ";
-    f.time.calc_time = at(2005, 1, 27, 1, 25);
+    f.time.realtime_flag = 1;
+    platform::clock_fix({2005, 1, 27, 1, 25, 0});
     ASSERT_TRUE(sat_position_disp(f.ctx, name));
+    platform::clock_release();
     EXPECT_EQ(name, "DUMMY");  // the caller's variable is left trimmed
     EXPECT_EQ(f.display.selected, 1);
     EXPECT_EQ(f.display.last.name, "DUMMY");
@@ -99,12 +110,22 @@ TEST(SatPosition, SelectedSatelliteIsHandedToTheDisplay) {
     EXPECT_EQ(f.orbit.selected_el, f.orbit.calc.calc_el);
     EXPECT_EQ(f.display.motion_terms, 1);
     EXPECT_EQ(f.display.clears, 1);
-    EXPECT_EQ(f.display.time_labels, 0);  // chosen instant: no time labels
+    EXPECT_EQ(f.display.time_labels, 1);
+
+    // The selected satellite at a chosen instant (a track point, a chart minute, a
+    // look-ahead) is computed but shows and publishes nothing, nor changes the copies.
+    const double az = f.orbit.selected_az;
+    ASSERT_TRUE(f.compute("DUMMY", at(2005, 1, 27, 3, 0)));
+    EXPECT_NEAR(deg(f.orbit.calc.calc_el), -13.2805, 1e-4);
+    EXPECT_EQ(f.display.selected, 1);
+    EXPECT_EQ(f.display.motion_terms, 1);
+    EXPECT_EQ(f.display.time_labels, 1);
+    EXPECT_EQ(f.orbit.selected_az, az);
 
     // Another satellite (here the fallback set too) changes no display and no copy.
     f.selected_sat = "ISS";
     f.orbit.selected_az = -1;
-    ASSERT_TRUE(f.compute("OTHER", at(2005, 1, 27, 3, 0)));
+    ASSERT_TRUE(f.compute_live("OTHER", {2005, 1, 27, 3, 0, 0}));
     EXPECT_EQ(f.display.selected, 1);
     EXPECT_EQ(f.display.motion_terms, 1);
     EXPECT_EQ(f.orbit.selected_az, -1);
@@ -182,7 +203,8 @@ TEST(SatPosition, NodeAndPerigeeDriftSignRule) {
 
 TEST(SatPosition, ViewFromAnotherStation) {
     Fixture f;
-    f.time.calc_time = at(2005, 1, 27, 1, 25);
+    f.time.realtime_flag = 1;
+    platform::clock_fix({2005, 1, 27, 1, 25, 0});
     std::string name = "DUMMY";
     double az = -1, el = -1;
     ASSERT_TRUE(sat_view_from_station(f.ctx, name, 135.15, 34.5, 45, 9, az, el));
@@ -202,6 +224,12 @@ TEST(SatPosition, ViewFromAnotherStation) {
     EXPECT_EQ(keep_az, 123);
     EXPECT_EQ(keep_el, 45);
     EXPECT_EQ(f.display.station_views, 2);
+    platform::clock_release();
+
+    // At a chosen instant the view is computed but not shown.
+    f.time.realtime_flag = 0;
+    ASSERT_TRUE(sat_view_from_station(f.ctx, name, 135.15, 34.5, 45, 9, az, el));
+    EXPECT_EQ(f.display.station_views, 2);
 }
 
 TEST(SatPosition, SlantRangeMatchesPositionExceptNamedDopplerRules) {
@@ -209,14 +237,13 @@ TEST(SatPosition, SlantRangeMatchesPositionExceptNamedDopplerRules) {
     const std::string l1 = "1 24278U 96046B   05026.80879303  .00000002  00000-0  37400-4 0 08932";
     const std::string l2 = "2 24278 051.6400 095.3409 0005000 182.5037 177.4357 15.49000000417079";
     for (const char* n : {"SAT-A", "ISS", "ISSDG", "ISSTR", "NO-44"}) f.add_set(n, l1, l2);
-    const DateTime when = at(2005, 1, 27, 1, 25);
-
     for (const char* n : {"SAT-A", "ISS", "ISSDG", "ISSTR", "NO-44"}) {
         SCOPED_TRACE(n);
         f.selected_sat = n;
-        ASSERT_TRUE(f.compute(n, when));
+        ASSERT_TRUE(f.compute_live(n, {2005, 1, 27, 1, 25, 0}));
         const double position_range = f.display.last.range_km;
         const double true_anomaly = f.orbit.calc.calc_true_anomaly;
+        f.time.realtime_flag = 0;  // the same instant, as the Doppler step computes it
         std::string name = n;
         double range = 0;
         ASSERT_TRUE(calc_slant_range(f.ctx, name, range));
@@ -246,9 +273,9 @@ TEST(SatPosition, DopplerFactorFromTwoRangesAndKeptOnFailure) {
 
     // The rate agrees with two position computations 3 s apart.
     Fixture g;
-    g.compute("DUMMY", at(2005, 1, 27, 1, 25, 0));
+    g.compute_live("DUMMY", {2005, 1, 27, 1, 25, 0});
     const double r0 = g.display.last.range_km;
-    g.compute("DUMMY", at(2005, 1, 27, 1, 25, 3));
+    g.compute_live("DUMMY", {2005, 1, 27, 1, 25, 3});
     const double r1 = g.display.last.range_km;
     EXPECT_NEAR(d.range_rate, (r1 - r0) / 3, 1e-9);
     EXPECT_NEAR(d.doppler_factor, 300000 / (300000 + d.range_rate), 1e-15);
