@@ -273,8 +273,9 @@ TEST_F(Program, SubscribersSeeOnlyTheCurrentInstantsValuesOncePerTick) {
         std::string name = app->groups.selected_sat;
         ASSERT_TRUE(sat_position_disp(ctx, name));
         EXPECT_EQ(changes.at("Text2").back(), format_number(orbit.calc.calc_az * 180 / kPi, "###0.00000"));
-        if (changes.count("Text3"))
+        if (changes.count("Text3")) {
             EXPECT_EQ(changes.at("Text3").back(), format_number(orbit.calc.calc_el * 180 / kPi, "##0.00000"));
+        }
         EXPECT_EQ(app->extrn_form().item_text("Text3").toStdString(),
                   format_number(orbit.calc.calc_el * 180 / kPi, "##0.00000"));
     }
