@@ -33,23 +33,83 @@ SELECTED = " 0:FO-29"  # group A, FO-29
 STAMP = "2018/01/21 00:00:00"  # the catalogue's sets have epochs of 18 to 21 January 2018
 TAG = "18021"                  # year and day of the newest epoch
 
-# Transponder records of a few satellites whose frequencies are well known, so the
-# transceiver windows work out of the box. Fields: beacon, uplink, uplink mode, downlink,
-# downlink mode, comment, conversion (0 FM, 1 inverting, 2 non-inverting), window,
-# corrections, converter offset; modes 1 USB, 2 LSB, 3 CW, 4 FM.
-SAT_INFO = {
-    "FO-29": "435.795:145.95:2:435.85:1::1:,:,:0:",
-    "AO-7": "145.9775:432.15:2:145.95:1::1:,:,:0:",
-    "SO-50": "0:145.85:4:436.795:4::0:,:,:0:",
-    "ISS": "0:145.99:4:437.8:4::0:,:,:0:",
+# What each default satellite carries, from the public frequency lists (the amateur
+# satellite organisations' frequency pages and the transponder lists satellite trackers
+# ship). Frequencies in MHz. Kinds:
+#   linear: uplink passband (low, high) and its downlink image (of low, of high);
+#           inverting when the image of the low edge is the high one
+#   fm:     one uplink and one downlink channel, access tone or None
+#   rx:     receive only (beacon, telemetry, weather pictures): no uplink
+# Beacon modes: 1 USB, 3 CW, 4 FM (the beacon of a digital telemetry is received on USB).
+TRANSPONDERS = {
+    "FO-29": ("linear", (145.9, 146.0), (435.9, 435.8), 435.795, 3),
+    "AO-7": ("linear", (432.125, 432.175), (145.975, 145.925), 145.9775, 3),
+    "AO-73": ("linear", (435.13, 435.15), (145.97, 145.95), 145.935, 1),
+    "XW-2A": ("linear", (435.03, 435.05), (145.685, 145.665), 145.66, 3),
+    "XW-2C": ("linear", (435.15, 435.17), (145.815, 145.795), 145.79, 3),
+    "XW-2F": ("linear", (435.33, 435.35), (146.0, 145.98), 145.975, 3),
+    "EO-88": ("linear", (435.015, 435.045), (145.99, 145.96), 145.94, 1),
+    "ISS": ("fm", 145.99, 437.8, "67.0"),
+    "SO-50": ("fm", 145.85, 436.795, "67.0"),
+    "AO-85": ("fm", 435.17, 145.98, "67.0"),
+    "AO-91": ("fm", 435.25, 145.96, "67.0"),
+    "AO-92": ("fm", 435.35, 145.88, "67.0"),
+    "AO-27": ("fm", 145.85, 436.795, None),
+    "IO-86": ("fm", 435.88, 145.88, "88.5"),
+    "CO-55": ("rx", 436.8375, 3),
+    "CO-57": ("rx", 436.8475, 3),
+    "CO-58": ("rx", 437.465, 3),
+    "CO-65": ("rx", 437.275, 3),
+    "CO-66": ("rx", 437.485, 3),
+    "DO-64": ("rx", 145.87, 3),
+    "KKS-1": ("rx", 437.385, 3),
+    "UO-11": ("rx", 145.825, 4),
+    "LO-19": ("rx", 437.125, 3),
+    "IO-26": ("rx", 435.79, 1),
+    "GO-32": ("fm", 145.93, 435.225, None),
+    "NO-44": ("fm", 145.827, 145.827, None),
+    "RS-30": ("rx", 435.315, 3),
+    "RS-22": ("rx", 435.352, 3),
+    "NOAA-15": ("rx", 137.62, 4),
+    "NOAA-18": ("rx", 137.9125, 4),
+    "NOAA-19": ("rx", 137.1, 4),
+    "PRISM": ("rx", 437.25, 3),
+    "HORYU-2": ("rx", 437.372, 3),
+    "SPROUT": ("rx", 437.525, 3),
+    "CHUBUSAT-1": ("rx", 437.485, 3),
 }
-# Passbands (uplink edges, their downlink images), power W, beacon mode, access tone.
-SAT_R_FREQ = {
-    "FO-29": "145.9,146:435.9,435.8:50:3:なし:",
-    "AO-7": "432.125,432.175:145.975,145.925:50:3:なし:",
-    "SO-50": "145.85,:436.795,:50:4:67.0:",
-    "ISS": "145.99,:437.8,:50:4:67.0:",
-}
+RECEIVE_ONLY = "受信のみ"  # the comment of a satellite without uplink
+POWER = "50"
+
+
+def mhz(f: float) -> str:
+    return f"{f:.6f}".rstrip("0").rstrip(".")
+
+
+def records(name: str) -> tuple:
+    """The satellite's information record and passband record as torv.ini values.
+
+    Information: beacon, uplink, uplink mode, downlink, downlink mode, comment, conversion
+    (0 fixed/FM, 1 inverting, 2 non-inverting), window, corrections, converter offset.
+    Passbands: uplink edges, their downlink images, power W, beacon mode, access tone.
+    """
+    t = TRANSPONDERS[name]
+    if t[0] == "linear":
+        _, (ul, uh), (dl, dh), beacon, beacon_mode = t
+        inverting = dl > dh
+        up, down = mhz((ul + uh) / 2), mhz((dl + dh) / 2)
+        modes = ("2", "1") if inverting else ("1", "1")
+        info = f"{mhz(beacon)}:{up}:{modes[0]}:{down}:{modes[1]}::{1 if inverting else 2}:,:,:0:"
+        bands = f"{mhz(ul)},{mhz(uh)}:{mhz(dl)},{mhz(dh)}:{POWER}:{beacon_mode}:なし:"
+    elif t[0] == "fm":
+        _, up, down, tone = t
+        info = f"0:{mhz(up)}:4:{mhz(down)}:4::0:,:,:0:"
+        bands = f"{mhz(up)},:{mhz(down)},:{POWER}:4:{tone or 'なし'}:"
+    else:
+        _, down, mode = t
+        info = f"{mhz(down)}:0:{mode}:{mhz(down)}:{mode}:{RECEIVE_ONLY}:0:,:,:0:"
+        bands = f",:{mhz(down)},:{POWER}:{mode}:なし:"
+    return info, bands
 
 
 def catalogue() -> dict:
@@ -82,8 +142,9 @@ def main() -> None:
     ini += [f"GROUP-{g}=" + ",".join(name for _, name in sats) for g, sats in GROUPS]
     # The update stamp says when the default sets were taken, so the element date shows it.
     ini += [f"SELECT={SELECTED}", "", "[KIDOUKOUSIN]", "ELM_AUTO_SW=0", f"YYMMDD={STAMP}", f"ORBIT={TAG}", ""]
-    ini += ["[SAT-INFO]"] + [f"{k}={v}" for k, v in SAT_INFO.items()] + [""]
-    ini += ["[SAT_R_FREQ]"] + [f"{k}={v}" for k, v in SAT_R_FREQ.items()] + [""]
+    names = [name for _, sats in GROUPS for _, name in sats]
+    ini += ["[SAT-INFO]"] + [f"{n}={records(n)[0]}" for n in names] + [""]
+    ini += ["[SAT_R_FREQ]"] + [f"{n}={records(n)[1]}" for n in names] + [""]
     (DATA / "torv.ini").write_bytes("\r\n".join(ini).encode("cp932"))
 
 

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -279,4 +280,27 @@ TEST_F(Program, SubscribersSeeOnlyTheCurrentInstantsValuesOncePerTick) {
         EXPECT_EQ(app->extrn_form().item_text("Text3").toStdString(),
                   format_number(orbit.calc.calc_el * 180 / kPi, "##0.00000"));
     }
+}
+
+// Every default satellite has its transponder record, so an operator stepping through
+// the groups on a fresh install is never sent to the information editor.
+TEST_F(Program, EveryDefaultSatelliteCanBeSelectedWithoutTheEditor) {
+    start();
+    Form1& f = app->form1();
+    platform::MsgBoxRecorder::current()->clear();
+    void (Form1::*const clicks[])() = {&Form1::Label12_Click, &Form1::Label13_Click, &Form1::Label14_Click,
+                                       &Form1::Label15_Click, &Form1::Label16_Click, &Form1::Label60_Click,
+                                       &Form1::Label61_Click};
+    std::vector<std::string> selected;
+    for (int group = 0; group < 5; ++group) {
+        for (auto click : clicks) {
+            (f.*click)();
+            selected.push_back(app->groups.selected_sat);
+            EXPECT_FALSE(app->form9.exists() && app->form9().isVisible()) << selected.back();
+            EXPECT_EQ(app->ft847().Label4.caption().toStdString(), selected.back());  // set up for it
+        }
+        f.Command5_Click();  // the next group
+    }
+    EXPECT_EQ(std::set<std::string>(selected.begin(), selected.end()).size(), 35u);
+    EXPECT_TRUE(platform::MsgBoxRecorder::current()->texts.empty());
 }
