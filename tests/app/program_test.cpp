@@ -71,13 +71,15 @@ struct Program : ::testing::Test {
 }  // namespace
 
 TEST_F(Program, SatelliteWithoutInformationRecordOpensTheEditorAtStartUp) {
-    ini_write(" 0:AO-73", "SELECT", "SATELITE", torv_ini());
+    // A satellite the operator added to a group, without a record yet.
+    ini_write("FO-29,AO-7,MY-SAT", "GROUP-A", "SATELITE", torv_ini());
+    ini_write(" 0:MY-SAT", "SELECT", "SATELITE", torv_ini());
     start();
     EXPECT_TRUE(app->form1().isVisible());
-    EXPECT_EQ(app->groups.selected_sat, "AO-73");
+    EXPECT_EQ(app->groups.selected_sat, "MY-SAT");
     ASSERT_TRUE(app->ft847.exists());            // loaded hidden from start-up on
     EXPECT_FALSE(app->ft847().isVisible());
-    ASSERT_TRUE(app->form9.exists());            // asks for AO-73's record
+    ASSERT_TRUE(app->form9.exists());            // asks for MY-SAT's record
     EXPECT_TRUE(app->form9().isVisible());
     EXPECT_TRUE(app->form1().Command12.isEnabled());
 }

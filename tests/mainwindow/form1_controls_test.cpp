@@ -43,7 +43,8 @@ TEST(MainWindowGroups, ScheduleDrivesTheGroupThroughTheBackButton) {
 }
 
 TEST(MainWindowSelection, ALabelSelectsItsSatelliteAndSetsTheTransceiverUp) {
-    MainHarness h({{"SAT_R_FREQ", "AO-7", "145.85,145.95:29.5,29.4:10:2:なし:"}});
+    MainHarness h({{"SAT_R_FREQ", "AO-7", "145.85,145.95:29.5,29.4:10:2:なし:"},
+                   {"SATELITE", "GROUP-A", "FO-29,AO-7,MY-SAT"}});
     Form1& f = h.form1();
     const int loads = h.form8_loads;
     h.chart = {};
@@ -66,7 +67,7 @@ TEST(MainWindowSelection, ALabelSelectsItsSatelliteAndSetsTheTransceiverUp) {
     f.Timer1_Timer();
     EXPECT_EQ(f.Label3.caption(), "AO-7");
     EXPECT_EQ(h.dde().Text1.text(), "AO-7");
-    f.Label14_Click();  // AO-73 has no stored ranges: labels empty, defaults
+    f.Label14_Click();  // a satellite of the operator's own without stored ranges: labels empty, defaults
     EXPECT_TRUE(f.Label56.caption().isEmpty());
     EXPECT_TRUE(f.Label57.caption().isEmpty());
     EXPECT_EQ(h.current_sat.sat_tx_power, "50");
