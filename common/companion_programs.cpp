@@ -11,8 +11,7 @@ const char* const kNotInstalled =
     " プログラムがインストールされていません。 プログラムをダウンロードし同じホルダーにインストールしてください｡ ";
 
 std::string read_program(const std::string& section, const std::string& sat) {
-    std::string value = ini_read(sat, section, torv_ini());
-    return value == "ERROR" ? std::string() : value;
+    return ini_read_or(section, sat, "", torv_ini());
 }
 
 // Starts one program; false (after the message) when it cannot be started.

@@ -14,10 +14,6 @@ constexpr const char* kFreqSection = "SAT_R_FREQ";
 constexpr const char* kUrlSection = "SAT-URL";
 constexpr const char* kHoseiSection = "SAT-HOSEI";
 
-std::string or_default(const std::string& value, const char* fallback) {
-    return value == "ERROR" ? std::string(fallback) : value;
-}
-
 std::string pair_text(const FieldPair& p) { return p.first + "," + p.second; }
 
 std::string program_section(int which) { return which == 2 ? "SAT-PROGRAM2" : "SAT-PROGRAM1"; }
@@ -156,7 +152,7 @@ bool write_sat_corrections(const std::string& sat, double tx, double rx, double 
 }
 
 std::string read_sat_freq_range(const std::string& sat, const std::string& ini_file) {
-    return or_default(ini_read(sat, kFreqSection, ini_file), kDefaultSatFreqRange);
+    return ini_read_or(kFreqSection, sat, kDefaultSatFreqRange, ini_file);
 }
 
 bool write_sat_freq_range(const std::string& sat, const SatFreqRange& r, const std::string& ini_file) {
@@ -164,8 +160,7 @@ bool write_sat_freq_range(const std::string& sat, const SatFreqRange& r, const s
 }
 
 SatProgram read_sat_program(int which, const std::string& sat, const std::string& ini_file) {
-    const std::string v = ini_read(sat, program_section(which), ini_file);
-    return v == "ERROR" ? SatProgram{} : parse_sat_program(v);
+    return parse_sat_program(ini_read_or(program_section(which), sat, "", ini_file));
 }
 
 bool write_sat_program(int which, const std::string& sat, const SatProgram& p, const std::string& ini_file) {
@@ -173,7 +168,7 @@ bool write_sat_program(int which, const std::string& sat, const SatProgram& p, c
 }
 
 std::string read_sat_url(const std::string& sat, const std::string& ini_file) {
-    return or_default(ini_read(sat, kUrlSection, ini_file), "");
+    return ini_read_or(kUrlSection, sat, "", ini_file);
 }
 
 bool write_sat_url(const std::string& sat, const std::string& url, const std::string& ini_file) {
@@ -181,7 +176,7 @@ bool write_sat_url(const std::string& sat, const std::string& url, const std::st
 }
 
 std::string read_sat_hosei(const std::string& sat, const std::string& ini_file) {
-    return or_default(ini_read(sat, kHoseiSection, ini_file), "0");
+    return ini_read_or(kHoseiSection, sat, "0", ini_file);
 }
 
 bool write_sat_hosei(const std::string& sat, const std::string& factor, const std::string& ini_file) {
@@ -189,7 +184,7 @@ bool write_sat_hosei(const std::string& sat, const std::string& factor, const st
 }
 
 std::string read_ao51_tone(const std::string& ini_file) {
-    return or_default(ini_read("AO-51-TONE", "TS2000", ini_file), "1");
+    return ini_read_or("TS2000", "AO-51-TONE", "1", ini_file);
 }
 
 bool write_ao51_tone(const std::string& value, const std::string& ini_file) {

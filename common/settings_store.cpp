@@ -182,6 +182,12 @@ std::string ini_read(std::string_view key, std::string_view section, const std::
     return f->utf8 ? cut_utf8_bytes(value, kReadBufferBytes) : cut_cp932_bytes(value, kReadBufferBytes);
 }
 
+std::string ini_read_or(std::string_view section, std::string_view key, std::string_view def,
+                        const std::string& file) {
+    std::string value = ini_read(key, section, file);
+    return value == "ERROR" ? std::string(def) : value;
+}
+
 bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file) {
     if (key.empty() || section.empty()) return false;
     // A file that exists but cannot be read whole is left alone: writing it would lose it.

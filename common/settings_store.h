@@ -3,9 +3,10 @@
 #include <string>
 #include <string_view>
 
-// The settings file torv.ini: sections of "key=value" lines in CP932. These two
-// routines are the only ones that touch it. Neither caches anything, knows any key or
-// any default: a reader compares the result with "ERROR" and uses its own default.
+// The settings file torv.ini: sections of "key=value" lines in CP932. These routines
+// are the only ones that touch it. None caches anything or knows any key: a reader
+// gives its own default to ini_read_or (the keys the program reads and saves are
+// described once in common/settings_keys.h and mainwindow/main_settings.h).
 namespace torv {
 
 // The value stored under key in section of file, without leading and trailing
@@ -13,6 +14,11 @@ namespace torv {
 // The empty text when the key holds nothing; "ERROR" when the file, the section or
 // the key does not exist. Section and key names are found regardless of letter case.
 std::string ini_read(std::string_view key, std::string_view section, const std::string& file);
+
+// The value ini_read gives, or def when the file, the section or the key does not exist
+// (a key that holds nothing reads as the empty text, not as def).
+std::string ini_read_or(std::string_view section, std::string_view key, std::string_view def,
+                        const std::string& file);
 
 // Stores value (exactly, leading blanks included) under key in section of file,
 // creating the file, the section and the key as needed and keeping every other line.

@@ -64,8 +64,7 @@ void apply_partner_record(PartnerStationTable& t, int i, const std::string& reco
 void load_station_list(PartnerStationTable& t, const std::string& ini_file) {
     for (int i = 0; i < kPartnerSlots; ++i) reset_slot(t, i);
     for (int n = 1; n <= kPartnerRecords; ++n) {
-        std::string record = ini_read("KYOKU" + std::to_string(n), "KYOKU-INFO", ini_file);
-        if (record == "ERROR") record = kDefaultPartnerRecord;
+        const std::string record = ini_read_or("KYOKU-INFO", "KYOKU" + std::to_string(n), kDefaultPartnerRecord, ini_file);
         t.record_text[n - 1] = record;
         apply_partner_record(t, n - 1, record);
     }

@@ -65,7 +65,7 @@ MainLoop& Form1::main_loop() {
     c.items = &l_.dde();
     MainLoopSteps s;
     s.slot_name = [this](int slot) { return l_.groups.shown()[slot]; };
-    s.slot_color = [this](int slot) { return l_.settings.color_eisei[slot]; };
+    s.slot_color = [this](int slot) { return l_.settings.slot_color(slot); };
     s.effect_sound_ticked = [this] { return Check1.value() == 1; };
     s.elements_stale = [this] { return l_.element_update.elements_stale == 1; };
     s.sun_moon_mars_disp = [this] { sun_moon_mars_disp(); };

@@ -288,7 +288,9 @@ void Form1::tell_settings_problems(const SettingsProblems& problems, const std::
     if (!text.empty()) platform::msg_box(text);
 }
 
-void Form1::ini_write_sound(const char* key, int value) { ini_write(std::to_string(value), key, "SOUND", torv_ini()); }
+void Form1::ini_write_sound(const char* key, int value) {
+    write_setting(find_main_setting("SOUND", key)->key, std::to_string(value), torv_ini());
+}
 
 void Form1::run_time_sync() {
     const platform::ClockReading c = clock_local_reading(l_.time);
@@ -298,8 +300,10 @@ void Form1::run_time_sync() {
         Label53.setCaption(QString::fromUtf8("時間自動更新"));
         return;
     }
-    l_.settings.ntp_elm = "SW_NORAS.EXE,,";
-    ini_write(l_.settings.ntp_elm, "NTP_ELM", "NTP_TIME", torv_ini());
+    // The program could not be started: its setting goes back to the default.
+    const SettingKey& ntp_elm = find_main_setting("NTP_TIME", "NTP_ELM")->key;
+    l_.settings.ntp_elm = ntp_elm.def;
+    write_setting(ntp_elm, l_.settings.ntp_elm, torv_ini());
     Label52.setCaption(QString::fromUtf8("ＮＴＰ設定項目確認"));
     Label53.setCaption(QString::fromUtf8("時間自動更新失敗"));
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/main_settings.h"
 
+#include <type_traits>
 
 #include "common/number_text.h"
 #include "common/settings_store.h"
@@ -7,19 +8,6 @@
 namespace torv {
 
 namespace {
-
-// Reads key of section; the default when the key is missing.
-class Reader {
-public:
-    explicit Reader(const std::string& ini) : ini_(ini) {}
-    std::string text(const char* section, const char* key, const char* def) const {
-        std::string v = ini_read(key, section, ini_);
-        return v == "ERROR" ? std::string(def) : v;
-    }
-
-private:
-    const std::string& ini_;
-};
 
 int16_t integer(const std::string& text) { return static_cast<int16_t>(round_half_even(val(text))); }
 
@@ -121,132 +109,200 @@ Ao40Window parse_ao40_window(const std::string& sat_info) {
 
 namespace {
 
-void read_station_and_time(const Reader& r, OwnStation& station, TimeState& time) {
-    station.call_sign = r.text("POSITION", "CALL", "");
-    station.station_lon = val(r.text("POSITION", "KEIDO", "135.15"));
-    station.station_lat = val(r.text("POSITION", "IDO", "34.5"));
-    station.station_height = val(r.text("POSITION", "TAKASA", "45"));
-    time.time_diff = val(r.text("JIKAN", "JISA", "9"));
-    time.local_to_utc_text = str_num(-time.time_diff);
+using S = MainSettings;
+constexpr auto kNumberForm = SettingSave::NumberForm;
+constexpr auto kAsHeld = SettingSave::AsHeld;
+
+// Rows whose save flag is set are written by the shutdown save in this order.
+const MainSettingRow kRows[] = {
+    // Station and time difference.
+    {{"POSITION", "CALL", ""}, &OwnStation::call_sign},
+    {{"POSITION", "KEIDO", "135.15"}, {}, &OwnStation::station_lon},
+    {{"POSITION", "IDO", "34.5"}, {}, &OwnStation::station_lat},
+    {{"POSITION", "TAKASA", "45"}, {}, &OwnStation::station_height},
+    {{"JIKAN", "JISA", "9"}, {}, &TimeState::time_diff},
+    // The selection; the group table reads it (a missing key has its own meaning there).
+    {{"SATELITE", "SELECT", ""}, &SatGroupTable::satelite_select, {}, kAsHeld, false},
+    // Display options.
+    {{"SUN", "DISP", "0"}, &S::sun_disp_text, &S::sun_disp, kNumberForm},
+    {{"MOON", "DISP", "0"}, &S::moon_disp_text, &S::moon_disp, kNumberForm},
+    {{"KASEI", "DISP", "0"}, &S::kasei_disp_text, &S::kasei_disp, kNumberForm},
+    {{"KISEKI", "DISP", "1"}, &S::kiseki_disp_text, &S::kiseki_disp, kNumberForm},
+    {{"JIKAN", "DISP", "0"}, &S::jikan_disp_text, &S::jikan_disp, kNumberForm},
+    {{"BLINK", "EISEI_BLINK", "1"}, &S::eisei_blink_text, &S::eisei_blink, kNumberForm},
+    {{"ALAT/ALON", "DISP", "1"}, &S::alat_alon_disp_text, &S::alat_alon_disp, kNumberForm},
+    // Maps and sky pictures.
+    {{"HAIKEIZU", "LOCAL_MAP", kDefaultLocalMap}, &S::local_map, {}, kAsHeld},
+    {{"HAIKEIZU", "TIZU", "MAP1.BMP"}, &S::tizu},
+    {{"HAIKEIZU", "REDA", "REDA.BMP"}, &S::reda},
+    {{"HAIKEIZU", "WORD_MAP", "WORD_MAP.BMP"}, &S::word_map},
+    {{"HAIKEIZU", "START_TIZU", "1"}, &S::start_tizu},
+    {{"KESIKI", "HIRU", "skya7_18.BMP"}, &S::kesiki_hiru},
+    {{"KESIKI", "YUUGATA", "skya18_19.BMP"}, &S::kesiki_yuugata},
+    {{"KESIKI", "YORU", "skya19_6.BMP"}, &S::kesiki_yoru},
+    // Colours of the main window.
+    {{"COLOR", "EISEI1", "65280"}, {}, &S::color_eisei1},
+    {{"COLOR", "EISEI2", "255"}, {}, &S::color_eisei2},
+    {{"COLOR", "EISEI3", "65535"}, {}, &S::color_eisei3},
+    {{"COLOR", "EISEI4", "16776960"}, {}, &S::color_eisei4},
+    {{"COLOR", "EISEI5", "8388863"}, {}, &S::color_eisei5},
+    {{"COLOR", "EISEI6", "16711935"}, {}, &S::color_eisei6},
+    {{"COLOR", "EISEI7", "4227327"}, {}, &S::color_eisei7},
+    {{"COLOR", "GRP_BK_COLOR", "65280"}, {}, &S::grp_bk_color},
+    {{"COLOR", "GRP_FOR_COLOR", "255"}, {}, &S::grp_for_color},
+    {{"COLOR", "AO40_MA_COLOR", "16776960"}, &S::ao40_ma_color_text, &S::ao40_ma_color},
+    {{"COLOR", "AO40_SQA_COLOR", "255"}, &S::ao40_sqa_color_text, &S::ao40_sqa_color},
+    {{"AO40", "AO40_SQA_VALUE", "30"}, &S::ao40_sqa_value},
+    {{"COLOR", "BACKCOLOR", "-2147483633"}, &S::backcolor_text, &S::backcolor},
+    {{"COLOR", "SUN_COLOR", "65535"}, {}, &S::sun_color},
+    {{"COLOR", "MOON_COLOR", "16777215"}, {}, &S::moon_color},
+    {{"COLOR", "KASEI_COLOR", "65535"}, {}, &S::kasei_color},
+    {{"COLOR", "TOUJITU_COLOR", "65535"}, {}, &S::toujitu_color},
+    {{"COLOR", "TOUJITUGAI_COLOR", "16777215"}, {}, &S::toujitugai_color},
+    {{"COLOR", "HIRU_COLOR", "16744576"}, &S::hiru_color},
+    {{"COLOR", "YORU_COLOR", "0"}, &S::yoru_color},
+    {{"KASOKU", "KASOKU_RITU", "2"}, &S::kasoku_ritu},
+    // Transceiver ports.
+    {{"FT847", "CAT", kDefaultFt847Cat}, &S::ft847_cat_text},
+    {{"IC910", "CAT", kDefaultIc910Cat}, &S::ic910_cat_text},
+    {{"TS2000", "CAT", kDefaultTs2000Cat}, &S::ts2000_cat_text},
+    {{"FT736", "CAT", kDefaultFt736Cat}, &S::ft736_cat_text},
+    // AO-40 window, modes and options.
+    {{"SAT-INFO", "AO-40", "0:146:2:436:1::0:,:,:"}, &S::sat_info},
+    {{"NTP_TIME", "NTP_ELM", "SW_NORAS.EXE,,"}, &S::ntp_elm},
+    {{"NTP_TIME", "NTP_AUTO", "0"}, &S::ntp_auto, {}, kAsHeld},
+    {{"UNYOU", "OSCAR_AMSAT_URL", "1"}, &S::oscar_amsat_url, {}, kAsHeld},
+    {{"VERSION", "VER_ON_OFF", "0"}, &S::ver_on_off, {}, kAsHeld},
+    {{"SYOKI_GAMEN", "GAMEN_NO", "0"}, &S::gamen_no, {}, kAsHeld},
+    {{"KISEKI", "KISEKI_SIZE", "30"}, &S::kiseki_size_text, &S::kiseki_size},
+    {{"JIKAN", "TIME_LINE", "2"}, &S::time_line_text},
+    {{"COLOR", "KIDOU_BACK_COLOR", "0"}, &S::kidou_back_color},
+    {{"COLOR", "KIDOU_TIKYUU_COLOR", "16744448"}, &S::kidou_tikyuu_color},
+    {{"COLOR", "KIDOU_EISEI_COLOR", "255"}, &S::kidou_eisei_color},
+    {{"COLOR", "RMT_SEND_COLOR", "8438015"}, &S::rmt_send_color},
+    {{"COLOR", "RMT_BECON_COLOR", "16761024"}, &S::rmt_becon_color},
+    {{"COLOR", "RMT_RECEIVE_COLOR", "8454016"}, &S::rmt_receive_color},
+    {{"COLOR", "RMT_SAT_COLOR", "16777152"}, &S::rmt_sat_color},
+    {{"COLOR", "RMT_SAT_FREQ_COLOR", "16777088"}, &S::rmt_sat_freq_color},
+    {{"COLOR", "RMT_SAT_RIGU_COLOR", "13882321"}, &S::rmt_sat_rigu_color},
+    {{"COLOR", "RMT_SAT_META_COLOR", "12648447"}, &S::rmt_sat_meta_color},
+    {{"COLOR", "jikan1_LINE_color", "12566463"}, &S::jikan1_line_color_text, &S::jikan1_line_color},
+    {{"SCHEDULE", "RIGU", "ＦＴ８４７"}, &S::schedule_rigu},
+    {{"COLOR", "REDA_INFO_COLOR", "16776960"}, &S::reda_info_color_text, &S::reda_info_color},
+    {{"KASI_EISEI", "DISP", "1"}, &S::kasi_eisei_disp},
+    {{"REDA_DISP_INFO", "DISP", "0"}, &S::reda_disp_info},
+    // Sound options: the check boxes.
+    {{"SOUND", "KOUKAON_CK1", "1"}, {}, &S::check1},
+    {{"SOUND", "KOUKA5_CK3", "1"}, {}, &S::check3},
+    {{"SOUND", "MUSIC_CK2", "0"}, {}, &S::check2},
+};
+
+// The struct a member of C belongs to among the targets.
+MainSettings* owner(SettingsTargets& t, const MainSettings*) { return t.settings; }
+OwnStation* owner(SettingsTargets& t, const OwnStation*) { return t.station; }
+TimeState* owner(SettingsTargets& t, const TimeState*) { return t.time; }
+SatGroupTable* owner(SettingsTargets& t, const SatGroupTable*) { return t.groups; }
+
+template <class C, class V>
+V& field(SettingsTargets& t, V C::*member) {
+    return owner(t, static_cast<const C*>(nullptr))->*member;
 }
 
-void read_maps(const Reader& r, MainSettings& s, SettingsProblems& problems) {
-    s.tizu = r.text("HAIKEIZU", "TIZU", "MAP1.BMP");
-    s.reda = r.text("HAIKEIZU", "REDA", "REDA.BMP");
-    s.local_map = r.text("HAIKEIZU", "LOCAL_MAP", kDefaultLocalMap);
-    if (!parse_local_map(s.local_map, s.local)) problems.values.push_back("[HAIKEIZU] LOCAL_MAP");
-    s.word_map = r.text("HAIKEIZU", "WORD_MAP", "WORD_MAP.BMP");
-    s.kesiki_hiru = r.text("KESIKI", "HIRU", "skya7_18.BMP");
-    s.kesiki_yuugata = r.text("KESIKI", "YUUGATA", "skya18_19.BMP");
-    s.kesiki_yoru = r.text("KESIKI", "YORU", "skya19_6.BMP");
+std::string* text_of(const MainSettingRow& row, SettingsTargets& t) {
+    return std::visit([&](auto m) -> std::string* {
+        if constexpr (std::is_same_v<decltype(m), std::monostate>) return nullptr;
+        else return &field(t, m);
+    }, row.text);
+}
+
+void set_number(const MainSettingRow& row, SettingsTargets& t, const std::string& text) {
+    std::visit([&](auto m) {
+        if constexpr (!std::is_same_v<decltype(m), std::monostate>) {
+            auto& number = field(t, m);
+            using N = std::remove_reference_t<decltype(number)>;
+            if constexpr (std::is_same_v<N, int16_t>) number = integer(text);
+            else if constexpr (std::is_same_v<N, int>) number = text != "0" ? 1 : 0;
+            else number = val(text);
+        }
+    }, row.number);
+}
+
+double number_of(const MainSettingRow& row, SettingsTargets& t) {
+    return std::visit([&](auto m) -> double {
+        if constexpr (std::is_same_v<decltype(m), std::monostate>) return 0;
+        else return static_cast<double>(field(t, m));
+    }, row.number);
+}
+
+void parse_cat_ports(MainSettings& s, SettingsProblems& problems) {
+    const struct {
+        const char* section;
+        const std::string& text;
+        bool ic910;
+        CatPortSetting& out;
+    } ports[] = {{"FT847", s.ft847_cat_text, false, s.ft847_cat},
+                 {"IC910", s.ic910_cat_text, true, s.ic910_cat},
+                 {"TS2000", s.ts2000_cat_text, false, s.ts2000_cat},
+                 {"FT736", s.ft736_cat_text, false, s.ft736_cat}};
+    for (const auto& p : ports) {
+        if (parse_cat_port(p.text, p.ic910, p.out)) continue;
+        const SettingKey& key = find_main_setting(p.section, "CAT")->key;
+        problems.add(key);
+        parse_cat_port(key.def, p.ic910, p.out);
+    }
+}
+
+// The values made from the texts as read: the local map, the ports, the AO-40 window,
+// the time-setting program, the UTC offset text.
+void parse_composite_values(MainSettings& s, TimeState& time, SettingsProblems& problems) {
+    time.local_to_utc_text = str_num(-time.time_diff);
+    time.kasoku_ritu = s.kasoku_ritu;
+    if (!parse_local_map(s.local_map, s.local)) problems.add(find_main_setting("HAIKEIZU", "LOCAL_MAP")->key);
     s.partner_zoom_map_file = s.local.local_map_file;
     s.partner_zoom_lon = s.local.local_map_lon;
     s.partner_zoom_lat = s.local.local_map_lat;
-}
-
-void read_display_options(const Reader& r, MainSettings& s) {
-    auto option = [&](const char* section, const char* key, const char* def, std::string& text, int16_t& value) {
-        text = r.text(section, key, def);
-        value = integer(text);
-    };
-    option("SUN", "DISP", "0", s.sun_disp_text, s.sun_disp);
-    option("MOON", "DISP", "0", s.moon_disp_text, s.moon_disp);
-    option("KASEI", "DISP", "0", s.kasei_disp_text, s.kasei_disp);
-    option("KISEKI", "DISP", "1", s.kiseki_disp_text, s.kiseki_disp);
-    option("JIKAN", "DISP", "0", s.jikan_disp_text, s.jikan_disp);
-    option("BLINK", "EISEI_BLINK", "1", s.eisei_blink_text, s.eisei_blink);
-    option("ALAT/ALON", "DISP", "1", s.alat_alon_disp_text, s.alat_alon_disp);
-}
-
-void read_colours(const Reader& r, MainSettings& s, TimeState& time) {
-    static const char* const eisei_keys[] = {"EISEI1", "EISEI2", "EISEI3", "EISEI4", "EISEI5", "EISEI6", "EISEI7"};
-    static const char* const eisei_defaults[] = {"65280", "255", "65535", "16776960", "8388863", "16711935", "4227327"};
-    for (int k = 0; k < 7; ++k) s.color_eisei[k] = val(r.text("COLOR", eisei_keys[k], eisei_defaults[k]));
-    s.grp_bk_color = val(r.text("COLOR", "GRP_BK_COLOR", "65280"));
-    s.grp_for_color = val(r.text("COLOR", "GRP_FOR_COLOR", "255"));
-    s.ao40_ma_color_text = r.text("COLOR", "AO40_MA_COLOR", "16776960");
-    s.ao40_ma_color = val(s.ao40_ma_color_text);
-    s.ao40_sqa_color_text = r.text("COLOR", "AO40_SQA_COLOR", "255");
-    s.ao40_sqa_color = val(s.ao40_sqa_color_text);
-    s.ao40_sqa_value = r.text("AO40", "AO40_SQA_VALUE", "30");
-    s.backcolor_text = r.text("COLOR", "BACKCOLOR", "-2147483633");
-    s.backcolor = val(s.backcolor_text);
-    s.sun_color = val(r.text("COLOR", "SUN_COLOR", "65535"));
-    s.moon_color = val(r.text("COLOR", "MOON_COLOR", "16777215"));
-    s.kasei_color = val(r.text("COLOR", "KASEI_COLOR", "65535"));
-    s.toujitu_color = val(r.text("COLOR", "TOUJITU_COLOR", "65535"));
-    s.toujitugai_color = val(r.text("COLOR", "TOUJITUGAI_COLOR", "16777215"));
-    s.hiru_color = r.text("COLOR", "HIRU_COLOR", "16744576");
-    s.yoru_color = r.text("COLOR", "YORU_COLOR", "0");
-    s.kasoku_ritu = r.text("KASOKU", "KASOKU_RITU", "2");
-    time.kasoku_ritu = s.kasoku_ritu;
-}
-
-void read_cat_ports(const Reader& r, MainSettings& s, SettingsProblems& problems) {
-    auto port = [&](const char* section, const char* def, bool ic910, CatPortSetting& out) {
-        if (!parse_cat_port(r.text(section, "CAT", def), ic910, out)) {
-            problems.values.push_back(std::string("[") + section + "] CAT");
-            parse_cat_port(def, ic910, out);
-        }
-    };
-    port("FT847", kDefaultFt847Cat, false, s.ft847_cat);
-    port("IC910", kDefaultIc910Cat, true, s.ic910_cat);
-    port("TS2000", kDefaultTs2000Cat, false, s.ts2000_cat);
-    port("FT736", kDefaultFt736Cat, false, s.ft736_cat);
-}
-
-void read_modes_and_options(const Reader& r, MainSettings& s) {
-    s.sat_info = r.text("SAT-INFO", "AO-40", "0:146:2:436:1::0:,:,:");
+    parse_cat_ports(s, problems);
     s.ao40 = parse_ao40_window(s.sat_info);
-    s.start_tizu = r.text("HAIKEIZU", "START_TIZU", "1");
-    s.ntp_elm = r.text("NTP_TIME", "NTP_ELM", "SW_NORAS.EXE,,");
     s.ntp = parse_time_sync(s.ntp_elm);
-    s.ntp_auto = r.text("NTP_TIME", "NTP_AUTO", "0");
-    s.oscar_amsat_url = r.text("UNYOU", "OSCAR_AMSAT_URL", "1");
-    s.ver_on_off = r.text("VERSION", "VER_ON_OFF", "0");
-    s.gamen_no = r.text("SYOKI_GAMEN", "GAMEN_NO", "0");
-    s.kiseki_size_text = r.text("KISEKI", "KISEKI_SIZE", "30");
-    s.kiseki_size = val(s.kiseki_size_text);
-    s.time_line_text = r.text("JIKAN", "TIME_LINE", "2");
-    s.kidou_back_color = r.text("COLOR", "KIDOU_BACK_COLOR", "0");
-    s.kidou_tikyuu_color = r.text("COLOR", "KIDOU_TIKYUU_COLOR", "16744448");
-    s.kidou_eisei_color = r.text("COLOR", "KIDOU_EISEI_COLOR", "255");
-    s.rmt_send_color = r.text("COLOR", "RMT_SEND_COLOR", "8438015");
-    s.rmt_becon_color = r.text("COLOR", "RMT_BECON_COLOR", "16761024");
-    s.rmt_receive_color = r.text("COLOR", "RMT_RECEIVE_COLOR", "8454016");
-    s.rmt_sat_color = r.text("COLOR", "RMT_SAT_COLOR", "16777152");
-    s.rmt_sat_freq_color = r.text("COLOR", "RMT_SAT_FREQ_COLOR", "16777088");
-    s.rmt_sat_rigu_color = r.text("COLOR", "RMT_SAT_RIGU_COLOR", "13882321");
-    s.rmt_sat_meta_color = r.text("COLOR", "RMT_SAT_META_COLOR", "12648447");
-    s.jikan1_line_color_text = r.text("COLOR", "jikan1_LINE_color", "12566463");
-    s.jikan1_line_color = val(s.jikan1_line_color_text);
-    s.schedule_rigu = r.text("SCHEDULE", "RIGU", "ＦＴ８４７");
-    s.reda_info_color_text = r.text("COLOR", "REDA_INFO_COLOR", "16776960");
-    s.reda_info_color = val(s.reda_info_color_text);
-    s.kasi_eisei_disp = r.text("KASI_EISEI", "DISP", "1");
-    s.reda_disp_info = r.text("REDA_DISP_INFO", "DISP", "0");
-}
-
-void read_sound_options(const Reader& r, MainSettings& s) {
-    s.check1 = r.text("SOUND", "KOUKAON_CK1", "1") != "0" ? 1 : 0;
-    s.check3 = r.text("SOUND", "KOUKA5_CK3", "1") != "0" ? 1 : 0;
-    s.check2 = r.text("SOUND", "MUSIC_CK2", "0") != "0" ? 1 : 0;
 }
 
 }  // namespace
 
+double MainSettings::slot_color(int slot) const {
+    const double colors[] = {color_eisei1, color_eisei2, color_eisei3, color_eisei4,
+                             color_eisei5, color_eisei6, color_eisei7};
+    return slot >= 0 && slot < 7 ? colors[slot] : 0;
+}
+
+std::span<const MainSettingRow> main_setting_rows() { return kRows; }
+
+const MainSettingRow* find_main_setting(std::string_view section, std::string_view key) {
+    for (const MainSettingRow& row : kRows)
+        if (row.key.section == section && row.key.key == key) return &row;
+    return nullptr;
+}
+
 MainSettings read_main_settings(const std::string& ini_file, OwnStation& station, TimeState& time,
                                 SettingsProblems& problems) {
-    const Reader r(ini_file);
     MainSettings s;
-    read_station_and_time(r, station, time);
-    read_maps(r, s, problems);
-    read_display_options(r, s);
-    read_colours(r, s, time);
-    read_cat_ports(r, s, problems);
-    read_modes_and_options(r, s);
-    read_sound_options(r, s);
+    SettingsTargets targets{&s, &station, &time, nullptr};
+    for (const MainSettingRow& row : kRows) {
+        if (!row.read_at_startup) continue;
+        const std::string text = read_setting(row.key, ini_file, problems);
+        if (std::string* t = text_of(row, targets)) *t = text;
+        set_number(row, targets, text);
+    }
+    parse_composite_values(s, time, problems);
     return s;
+}
+
+void write_saved_settings(SettingsTargets targets, const std::string& ini_file) {
+    for (const MainSettingRow& row : kRows) {
+        if (row.save == SettingSave::Never) continue;
+        std::string& text = *text_of(row, targets);
+        if (row.save == SettingSave::NumberForm) text = str_num(number_of(row, targets));
+        write_setting(row.key, text, ini_file);
+    }
 }
 
 }  // namespace torv

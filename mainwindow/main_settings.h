@@ -1,10 +1,13 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
-#include <vector>
+#include <variant>
 
+#include "common/settings_keys.h"
 #include "common/station_table.h"
+#include "mainwindow/sat_groups.h"
 #include "orbit/time_base.h"
 
 // Every setting the main window reads from torv.ini at start-up (but the element-update
@@ -55,7 +58,9 @@ struct MainSettings {
         eisei_blink_text, alat_alon_disp_text;
 
     // Phase 4: colours of the main window.
-    std::array<double, 7> color_eisei{};  // display slots 0..6
+    double color_eisei1 = 0, color_eisei2 = 0, color_eisei3 = 0, color_eisei4 = 0, color_eisei5 = 0,
+           color_eisei6 = 0, color_eisei7 = 0;
+    double slot_color(int slot) const;  // color_eisei1 for slot 0 … color_eisei7 for slot 6
     double grp_bk_color = 0, grp_for_color = 0;
     double ao40_ma_color = 0, ao40_sqa_color = 0;
     std::string ao40_ma_color_text, ao40_sqa_color_text, ao40_sqa_value;
@@ -65,7 +70,8 @@ struct MainSettings {
     std::string hiru_color, yoru_color;  // held as text
     std::string kasoku_ritu;
 
-    // Phase 6: transceiver ports.
+    // Phase 6: transceiver ports, the text as read and the setting in use.
+    std::string ft847_cat_text, ic910_cat_text, ts2000_cat_text, ft736_cat_text;
     CatPortSetting ft847_cat, ic910_cat, ts2000_cat, ft736_cat;
 
     // Phase 7: AO-40 window, modes and options.
@@ -89,12 +95,6 @@ struct MainSettings {
     int check1 = 1, check3 = 1, check2 = 0;
 };
 
-// Values the settings dialogs never write. Each is replaced by its default and named
-// here, so the start-up can tell the operator once and go on.
-struct SettingsProblems {
-    std::vector<std::string> values;  // "[SECTION] KEY"
-};
-
 // The defaults of the values that can be malformed.
 inline const char* const kDefaultLocalMap = "JAPAN.BMP,135,35";
 inline const char* const kDefaultFt847Cat = "0:COM1:9600:";
@@ -110,6 +110,46 @@ bool parse_cat_port(const std::string& value, bool ic910, CatPortSetting& out);
 TimeSyncSetting parse_time_sync(const std::string& value);
 Ao40Window parse_ao40_window(const std::string& sat_info);
 
+// ---- The keys of the start-up read and the shutdown save --------------------------
+
+// The structs a row's value goes to; a save names only the ones it writes from.
+struct SettingsTargets {
+    MainSettings* settings = nullptr;
+    OwnStation* station = nullptr;
+    TimeState* time = nullptr;
+    SatGroupTable* groups = nullptr;
+};
+
+// Where a row keeps the value as read (and as the save writes it).
+using SettingText = std::variant<std::monostate, std::string MainSettings::*, std::string OwnStation::*,
+                                 std::string SatGroupTable::*>;
+// The number in use, taken from the text: a double by its leading numeric part, an
+// int16_t as the whole number (halves to even), an int as a check box (1 unless "0").
+using SettingNumber = std::variant<std::monostate, double MainSettings::*, int16_t MainSettings::*,
+                                   int MainSettings::*, double OwnStation::*, double TimeState::*>;
+
+enum class SettingSave {
+    Never,       // the start-up reads it; only a settings dialog writes it
+    AsHeld,      // the shutdown save writes the text as held
+    NumberForm,  // the shutdown save writes the number in the leading-blank form (" 1")
+};
+
+// One key: its description, where its text and number go, whether the shutdown save
+// writes it. Adding a key to the start-up read (and the save) is one row; the save
+// writes its rows in table order. A range on a row's key makes a stored value outside
+// it read as the default, named in the problems the start-up shows once.
+struct MainSettingRow {
+    SettingKey key;
+    SettingText text = {};
+    SettingNumber number = {};
+    SettingSave save = SettingSave::Never;
+    bool read_at_startup = true;  // false: its owner reads it (the group table's SELECT)
+};
+
+// Every row, in the order of the save.
+std::span<const MainSettingRow> main_setting_rows();
+// The row of a key (section and key as the table spells them), or null.
+const MainSettingRow* find_main_setting(std::string_view section, std::string_view key);
 
 // Reads every main-window setting of ini_file: the station into station, the UTC
 // offset into time (time_diff, local_to_utc_text, kasoku_ritu), the rest into the
@@ -117,5 +157,9 @@ Ao40Window parse_ao40_window(const std::string& sat_info);
 // listed in problems.
 MainSettings read_main_settings(const std::string& ini_file, OwnStation& station, TimeState& time,
                                 SettingsProblems& problems);
+
+// Writes the rows the shutdown save writes, in table order, from targets (the number
+// form of a NumberForm row is rebuilt from its number first).
+void write_saved_settings(SettingsTargets targets, const std::string& ini_file);
 
 }  // namespace torv

@@ -14,9 +14,7 @@ std::array<std::string, kSlots> SatGroupTable::shown() const {
 void load_sat_groups(SatGroupTable& groups, const std::string& ini_file) {
     static const char* const keys[kGroups] = {"GROUP-A", "GROUP-B", "GROUP-C", "GROUP-D", "GROUP-E"};
     for (int g = 0; g < kGroups; ++g) {
-        std::string list = ini_read(keys[g], "SATELITE", ini_file);
-        if (list == "ERROR") list.clear();
-        const CsvFields fields = split_csv_fields(list);
+        const CsvFields fields = split_csv_fields(ini_read_or("SATELITE", keys[g], "", ini_file));
         for (int s = 0; s < kSlots; ++s) groups.group_sat_names[g][s] = fields[s];
     }
     groups.satelite_select = ini_read("SELECT", "SATELITE", ini_file);

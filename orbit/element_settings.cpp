@@ -10,11 +10,6 @@ constexpr std::string_view kStampSection = "KIDOUKOUSIN";
 constexpr std::string_view kUrlSection = "KIDOU_URL";
 constexpr std::string_view kBulletinSection = "TORVELM";
 
-std::string read_or(std::string_view key, std::string_view section, const std::string& ini, std::string_view fallback) {
-    std::string value = ini_read(key, section, ini);
-    return value == "ERROR" ? std::string(fallback) : value;
-}
-
 // Reads a key; when it is missing, stores the default and returns it.
 std::string read_or_store(std::string_view key, std::string_view section, const std::string& ini,
                           std::string_view fallback) {
@@ -27,8 +22,8 @@ std::string read_or_store(std::string_view key, std::string_view section, const 
 }  // namespace
 
 void read_element_stamps(ElementUpdateState& state, const std::string& ini, std::string_view absent_stamp) {
-    state.kidoukousin_yymmdd = read_or("YYMMDD", kStampSection, ini, absent_stamp);
-    state.kidoukousin_orbit = read_or("ORBIT", kStampSection, ini, "04008");
+    state.kidoukousin_yymmdd = ini_read_or(kStampSection, "YYMMDD", absent_stamp, ini);
+    state.kidoukousin_orbit = ini_read_or(kStampSection, "ORBIT", "04008", ini);
 }
 
 void write_element_stamps(const ElementUpdateState& state, const std::string& ini) {
@@ -36,17 +31,17 @@ void write_element_stamps(const ElementUpdateState& state, const std::string& in
     ini_write(state.kidoukousin_orbit, "ORBIT", kStampSection, ini);
 }
 
-std::string read_elm_auto_sw(const std::string& ini) { return read_or("ELM_AUTO_SW", kStampSection, ini, "0"); }
+std::string read_elm_auto_sw(const std::string& ini) { return ini_read_or(kStampSection, "ELM_AUTO_SW", "0", ini); }
 
 void write_elm_auto_sw(const ElementUpdateState& state, const std::string& ini) {
     ini_write(state.elm_auto_sw, "ELM_AUTO_SW", kStampSection, ini);
 }
 
 void read_kidou_urls(ElementSources& sources, const std::string& ini) {
-    sources.kidou_url1 = read_or("URL1", kUrlSection, ini, kDefaultKidouUrl1);
-    sources.kidou_url2 = read_or("URL2", kUrlSection, ini, kDefaultKidouUrl2);
-    sources.kidou_url2_sw = read_or("URL2_SW", kUrlSection, ini, "0");
-    sources.kidou_url3 = read_or("URL3", kUrlSection, ini, kDefaultKidouUrl3);
+    sources.kidou_url1 = ini_read_or(kUrlSection, "URL1", kDefaultKidouUrl1, ini);
+    sources.kidou_url2 = ini_read_or(kUrlSection, "URL2", kDefaultKidouUrl2, ini);
+    sources.kidou_url2_sw = ini_read_or(kUrlSection, "URL2_SW", "0", ini);
+    sources.kidou_url3 = ini_read_or(kUrlSection, "URL3", kDefaultKidouUrl3, ini);
 }
 
 void write_kidou_urls(const ElementSources& sources, const std::string& ini) {
@@ -69,7 +64,7 @@ void write_bulletin_settings(const ElementSources& sources, const std::string& i
 }
 
 void read_degital_sat(ElementSources& sources, const std::string& ini) {
-    sources.degital_sat = read_or("DEGITAL_SAT", "ORBIT", ini, "");
+    sources.degital_sat = ini_read_or("ORBIT", "DEGITAL_SAT", "", ini);
     sources.degital_sat_list = split_degital_sat(sources.degital_sat);
 }
 

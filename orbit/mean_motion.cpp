@@ -55,9 +55,7 @@ SatCorrectionTable build_sat_correction_table(const ElementTable& table, const s
     SatCorrectionTable c;
     for (int i = 1; i <= table.element_line_count(); i += 3) {
         const std::string& name = table.element_lines(i);
-        std::string value = ini_read(name, "SAT-HOSEI", ini_file);
-        if (value == "ERROR") value = "0";
-        c.add(name, val(value));
+        c.add(name, val(ini_read_or("SAT-HOSEI", name, "0", ini_file)));
     }
     return c;
 }

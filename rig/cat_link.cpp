@@ -12,8 +12,8 @@ int cat_port_number(std::string_view port_text) {
 }
 
 std::string com_port_device(int port) {
-    const std::string path = ini_read("COM" + std::to_string(port), "SERIAL", torv_ini());
-    if (path != "ERROR" && !path.empty()) return path;
+    const std::string path = ini_read_or("SERIAL", "COM" + std::to_string(port), "", torv_ini());
+    if (!path.empty()) return path;
     return "/dev/ttyS" + std::to_string(port - 1);
 }
 
@@ -28,8 +28,7 @@ bool open_cat_port(platform::SerialPort& port, const std::string& port_text, con
 }
 
 WindowPosition read_window_position(std::string_view key, std::string_view fallback) {
-    std::string text = ini_read(key, "WIN_POSITION", torv_ini());
-    if (text == "ERROR") text = fallback;
+    const std::string text = ini_read_or("WIN_POSITION", key, fallback, torv_ini());
     const size_t colon = text.find(':');
     WindowPosition p;
     p.top = static_cast<int>(val(text.substr(0, colon)));

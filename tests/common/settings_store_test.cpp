@@ -251,3 +251,13 @@ TEST_F(SettingsStore, Utf8ValuesAreCutWithoutSplittingACharacter) {
     dir.write("torv.ini", "\xEF\xBB\xBF[X]\r\nWIDE=" + wide + "\r\n");
     EXPECT_EQ(ini_read("WIDE", "X", ini), wide.substr(0, 84 * 3));
 }
+
+TEST_F(SettingsStore, ReadOrDefaultTellsMissingFromEmpty) {
+    EXPECT_EQ(ini_read_or("SATELITE", "SELECT", " 0:", ini), " 0:");  // no file
+    EXPECT_FALSE(std::filesystem::exists(ini));                        // a default is never written back
+    dir.write("torv.ini", "[SATELITE]\r\nEMPTY=\r\nSELECT= 2:AO-51\r\n");
+    EXPECT_EQ(ini_read_or("SATELITE", "SELECT", " 0:", ini), "2:AO-51");
+    EXPECT_EQ(ini_read_or("SATELITE", "EMPTY", "x", ini), "");  // present but empty: not the default
+    EXPECT_EQ(ini_read_or("SATELITE", "OTHER", "x", ini), "x");
+    EXPECT_EQ(ini_read_or("OTHER", "SELECT", "x", ini), "x");
+}

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+
 #include "mainwindow/main_settings.h"
 #include "mainwindow/sat_groups.h"
+#include "mainwindow/settings_save.h"
 #include "platform/msg_box.h"
 #include "temp_ini.h"
 
@@ -140,4 +144,43 @@ TEST(SatGroups, SelectionAndOverlongLists) {
     load_sat_groups(d, none.path);
     EXPECT_EQ(d.group_current, 0);
     EXPECT_EQ(d.selected_sat, "A1");
+}
+
+TEST(MainSettings, EachKeyIsDescribedOnceAndGoesSomewhere) {
+    std::set<std::pair<std::string, std::string>> seen;
+    for (const MainSettingRow& row : main_setting_rows()) {
+        EXPECT_TRUE(seen.insert({row.key.section, row.key.key}).second) << setting_name(row.key);
+        EXPECT_FALSE(std::holds_alternative<std::monostate>(row.text) &&
+                     std::holds_alternative<std::monostate>(row.number))
+            << setting_name(row.key);
+        if (row.save != SettingSave::Never) {
+            EXPECT_FALSE(std::holds_alternative<std::monostate>(row.text)) << setting_name(row.key);
+        }
+        if (row.save == SettingSave::NumberForm) {
+            EXPECT_FALSE(std::holds_alternative<std::monostate>(row.number)) << setting_name(row.key);
+        }
+    }
+    EXPECT_EQ(find_main_setting("SOUND", "MUSIC_CK2")->key.def, std::string("0"));
+    EXPECT_EQ(find_main_setting("SOUND", "NONE"), nullptr);
+}
+
+TEST(SettingsSave, WritesExactlyTheDisplayKeysInOrderAndNoDefaults) {
+    // Started on an empty file, the save adds the thirteen keys and nothing the start-up
+    // read only took the default of.
+    TempIni ini;
+    OwnStation st;
+    TimeState ts;
+    SettingsProblems p;
+    MainSettings s = read_main_settings(ini.path, st, ts, p);
+    SatGroupTable g;
+    g.selected_sat = "AO-7";
+    save_settings(s, g, ini.path, nullptr);
+    std::ifstream in(ini.path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text,
+              "[SATELITE]\r\nSELECT= 0:AO-7\r\n\r\n[SUN]\r\nDISP= 0\r\n\r\n[MOON]\r\nDISP= 0\r\n\r\n"
+              "[KASEI]\r\nDISP= 0\r\n\r\n[KISEKI]\r\nDISP= 1\r\n\r\n[JIKAN]\r\nDISP= 0\r\n\r\n"
+              "[BLINK]\r\nEISEI_BLINK= 1\r\n\r\n[ALAT/ALON]\r\nDISP= 1\r\n\r\n"
+              "[HAIKEIZU]\r\nLOCAL_MAP=JAPAN.BMP,135,35, 0\r\n\r\n[NTP_TIME]\r\nNTP_AUTO=0\r\n\r\n"
+              "[UNYOU]\r\nOSCAR_AMSAT_URL=1\r\n\r\n[VERSION]\r\nVER_ON_OFF=0\r\n\r\n[SYOKI_GAMEN]\r\nGAMEN_NO=0\r\n");
 }
