@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/serial.h>
@@ -80,6 +81,7 @@ bool SerialPort::setPortOpen(bool open) {
         fd_ = -1;
         input_.clear();
         output_.clear();
+        waiting_.clear();
         return true;
     }
     if (fd_ >= 0) return true;
@@ -137,6 +139,7 @@ void SerialPort::flush_output() {
         }
         if (n < 0 && errno == EINTR) continue;
         hang_up();
+        raise(comEventCDTO);
         return;
     }
     if (write_notifier_) write_notifier_->setEnabled(false);
@@ -149,21 +152,30 @@ void SerialPort::on_writable() {
 }
 
 void SerialPort::on_readable() {
+    // At most one buffer's worth per call, so a device that never stops sending cannot
+    // keep the window from its other events.
     char buffer[512];
-    while (fd_ >= 0) {
+    int taken = 0;
+    while (fd_ >= 0 && taken < kInBufferSize) {
         const ssize_t n = ::read(fd_, buffer, sizeof buffer);
         if (n > 0) {
             input_.append(buffer, static_cast<int>(n));
+            taken += static_cast<int>(n);
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
         // End of file or an I/O error: the other end or the device is gone.
         hang_up();
+        raise_later(comEventCDTO);
         break;
     }
+    if (input_.size() > kInBufferSize) {
+        input_.remove(0, input_.size() - kInBufferSize);
+        raise_later(comEventRxOver);
+    }
     check_line_errors(true);
-    if (RThreshold > 0 && input_.size() >= RThreshold) raise(comEvReceive);
+    if (RThreshold > 0 && input_.size() >= RThreshold) raise_later(comEvReceive);
 }
 
 // The driver counts breaks and line errors; each new one becomes its event. Devices
@@ -176,25 +188,43 @@ void SerialPort::check_line_errors(bool report) {
     const LineCounts before = counts_;
     counts_ = now;
     if (!report) return;
-    if (now.brk != before.brk) raise(comEventBreak);
-    if (now.frame != before.frame) raise(comEventFrame);
-    if (now.overrun != before.overrun) raise(comEventOverrun);
-    if (now.parity != before.parity) raise(comEventRxParity);
-    if (now.buf_overrun != before.buf_overrun) raise(comEventRxOver);
+    if (now.brk != before.brk) raise_later(comEventBreak);
+    if (now.frame != before.frame) raise_later(comEventFrame);
+    if (now.overrun != before.overrun) raise_later(comEventOverrun);
+    if (now.parity != before.parity) raise_later(comEventRxParity);
+    if (now.buf_overrun != before.buf_overrun) raise_later(comEventRxOver);
 }
 
 // The port stays open, as far as its owner can tell, until the owner closes it; it only
-// stops listening and reports the loss once per failed read or write.
+// stops listening, and the caller reports the loss once per failed read or write.
 void SerialPort::hang_up() {
     if (read_notifier_) read_notifier_->setEnabled(false);
     if (write_notifier_) write_notifier_->setEnabled(false);
     output_.clear();
-    raise(comEventCDTO);
 }
 
 void SerialPort::raise(int event) {
     CommEvent = event;
     if (OnComm) OnComm();
+}
+
+void SerialPort::raise_later(int event) {
+    if (std::find(waiting_.begin(), waiting_.end(), event) == waiting_.end()) waiting_.push_back(event);
+    if (raise_queued_) return;
+    raise_queued_ = true;
+    QMetaObject::invokeMethod(this, &SerialPort::raise_waiting, Qt::QueuedConnection);
+}
+
+void SerialPort::raise_waiting() {
+    raise_queued_ = false;
+    if (raising_) return;  // the running call raises these once its OnComm has returned
+    raising_ = true;
+    while (!waiting_.empty()) {
+        const int event = waiting_.front();
+        waiting_.pop_front();
+        raise(event);
+    }
+    raising_ = false;
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <string>
 
@@ -27,6 +28,11 @@ enum CommEvent {
 // ("COMn") opens Device, or /dev/ttyS<n-1> when Device is empty (the transceiver
 // windows fill Device from the settings). Raw bytes, no handshaking; the events are
 // raised on the thread that owns the port (the window thread), between other events.
+// What arrives is raised after the port has finished reading, never from inside its
+// read, and never while OnComm still runs for an earlier event (a handler that opens
+// a message box gets the next event after the box); the same event waiting twice is
+// raised once. At most kInBufferSize bytes wait: past that the oldest are dropped and
+// comEventRxOver is raised, as for a line error.
 class SerialPort : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +52,8 @@ public:
     // then stays closed.
     bool setPortOpen(bool open);
     bool PortOpen() const { return fd_ >= 0; }
+
+    static constexpr int kInBufferSize = 4096;
 
     int InBufferCount() const { return static_cast<int>(input_.size()); }
     // Setting the count to 0 discards the waiting input.
@@ -69,6 +77,8 @@ private:
     void flush_output();
     void check_line_errors(bool report);
     void raise(int event);
+    void raise_later(int event);
+    void raise_waiting();
     void hang_up();
 
     int fd_ = -1;
@@ -76,6 +86,9 @@ private:
     QByteArray output_;
     QSocketNotifier* read_notifier_ = nullptr;
     QSocketNotifier* write_notifier_ = nullptr;
+    std::deque<int> waiting_;     // events of the last reads, not raised yet
+    bool raise_queued_ = false;   // a call of raise_waiting is on its way
+    bool raising_ = false;        // raise_waiting runs (its OnComm may wait in a message box)
     struct LineCounts {
         int brk = 0, frame = 0, overrun = 0, parity = 0, buf_overrun = 0;
     } counts_;

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include <algorithm>
 #include <vector>
 
+#include "platform/msg_box.h"
 #include "platform/serial_port.h"
 #include "pty_pair.h"
 
@@ -126,4 +131,64 @@ TEST(SerialPort, APulledLineIsReportedAndThePortCanStillBeClosed) {
     EXPECT_TRUE(t.port.PortOpen());
     EXPECT_TRUE(t.port.setPortOpen(false));
     EXPECT_FALSE(t.port.PortOpen());
+}
+
+TEST(SerialPort, ADeviceThatNeverStopsSendingKeepsOnlyTheNewestBytesAndIsReportedAsAnOverrun) {
+    PortOnPty t;
+    ASSERT_TRUE(t.pty.ok());
+    t.port.RThreshold = 1;  // the handler records the events and takes nothing
+    ASSERT_TRUE(t.port.setPortOpen(true));
+    std::string flood(20000, '\0');
+    for (size_t i = 0; i < flood.size(); ++i) flood[i] = static_cast<char>(i % 251);
+
+    // In pieces, each one read by the port before the next goes out: the line's own
+    // input queue is empty and a receive event came.
+    const int line = ::open(t.pty.slave_path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(line, 0);
+    for (size_t sent = 0; sent < flood.size(); sent += 1000) {
+        const size_t events = t.events.size();
+        t.from_radio(flood.substr(sent, 1000));
+        ASSERT_TRUE(pump_until([&] {
+            int queued = -1;
+            ::ioctl(line, FIONREAD, &queued);
+            return queued == 0 && t.events.size() > events;
+        })) << sent;
+        ASSERT_LE(t.port.InBufferCount(), SerialPort::kInBufferSize) << sent;
+    }
+    ::close(line);
+
+    EXPECT_GT(std::count(t.events.begin(), t.events.end(), platform::comEventRxOver), 0);
+    ASSERT_EQ(t.port.InBufferCount(), SerialPort::kInBufferSize);
+    EXPECT_TRUE(t.port.Input().toStdString() == flood.substr(flood.size() - SerialPort::kInBufferSize));
+}
+
+TEST(SerialPort, AHandlerWaitingInAMessageBoxGetsTheNextEventAfterItReturns) {
+    PortOnPty t;
+    ASSERT_TRUE(t.pty.ok());
+    t.port.RThreshold = 1;
+    int depth = 0, deepest = 0;
+    t.port.OnComm = [&] {
+        if (t.port.CommEvent != platform::comEvReceive) return;
+        deepest = std::max(deepest, ++depth);
+        t.port.Input();
+        platform::msg_box(std::string("受信"));
+        --depth;
+    };
+    auto* recorder = platform::MsgBoxRecorder::current();
+    recorder->clear();
+    bool arrived = false;
+    // While the first box waits for the operator the radio sends again; the port reads
+    // it, and raises it only once the box is closed.
+    recorder->on_show = [&] {
+        if (recorder->texts.size() != 1) return;
+        t.from_radio("b");
+        arrived = pump_until([&] { return t.port.InBufferCount() == 1; });
+    };
+    ASSERT_TRUE(t.port.setPortOpen(true));
+    t.from_radio("a");
+    ASSERT_TRUE(pump_until([&] { return recorder->texts.size() == 2; }));
+    recorder->on_show = nullptr;
+
+    EXPECT_TRUE(arrived);
+    EXPECT_EQ(deepest, 1);
 }
