@@ -1,5 +1,7 @@
 #include "common/progress_window.h"
 
+#include "platform/layout.h"
+
 namespace torv {
 
 namespace {
@@ -10,9 +12,7 @@ Form17::Form17() : ProgressBar1(this), Label1(this) {
     setCaption(QString::fromUtf8("初期化進行状況"));
     move_twips(3000, 3000, 5400, 1500);
     setFixedSize(QWidget::size());
-    platform::place(&ProgressBar1, 240, 240, 4800, 300);
-    platform::place(&Label1, 240, 720, 4800, 360);
-    Label1.setCaption("11111");
+    platform::lay_out({{&ProgressBar1, 240, 240, 4800, 300}, {&Label1, 240, 720, 4800, 360, "11111"}});
     Timer1.setInterval(1000);
     Timer1.Timer_ = [this] { ProgressBar_CNTUP(); };
 }

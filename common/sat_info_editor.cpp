@@ -6,6 +6,7 @@
 
 #include "common/input_check.h"
 #include "common/number_text.h"
+#include "platform/layout.h"
 #include "platform/msg_box.h"
 #include "platform/text.h"
 
@@ -26,11 +27,6 @@ Conversion conversion_of(int type) {
 
 int type_of(Conversion c) { return c == Conversion::Fixed ? 0 : c == Conversion::Inverting ? 1 : 2; }
 
-void put(QWidget& control, QWidget* parent, int left, int top, int width, int height) {
-    control.setParent(parent);
-    platform::place(&control, left, top, width, height);
-}
-
 const char* const kModeNames[4] = {"ＵＳＢ", "ＬＳＢ", "ＣＷ", "ＦＭ"};
 
 const char* const kTones[] = {"なし",  "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",
@@ -42,152 +38,116 @@ const char* const kPowers[] = {"1", "5", "10", "20", "50", "100", "200"};
 
 }  // namespace
 
-Form9::Form9(SatInfoEditorContext context) : ctx_(std::move(context)) {
+Form9::Form9(SatInfoEditorContext context)
+    : Label1(this), Label2(this), Label3(this), Label4(this), Label5(this), Label6(this), Label7(this), Text1(this),
+      Text2(this), Text3(this), Text4(this), Text5(this), Frame1(this), Frame2(this), Frame3(this), Option1(&Frame1),
+      Option2(&Frame1), Option3(&Frame1), Option4(&Frame2), Option5(&Frame2), Option6(&Frame2), Option7(&Frame2),
+      Option8(&Frame3), Option9(&Frame3), Option10(&Frame3), Option11(&Frame3), Frame5(this), Frame6(this),
+      Label11(&Frame5), Label12(&Frame5), Text8(&Frame5), Text9(&Frame5), Label13(&Frame6), Label14(&Frame6),
+      Label15(&Frame6), Label16(&Frame6), Frame4(this), Label8(&Frame4), Label9(&Frame4), Label10(&Frame4),
+      Text6(&Frame4), Text7(&Frame4), Frame7(this), Text10(&Frame7), Label17(&Frame7), Frame15(this),
+      Text15(&Frame15), Frame8(this), Combo1(&Frame8), Label18(&Frame8), Frame9(this), Option12(&Frame9),
+      Option13(&Frame9), Option14(&Frame9), Option15(&Frame9), Frame14(this), Combo2(&Frame14), Frame10(this),
+      Check1(&Frame10), Frame11(this), Frame12(&Frame11), Frame13(&Frame11), Text11(&Frame12), Text12(&Frame12),
+      Text13(&Frame13), Text14(&Frame13), Label19(&Frame12), Label20(&Frame13), Command1(this),
+      ctx_(std::move(context)) {
     setCaption(qs("衛星情報"));
     move_twips(1200, 600, 9840, 8580);
-    place_controls();
-    build_controls();
+    lay_out();
+    connect_handlers();
+    set_opening_state();
     setFixedSize(QWidget::size());
 }
 
-void Form9::place_controls() {
-    put(Label1, this, 240, 150, 900, 300);
-    put(Label2, this, 1200, 150, 3000, 300);
-    const int row[5] = {600, 1020, 1440, 2160, 2580};
-    platform::Label* captions[5] = {&Label3, &Label4, &Label5, &Label6, &Label7};
-    platform::TextBox* boxes[5] = {&Text1, &Text2, &Text3, &Text4, &Text5};
-    for (int i = 0; i < 5; ++i) {
-        put(*captions[i], this, 240, row[i] + 30, 1800, 300);
-        put(*boxes[i], this, 2040, row[i], i < 3 ? 1500 : 7320, 330);
+void Form9::lay_out() {
+    constexpr int O = 270, T = 330;  // heights of an option line and a text box
+    platform::lay_out({
+        {&Label1, 240, 150, 900, 300, "人工衛星"},
+        {&Label2, 1200, 150, 3000, 300, nullptr, "人工衛星の名称"},
+        {&Label3, 240, 630, 1800, 300, "ビーコン周波数"},
+        {&Text1, 2040, 600, 1500, T, nullptr, "ビーコンの周波数"},
+        {&Label4, 240, 1050, 1800, 300, "アップリンク周波数"},
+        {&Text2, 2040, 1020, 1500, T, nullptr, "送信周波数"},
+        {&Label5, 240, 1470, 1800, 300, "ダウンリンク周波数"},
+        {&Text3, 2040, 1440, 1500, T, nullptr, "受信周波数"},
+        {&Label6, 240, 2190, 1800, 300, "コメント"},
+        {&Text4, 2040, 2160, 7320, T},
+        {&Label7, 240, 2610, 1800, 300, "URL"},
+        {&Text5, 2040, 2580, 7320, T, nullptr, "人工衛星のホームページを設定"},
+
+        {&Frame1, 3780, 480, 1620, 1500, "周波数", "人工衛星の変換方式"},
+        {&Option1, 120, 300, 1400, O, "固定"},
+        {&Option2, 120, 585, 1400, O, "反転"},
+        {&Option3, 120, 870, 1400, O, "非反転"},
+        {&Frame2, 5520, 480, 1620, 1500, "送信の電波形式", "送信時の電波形式"},
+        {&Frame3, 7260, 480, 1740, 1500, "受信の電波形式", "受信時の電波形式"},
+
+        {&Frame5, 240, 3060, 4380, 1020, "周波数範囲"},
+        {&Label11, 120, 300, 2000, O, "下限周波数"},
+        {&Text8, 120, 570, 2000, T},
+        {&Label12, 2220, 300, 2000, O, "～上限周波数"},
+        {&Text9, 2220, 570, 2000, T},
+        {&Frame6, 4740, 3060, 4380, 1020, "周波数範囲"},
+        {&Label14, 120, 300, 2000, O},
+        {&Label15, 120, 570, 2000, T},
+        {&Label13, 2220, 300, 2000, O},
+        {&Label16, 2220, 570, 2000, T},
+
+        {&Frame4, 240, 4200, 4380, 780, "トランスポンダーオンのＭＡ"},
+        {&Label8, 120, 360, 900, O, "開始ＭＡ"},
+        {&Text6, 1020, 330, 1000, T},
+        {&Label9, 2100, 360, 300, O, "～"},
+        {&Label10, 2400, 360, 900, O, "終了ＭＡ"},
+        {&Text7, 3300, 330, 1000, T},
+        {&Frame7, 4740, 4200, 2220, 780, "コンバータ補正周波数"},
+        {&Text10, 120, 330, 1300, T},
+        {&Label17, 1500, 360, 600, O, "ＭＨＺ"},
+        {&Frame15, 7080, 4200, 2040, 780, "軌道補正値"},
+        {&Text15, 120, 330, 1800, T},
+
+        {&Frame8, 240, 5100, 1560, 780, "送信電力"},
+        {&Combo1, 120, 330, 1000, T},
+        {&Label18, 1200, 360, 300, O, "Ｗ"},
+        {&Frame9, 1920, 5100, 3720, 780, "ビーコンの電波形式"},
+        {&Frame14, 5760, 5100, 1440, 780, "トーン制御"},
+        {&Combo2, 120, 330, 1200, T},
+        {&Frame10, 7320, 5100, 2280, 780, "ＡＯ－５１のトーン制御"},
+        {&Check1, 120, 360, 1600, O, "トーン制御"},
+
+        {&Frame11, 240, 6000, 9360, 1560, "自動起動プログラム"},
+        {&Frame12, 120, 300, 4500, 1140, "プログラム１"},
+        {&Text11, 120, 300, 4260, T},
+        {&Label19, 120, 720, 1000, O, "パラメータ"},
+        {&Text12, 1140, 690, 3240, T},
+        {&Frame13, 4740, 300, 4500, 1140, "プログラム２"},
+        {&Text13, 120, 300, 4260, T},
+        {&Label20, 120, 720, 1000, O, "パラメータ"},
+        {&Text14, 1140, 690, 3240, T},
+
+        {&Command1, 7560, 7800, 2040, 480, "登録終了", "人工衛星の情報登録の終了"},
+    });
+    // The mode buttons: a column of four in the uplink and downlink frames, a row in the beacon frame.
+    for (int i = 0; i < 4; ++i) {
+        platform::lay_out({{uplink_modes()[i], 120, 300 + i * 285, 1400, O, kModeNames[i]},
+                           {downlink_modes()[i], 120, 300 + i * 285, 1400, O, kModeNames[i]},
+                           {beacon_modes()[i], 120 + i * 890, 360, 870, O, kModeNames[i]}});
     }
-
-    put(Frame1, this, 3780, 480, 1620, 1500);
-    put(Frame2, this, 5520, 480, 1620, 1500);
-    put(Frame3, this, 7260, 480, 1740, 1500);
-    platform::OptionButton* columns[3][4] = {{&Option1, &Option2, &Option3, nullptr},
-                                            {&Option4, &Option5, &Option6, &Option7},
-                                            {&Option8, &Option9, &Option10, &Option11}};
-    platform::Frame* frames[3] = {&Frame1, &Frame2, &Frame3};
-    for (int c = 0; c < 3; ++c)
-        for (int i = 0; i < 4; ++i)
-            if (columns[c][i]) put(*columns[c][i], frames[c], 120, 300 + i * 285, 1400, 270);
-
-    put(Frame5, this, 240, 3060, 4380, 1020);
-    put(Label11, &Frame5, 120, 300, 2000, 270);
-    put(Text8, &Frame5, 120, 570, 2000, 330);
-    put(Label12, &Frame5, 2220, 300, 2000, 270);
-    put(Text9, &Frame5, 2220, 570, 2000, 330);
-    put(Frame6, this, 4740, 3060, 4380, 1020);
-    put(Label14, &Frame6, 120, 300, 2000, 270);
-    put(Label15, &Frame6, 120, 570, 2000, 330);
-    put(Label13, &Frame6, 2220, 300, 2000, 270);
-    put(Label16, &Frame6, 2220, 570, 2000, 330);
-
-    put(Frame4, this, 240, 4200, 4380, 780);
-    put(Label8, &Frame4, 120, 360, 900, 270);
-    put(Text6, &Frame4, 1020, 330, 1000, 330);
-    put(Label9, &Frame4, 2100, 360, 300, 270);
-    put(Label10, &Frame4, 2400, 360, 900, 270);
-    put(Text7, &Frame4, 3300, 330, 1000, 330);
-    put(Frame7, this, 4740, 4200, 2220, 780);
-    put(Text10, &Frame7, 120, 330, 1300, 330);
-    put(Label17, &Frame7, 1500, 360, 600, 270);
-    put(Frame15, this, 7080, 4200, 2040, 780);
-    put(Text15, &Frame15, 120, 330, 1800, 330);
-
-    put(Frame8, this, 240, 5100, 1560, 780);
-    put(Combo1, &Frame8, 120, 330, 1000, 330);
-    put(Label18, &Frame8, 1200, 360, 300, 270);
-    put(Frame9, this, 1920, 5100, 3720, 780);
-    platform::OptionButton* beacon[4] = {&Option12, &Option13, &Option14, &Option15};
-    for (int i = 0; i < 4; ++i) put(*beacon[i], &Frame9, 120 + i * 890, 360, 870, 270);
-    put(Frame14, this, 5760, 5100, 1440, 780);
-    put(Combo2, &Frame14, 120, 330, 1200, 330);
-    put(Frame10, this, 7320, 5100, 2280, 780);
-    put(Check1, &Frame10, 120, 360, 1600, 270);
-
-    put(Frame11, this, 240, 6000, 9360, 1560);
-    put(Frame12, &Frame11, 120, 300, 4500, 1140);
-    put(Frame13, &Frame11, 4740, 300, 4500, 1140);
-    platform::TextBox* paths[2] = {&Text11, &Text13};
-    platform::TextBox* params[2] = {&Text12, &Text14};
-    platform::Label* param_captions[2] = {&Label19, &Label20};
-    platform::Frame* programs[2] = {&Frame12, &Frame13};
-    for (int i = 0; i < 2; ++i) {
-        put(*paths[i], programs[i], 120, 300, 4260, 330);
-        put(*param_captions[i], programs[i], 120, 720, 1000, 270);
-        put(*params[i], programs[i], 1140, 690, 3240, 330);
-    }
-
-    put(Command1, this, 7560, 7800, 2040, 480);
+    for (platform::Label* value : {&Label15, &Label16}) value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 
-void Form9::build_controls() {
-    Label1.setCaption(qs("人工衛星"));
-    Label2.setToolTip(qs("人工衛星の名称"));
-    const char* captions[5] = {"ビーコン周波数", "アップリンク周波数", "ダウンリンク周波数", "コメント", "URL"};
-    platform::Label* caption_labels[5] = {&Label3, &Label4, &Label5, &Label6, &Label7};
-    for (int i = 0; i < 5; ++i) caption_labels[i]->setCaption(qs(captions[i]));
-    Text1.setToolTip(qs("ビーコンの周波数"));
-    Text2.setToolTip(qs("送信周波数"));
-    Text3.setToolTip(qs("受信周波数"));
-    Text5.setToolTip(qs("人工衛星のホームページを設定"));
-
-    Frame1.setCaption(qs("周波数"));
-    Frame1.setToolTip(qs("人工衛星の変換方式"));
-    Option1.setCaption(qs("固定"));
-    Option2.setCaption(qs("反転"));
-    Option3.setCaption(qs("非反転"));
+void Form9::connect_handlers() {
     Option1.Click = [this] { Option1_Click(); };
     Option2.Click = [this] { Option2_Click(); };
     Option3.Click = [this] { Option3_Click(); };
-
-    Frame2.setCaption(qs("送信の電波形式"));
-    Frame2.setToolTip(qs("送信時の電波形式"));
-    Frame3.setCaption(qs("受信の電波形式"));
-    Frame3.setToolTip(qs("受信時の電波形式"));
-    Frame9.setCaption(qs("ビーコンの電波形式"));
-    for (const ModeButtons& group : {ModeButtons{&Option4, &Option5, &Option6, &Option7},
-                                     ModeButtons{&Option8, &Option9, &Option10, &Option11},
-                                     ModeButtons{&Option12, &Option13, &Option14, &Option15}})
-        for (int i = 0; i < 4; ++i) group[i]->setCaption(qs(kModeNames[i]));
-
-    Frame4.setCaption(qs("トランスポンダーオンのＭＡ"));
-    Label8.setCaption(qs("開始ＭＡ"));
-    Label9.setCaption(qs("～"));
-    Label10.setCaption(qs("終了ＭＡ"));
-
-    Frame5.setCaption(qs("周波数範囲"));
-    Frame6.setCaption(qs("周波数範囲"));
-    Label11.setCaption(qs("下限周波数"));
-    Label12.setCaption(qs("～上限周波数"));
-    for (platform::Label* value : {&Label15, &Label16}) value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     for (platform::TextBox* box : {&Text8, &Text9, &Text15}) box->installEventFilter(this);
+    Command1.Click = [this] { Command1_Click(); };
+}
 
-    Frame7.setCaption(qs("コンバータ補正周波数"));
-    Label17.setCaption(qs("ＭＨＺ"));
-    Frame8.setCaption(qs("送信電力"));
-    Label18.setCaption(qs("Ｗ"));
+void Form9::set_opening_state() {
     Combo1.setEditable(true);
     for (const char* p : kPowers) Combo1.AddItem(qs(p));
-    Frame14.setCaption(qs("トーン制御"));
     Combo2.setEditable(true);
     for (const char* t : kTones) Combo2.AddItem(qs(t));
-    Frame10.setCaption(qs("ＡＯ－５１のトーン制御"));
-    Check1.setCaption(qs("トーン制御"));
-
-    Frame11.setCaption(qs("自動起動プログラム"));
-    Frame12.setCaption(qs("プログラム１"));
-    Frame13.setCaption(qs("プログラム２"));
-    Label19.setCaption(qs("パラメータ"));
-    Label20.setCaption(qs("パラメータ"));
-    Frame15.setCaption(qs("軌道補正値"));
-
-    Command1.setCaption(qs("登録終了"));
-    Command1.setToolTip(qs("人工衛星の情報登録の終了"));
-    Command1.Click = [this] { Command1_Click(); };
-
-    // The state the window opens with before it is filled.
     Option5.setValue(true);
     Option8.setValue(true);
     Option12.setValue(true);
@@ -256,9 +216,9 @@ void Form9::show_sat_info() {
     Text4.setText(qs(r.comment));
 
     edit_up_mode = or_zero(r.uplink_mode);
-    choose_mode({&Option4, &Option5, &Option6, &Option7}, edit_up_mode);
+    choose_mode(uplink_modes(), edit_up_mode);
     edit_down_mode = or_zero(r.downlink_mode);
-    choose_mode({&Option8, &Option9, &Option10, &Option11}, edit_down_mode);
+    choose_mode(downlink_modes(), edit_down_mode);
     set_conv_type(type_of(editor_conversion(r.conversion)));
 
     // Only AO-40's own record is the transponder-on window the charts use.
@@ -285,7 +245,7 @@ void Form9::show_sat_info() {
     v.sat_tx_power = f.tx_power;
     Combo1.setCurrentText(qs(f.tx_power));
     v.sat_beacon_mode = f.beacon_mode;
-    choose_mode({&Option12, &Option13, &Option14, &Option15}, f.beacon_mode);
+    choose_mode(beacon_modes(), f.beacon_mode);
     v.sat_tone = f.tone;
     Combo2.setCurrentText(qs(f.tone));
     filling_ = false;
@@ -391,7 +351,7 @@ SatInfoEntry Form9::entry_from_controls() {
     e.info.comment = fitted_comment(e.info);
     Text4.setText(qs(e.info.comment));
     const std::string beacon =
-        chosen_mode({&Option12, &Option13, &Option14, &Option15}, ctx_.current.sat_beacon_mode);
+        chosen_mode(beacon_modes(), ctx_.current.sat_beacon_mode);
     e.freq = {{s(Text8), s(Text9)}, {s(Label15), s(Label16)}, Combo1.text().toStdString(), beacon,
               Combo2.text().toStdString()};
     e.url = s(Text5);
@@ -408,8 +368,8 @@ void Form9::Command1_Click() {
         return;
     }
     edit_conv_type = static_cast<int16_t>(Option1.value() ? 0 : Option2.value() ? 1 : 2);
-    edit_up_mode = chosen_mode({&Option4, &Option5, &Option6, &Option7}, edit_up_mode);
-    edit_down_mode = chosen_mode({&Option8, &Option9, &Option10, &Option11}, edit_down_mode);
+    edit_up_mode = chosen_mode(uplink_modes(), edit_up_mode);
+    edit_down_mode = chosen_mode(downlink_modes(), edit_down_mode);
     if (s(Label2) == kAo40 && check_transponder_ma() != 0) return;
 
     QString comment = Text4.text();

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include "platform/layout.h"
 #include "platform/twips.h"
 #include "platform/text.h"
 
@@ -11,23 +12,6 @@ namespace torv {
 using platform::qs;
 
 namespace {
-
-void label_at(platform::Label& label, const char* text, int left, int top, int width, int height = 240) {
-    label.setCaption(QString::fromUtf8(text));
-    platform::place(&label, left, top, width, height);
-}
-
-void button(platform::CommandButton& b, const char* text, int left, int top, int width, int height = 330) {
-    b.setCaption(QString::fromUtf8(text));
-    platform::place(&b, left, top, width, height);
-}
-
-void frame(platform::Frame& f, const char* text, int left, int top, int width, int height) {
-    f.setCaption(QString::fromUtf8(text));
-    platform::place(&f, left, top, width, height);
-}
-
-void tip(QWidget& w, const char* text) { w.setToolTip(QString::fromUtf8(text)); }
 
 // The hour scale is a line of numbers spaced by blanks: a proportional font, as large as
 // lets the line span the chart's time axis.
@@ -168,113 +152,90 @@ std::array<platform::Label*, kSlots> Form1::slot_labels() {
 
 void Form1::lay_out() {
     move_twips(600, 300, 9645, 10950);
+    constexpr int L = 240, B = 330;  // the usual heights of a label and a button
+    const char* const kGroupTip = "衛星クループの切り替え";
+    const char* const kShiftTip = "日次スケジュールを１２時間シフトさせて表示する";
     // Left column: world map, the selected satellite, groups, the 24-hour chart, controls.
-    platform::place(&Picture2, 45, 45, 6120, 3060);
-    label_at(Label3, "", 45, 3150, 1400);
-    label_at(Label7, "方位", 1500, 3150, 450);
-    label_at(Label4, "", 1950, 3150, 650);
-    label_at(Label8, "仰角", 2650, 3150, 450);
-    label_at(Label5, "", 3100, 3150, 650);
-    label_at(Label9, "距離", 3800, 3150, 450);
-    label_at(Label6, "", 4250, 3150, 1350);
-    label_at(Label10, "周回数", 45, 3450, 650);
-    label_at(Label23, "", 700, 3450, 900);
-    label_at(Label54, "", 1650, 3450, 2200);
-    label_at(Label55, "", 3900, 3450, 2250);
-    frame(Frame1, "", 45, 3780, 4500, 660);
+    platform::lay_out({
+        {&Picture2, 45, 45, 6120, 3060},
+        {&Label3, 45, 3150, 1400, L},
+        {&Label7, 1500, 3150, 450, L, "方位"},
+        {&Label4, 1950, 3150, 650, L},
+        {&Label8, 2650, 3150, 450, L, "仰角"},
+        {&Label5, 3100, 3150, 650, L},
+        {&Label9, 3800, 3150, 450, L, "距離"},
+        {&Label6, 4250, 3150, 1350, L},
+        {&Label10, 45, 3450, 650, L, "周回数"},
+        {&Label23, 700, 3450, 900, L},
+        {&Label54, 1650, 3450, 2200, L},
+        {&Label55, 3900, 3450, 2250, L},
+        {&Frame1, 45, 3780, 4500, 660, nullptr, "衛星グループの切り替え"},
+        {&Command3, 4620, 3900, 450, B, "←", kGroupTip},
+        {&Command5, 5100, 3900, 450, B, "→", kGroupTip},
+        {&Label33, 3500, 4500, 2640, 225},
+        {&Label21, 1035, 4500, 2400, 225},
+        {&Command14, 135, 4590, 800, 300, "シフト→", kShiftTip},
+        {&Picture5, 1000, 4725, 5160, 180},
+        {&Label18, 0, 0, 5160, 180, nullptr, kShiftTip},
+        {&Picture3, 45, 4905, 6120, 1950},
+
+        {&Frame3, 45, 6900, 3000, 1050, "時間要素"},
+        {&Command4, 120, 240, 900, B, "現在", "現在時間での再計算"},
+        {&Command10, 1060, 240, 900, B, "+1 DAY", "１日後の軌道の表示"},
+        {&Command20, 2000, 240, 900, B, " -1  DAY"},
+        {&Command13, 120, 630, 1840, B, "加速処理", "加速シュミレーションを行う"},
+        {&Command1, 2000, 630, 900, B, "未来軌道", "選択された衛星の未来軌道の予測"},
+        {&Frame2, 3100, 6900, 3050, 1300, "ドップラー効果"},
+        {&Label25, 120, 240, 2800, L},
+        {&Frame6, 45, 8000, 3000, 900, "音響効果"},
+        {&Check1, 120, 240, 1300, 270, "効果音", "可視範囲似入った場合に効果音発生"},
+        {&Check2, 1500, 240, 1400, 270, "音楽演奏", "可視範囲に衛星がある場合に音楽演奏を行う機能 "},
+        {&Check3, 120, 540, 1400, 270, "5分前通知"},
+        {&Command15, 1500, 540, 400, 270, "←", "前の曲へ移動"},
+        {&Label45, 1950, 555, 450, L, nullptr, "現在の演奏の順"},
+        {&Command16, 2450, 540, 400, 270, "→", "次の曲に移動"},
+        {&Label56, 3100, 8250, 1400, L},
+        {&Label57, 4500, 8250, 1650, L},
+        {&Label58, 3100, 8520, 1400, L},
+        {&Label59, 4500, 8520, 1650, L},
+        {&Label52, 3100, 8790, 1500, L, nullptr, "自動更新した時間"},
+        {&Label53, 4650, 8790, 1500, L},
+
+        {&Command11, 45, 9000, 1500, B, "週間予定一覧", "選択されている衛星の週間スケジュールを表示します。"},
+        {&Command18, 1580, 9000, 1000, B, "一覧作成", "２局間のウィンドウオープンの一覧作成"},
+        {&Command17, 2620, 9000, 1000, B, "運用情報 ", "インターネットに登録されている人工衛星の情報サイトを表示する"},
+        {&Command22, 3660, 9000, 700, B, "ログ", "ログソフトｖａｎｔｌｅの起動"},
+        {&Command6, 4400, 9000, 1750, B, "アンテナ追尾起動", "自動追尾プログラムの起動"},
+        {&Command12, 45, 9400, 1500, B, "FT847リモート", "ＦＴ８４７のリモート制御"},
+        {&Command19, 1580, 9400, 1500, B, "IC910リモート", "ＩＣ９１０のリモート制御"},
+        {&Command21, 3120, 9400, 1500, B, "TS2000リモート"},
+        {&Command23, 4660, 9400, 1500, B, "FT736リモート"},
+        {&Command24, 45, 9800, 2400, B, "スケジュール登録開始", "衛星のスケジュール設定運用を行います"},
+        {&Command2, 4660, 9800, 1500, B, "終了", "プログラムの終了"},
+    });
+    // The seven display slots: a label and its lamp each.
     const std::array<platform::Shape*, kSlots> lamps = {&Shape2, &Shape3, &Shape4, &Shape5, &Shape6, &Shape9, &Shape10};
     for (int k = 0; k < kSlots; ++k) {
-        platform::place(slot_labels()[k], 90 + k * 630, 300, 600, 240);
-        tip(*slot_labels()[k], "衛星を切り替える場合に押下");
         lamps[k]->kind = platform::Shape::Circle;
-        platform::place(lamps[k], 90 + k * 630 + 225, 540, 150, 90);
+        platform::lay_out({{slot_labels()[k], 90 + k * 630, 300, 600, L, nullptr, "衛星を切り替える場合に押下"},
+                           {lamps[k], 90 + k * 630 + 225, 540, 150, 90}});
     }
-    tip(Frame1, "衛星グループの切り替え");
-    button(Command3, "←", 4620, 3900, 450);
-    button(Command5, "→", 5100, 3900, 450);
-    tip(Command3, "衛星クループの切り替え");
-    tip(Command5, "衛星クループの切り替え");
-    label_at(Label33, "", 3500, 4500, 2640, 225);
-    label_at(Label21, "", 1035, 4500, 2400, 225);
-    button(Command14, "シフト→", 135, 4590, 800, 300);
-    tip(Command14, "日次スケジュールを１２時間シフトさせて表示する");
-    platform::place(&Picture5, 1000, 4725, 5160, 180);
-    platform::place(&Label18, 0, 0, 5160, 180);
-    Label18.setCaption(qs(hour_scale_text(false)));
-    tip(Label18, "日次スケジュールを１２時間シフトさせて表示する");
-    platform::place(&Picture3, 45, 4905, 6120, 1950);
-    Line10.hide();
-    Line12.hide();
-
-    frame(Frame3, "時間要素", 45, 6900, 3000, 1050);
-    button(Command4, "現在", 120, 240, 900);
-    button(Command10, "+1 DAY", 1060, 240, 900);
-    button(Command20, " -1  DAY", 2000, 240, 900);
-    button(Command13, "加速処理", 120, 630, 1840);
-    button(Command1, "未来軌道", 2000, 630, 900);
-    tip(Command4, "現在時間での再計算");
-    tip(Command10, "１日後の軌道の表示");
-    tip(Command13, "加速シュミレーションを行う");
-    tip(Command1, "選択された衛星の未来軌道の予測");
-    frame(Frame2, "ドップラー効果", 3100, 6900, 3050, 1300);
-    label_at(Label25, "", 120, 240, 2800);
+    // The three Doppler rows: band, frequency and the band's selector.
     const std::array<std::pair<platform::Label*, platform::Label*>, 3> rows = {
         std::pair{&Label26, &Label27}, {&Label28, &Label29}, {&Label30, &Label31}};
     const std::array<platform::CommandButton*, 3> selectors = {&Command7, &Command8, &Command9};
-    for (int i = 0; i < 3; ++i) {
-        label_at(*rows[i].first, "", 120, 510 + i * 250, 700);
-        label_at(*rows[i].second, "", 850, 510 + i * 250, 1300);
-        button(*selectors[i], "選択", 2250, 500 + i * 250, 700, 240);
-        tip(*selectors[i], "周波数の選択");
-    }
-    frame(Frame6, "音響効果", 45, 8000, 3000, 900);
-    Check1.setCaption(QString::fromUtf8("効果音"));
-    platform::place(&Check1, 120, 240, 1300, 270);
-    tip(Check1, "可視範囲似入った場合に効果音発生");
-    Check2.setCaption(QString::fromUtf8("音楽演奏"));
-    platform::place(&Check2, 1500, 240, 1400, 270);
-    tip(Check2, "可視範囲に衛星がある場合に音楽演奏を行う機能 ");
-    Check3.setCaption(QString::fromUtf8("5分前通知"));
+    for (int i = 0; i < 3; ++i)
+        platform::lay_out({{rows[i].first, 120, 510 + i * 250, 700, L},
+                           {rows[i].second, 850, 510 + i * 250, 1300, L},
+                           {selectors[i], 2250, 500 + i * 250, 700, 240, "選択", "周波数の選択"}});
+    Label18.setCaption(qs(hour_scale_text(false)));
+    Line10.hide();
+    Line12.hide();
     // Its frame may take the window's colour; this box keeps the button face.
     QPalette face = Check3.palette();
     face.setColor(QPalette::Window, platform::to_qcolor(kButtonFace));
     Check3.setPalette(face);
     Check3.setAutoFillBackground(true);
-    platform::place(&Check3, 120, 540, 1400, 270);
-    button(Command15, "←", 1500, 540, 400, 270);
-    label_at(Label45, "", 1950, 555, 450);
-    button(Command16, "→", 2450, 540, 400, 270);
-    tip(Label45, "現在の演奏の順");
-    tip(Command15, "前の曲へ移動");
-    tip(Command16, "次の曲に移動");
-    label_at(Label56, "", 3100, 8250, 1400);
-    label_at(Label57, "", 4500, 8250, 1650);
-    label_at(Label58, "", 3100, 8520, 1400);
-    label_at(Label59, "", 4500, 8520, 1650);
-    label_at(Label52, "", 3100, 8790, 1500);
-    label_at(Label53, "", 4650, 8790, 1500);
-    tip(Label52, "自動更新した時間");
-
-    button(Command11, "週間予定一覧", 45, 9000, 1500);
-    button(Command18, "一覧作成", 1580, 9000, 1000);
-    button(Command17, "運用情報 ", 2620, 9000, 1000);
-    button(Command22, "ログ", 3660, 9000, 700);
-    button(Command6, "アンテナ追尾起動", 4400, 9000, 1750);
-    button(Command12, "FT847リモート", 45, 9400, 1500);
-    button(Command19, "IC910リモート", 1580, 9400, 1500);
-    button(Command21, "TS2000リモート", 3120, 9400, 1500);
-    button(Command23, "FT736リモート", 4660, 9400, 1500);
-    button(Command24, "スケジュール登録開始", 45, 9800, 2400);
-    button(Command2, "終了", 4660, 9800, 1500);
-    tip(Command11, "選択されている衛星の週間スケジュールを表示します。");
-    tip(Command18, "２局間のウィンドウオープンの一覧作成");
-    tip(Command17, "インターネットに登録されている人工衛星の情報サイトを表示する");
-    tip(Command22, "ログソフトｖａｎｔｌｅの起動");
-    tip(Command6, "自動追尾プログラムの起動");
-    tip(Command12, "ＦＴ８４７のリモート制御");
-    tip(Command19, "ＩＣ９１０のリモート制御");
-    tip(Command24, "衛星のスケジュール設定運用を行います");
-    tip(Command2, "プログラムの終了");
 
     // Right column: the bodies, the partner station, the orbit-plane and radar views, the pass list.
     const struct {
@@ -287,32 +248,33 @@ void Form1::lay_out() {
     } bodies[] = {{Frame4, "太陽の情報", 6210, Shape8, Label36, Label37},
                   {Frame5, "月の情報", 7335, Shape7, Label40, Label41},
                   {Frame8, "火星の情報", 8460, Shape11, Label65, Label66}};
-    for (const auto& b : bodies) {
-        frame(b.f, b.text, b.left, 45, 1080, 700);
-        platform::place(&b.swatch, 60, 300, 150, 150);
-        label_at(b.az, "", 260, 240, 780);
-        label_at(b.el, "", 260, 450, 780);
-    }
+    for (const auto& b : bodies)
+        platform::lay_out({{&b.f, b.left, 45, 1080, 700, b.text},
+                           {&b.swatch, 60, 300, 150, 150},
+                           {&b.az, 260, 240, 780, L},
+                           {&b.el, 260, 450, 780, L}});
+    platform::lay_out({
+        {&Frame7, 6210, 780, 3330, 620, "２局間の相手局情報"},
+        {&Label50, 120, 280, 500, L, "方位"},
+        {&Label48, 640, 280, 900, L},
+        {&Label51, 1650, 280, 500, L, "仰角"},
+        {&Label49, 2170, 280, 900, L},
+        {&Label67, 6210, 1450, 3330, L},
+        {&Picture1, 6210, 1800, 3105, 2865},
+        {&Label2, 60, 60, 400, L, "MA"},
+        {&Label1, 480, 60, 900, L},
+        {&Label44, 60, 2300, 700, L, "ALON="},
+        {&Label11, 760, 2300, 700, L},
+        {&Label42, 1500, 2300, 700, L, "ALAT="},
+        {&Label43, 2200, 2300, 700, L},
+        {&Label46, 60, 2550, 700, L, "SQA ="},
+        {&Label47, 760, 2550, 700, L},
+        {&Picture4, 6210, 4680, 3330, 3330},
+        {&Label19, 6210, 8050, 3330, L},
+        {&List1, 6210, 8300, 3330, 1830},
+    });
     for (platform::PictureBox* icon : {&Picture6, &Picture7, &Picture8}) icon->hide();
-    frame(Frame7, "２局間の相手局情報", 6210, 780, 3330, 620);
-    label_at(Label50, "方位", 120, 280, 500);
-    label_at(Label48, "", 640, 280, 900);
-    label_at(Label51, "仰角", 1650, 280, 500);
-    label_at(Label49, "", 2170, 280, 900);
-    label_at(Label67, "", 6210, 1450, 3330);
-    platform::place(&Picture1, 6210, 1800, 3105, 2865);
-    label_at(Label2, "MA", 60, 60, 400);
-    label_at(Label1, "", 480, 60, 900);
-    label_at(Label44, "ALON=", 60, 2300, 700);
-    label_at(Label11, "", 760, 2300, 700);
-    label_at(Label42, "ALAT=", 1500, 2300, 700);
-    label_at(Label43, "", 2200, 2300, 700);
-    label_at(Label46, "SQA =", 60, 2550, 700);
-    label_at(Label47, "", 760, 2550, 700);
     for (platform::Label* l : {&Label11, &Label42, &Label43, &Label44, &Label46, &Label47}) l->hide();
-    platform::place(&Picture4, 6210, 4680, 3330, 3330);
-    label_at(Label19, "", 6210, 8050, 3330);
-    platform::place(&List1, 6210, 8300, 3330, 1830);
     QFont small = List1.font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     List1.setFont(small);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/settings_store.h"
+#include "platform/layout.h"
 #include "platform/msg_box.h"
 #include "platform/text.h"
 
@@ -40,60 +41,45 @@ Form16::Form16(ElementUpdateContext& context)
 
 void Form16::lay_out() {
     move_twips(1500, 900, 9600, 9000);
-    Frame1.setCaption("軌道要素ＵＲＬ登録");
-    platform::place(&Frame1, 120, 120, 9240, 1800);
-    Label2.setCaption("２ＬＩＮＥ軌道要素のＷＥＢサイトのＵＲＬを記述");
-    platform::place(&Label2, 120, 300, 6000, 300);
-    Label9.setCaption("ＵＲＬ3");
-    platform::place(&Label9, 120, 720, 720, 300);
-    platform::place(&Text6, 900, 690, 6900, 330);
-    Label1.setCaption("ＵＲＬ1");
-    platform::place(&Label1, 120, 1200, 720, 300);
-    platform::place(&Text1, 900, 1170, 6900, 330);
-    Command1.setCaption("登録");
-    platform::place(&Command1, 7980, 1170, 1080, 420);
+    constexpr int L = 300, T = 330, B = 420;  // heights of a label, a text box and a button
+    platform::lay_out({
+        {&Frame1, 120, 120, 9240, 1800, "軌道要素ＵＲＬ登録"},
+        {&Label2, 120, 300, 6000, L, "２ＬＩＮＥ軌道要素のＷＥＢサイトのＵＲＬを記述"},
+        {&Label9, 120, 720, 720, L, "ＵＲＬ3"},
+        {&Text6, 900, 690, 6900, T},
+        {&Label1, 120, 1200, 720, L, "ＵＲＬ1"},
+        {&Text1, 900, 1170, 6900, T},
+        {&Command1, 7980, 1170, 1080, B, "登録"},
 
-    Frame2.setCaption("torv_solid.elmの軌道要素作成");
-    platform::place(&Frame2, 120, 2040, 9240, 1800);
-    Label3.setCaption("ＵＲＬ２");
-    platform::place(&Label3, 120, 360, 720, 300);
-    platform::place(&Text2, 900, 330, 6900, 330);
-    Check1.setText("自動ダウンロードを行う");
-    platform::place(&Check1, 900, 780, 3000, 300);
-    Label4.setCaption("ここでダウンロードされた軌道要素はtorv_solid.elmとしてファイルが作成されます。"
-                      "最新の軌道要素が必要な場合は、torv_element.exeを起動して作成してください。");
+        {&Frame2, 120, 2040, 9240, 1800, "torv_solid.elmの軌道要素作成"},
+        {&Label3, 120, 360, 720, L, "ＵＲＬ２"},
+        {&Text2, 900, 330, 6900, T},
+        {&Check1, 900, 780, 3000, L, "自動ダウンロードを行う"},
+        {&Label4, 120, 1140, 9000, 600,
+         "ここでダウンロードされた軌道要素はtorv_solid.elmとしてファイルが作成されます。"
+         "最新の軌道要素が必要な場合は、torv_element.exeを起動して作成してください。"},
+
+        {&Frame3, 120, 3960, 9240, 1500, "TORV.EML設定"},
+        {&Label6, 120, 330, 1800, L, "軌道要素取得URL"},
+        {&Text3, 1980, 300, 7080, T},
+        {&Label7, 120, 750, 2400, L, "ヘッダー識別ワード8文字"},
+        {&Text4, 2580, 720, 1500, T},
+        {&Label8, 4320, 750, 1500, L, "ヘッダーの行数"},
+        {&Text5, 5880, 720, 900, T},
+        {&Command5, 7980, 960, 1080, B, "登録"},
+
+        {&Frame4, 120, 5580, 9240, 3240, "軌道情報複製情報の設定"},
+        {&List1, 120, 300, 3600, 2100},
+        {&Command2, 3840, 600, 1080, B, "追加"},
+        {&Command3, 3840, 1200, 1080, B, "削除"},
+        {&List2, 5040, 300, 3000, 2100, nullptr, "衛星の名前にＤＧを追加して同じ軌道要素で衛星を追加します"},
+        {&Command4, 8100, 1920, 1020, B, "登録"},
+        {&Label5, 120, 2460, 9000, 660,
+         "例：衛星に名前にＤＧを追加して同じ軌道要素で自動作成します。ＡＯ－５１を設定しておくと"
+         "ＡＯ－５１ＤＧが生成されます。１個の衛星で２個の運用モードを持っている場合に便利です。"},
+    });
     Label4.setWordWrap(true);
-    platform::place(&Label4, 120, 1140, 9000, 600);
-
-    Frame3.setCaption("TORV.EML設定");
-    platform::place(&Frame3, 120, 3960, 9240, 1500);
-    Label6.setCaption("軌道要素取得URL");
-    platform::place(&Label6, 120, 330, 1800, 300);
-    platform::place(&Text3, 1980, 300, 7080, 330);
-    Label7.setCaption("ヘッダー識別ワード8文字");
-    platform::place(&Label7, 120, 750, 2400, 300);
-    platform::place(&Text4, 2580, 720, 1500, 330);
-    Label8.setCaption("ヘッダーの行数");
-    platform::place(&Label8, 4320, 750, 1500, 300);
-    platform::place(&Text5, 5880, 720, 900, 330);
-    Command5.setCaption("登録");
-    platform::place(&Command5, 7980, 960, 1080, 420);
-
-    Frame4.setCaption("軌道情報複製情報の設定");
-    platform::place(&Frame4, 120, 5580, 9240, 3240);
-    platform::place(&List1, 120, 300, 3600, 2100);
-    Command2.setCaption("追加");
-    platform::place(&Command2, 3840, 600, 1080, 420);
-    Command3.setCaption("削除");
-    platform::place(&Command3, 3840, 1200, 1080, 420);
-    platform::place(&List2, 5040, 300, 3000, 2100);
-    List2.setToolTip("衛星の名前にＤＧを追加して同じ軌道要素で衛星を追加します");
-    Command4.setCaption("登録");
-    platform::place(&Command4, 8100, 1920, 1020, 420);
-    Label5.setCaption("例：衛星に名前にＤＧを追加して同じ軌道要素で自動作成します。ＡＯ－５１を設定しておくと"
-                      "ＡＯ－５１ＤＧが生成されます。１個の衛星で２個の運用モードを持っている場合に便利です。");
     Label5.setWordWrap(true);
-    platform::place(&Label5, 120, 2460, 9000, 660);
 }
 
 void Form16::Form_Load() {

@@ -5,6 +5,7 @@
 #include "orbit/element_download.h"
 #include "orbit/element_stamps.h"
 #include "platform/http.h"
+#include "platform/layout.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -33,25 +34,18 @@ Form4::Form4(ElementUpdateContext& context)
     connect(F4_MENU_AUTO_RESET, &QAction::triggered, this, [this] { F4_MENU_AUTO_RESET_Click(); });
     connect(F4_MENU_FILE, &QAction::triggered, this, [this] { F4_MENU_FILE_Click(); });
     connect(f14_menu_url, &QAction::triggered, this, [this] { f14_menu_url_Click(); });
-    platform::place(&MenuBar, 0, 0, 7800, 330);
-
-    Label1.setCaption("前回更新日");
-    platform::place(&Label1, 240, 480, 1200, 300);
-    platform::place(&Label2, 1500, 480, 4200, 300);
-    Label2.setToolTip("前回の軌道要素更新日");
-    platform::place(&Label3, 240, 840, 7200, 300);
-    Label3.setToolTip("軌道要素取得先の状況");
-    platform::place(&Label4, 240, 1200, 7200, 300);
-    platform::place(&List1, 240, 1560, 7200, 3900);
-    List1.setToolTip("軌道要素の表示");
-    Command1.setCaption("軌道要素更新");
-    Command1.setToolTip("軌道要素の取得");
+    platform::lay_out({
+        {&MenuBar, 0, 0, 7800, 330},
+        {&Label1, 240, 480, 1200, 300, "前回更新日"},
+        {&Label2, 1500, 480, 4200, 300, nullptr, "前回の軌道要素更新日"},
+        {&Label3, 240, 840, 7200, 300, nullptr, "軌道要素取得先の状況"},
+        {&Label4, 240, 1200, 7200, 300},
+        {&List1, 240, 1560, 7200, 3900, nullptr, "軌道要素の表示"},
+        {&Command1, 3600, 5640, 1800, 450, "軌道要素更新", "軌道要素の取得"},
+        {&Command2, 5640, 5640, 1800, 450, "終了", "軌道要素更新の終了"},
+    });
     Command1.Click = [this] { Command1_Click(); };
-    platform::place(&Command1, 3600, 5640, 1800, 450);
-    Command2.setCaption("終了");
-    Command2.setToolTip("軌道要素更新の終了");
     Command2.Click = [this] { Command2_Click(); };
-    platform::place(&Command2, 5640, 5640, 1800, 450);
 }
 
 void Form4::Form_Load() {
