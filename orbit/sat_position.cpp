@@ -186,12 +186,15 @@ SatPosition propagate(const SatOrbit& o, const StationFrame& st, double mjd) {
     // Sub-satellite point; the view is taken to the point above it on a sphere.
     p.sub = xyz_to_geodetic(p.xe, p.ye, p.ze);
     p.sub_radius = p.sub.height + kBesselAKm;
-    const double rs = p.sub_radius;
-    p.view = view_from(st, rs * p.sub.cos_lat * p.sub.cos_lon, rs * p.sub.cos_lat * p.sub.sin_lon,
-                       rs * p.sub.sin_lat);
+    p.view = view_of(p, st);
     p.ok = std::isfinite(p.sub.lat) && std::isfinite(p.sub.lon) && std::isfinite(p.sub.height) &&
            std::isfinite(p.view.az) && std::isfinite(p.view.el) && std::isfinite(p.view.range);
     return p;
+}
+
+TopoView view_of(const SatPosition& p, const StationFrame& st) {
+    const double rs = p.sub_radius;
+    return view_from(st, rs * p.sub.cos_lat * p.sub.cos_lon, rs * p.sub.cos_lat * p.sub.sin_lon, rs * p.sub.sin_lat);
 }
 
 bool sat_position_disp(OrbitContext& ctx, std::string& name) {

@@ -116,6 +116,10 @@ struct SatPosition {
 
 SatPosition propagate(const SatOrbit& orbit, const StationFrame& station, double mjd);
 
+// The view of a computed position from a station: to the point above the sub-satellite
+// point on a sphere, as the position's own view is taken.
+TopoView view_of(const SatPosition& p, const StationFrame& station);
+
 // ---- The routines the windows call ------------------------------------------------
 
 // Computes name (trimmed in place) at the current instant into ctx.orbit.calc. In
