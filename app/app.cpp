@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "common/companion_programs.h"
+#include "common/number_text.h"
 #include "common/settings_store.h"
 #include "orbit/mean_motion.h"
 #include "platform/msg_box.h"
@@ -79,6 +80,27 @@ Form1Links App::form1_links() {
                       tips,     element_update, form17, extrn_form, tray, form1_hooks()};
 }
 
+WeekLinks App::week_links() {
+    const auto look = [this] {
+        WeekLook k;
+        k.grp_for_color = static_cast<platform::ColorValue>(settings.grp_for_color);
+        k.grp_bk_color = static_cast<platform::ColorValue>(settings.grp_bk_color);
+        k.ao40_sqa_color = static_cast<platform::ColorValue>(settings.ao40_sqa_color);
+        k.ao40_ma_color = static_cast<platform::ColorValue>(settings.ao40_ma_color);
+        k.hiru_color = static_cast<platform::ColorValue>(val(settings.hiru_color));
+        k.yoru_color = static_cast<platform::ColorValue>(val(settings.yoru_color));
+        k.ao40_attitude_fetched = view.ao40_attitude_fetched;
+        k.ao40_attitude_error = view.ao40_attitude_error;
+        k.ao40_alat = view.ao40_alat;
+        k.ao40_alon = view.ao40_alon;
+        k.ao40_sqa_value = settings.ao40_sqa_value;
+        k.ao40_ma_start = settings.ao40.start;
+        k.ao40_ma_end = settings.ao40.end;
+        return k;
+    };
+    return WeekLinks{elements, corrections, station, time, groups.selected_sat, partners, view.partner_index, look};
+}
+
 Form1Hooks App::form1_hooks() {
     Form1Hooks h;
     h.element_settings_load = [this] { element_startup.element_settings_load(); };
@@ -96,6 +118,12 @@ Form1Hooks App::form1_hooks() {
     h.form9_show = [this] { form9().Show(); };
     h.form4_show = [this] { form4().Show(); };
     h.form5_show = [this] { form5().Show(); };
+    h.form6_show = [this] { form6().Show(); };
+    h.form11_show = [this] {
+        form11().Show();
+        form1().Command14.setFocus();
+        form11().Command1.setFocus();
+    };
     return h;
 }
 

@@ -26,6 +26,8 @@
 #include "platform/tray.h"
 #include "rig/form8.h"
 #include "rig/rig_context.h"
+#include "schedule/form11.h"
+#include "schedule/form6.h"
 
 namespace torv {
 
@@ -75,6 +77,8 @@ public:
     platform::FormInstance<Form1> form1{[this] { return std::make_unique<Form1>(form1_links()); }};
     platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }};
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
+    platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links()); }};
+    platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links()); }};
 
     // Ends the program. A running transceiver link is stopped first (transmitter off,
     // closing commands, corrections saved), so the radio is never left transmitting.
@@ -85,6 +89,7 @@ private:
     void ft847_setup();
     std::unique_ptr<Form9> make_form9();
     Form1Links form1_links();
+    WeekLinks week_links();
     Form1Hooks form1_hooks();
     void fill_element_seam();
 };

@@ -314,6 +314,8 @@ void Form1::connect_handlers() {
     menuver.Click = [this] {
         if (l_.hooks.form5_show) l_.hooks.form5_show();
     };
+    Command11.Click = [this] { Command11_Click(); };
+    Command18.Click = [this] { Command18_Click(); };
     Timer1.Timer_ = [this] { Timer1_Timer(); };
     Timer2.Timer_ = [this] { Timer2_Timer(); };
     Timer3.Timer_ = [this] { Timer3_Timer(); };

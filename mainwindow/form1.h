@@ -64,6 +64,9 @@ struct Form1Hooks {
     std::function<void()> form4_show;
     // The version window (help menu).
     std::function<void()> form5_show;
+    // The week pass table; the two-station table, shown with its close button focused.
+    std::function<void()> form6_show;
+    std::function<void()> form11_show;
 
     // The screen layout saved in GAMEN_NO.
     std::function<void(const std::string& gamen_no)> apply_layout;
@@ -213,6 +216,8 @@ public:
     void tray_icon_add();
     void tray_icon_remove();
     void Command12_Click();  // "FT847リモート": the FT-847 window, visible
+    void Command11_Click();  // "週間予定一覧": the week pass table
+    void Command18_Click();  // "一覧作成": the two-station week table
     void Label33_Click();    // the element-update date: the element-update window, unless in fixed-file mode
     void Command2_Click();  // "終了": save, remove the icon, end
     void menuend_Click();   // "閉じる": remove the icon, end without saving

@@ -365,6 +365,14 @@ void Form1::Command12_Click() {
     if (l_.hooks.form8_show) l_.hooks.form8_show();
 }
 
+void Form1::Command11_Click() {
+    if (l_.hooks.form6_show) l_.hooks.form6_show();
+}
+
+void Form1::Command18_Click() {
+    if (l_.hooks.form11_show) l_.hooks.form11_show();
+}
+
 void Form1::Label33_Click() {
     if (l_.element_update.elm_auto_sw != "2" && l_.hooks.form4_show) l_.hooks.form4_show();
 }

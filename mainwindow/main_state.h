@@ -48,7 +48,10 @@ struct MainViewState {
     int16_t effect_sound_on = 1;
     int16_t music_start_request = 0;
     std::string music_file;  // the current music track
+    // AO-40's attitude as the views fetch it (degrees as texts; error -1: the page had none).
     int16_t ao40_attitude_fetched = 0;
+    std::string ao40_alat, ao40_alon;
+    int16_t ao40_attitude_error = 0;
     // The registered station whose view of the selected satellite is shown.
     int16_t partner_index = 0;
     int16_t partner_selected = 0;

@@ -84,6 +84,44 @@ TEST_F(Program, SatelliteWithoutInformationRecordOpensTheEditorAtStartUp) {
     EXPECT_TRUE(app->form1().Command12.isEnabled());
 }
 
+TEST_F(Program, WeekTablesOpenFromTheMainWindowAndLeaveItsValuesAlone) {
+    start();
+    Form1& main = app->form1();
+    main.Command14_Click();  // the 24-hour chart from 12:00: its day and night table starts at noon
+    main.Timer1_Timer();
+    const DaylightTable chart_daylight = app->view.daylight_table;
+    const auto live = [this] {
+        std::vector<QString> values;
+        for (const char* item : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+            values.push_back(app->extrn_form().item_text(item));
+        for (platform::Label* l : {&app->form1().Label3, &app->form1().Label4, &app->form1().Label5})
+            values.push_back(l->caption());
+        return values;
+    };
+    const std::vector<QString> before = live();
+    const double selected_el = app->orbit.selected_el;
+
+    main.Command11.click();
+    ASSERT_TRUE(app->form6.exists());
+    Form6& week = app->form6();
+    EXPECT_TRUE(week.isVisible());
+    ASSERT_TRUE(pump_until([&] { return week.week_day_offset == 7 && !week.computing(); }, 10000));
+    EXPECT_EQ(week.Label10.caption().toStdString(), app->groups.selected_sat);
+    EXPECT_GT(week.List1.listCount(), 7);
+    // A week of future minutes wrote no live value and left the chart's table as it was.
+    EXPECT_EQ(live(), before);
+    EXPECT_EQ(app->orbit.selected_el, selected_el);
+    EXPECT_EQ(app->view.daylight_table, chart_daylight);
+    EXPECT_NE(week.daylight_table(), chart_daylight);  // the week's own, from midnight
+
+    main.Command18.click();
+    ASSERT_TRUE(app->form11.exists());
+    EXPECT_TRUE(app->form11().isVisible());
+    EXPECT_EQ(app->form11().focusWidget(), &app->form11().Command1);
+    ASSERT_TRUE(pump_until([&] { return app->form11().week_day_offset == 7 && !app->form11().computing(); }, 10000));
+    EXPECT_EQ(app->view.daylight_table, chart_daylight);
+}
+
 TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
     // FO-29 of the default settings: inverting transponder, receive side fixed at 435.85 MHz.
     start();

@@ -1,0 +1,34 @@
+#include "schedule/form6.h"
+
+#include "common/printing.h"
+#include "schedule/week_layout.h"
+#include "schedule/week_passes.h"
+#include "schedule/week_print.h"
+
+namespace torv {
+
+Form6::Form6(WeekLinks links)
+    : WeekWindow(std::move(links), kWeekSeparatorLength, kForm6Caption), Label15(this), Command3(this) {
+    lay_out({
+        {&Label15, "MA", 5400, 3660, 600, 240, nullptr},
+        {&Command3, "一覧印刷", 8040, 3620, 1000, 330, nullptr},
+    });
+    Label15.hide();
+    Command3.Click = [this] { Command3_Click(); };
+}
+
+void Form6::Command3_Click() {
+    if (List1.listCount() == 0) return;
+    platform::Printer printer;
+    if (!begin_printout(printer)) return;
+    print_pass_list(printer);
+    printer.end_document();
+}
+
+void Form6::print_pass_list(platform::Printer& printer) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < List1.listCount(); ++i) lines.push_back(List1.list(i).toStdString());
+    print_week_list(printer, lines, Label1.caption().toStdString(), short_date_text(clock_local_now(links().time)));
+}
+
+}  // namespace torv
