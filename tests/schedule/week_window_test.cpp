@@ -16,7 +16,7 @@ using namespace torv;
 
 namespace {
 
-// The week windows over the default element sets, the clock at 21 January 2018 12:00,
+// The week windows over the default element sets, the clock at 21 January 2018 12:00 local,
 // each colour of the graph a different one.
 struct WeekWindows : ::testing::Test {
     WeekFixture fx;
@@ -31,7 +31,7 @@ struct WeekWindows : ::testing::Test {
         return {fx.elements, fx.corrections, fx.station, fx.time, selected, partners, partner_index, [this] { return look; }};
     }
     void SetUp() override {
-        platform::clock_fix({2018, 1, 21, 12, 0, 0});
+        platform::clock_fix({2018, 1, 21, 3, 0, 0});  // noon at the station (UTC+9)
         platform::MsgBoxRecorder::current()->clear();
         look.grp_for_color = 255;          // red
         look.grp_bk_color = 65280;         // green
