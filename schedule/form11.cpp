@@ -1,7 +1,7 @@
 #include "schedule/form11.h"
 
 #include "platform/text.h"
-#include "schedule/week_layout.h"
+#include "platform/layout.h"
 #include "schedule/week_passes.h"
 
 namespace torv {
@@ -11,10 +11,10 @@ Form11::Form11(WeekLinks links)
       Label15(this),
       Label16(this),
       Label17(this) {
-    lay_out({
-        {&Label17, "ＭＡ", 5400, 3660, 600, 240, nullptr},
-        {&Label15, "相手局", 6150, 3660, 700, 240, nullptr},
-        {&Label16, "", 6850, 3660, 2200, 240, nullptr},
+    platform::lay_out({
+        {&Label17, 5400, 3660, 600, 240, "ＭＡ"},
+        {&Label15, 6150, 3660, 700, 240, "相手局"},
+        {&Label16, 6850, 3660, 2200, 240, ""},
     });
     Label17.hide();
 }

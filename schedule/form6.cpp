@@ -1,7 +1,7 @@
 #include "schedule/form6.h"
 
 #include "common/printing.h"
-#include "schedule/week_layout.h"
+#include "platform/layout.h"
 #include "schedule/week_passes.h"
 #include "schedule/week_print.h"
 
@@ -9,9 +9,9 @@ namespace torv {
 
 Form6::Form6(WeekLinks links)
     : WeekWindow(std::move(links), kWeekSeparatorLength, kForm6Caption), Label15(this), Command3(this) {
-    lay_out({
-        {&Label15, "MA", 5400, 3660, 600, 240, nullptr},
-        {&Command3, "一覧印刷", 8040, 3620, 1000, 330, nullptr},
+    platform::lay_out({
+        {&Label15, 5400, 3660, 600, 240, "MA"},
+        {&Command3, 8040, 3620, 1000, 330, "一覧印刷"},
     });
     Label15.hide();
     Command3.Click = [this] { Command3_Click(); };

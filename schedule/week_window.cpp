@@ -3,7 +3,7 @@
 #include <QFont>
 #include <cmath>
 
-#include "schedule/week_layout.h"
+#include "platform/layout.h"
 #include "schedule/week_passes.h"
 #include "platform/text.h"
 #include "platform/twips.h"
@@ -47,23 +47,23 @@ WeekWindow::WeekWindow(WeekLinks links, int separator_length, const char* captio
       week_progress(this), l_(std::move(links)), separator_length_(separator_length) {
     setCaption(QString::fromUtf8(caption));
     move_twips(300, 300, 11400, 7620);
-    lay_out({
-        {&Label2, kWeekHeadingTop, 120, 60, 11040, 240, nullptr},
-        {&Label1, kWeekHeadingColumns, 120, 300, 11040, 240, nullptr},
-        {&List1, nullptr, 120, 540, 11040, 3000, "人工衛星の週間スケジュール"},
-        {&Label11, "人工衛星", 120, 3660, 800, 240, nullptr},
-        {&Label10, "", 920, 3660, 1900, 240, "選択されている人工衛星の名前"},
-        {&Label13, "可視範囲 ", 2900, 3660, 1000, 240, nullptr},
-        {&Label14, "SQA適正範囲", 4000, 3660, 1300, 240, nullptr},
-        {&Command2, "+1WEEK", 9120, 3620, 1000, 330, nullptr},
-        {&Command1, "終了", 10200, 3620, 1000, 330, nullptr},
-        {&Label12, nullptr, 120, 4020, kGraphWidth, 240, nullptr},
-        {&Picture1, nullptr, 120, 4260, kGraphWidth, kGraphHeight, "週間スケジュールのグラフ"},
-        {&week_progress, nullptr, 120, 7260, kGraphWidth, 180, nullptr},
+    platform::lay_out({
+        {&Label2, 120, 60, 11040, 240, kWeekHeadingTop},
+        {&Label1, 120, 300, 11040, 240, kWeekHeadingColumns},
+        {&List1, 120, 540, 11040, 3000, nullptr, "人工衛星の週間スケジュール"},
+        {&Label11, 120, 3660, 800, 240, "人工衛星"},
+        {&Label10, 920, 3660, 1900, 240, "", "選択されている人工衛星の名前"},
+        {&Label13, 2900, 3660, 1000, 240, "可視範囲 "},
+        {&Label14, 4000, 3660, 1300, 240, "SQA適正範囲"},
+        {&Command2, 9120, 3620, 1000, 330, "+1WEEK"},
+        {&Command1, 10200, 3620, 1000, 330, "終了"},
+        {&Label12, 120, 4020, kGraphWidth, 240},
+        {&Picture1, 120, 4260, kGraphWidth, kGraphHeight, nullptr, "週間スケジュールのグラフ"},
+        {&week_progress, 120, 7260, kGraphWidth, 180},
     });
     const std::array<platform::Label*, kWeekRows> dates = date_labels();
     for (int d = 0; d < kWeekRows; ++d)
-        lay_out({{dates[d], "日付", 60, d * kGraphHeight / kWeekRows + 150, 880, 240, nullptr}});
+        platform::lay_out({{dates[d], 60, d * kGraphHeight / kWeekRows + 150, 880, 240, "日付"}});
     // The lines line up under the headings only in a font of fixed width; the column
     // names, spaced with wide blanks, in a smaller size of it.
     QFont fixed(QStringLiteral("IPAGothic"));
