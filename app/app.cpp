@@ -5,6 +5,7 @@
 
 #include "common/companion_programs.h"
 #include "common/number_text.h"
+#include "common/settings_keys.h"
 #include "common/settings_store.h"
 #include "orbit/mean_motion.h"
 #include "platform/msg_box.h"
@@ -14,6 +15,9 @@ namespace torv {
 void App::start() {
     set_settings_write_report([](const std::string& file) {
         platform::msg_box("設定ファイルに書き込めません。設定の変更は保存されません。\n" + file);
+    });
+    set_unusable_setting_report([](const std::string& name) {
+        platform::msg_box("torv.ini の設定値が正しくありません（既定値で続行します）：\n  " + name);
     });
     start_item_server(item_server);
     fill_element_seam();
@@ -110,7 +114,7 @@ Form1Hooks App::form1_hooks() {
     h.form8_load_hidden = [this] {
         // Loaded without being shown: its set-up runs now and its timer from now on.
         rig_context.ft847_cat = {settings.ft847_cat.enable, settings.ft847_cat.port, settings.ft847_cat.speed};
-        rig_context.backcolor = static_cast<platform::ColorValue>(settings.backcolor);
+        rig_context.backcolor = round_half_even_as<platform::ColorValue>(settings.backcolor);
         ft847();
     };
     h.form8_form_load = [this] { ft847_setup(); };

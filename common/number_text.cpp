@@ -229,7 +229,14 @@ std::string format_number(double x, std::string_view pattern) {
     return prefix + out + suffix;
 }
 
-int64_t round_half_even(double x) { return static_cast<int64_t>(std::nearbyint(x)); }
+int64_t round_half_even(double x) {
+    // 2^63 is the first double past the top; the bottom, -2^63, is held exactly.
+    constexpr double top = 9223372036854775808.0;
+    if (std::isnan(x)) return 0;
+    if (x >= top) return std::numeric_limits<int64_t>::max();
+    if (x < -top) return std::numeric_limits<int64_t>::min();
+    return static_cast<int64_t>(std::nearbyint(x));
+}
 
 std::string trim(std::string_view text) {
     size_t b = text.find_first_not_of(' ');

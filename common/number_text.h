@@ -1,5 +1,7 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -35,8 +37,25 @@ std::string str_num(double x);
 // rounded to the pattern's decimals, halves away from zero, as its 15-digit text.
 std::string format_number(double x, std::string_view pattern);
 
-// Whole number of a value, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+// Whole number of a value, halves to the even neighbour (2.5 -> 2, 3.5 -> 4). A value
+// beyond what int64_t holds gives its nearest end, and one that is not a number 0, so a
+// number read from a file never leaves the conversion undefined.
 int64_t round_half_even(double x);
+
+// The same, held within what T holds (its nearest end beyond it).
+template <class T>
+T round_half_even_as(double x) {
+    const int64_t n = round_half_even(x);
+    if (n < static_cast<int64_t>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
+    if (n > static_cast<int64_t>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+    return static_cast<T>(n);
+}
+
+// The whole part of a value (toward zero), held within what T holds; 0 for what is not a number.
+template <class T>
+T whole_part_as(double x) {
+    return round_half_even_as<T>(std::trunc(x));
+}
 
 // Text without leading and trailing blanks (spaces only).
 std::string trim(std::string_view text);

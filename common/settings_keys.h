@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ struct SettingKey {
 };
 
 // Values that could not be used and were replaced by their default, "[SECTION] KEY"
-// each, so that the start-up can tell the operator once and go on.
+// each, so that the start-up can tell the operator once and go on (a key listed here
+// counts as told for report_unusable_setting).
 struct SettingsProblems {
     std::vector<std::string> values;
     void add(const SettingKey& k);
@@ -39,6 +41,17 @@ bool setting_in_range(const SettingKey& k, std::string_view text);
 // The value of k in file, or its default when the key is missing. A value outside the
 // key's range reads as the default and is named in problems.
 std::string read_setting(const SettingKey& k, const std::string& file, SettingsProblems& problems);
+
+// The value of k in file, or its default when the key is missing or its value lies
+// outside the key's range; such a value is told through report_unusable_setting. For
+// keys read after the start-up, whenever their window needs them.
+std::string read_setting(const SettingKey& k, const std::string& file);
+
+// Tells the operator, through the report set below, that the stored value of the key
+// named name ("[SECTION] KEY") cannot be used and its default is used instead: once per
+// key while the program runs, however often the key is read.
+void report_unusable_setting(const std::string& name);
+void set_unusable_setting_report(std::function<void(const std::string& name)> report);
 
 // Stores value under k in file (see ini_write).
 bool write_setting(const SettingKey& k, std::string_view value, const std::string& file);

@@ -54,7 +54,7 @@ void apply_partner_record(PartnerStationTable& t, int i, const std::string& reco
     if (!s[2].empty()) t.partner_lat[i] = val(s[2]);
     if (!s[4].empty()) t.partner_height[i] = val(s[4]);
     t.partner_time_diff[i] = val(s[5]);
-    t.partner_map_sel[i] = s[6].empty() ? 0 : static_cast<int16_t>(round_half_even(val(s[6])));
+    t.partner_map_sel[i] = s[6].empty() ? 0 : round_half_even_as<int16_t>(val(s[6]));
     t.partner_has_map[i] = s[7].empty() ? "0" : num_text(val(s[7]));
     t.partner_map_file[i] = s[8];
     t.partner_map_lon[i] = s[9].empty() ? std::string() : num_text(val(s[9]));

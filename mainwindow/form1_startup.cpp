@@ -220,7 +220,7 @@ void Form1::settings_load() {
         l_.form17().Label1.setCaption(QString::fromUtf8("ＴＮＰサーバー接続中（時間設定中）"));
         run_time_sync();
     }
-    const int line_width = static_cast<int>(round_half_even(val(s.time_line_text)));
+    const int line_width = round_half_even_as<int>(val(s.time_line_text));
     for (platform::LineControl* line : {&Line10, &Line12}) line->setBorderWidth(line_width);
     if (s.kasi_eisei_disp != "0") tick(menu_kasieisei_tuuti, {&menu_kasieisei_hituuti});
     else tick(menu_kasieisei_hituuti, {&menu_kasieisei_tuuti});
@@ -309,7 +309,7 @@ void Form1::run_time_sync() {
 }
 
 void Form1::apply_back_color() {
-    const platform::ColorValue c = std::llround(l_.settings.backcolor);
+    const auto c = round_half_even_as<platform::ColorValue>(l_.settings.backcolor);
     // The window and the frames colour their own area; the boxes also their face.
     auto paint = [c](QWidget* w, bool face = false) {
         QPalette p = w->palette();

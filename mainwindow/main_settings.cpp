@@ -9,7 +9,7 @@ namespace torv {
 
 namespace {
 
-int16_t integer(const std::string& text) { return static_cast<int16_t>(round_half_even(val(text))); }
+int16_t integer(const std::string& text) { return round_half_even_as<int16_t>(val(text)); }
 
 // The text before the first sep, and the rest after it (rest empty when sep is absent).
 std::string cut(std::string& rest, char sep) {
@@ -55,7 +55,15 @@ bool parse_local_map(const std::string& value, LocalMapSetting& out) {
     // reads 0; what the value has is kept, so the save at shutdown does not lose it.
     LocalMapSetting m;
     parse_local_map_fields(kDefaultLocalMap, m);
-    const bool ok = parse_local_map_fields(value, m);
+    const LocalMapSetting fallback = m;
+    bool ok = parse_local_map_fields(value, m);
+    // A centre off the globe takes the default's, so the maps are never drawn around it.
+    const double lon = val(m.local_map_lon), lat = val(m.local_map_lat);
+    if (!(lon >= -360 && lon <= 360 && lat >= -90 && lat <= 90)) {
+        m.local_map_lon = fallback.local_map_lon;
+        m.local_map_lat = fallback.local_map_lat;
+        ok = false;
+    }
     if (val(m.local_map_lon) < 0) m.local_map_lon = num_text(val(m.local_map_lon) + 360);
     out = m;
     return ok;
@@ -86,8 +94,8 @@ TimeSyncSetting parse_time_sync(const std::string& value) {
     std::string rest = value;
     TimeSyncSetting t;
     t.ntp_program = cut(rest, ',');
-    t.ntp_server_port = static_cast<int>(round_half_even(val(cut(rest, ','))));
-    t.ntp_recv_port = static_cast<int>(round_half_even(val(rest)));
+    t.ntp_server_port = round_half_even_as<int>(val(cut(rest, ',')));
+    t.ntp_recv_port = round_half_even_as<int>(val(rest));
     return t;
 }
 
@@ -113,6 +121,15 @@ using S = MainSettings;
 constexpr auto kNumberForm = SettingSave::NumberForm;
 constexpr auto kAsHeld = SettingSave::AsHeld;
 
+// What a usable number of a kind of key lies in.
+constexpr SettingRange kFlag{-32768, 32767};                // held as a 16-bit whole number
+constexpr SettingRange kColour{-2147483648.0, 16777215.0};  // red + 256 green + 65536 blue; below 0 a system colour
+constexpr SettingRange kTimeDifference{-24, 24};            // hours
+constexpr SettingRange kAccelerationMinutes{-1440, 1440};   // minutes per step, at most a day
+constexpr SettingRange kLineWidth{0, 100};                  // pixels
+constexpr SettingRange kDotSize{0, 1000};                   // track dots, pixels
+constexpr int kTopPort = 65535;
+
 // Rows whose save flag is set are written by the shutdown save in this order.
 const MainSettingRow kRows[] = {
     // Station and time difference.
@@ -120,17 +137,17 @@ const MainSettingRow kRows[] = {
     {{"POSITION", "KEIDO", "135.15"}, {}, &OwnStation::station_lon},
     {{"POSITION", "IDO", "34.5"}, {}, &OwnStation::station_lat},
     {{"POSITION", "TAKASA", "45"}, {}, &OwnStation::station_height},
-    {{"JIKAN", "JISA", "9"}, {}, &TimeState::time_diff},
+    {{"JIKAN", "JISA", "9", kTimeDifference}, {}, &TimeState::time_diff},
     // The selection; the group table reads it (a missing key has its own meaning there).
     {{"SATELITE", "SELECT", ""}, &SatGroupTable::satelite_select, {}, kAsHeld, false},
     // Display options.
-    {{"SUN", "DISP", "0"}, &S::sun_disp_text, &S::sun_disp, kNumberForm},
-    {{"MOON", "DISP", "0"}, &S::moon_disp_text, &S::moon_disp, kNumberForm},
-    {{"KASEI", "DISP", "0"}, &S::kasei_disp_text, &S::kasei_disp, kNumberForm},
-    {{"KISEKI", "DISP", "1"}, &S::kiseki_disp_text, &S::kiseki_disp, kNumberForm},
-    {{"JIKAN", "DISP", "0"}, &S::jikan_disp_text, &S::jikan_disp, kNumberForm},
-    {{"BLINK", "EISEI_BLINK", "1"}, &S::eisei_blink_text, &S::eisei_blink, kNumberForm},
-    {{"ALAT/ALON", "DISP", "1"}, &S::alat_alon_disp_text, &S::alat_alon_disp, kNumberForm},
+    {{"SUN", "DISP", "0", kFlag}, &S::sun_disp_text, &S::sun_disp, kNumberForm},
+    {{"MOON", "DISP", "0", kFlag}, &S::moon_disp_text, &S::moon_disp, kNumberForm},
+    {{"KASEI", "DISP", "0", kFlag}, &S::kasei_disp_text, &S::kasei_disp, kNumberForm},
+    {{"KISEKI", "DISP", "1", kFlag}, &S::kiseki_disp_text, &S::kiseki_disp, kNumberForm},
+    {{"JIKAN", "DISP", "0", kFlag}, &S::jikan_disp_text, &S::jikan_disp, kNumberForm},
+    {{"BLINK", "EISEI_BLINK", "1", kFlag}, &S::eisei_blink_text, &S::eisei_blink, kNumberForm},
+    {{"ALAT/ALON", "DISP", "1", kFlag}, &S::alat_alon_disp_text, &S::alat_alon_disp, kNumberForm},
     // Maps and sky pictures.
     {{"HAIKEIZU", "LOCAL_MAP", kDefaultLocalMap}, &S::local_map, {}, kAsHeld},
     {{"HAIKEIZU", "TIZU", "MAP1.BMP"}, &S::tizu},
@@ -141,27 +158,27 @@ const MainSettingRow kRows[] = {
     {{"KESIKI", "YUUGATA", "skya18_19.BMP"}, &S::kesiki_yuugata},
     {{"KESIKI", "YORU", "skya19_6.BMP"}, &S::kesiki_yoru},
     // Colours of the main window.
-    {{"COLOR", "EISEI1", "65280"}, {}, &S::color_eisei1},
-    {{"COLOR", "EISEI2", "255"}, {}, &S::color_eisei2},
-    {{"COLOR", "EISEI3", "65535"}, {}, &S::color_eisei3},
-    {{"COLOR", "EISEI4", "16776960"}, {}, &S::color_eisei4},
-    {{"COLOR", "EISEI5", "8388863"}, {}, &S::color_eisei5},
-    {{"COLOR", "EISEI6", "16711935"}, {}, &S::color_eisei6},
-    {{"COLOR", "EISEI7", "4227327"}, {}, &S::color_eisei7},
-    {{"COLOR", "GRP_BK_COLOR", "65280"}, {}, &S::grp_bk_color},
-    {{"COLOR", "GRP_FOR_COLOR", "255"}, {}, &S::grp_for_color},
-    {{"COLOR", "AO40_MA_COLOR", "16776960"}, &S::ao40_ma_color_text, &S::ao40_ma_color},
-    {{"COLOR", "AO40_SQA_COLOR", "255"}, &S::ao40_sqa_color_text, &S::ao40_sqa_color},
+    {{"COLOR", "EISEI1", "65280", kColour}, {}, &S::color_eisei1},
+    {{"COLOR", "EISEI2", "255", kColour}, {}, &S::color_eisei2},
+    {{"COLOR", "EISEI3", "65535", kColour}, {}, &S::color_eisei3},
+    {{"COLOR", "EISEI4", "16776960", kColour}, {}, &S::color_eisei4},
+    {{"COLOR", "EISEI5", "8388863", kColour}, {}, &S::color_eisei5},
+    {{"COLOR", "EISEI6", "16711935", kColour}, {}, &S::color_eisei6},
+    {{"COLOR", "EISEI7", "4227327", kColour}, {}, &S::color_eisei7},
+    {{"COLOR", "GRP_BK_COLOR", "65280", kColour}, {}, &S::grp_bk_color},
+    {{"COLOR", "GRP_FOR_COLOR", "255", kColour}, {}, &S::grp_for_color},
+    {{"COLOR", "AO40_MA_COLOR", "16776960", kColour}, &S::ao40_ma_color_text, &S::ao40_ma_color},
+    {{"COLOR", "AO40_SQA_COLOR", "255", kColour}, &S::ao40_sqa_color_text, &S::ao40_sqa_color},
     {{"AO40", "AO40_SQA_VALUE", "30"}, &S::ao40_sqa_value},
-    {{"COLOR", "BACKCOLOR", "-2147483633"}, &S::backcolor_text, &S::backcolor},
-    {{"COLOR", "SUN_COLOR", "65535"}, {}, &S::sun_color},
-    {{"COLOR", "MOON_COLOR", "16777215"}, {}, &S::moon_color},
-    {{"COLOR", "KASEI_COLOR", "65535"}, {}, &S::kasei_color},
-    {{"COLOR", "TOUJITU_COLOR", "65535"}, {}, &S::toujitu_color},
-    {{"COLOR", "TOUJITUGAI_COLOR", "16777215"}, {}, &S::toujitugai_color},
-    {{"COLOR", "HIRU_COLOR", "16744576"}, &S::hiru_color},
-    {{"COLOR", "YORU_COLOR", "0"}, &S::yoru_color},
-    {{"KASOKU", "KASOKU_RITU", "2"}, &S::kasoku_ritu},
+    {{"COLOR", "BACKCOLOR", "-2147483633", kColour}, &S::backcolor_text, &S::backcolor},
+    {{"COLOR", "SUN_COLOR", "65535", kColour}, {}, &S::sun_color},
+    {{"COLOR", "MOON_COLOR", "16777215", kColour}, {}, &S::moon_color},
+    {{"COLOR", "KASEI_COLOR", "65535", kColour}, {}, &S::kasei_color},
+    {{"COLOR", "TOUJITU_COLOR", "65535", kColour}, {}, &S::toujitu_color},
+    {{"COLOR", "TOUJITUGAI_COLOR", "16777215", kColour}, {}, &S::toujitugai_color},
+    {{"COLOR", "HIRU_COLOR", "16744576", kColour}, &S::hiru_color},
+    {{"COLOR", "YORU_COLOR", "0", kColour}, &S::yoru_color},
+    {{"KASOKU", "KASOKU_RITU", "2", kAccelerationMinutes}, &S::kasoku_ritu},
     // Transceiver ports.
     {{"FT847", "CAT", kDefaultFt847Cat}, &S::ft847_cat_text},
     {{"IC910", "CAT", kDefaultIc910Cat}, &S::ic910_cat_text},
@@ -174,21 +191,21 @@ const MainSettingRow kRows[] = {
     {{"UNYOU", "OSCAR_AMSAT_URL", "1"}, &S::oscar_amsat_url, {}, kAsHeld},
     {{"VERSION", "VER_ON_OFF", "0"}, &S::ver_on_off, {}, kAsHeld},
     {{"SYOKI_GAMEN", "GAMEN_NO", "0"}, &S::gamen_no, {}, kAsHeld},
-    {{"KISEKI", "KISEKI_SIZE", "30"}, &S::kiseki_size_text, &S::kiseki_size},
-    {{"JIKAN", "TIME_LINE", "2"}, &S::time_line_text},
-    {{"COLOR", "KIDOU_BACK_COLOR", "0"}, &S::kidou_back_color},
-    {{"COLOR", "KIDOU_TIKYUU_COLOR", "16744448"}, &S::kidou_tikyuu_color},
-    {{"COLOR", "KIDOU_EISEI_COLOR", "255"}, &S::kidou_eisei_color},
-    {{"COLOR", "RMT_SEND_COLOR", "8438015"}, &S::rmt_send_color},
-    {{"COLOR", "RMT_BECON_COLOR", "16761024"}, &S::rmt_becon_color},
-    {{"COLOR", "RMT_RECEIVE_COLOR", "8454016"}, &S::rmt_receive_color},
-    {{"COLOR", "RMT_SAT_COLOR", "16777152"}, &S::rmt_sat_color},
-    {{"COLOR", "RMT_SAT_FREQ_COLOR", "16777088"}, &S::rmt_sat_freq_color},
-    {{"COLOR", "RMT_SAT_RIGU_COLOR", "13882321"}, &S::rmt_sat_rigu_color},
-    {{"COLOR", "RMT_SAT_META_COLOR", "12648447"}, &S::rmt_sat_meta_color},
-    {{"COLOR", "jikan1_LINE_color", "12566463"}, &S::jikan1_line_color_text, &S::jikan1_line_color},
+    {{"KISEKI", "KISEKI_SIZE", "30", kDotSize}, &S::kiseki_size_text, &S::kiseki_size},
+    {{"JIKAN", "TIME_LINE", "2", kLineWidth}, &S::time_line_text},
+    {{"COLOR", "KIDOU_BACK_COLOR", "0", kColour}, &S::kidou_back_color},
+    {{"COLOR", "KIDOU_TIKYUU_COLOR", "16744448", kColour}, &S::kidou_tikyuu_color},
+    {{"COLOR", "KIDOU_EISEI_COLOR", "255", kColour}, &S::kidou_eisei_color},
+    {{"COLOR", "RMT_SEND_COLOR", "8438015", kColour}, &S::rmt_send_color},
+    {{"COLOR", "RMT_BECON_COLOR", "16761024", kColour}, &S::rmt_becon_color},
+    {{"COLOR", "RMT_RECEIVE_COLOR", "8454016", kColour}, &S::rmt_receive_color},
+    {{"COLOR", "RMT_SAT_COLOR", "16777152", kColour}, &S::rmt_sat_color},
+    {{"COLOR", "RMT_SAT_FREQ_COLOR", "16777088", kColour}, &S::rmt_sat_freq_color},
+    {{"COLOR", "RMT_SAT_RIGU_COLOR", "13882321", kColour}, &S::rmt_sat_rigu_color},
+    {{"COLOR", "RMT_SAT_META_COLOR", "12648447", kColour}, &S::rmt_sat_meta_color},
+    {{"COLOR", "jikan1_LINE_color", "12566463", kColour}, &S::jikan1_line_color_text, &S::jikan1_line_color},
     {{"SCHEDULE", "RIGU", "ＦＴ８４７"}, &S::schedule_rigu},
-    {{"COLOR", "REDA_INFO_COLOR", "16776960"}, &S::reda_info_color_text, &S::reda_info_color},
+    {{"COLOR", "REDA_INFO_COLOR", "16776960", kColour}, &S::reda_info_color_text, &S::reda_info_color},
     {{"KASI_EISEI", "DISP", "1"}, &S::kasi_eisei_disp},
     {{"REDA_DISP_INFO", "DISP", "0"}, &S::reda_disp_info},
     // Sound options: the check boxes.
@@ -264,6 +281,12 @@ void parse_composite_values(MainSettings& s, TimeState& time, SettingsProblems& 
     parse_cat_ports(s, problems);
     s.ao40 = parse_ao40_window(s.sat_info);
     s.ntp = parse_time_sync(s.ntp_elm);
+    const auto port = [](int p) { return p >= 0 && p <= kTopPort; };
+    if (!port(s.ntp.ntp_server_port) || !port(s.ntp.ntp_recv_port)) {
+        const SettingKey& key = find_main_setting("NTP_TIME", "NTP_ELM")->key;
+        problems.add(key);
+        s.ntp = parse_time_sync(key.def);
+    }
 }
 
 }  // namespace

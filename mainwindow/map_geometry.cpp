@@ -29,7 +29,7 @@ double map_longitude(double lon, const std::string& start_tizu) {
     return lon >= -20 ? lon + 20 : lon + 380;
 }
 
-platform::ColorValue color_value(double colour) { return static_cast<platform::ColorValue>(round_half_even(colour)); }
+platform::ColorValue color_value(double colour) { return round_half_even_as<platform::ColorValue>(colour); }
 
 void set_world_map_scale(platform::PictureBox& box) { box.Scale(0, kWorldLatSpan, kWorldMapWidth, -2 * kWorldLatSpan); }
 
@@ -41,11 +41,11 @@ void set_asia_zoom_scale(platform::PictureBox& box) { box.Scale(90, 90, 90, -90)
 
 void draw_zoom_grid(platform::PictureBox& box) {
     const double L = box.scaleLeft(), W = box.scaleWidth(), T = box.scaleTop(), H = box.scaleHeight();
-    for (int v = static_cast<int>(round_half_even(L)); v <= round_half_even(L + W); v += kGridStep) {
+    for (int v = round_half_even_as<int>(L); v <= round_half_even(L + W); v += kGridStep) {
         box.Line(v, T, v, T + H, kGreen);
         grid_label(box, v, T, v);
     }
-    for (int v = static_cast<int>(round_half_even(T)); v >= round_half_even(T + H); v -= kGridStep) {
+    for (int v = round_half_even_as<int>(T); v >= round_half_even(T + H); v -= kGridStep) {
         box.Line(L, v, L + W, v, kGreen);
         grid_label(box, L, v + 1, v);
     }

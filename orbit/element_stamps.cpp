@@ -19,11 +19,12 @@ bool all_digits(const std::string& s, size_t pos, size_t n) {
 }
 
 int number_at(const std::string& s, size_t pos, size_t n) {
-    return pos < s.size() ? static_cast<int>(val(s.substr(pos, n))) : 0;
+    return pos < s.size() ? whole_part_as<int>(val(s.substr(pos, n))) : 0;
 }
 
 double mjd_of(int year, int month, int day) {
-    int16_t y = static_cast<int16_t>(year), m = static_cast<int16_t>(month), d = static_cast<int16_t>(day);
+    int16_t y = round_half_even_as<int16_t>(year), m = round_half_even_as<int16_t>(month),
+            d = round_half_even_as<int16_t>(day);
     double mjd = 0;
     date_to_mjd(y, m, d, mjd);
     return mjd;
@@ -63,8 +64,10 @@ std::string element_date_tooltip(const std::string& elm_auto_sw) {
 }
 
 int16_t elements_stale_flag(const std::string& yymmdd, const platform::ClockReading& today) {
+    const int year = number_at(yymmdd, 0, 4);
+    if (year < -999 || year > 9999) return 1;  // a damaged stamp is no date: as old as a missing one
     const double now = mjd_of(today.year, today.month, today.day);
-    const double stamp = mjd_of(number_at(yymmdd, 0, 4), number_at(yymmdd, 5, 2), number_at(yymmdd, 8, 2));
+    const double stamp = mjd_of(year, number_at(yymmdd, 5, 2), number_at(yymmdd, 8, 2));
     return now - stamp >= kStaleDays ? 1 : 0;
 }
 

@@ -1,8 +1,6 @@
 #include "orbit/sat_elements.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "common/number_text.h"
 #include "orbit/element_table.h"
@@ -20,13 +18,6 @@ std::string_view field(const std::string& line, size_t column, size_t count) {
 
 double full_year(double two_digits) { return two_digits >= 57 ? 1900 + two_digits : 2000 + two_digits; }
 
-// The nearest whole number a 32-bit revolution count holds (a damaged field can read
-// far beyond it, where the conversion would have no defined value).
-int32_t revolution_number(double x) {
-    constexpr double lo = std::numeric_limits<int32_t>::min(), hi = std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(round_half_even(std::clamp(x, lo, hi)));
-}
-
 }  // namespace
 
 SatElements parse_sat_elements(const std::string& line1, const std::string& line2) {
@@ -40,9 +31,13 @@ SatElements parse_sat_elements(const std::string& line1, const std::string& line
     el.mean_anomaly = val(field(line2, 44, 8));
     el.mean_motion = val(field(line2, 53, 11));
     el.motion_derivative = val(field(line1, 34, 10));
-    el.rev_no = revolution_number(val(field(line2, 64, 5)));
+    // A damaged revolution field can read far beyond a 32-bit count: the nearest it holds.
+    el.rev_no = round_half_even_as<int32_t>(val(field(line2, 64, 5)));
+    // The epoch is a day of its year; a field read as anything else (an exponent, a
+    // damaged column) is no date the computation or the display could start from.
+    const bool epoch_is_a_date = el.epoch_day >= 0 && el.epoch_day < 367;
     el.usable = !trim_ws(line1).empty() && !trim_ws(line2).empty() && std::isfinite(el.mean_motion) &&
-                el.mean_motion > 0;
+                el.mean_motion > 0 && epoch_is_a_date;
     return el;
 }
 

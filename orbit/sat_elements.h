@@ -21,8 +21,8 @@ struct SatElements {
     double motion_derivative = 0;  // first derivative of the mean motion / 2, rev/day^2
     int32_t rev_no = 0;            // revolution number at epoch
 
-    // A set the propagation can use: two element lines were present and the mean
-    // motion is a positive number.
+    // A set the propagation can use: two element lines were present, the mean motion
+    // is a positive number and the epoch day is a day of the year (0 to 366.99…).
     bool usable = false;
 };
 
@@ -51,8 +51,8 @@ struct ElementLookupResult {
 };
 
 // The parsed set of a (trimmed) name: the table's set, the fallback set when the name is
-// not there (both parsed once, not at every lookup), or Unusable when the table's set has missing or blank element lines or a
-// mean motion of 0 or less (such a satellite is skipped, never computed).
+// not there (both parsed once, not at every lookup), or Unusable when the table's set has missing or blank element lines, a
+// mean motion of 0 or less or an epoch that is no date (such a satellite is skipped, never computed).
 ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name);
 
 // The historic routine: trims name in place and parses its set into elements and rev_no.

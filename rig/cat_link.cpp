@@ -1,6 +1,9 @@
 #include "rig/cat_link.h"
 
+#include <cmath>
+
 #include "common/number_text.h"
+#include "common/settings_keys.h"
 #include "common/settings_store.h"
 #include "platform/msg_box.h"
 
@@ -8,7 +11,7 @@ namespace torv {
 
 int cat_port_number(std::string_view port_text) {
     // Every digit after "COM": "COM10" read as COM1 would send frames to another device.
-    return port_text.size() < 4 ? 0 : static_cast<int>(val(port_text.substr(3)));
+    return port_text.size() < 4 ? 0 : whole_part_as<int>(val(port_text.substr(3)));
 }
 
 std::string com_port_device(int port) {
@@ -27,12 +30,28 @@ bool open_cat_port(platform::SerialPort& port, const std::string& port_text, con
     return false;
 }
 
-WindowPosition read_window_position(std::string_view key, std::string_view fallback) {
-    const std::string text = ini_read_or("WIN_POSITION", key, fallback, torv_ini());
+namespace {
+
+// The farthest a window system places a window (32767 pixels), in twips.
+constexpr double kMaxTwips = 32767.0 * 15;
+
+bool parse_window_position(const std::string& text, WindowPosition& p) {
     const size_t colon = text.find(':');
+    const double top = val(text.substr(0, colon));
+    const double left = colon == std::string::npos ? 0 : val(text.substr(colon + 1));
+    if (!(std::fabs(top) <= kMaxTwips && std::fabs(left) <= kMaxTwips)) return false;
+    p.top = static_cast<int>(top);
+    p.left = static_cast<int>(left);
+    return true;
+}
+
+}  // namespace
+
+WindowPosition read_window_position(std::string_view key, std::string_view fallback) {
     WindowPosition p;
-    p.top = static_cast<int>(val(text.substr(0, colon)));
-    p.left = colon == std::string::npos ? 0 : static_cast<int>(val(text.substr(colon + 1)));
+    if (parse_window_position(ini_read_or("WIN_POSITION", key, fallback, torv_ini()), p)) return p;
+    report_unusable_setting("[WIN_POSITION] " + std::string(key));
+    parse_window_position(std::string(fallback), p);
     return p;
 }
 

@@ -84,8 +84,8 @@ void RigWindow::dde_put(std::string_view item, const std::string& text) {
 }
 
 void RigWindow::show_mode_lamps(std::array<platform::Shape, 4>& lamps, const std::string& code) {
-    const int chosen = static_cast<int>(val(code)) - 1;
     if (mode_name(code).empty()) return;
+    const int chosen = static_cast<int>(val(code)) - 1;  // "1" to "4"
     for (int i = 0; i < 4; ++i) lamps[i].setFillColor(i == chosen ? kRed : kWhite);
 }
 

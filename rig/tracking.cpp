@@ -15,7 +15,7 @@ std::string or_default(const std::string& field, std::string_view fallback) {
 
 // A slider position from stored text: whole, halves to even, within the slider's range.
 int slider_position(std::string_view text) {
-    return static_cast<int>(std::clamp<int64_t>(round_half_even(val(text)), -1000, 1000));
+    return std::clamp(round_half_even_as<int>(val(text)), -1000, 1000);
 }
 
 void beacon_step(TrackDisplay& d, const RigWindowState& s, RigShared& shared, double k) {
@@ -87,7 +87,7 @@ SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::str
     // A record without conversion type resets the corrections, as an empty field does.
     if (!r.conversion.empty() && !record_field(record, 9).empty())
         setup.sliders = std::make_pair(slider_position(r.corrections.first), slider_position(r.corrections.second));
-    shared.sat_converter_offset = static_cast<int>(round_half_even(val(r.converter_offset)));
+    shared.sat_converter_offset = round_half_even_as<int>(val(r.converter_offset));
     return setup;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <string>
 
 #include "common/number_text.h"
@@ -71,6 +72,37 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(round_half_even(-2.5), -2);
     EXPECT_EQ(round_half_even(2.51), 3);
     EXPECT_EQ(round_half_even(1000.4), 1000);
+}
+
+TEST(RoundHalfEven, NumbersBeyondTheTargetTakeItsNearestEnd) {
+    constexpr int64_t top = std::numeric_limits<int64_t>::max(), bottom = std::numeric_limits<int64_t>::min();
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double x;
+        int64_t whole;
+        int16_t as_int16;
+        int as_int;
+        int truncated;
+    };
+    const Case cases[] = {
+        {1e300, top, 32767, 2147483647, 2147483647},
+        {-1e300, bottom, -32768, -2147483648, -2147483648},
+        {inf, top, 32767, 2147483647, 2147483647},
+        {-inf, bottom, -32768, -2147483648, -2147483648},
+        {nan, 0, 0, 0, 0},
+        {9223372036854775807.0, top, 32767, 2147483647, 2147483647},  // 2^63 once a double
+        {-9223372036854775808.0, bottom, -32768, -2147483648, -2147483648},
+        {32767.5, 32768, 32767, 32768, 32767},
+        {-32768.5, -32768, -32768, -32768, -32768},
+        {2.5, 2, 2, 2, 2},
+        {-7.9, -8, -8, -8, -7},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(round_half_even(c.x), c.whole) << c.x;
+        EXPECT_EQ(round_half_even_as<int16_t>(c.x), c.as_int16) << c.x;
+        EXPECT_EQ(round_half_even_as<int>(c.x), c.as_int) << c.x;
+        EXPECT_EQ(whole_part_as<int>(c.x), c.truncated) << c.x;
+    }
 }
 
 TEST(Trim, RemovesBlanksOnly) {

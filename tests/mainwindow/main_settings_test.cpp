@@ -53,6 +53,33 @@ TEST(MainSettings, AnEmptyFileGivesTheDefaults) {
     EXPECT_EQ(s.schedule_rigu, "ＦＴ８４７");
 }
 
+TEST(MainSettings, NumbersBeyondTheirRangeTakeTheDefaultAndAreNamedOnce) {
+    OwnStation st;
+    TimeState ts;
+    SettingsProblems p;
+    const MainSettings s = read(
+        "[SUN]\nDISP=99999\n[MOON]\nDISP=1\n[JIKAN]\nJISA=1E300\nTIME_LINE=4294967298\n"
+        "[COLOR]\nEISEI1=1E300\nEISEI2=255\nBACKCOLOR=-9999999999\nHIRU_COLOR=nan\n"
+        "[KASOKU]\nKASOKU_RITU=1E30\n[KISEKI]\nKISEKI_SIZE=-3\n[NTP_TIME]\nNTP_ELM=SKRWATCH.EXE,99999999999,1024\n",
+        st, ts, p);
+    EXPECT_EQ(s.sun_disp, 0);
+    EXPECT_EQ(s.sun_disp_text, "0");
+    EXPECT_EQ(s.moon_disp, 1);
+    EXPECT_DOUBLE_EQ(ts.time_diff, 9);
+    EXPECT_EQ(s.time_line_text, "2");
+    EXPECT_DOUBLE_EQ(s.color_eisei1, 65280);
+    EXPECT_DOUBLE_EQ(s.color_eisei2, 255);
+    EXPECT_DOUBLE_EQ(s.backcolor, -2147483633.0);
+    EXPECT_EQ(s.hiru_color, "16744576");
+    EXPECT_EQ(s.kasoku_ritu, "2");
+    EXPECT_DOUBLE_EQ(s.kiseki_size, 30);
+    EXPECT_EQ(s.ntp.ntp_program, "SW_NORAS.EXE");
+    EXPECT_EQ(s.ntp.ntp_server_port, 0);
+    EXPECT_EQ(p.values, (std::vector<std::string>{"[JIKAN] JISA", "[SUN] DISP", "[COLOR] EISEI1", "[COLOR] BACKCOLOR",
+                                                  "[COLOR] HIRU_COLOR", "[KASOKU] KASOKU_RITU", "[KISEKI] KISEKI_SIZE",
+                                                  "[JIKAN] TIME_LINE", "[NTP_TIME] NTP_ELM"}));
+}
+
 TEST(MainSettings, StoredValuesAreCutAsTheDialogsWriteThem) {
     OwnStation st;
     TimeState ts;
@@ -91,6 +118,8 @@ TEST(MainSettings, LocalMapAndTransceiverValues) {
         {"MYMAP.BMP,140,36,yes", false, "MYMAP.BMP", "140", "36", 0},
         {"MYMAP.BMP,-10,36,", false, "MYMAP.BMP", "350", "36", 0},
         {"", false, "JAPAN.BMP", "135", "35", 0},
+        {"MYMAP.BMP,1E300,36", false, "MYMAP.BMP", "135", "35", 0},  // a centre off the globe
+        {"MYMAP.BMP,140,-95, 1", false, "MYMAP.BMP", "135", "35", 1},
     };
     for (const Case& c : cases) {
         LocalMapSetting m;

@@ -28,6 +28,8 @@ TEST(ElementStamps, StaleFromTenCalendarDaysOn) {
         {"2025/05/13 00:00:00", 0},
         {"000000000000", 1},         // missing stamp
         {"0000000000", 1},
+        {"9E99/05/13 00:00:00", 1},  // a damaged year is no date: as old as a missing stamp
+        {"-1E9/05/13 00:00:00", 1},
     };
     for (const Case& c : cases) EXPECT_EQ(elements_stale_flag(c.stamp, today), c.stale) << c.stamp;
 }

@@ -87,6 +87,26 @@ TEST(SatElements, ShortOrBlankLinesParseToZerosAndAreUnusable) {
     EXPECT_EQ(lookup_sat_elements(t, "NO-44").how, ElementLookup::Unusable);
 }
 
+// The epoch day (columns 21 to 32) is a day of the year; a damaged field would carry
+// the computation and the epoch shown in the tool tip to no date at all.
+TEST(SatElements, AnEpochDayThatIsNoDayOfTheYearMakesTheSetUnusable) {
+    struct Case {
+        const char* field;
+        bool usable;
+    };
+    const Case cases[] = {{"027.50000000", true}, {"001.00000000", true}, {"366.99999999", true},
+                          {"000.00000000", true}, {"1.00000E+300", false}, {"999.99999999", false},
+                          {"367.00000000", false}, {"-05.50000000", false}};
+    for (const Case& c : cases) {
+        std::string l1 = kNo44L1;
+        l1.replace(20, 12, c.field);
+        EXPECT_EQ(parse_sat_elements(l1, kNo44L2).usable, c.usable) << c.field;
+        const ElementTable t = table_with({"NO-44", l1, kNo44L2});
+        EXPECT_EQ(lookup_sat_elements(t, "NO-44").how, c.usable ? ElementLookup::Found : ElementLookup::Unusable)
+            << c.field;
+    }
+}
+
 // The revolution number column holds five characters; a damaged one in exponent form
 // reads as the nearest number a 32-bit revolution count can hold.
 TEST(SatElements, RevolutionNumberStaysWithin32Bits) {
