@@ -1,6 +1,9 @@
 #include "platform/form.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <QMenuBar>
 
 #include "platform/twips.h"
@@ -20,6 +23,20 @@ void Form::move_twips(int left, int top, int width, int height) {
         resize(width >= 0 ? twips_to_px(width) : QWidget::width(),
                height >= 0 ? twips_to_px(height) : QWidget::height());
     }
+}
+
+void Form::keep_on_screen() {
+    QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    // The frame (title bar and borders) is known once the window has been shown; before
+    // that the window's own rectangle is kept on the screen. A window's position is its
+    // frame's top-left corner.
+    const QRect frame = frameGeometry();
+    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    move(x, y);
 }
 
 QMenuBar* Form::menuBar() {

@@ -24,6 +24,11 @@ public:
     int height() const;
     // Position and size in twips; a negative width or height keeps the current one.
     void move_twips(int left, int top, int width = -1, int height = -1);
+    // Moves the window as little as needed to lie wholly on the available area of the
+    // screen it is on (the nearest one), title bar included where it is known; a window
+    // larger than that area keeps its top-left corner on it. For positions read from the
+    // settings, which another screen may have written.
+    void keep_on_screen();
 
     void Show();
     void Hide() { hide(); }

@@ -44,7 +44,7 @@ form8::form8(RigContext& context)
       Command6(this), Command7(this), Command8(this), Command9(this), Command10(this), Command11(this),
       Command12(this), Command13(this), Command14(this), Command15(this), Command16(this), Command17(this),
       Command18(this), Shape14(this), Shape15(this), Label15(this), Label16(this), Label25(this), Label26(this),
-      Label32(this), Label33(this), Picture1(this), Picture2(this), MSComm1(this), menu_bar(this) {
+      Label32(this), Label33(this), Picture1(this), Picture2(this), MSComm1(this) {
     setCaption("ＦＴ８４７リモートコントロール");
     Command1.setCaption("終了");
     Command2.setCaption("FT847CAT運用開始");
@@ -57,7 +57,7 @@ form8::form8(RigContext& context)
     };
     for (const auto& [button, caption] : captions) button->setCaption(caption);
     Command15.hide();
-    QMenu* settings = menu_bar.addMenu("設定");
+    QMenu* settings = menuBar()->addMenu("設定");
     MENU_8_iti = settings->addAction("WINDOWSの位置決定 ");
     Timer1.setInterval(1000);
     Timer2.setInterval(1700);
@@ -122,6 +122,7 @@ void form8::connect_handlers() {
 void form8::form_load() {
     const WindowPosition at = read_window_position("F8_TOP_LEFT", "630:9780");
     move_twips(at.left, at.top, std::max(width(), 8800), 6180);
+    keep_on_screen();
     const std::string& sat = ctx.sat.selected_sat;
     Label4.setCaption(qs(sat));
     state.no_sat_info = 0;

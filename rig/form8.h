@@ -45,7 +45,6 @@ public:
     platform::PictureBox Picture1, Picture2;       // signal strength, transmit power
     platform::Timer Timer2;                        // auto-capture
     platform::SerialPort MSComm1;
-    QMenuBar menu_bar;
     QAction* MENU_8_iti = nullptr;
 
     // Public handlers, also pressed by scheduled operation.

@@ -15,6 +15,7 @@ RigWindow::RigWindow(RigContext& context, Options options)
       Shape16(this), Label22(this), Label34(this), Label35(this), options_(options) {
     for (auto* lamps : {&tx_lamps, &rx_lamps})
         for (platform::Shape& lamp : *lamps) lamp.setParent(this);
+    menuBar();  // every transceiver window has a settings menu: its controls start below the bar
     place_controls();
     Label5.setCaption("送信周波数");
     Label6.setCaption("受信周波数");

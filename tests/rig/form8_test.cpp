@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <map>
 
@@ -508,4 +511,25 @@ TEST_F(Ft847Fixture, AMissingRecordUnkeysAndStopsTheLinkBeforeItsNoticeWaits) {
     EXPECT_FALSE(keyed_at_notice);
     EXPECT_FALSE(radio.state.cat_on);
     EXPECT_FALSE(w.isVisible());
+}
+
+// A stored window position from another (larger) screen, or a hand-edited one, still
+// puts the whole window on the screen; and no control hides under the menu bar.
+TEST_F(Ft847Fixture, WindowStaysOnTheScreenAndClearOfItsMenuBar) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const char* stored : {"630:19000", "-3000:-3000", "60000:60000", "630:9780"}) {
+        SCOPED_TRACE(stored);
+        ini_write(stored, "F8_TOP_LEFT", "WIN_POSITION", torv_ini());
+        form8& w = window();
+        EXPECT_TRUE(area.contains(w.frameGeometry())) << w.frameGeometry().x() << "," << w.frameGeometry().y();
+        f.reset();
+    }
+    form8& w = window();
+    ASSERT_GT(w.client_top_px(), 0);
+    for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QMenuBar*>(child) || !child->isVisibleTo(&w)) continue;
+        EXPECT_GE(child->y(), w.client_top_px()) << child->metaObject()->className() << " "
+                                                 << child->objectName().toStdString();
+    }
+    EXPECT_EQ(w.Label4.caption().toStdString(), "FO-29");
 }
