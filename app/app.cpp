@@ -55,6 +55,14 @@ void App::fill_rig_context() {
     };
 }
 
+void App::copy_cat_ports() {
+    const auto port = [](const CatPortSetting& s) { return CatPort{s.enable, s.port, s.speed, s.rig_addr, s.ctrl_addr}; };
+    rig_context.ft847_cat = port(settings.ft847_cat);
+    rig_context.ic910_cat = port(settings.ic910_cat);
+    rig_context.ts2000_cat = port(settings.ts2000_cat);
+    rig_context.ft736_cat = port(settings.ft736_cat);
+}
+
 std::unique_ptr<Form9> App::make_form9() {
     // A store rebuilds the mean-motion corrections and sets the FT-847 window up anew.
     return std::make_unique<Form9>(SatInfoEditorContext{current_sat, groups.selected_sat, torv_ini(),
@@ -113,7 +121,7 @@ Form1Hooks App::form1_hooks() {
     h.end_program = [this] { end_program(); };
     h.form8_load_hidden = [this] {
         // Loaded without being shown: its set-up runs now and its timer from now on.
-        rig_context.ft847_cat = {settings.ft847_cat.enable, settings.ft847_cat.port, settings.ft847_cat.speed};
+        copy_cat_ports();
         rig_context.backcolor = round_half_even_as<platform::ColorValue>(settings.backcolor);
         ft847();
     };

@@ -86,6 +86,8 @@ public:
 
 private:
     void fill_rig_context();
+    // The transceivers' port settings as the settings load read them.
+    void copy_cat_ports();
     void ft847_setup();
     std::unique_ptr<Form9> make_form9();
     Form1Links form1_links();

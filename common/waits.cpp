@@ -1,9 +1,12 @@
 #include "common/waits.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTime>
+#include <QTimer>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include "common/number_text.h"
 
@@ -14,6 +17,29 @@ namespace {
 int wait_depth = 0;
 
 double time_of_day_seconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+struct Deferred {
+    QPointer<QObject> context;
+    std::function<void()> fn;
+};
+std::vector<Deferred> deferred;
+bool deferred_posted = false;
+
+void run_deferred() {
+    deferred_posted = false;
+    // A wait begun meanwhile posts them again when it ends.
+    if (wait_depth > 0) return;
+    std::vector<Deferred> due = std::move(deferred);
+    deferred.clear();
+    for (Deferred& d : due)
+        if (d.context) d.fn();
+}
+
+void post_deferred() {
+    if (deferred_posted || deferred.empty()) return;
+    deferred_posted = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), run_deferred);
+}
 }  // namespace
 
 double sleep_sec(float seconds) {
@@ -32,9 +58,15 @@ double wait_sec(float seconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     } while (std::chrono::steady_clock::now() <= end);
     --wait_depth;
+    if (wait_depth == 0) post_deferred();
     return time_of_day_seconds();
 }
 
 bool wait_busy() { return wait_depth > 0; }
+
+void after_waits(QObject* context, std::function<void()> fn) {
+    deferred.push_back({context, std::move(fn)});
+    if (wait_depth == 0) post_deferred();
+}
 
 }  // namespace torv

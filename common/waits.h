@@ -1,4 +1,7 @@
 #pragma once
+#include <functional>
+
+class QObject;
 
 // The two pauses of the transceiver windows and of scheduled operation.
 namespace torv {
@@ -15,5 +18,11 @@ double wait_sec(float seconds);
 // True while any wait_sec runs, nested ones included: the stop procedures of the
 // transceiver windows do nothing while it is raised.
 bool wait_busy();
+
+// Runs fn from the event loop once no wait runs: right after the outermost wait has
+// ended (at the next turn of the event loop when none runs now). Nothing is run when
+// context is gone by then. For what must not happen inside a wait, such as closing a
+// port a request still waits on.
+void after_waits(QObject* context, std::function<void()> fn);
 
 }  // namespace torv

@@ -21,11 +21,14 @@ struct CurrentSatellite {
     const CurrentSatValues& values;
 };
 
-// A transceiver's port settings (enable flag "1", "COMn", speed).
+// A transceiver's port settings as the settings load reads them: enable flag ("1"
+// enables the start button), port text ("COMn"), speed; the IC-910 also keeps its CI-V
+// addresses (transceiver and controller), which only the settings dialog edits.
 struct CatPort {
     std::string enable = "0";
     std::string port = "COM1";
     std::string speed = "9600";
+    std::string rig_addr = {}, ctrl_addr = {};
 };
 
 // Flags each transceiver window keeps equal to its own state, for scheduled operation.
@@ -55,7 +58,7 @@ struct RigContext {
     CurrentSatellite sat;
     RigShared& rig;  // the link's frequencies and modes, shown by the main window too
     ScheduleMirror mirror;
-    CatPort ft847_cat;
+    CatPort ft847_cat, ic910_cat, ts2000_cat, ft736_cat;  // [FT847], [IC910], [TS2000], [FT736] CAT
     int sched_running = 0;                         // a schedule run drives the windows
     platform::ColorValue backcolor = 0x8000000F;   // the main window's background colour
     RigServices services;

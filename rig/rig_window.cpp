@@ -8,11 +8,15 @@ namespace torv {
 
 using platform::qs;
 
-RigWindow::RigWindow(RigContext& context, Options options)
+RigWindow::RigWindow(RigContext& context, const Radio& radio, const CatPort& cat, Mirror mirror)
     : ctx(context), Label1(this), Label2(this), Label4(this), Label5(this), Label6(this), Label8(this),
       Label10(this), Label12(this), Label14(this), HScroll1(this), HScroll2(this), Check1(this), Check2(this),
       Check3(this), Label29(this), Label31(this), Label27(this), Label30(this), Label23(this), Label24(this),
-      Shape16(this), Label22(this), Label34(this), Label35(this), options_(options) {
+      Shape16(this), Label22(this), Command1(this), Command2(this), Command3(this), Command4(this), Command5(this),
+      Command6(this), Command7(this), Command8(this), Command9(this), Command10(this), Command11(this),
+      Command12(this), Command13(this), Command14(this), Command15(this), Shape14(this), Shape15(this),
+      Label15(this), Label16(this), Label25(this), Label32(this), Label33(this), Picture1(this), Picture2(this),
+      MSComm1(this), radio_(radio), cat_(cat), mirror_(mirror) {
     for (auto* lamps : {&tx_lamps, &rx_lamps})
         for (platform::Shape& lamp : *lamps) lamp.setParent(this);
     menuBar();  // every transceiver window has a settings menu: its controls start below the bar
@@ -46,7 +50,8 @@ RigWindow::RigWindow(RigContext& context, Options options)
     Check1.Click = [this] { Check1_Click(); };
     Check2.Click = [this] { HScroll1_Change(); };
     Check3.Click = [this] { HScroll2_Change(); };
-    Label34.hide();
+    place_link_controls();
+    connect_link_handlers();
 }
 
 void RigWindow::place_controls() {
@@ -75,9 +80,15 @@ void RigWindow::place_controls() {
     platform::place(&Check3, 4800, 2280, 1300, 240);
     platform::place(&Check1, 120, 2820, 1600, 240);
     platform::place(&Shape16, 1800, 2820, 240, 240);
-    platform::place(&Label35, 2160, 2820, 1200, 240);
     platform::place(&Label22, 3480, 2820, 1200, 240);
-    platform::place(&Label34, 3480, 2820, 1200, 240);
+}
+
+void RigWindow::set_converter_labels(platform::Label* shown_when_on, platform::Label* offset_text) {
+    converter_shown_ = shown_when_on;
+    converter_text_ = offset_text;
+    platform::place(converter_text_, 2160, 2820, 1200, 240);
+    platform::place(converter_shown_, 3480, 2820, 1200, 240);
+    converter_shown_->hide();
 }
 
 void RigWindow::dde_put(std::string_view item, const std::string& text) {
@@ -129,7 +140,7 @@ void RigWindow::reset_corrections() {
 }
 
 void RigWindow::HScroll1_Change() {
-    const bool on = !options_.correction_boxes || Check2.value() == 1;
+    const bool on = !radio_.engine.correction_boxes || Check2.value() == 1;
     const SliderCorrection c = slider_correction(HScroll1.value(), state.tx_mode, on);
     state.tx_correction = c.mhz;
     Label29.setCaption(qs(c.value));
@@ -139,7 +150,7 @@ void RigWindow::HScroll1_Change() {
 }
 
 void RigWindow::HScroll2_Change() {
-    const bool on = !options_.correction_boxes || Check3.value() == 1;
+    const bool on = !radio_.engine.correction_boxes || Check3.value() == 1;
     const SliderCorrection c = slider_correction(HScroll2.value(), state.rx_mode, on);
     state.rx_correction = c.mhz;
     if (Check1.value() == 1) state.rx_correction -= ctx.rig.sat_converter_offset;
@@ -158,27 +169,27 @@ void RigWindow::color_fixed_side(int side) {
 
 void RigWindow::make_rx_fixed_at_setup() {
     state.fixed_side = 2;
-    fixed_side_mirror() = 2;
+    *mirror_.fixed_side = 2;
     color_fixed_side(2);
 }
 
 void RigWindow::Label1_Click() {
-    if (options_.refuse_tx_fixed_while_capturing && state.auto_capture_on == 1) {
+    if (radio_.engine.refuse_tx_fixed_while_capturing && state.auto_capture_on == 1) {
         notice("受信周波数の自動取り込みモードになっています");
         return;
     }
     color_fixed_side(1);
-    if (options_.rebase_fixed_side) rebase_tx(state);
+    if (radio_.engine.rebase_fixed_side) rebase_tx(state);
     state.fixed_side = 1;
-    fixed_side_mirror() = 1;
+    *mirror_.fixed_side = 1;
     track_tx_fixed();
 }
 
 void RigWindow::Label2_Click() {
     color_fixed_side(2);
-    if (options_.rebase_fixed_side) rebase_rx(state);
+    if (radio_.engine.rebase_fixed_side) rebase_rx(state);
     state.fixed_side = 2;
-    fixed_side_mirror() = 2;
+    *mirror_.fixed_side = 2;
     track_rx_fixed();
 }
 
@@ -190,10 +201,12 @@ void RigWindow::Check1_Click() {
     Check1.setPalette(p);
     Check1.setAutoFillBackground(true);
     Shape16.setFillColor(color);
-    Label35.setBackColor(color);
-    Label34.setVisible(on);
     Label22.setVisible(!on);
-    Label35.setCaption(on ? qs("-" + str_num(ctx.rig.sat_converter_offset) + "MHZ") : QString());
+    if (converter_shown_) converter_shown_->setVisible(on);
+    if (converter_text_) {
+        converter_text_->setBackColor(color);
+        converter_text_->setCaption(on ? qs("-" + str_num(ctx.rig.sat_converter_offset) + "MHZ") : QString());
+    }
     HScroll2_Change();
 }
 

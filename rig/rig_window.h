@@ -1,25 +1,68 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "common/reentry_guard.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/msg_box.h"
+#include "platform/picture_box.h"
+#include "platform/serial_port.h"
 #include "rig/rig_context.h"
 #include "rig/tracking.h"
 
-// The part every transceiver window has in common: the tracking engine's state and
-// controls (frequencies, satellite frequencies, mode lamps, correction sliders, the
-// fixed side) and the steps that show what the engine computes. Each window adds its
-// protocol and its operating buttons.
+// The transceiver window template. Every transceiver window (FT-847, IC-910, FT-736,
+// TS-2000) is a RigWindow: the same tracking state and controls, the same link life
+// cycle, the same tick, the same operating buttons. A radio fills in its protocol.
+//
+// What RigWindow does, the same way for every radio:
+//  - set-up from the selected satellite's record (form_load): the satellite label, a
+//    missing record opening the editor, the receive side fixed, the engine's parse, the
+//    meter grids, the start button from the CAT setting, both sides automatic,
+//    auto-capture off, the passband labels;
+//  - the link: start (Command2_Click: the port opened with the radio's framing, the
+//    status and flags, the radio's opening frames, PTT off for a radio that has PTT, the
+//    radio's start notices, the start button green, the companion programs, the radio's
+//    initial frames) and stop (PTT off, the radio's closing frames, the port closed,
+//    flags and captions back, the corrections saved);
+//  - a stop or close asked for while a wait runs is carried out once the outermost
+//    wait has ended, never dropped; meanwhile the start button shows it, a second
+//    request changes nothing, and the window refuses to unload; stop_for_exit;
+//  - the tick (Timer1), never re-entered by its own timer: satellite changed -> set-up
+//    again; missing record -> the radio's rule (notice once and hide, or notice and
+//    unload); else modes and tone, the radio's poll, the engine step, the frequencies;
+//  - which frequencies go out: a side that is automatic, has a frequency (a receive-only
+//    satellite's uplink 0 sends nothing) and lies within the radio's range; beacon
+//    reception in place of the receive side;
+//  - mode buttons, automatic/manual buttons, the frequency read buttons (tick held, one
+//    forced tick for a manual transmit side), the read-back rules, auto-capture, beacon
+//    reception, PTT on its button and on a fresh Ctrl press, the SO-50 tone burst, serial
+//    error texts, meters.
+//
+// What a radio provides (see the hooks below):
+//  - a Radio description: its texts, framing, thresholds, frequency limits, tick, what a
+//    missing record and its close button do; its ScheduleMirror flags; its CAT setting;
+//  - its frames: send_opening, send_closing, send_ptt, send_mode, set_tone,
+//    send_frequency, send_burst_tone;
+//  - its poll (poll_meters) and its reply reader (receive_reply), and the request of its
+//    read buttons (request_frequency);
+//  - its window's differences: its own controls (set the optional PTT, beacon and
+//    capture buttons with set_link_buttons), setup_begin/setup_end,
+//    after_satellite_change, after_stop, after_mode_button, rx_toggle_allowed,
+//    side_toggled, on_unload; the read buttons and the tone burst are virtual too.
+// A new radio goes in rig/ as <radio>_frames (its table, on the maker's frame layer in
+// torv_rig_core) and a window file holding only that; its simulator in tests/sim on
+// SimRadio.
 namespace torv {
 
+using platform::kButtonFace;
+using platform::kGreen;
 using platform::kRed;
 using platform::kWhite;
 using platform::kYellow;
-using platform::kGreen;
-using platform::kButtonFace;
 
 inline constexpr platform::ColorValue kLightGreen = 8454016;
 inline constexpr platform::ColorValue kLightOrange = 8438015;
@@ -40,6 +83,8 @@ protected:
     }
 };
 
+enum class Side { Tx, Rx };
+
 class RigWindow : public platform::Form {
     Q_OBJECT
 public:
@@ -49,12 +94,53 @@ public:
         bool rebase_fixed_side = true;         // a side made fixed continues from the last step
         bool refuse_tx_fixed_while_capturing = true;
     };
+    // What ends a window: hidden (it stays loaded and keeps ticking) or unloaded.
+    enum class End { None, Hide, Unload };
+    enum class MissingRecord {
+        NoticeOnceAndHide,  // once per set-up; the window stays loaded
+        NoticeAndUnload,
+    };
 
-    RigWindow(RigContext& context, Options options);
+    // A radio's description.
+    struct Radio {
+        const char* not_running_text;             // the operating buttons' refusal while stopped
+        const char* ptt_not_running_text = nullptr;  // the PTT button's, when it differs
+        const char* start_caption;                // Command2 while stopped / running
+        const char* stop_caption;
+        const char* open_status = "COM OPEN";     // Label15 once the port is open / closed
+        const char* closed_status = "COM CLOSE";
+        const char* framing = "n,8,1";            // parity, data bits, stop bits
+        int r_threshold = 1, s_threshold = 1, input_len = 0;
+        int tick_ms = 1000;
+        double lowest = 0;          // MHz: frequency frames only from here (inclusive)
+        double highest = 460;       //      up to here (inclusive)
+        double mode_highest = 460;  // MHz: mode frames and meter polls up to here
+        double beacon_lowest = 140; // beacon reception needs a beacon above this
+        MissingRecord missing_record = MissingRecord::NoticeAndUnload;
+        End close_button = End::Unload;    // Command1, after the stop
+        End start_failure = End::Unload;   // a port that does not open, a start the radio gives up
+        bool shows_serial_errors = true;
+        Options engine = {};
+    };
+    // The radio's ScheduleMirror flags; the optional ones only where it has the feature.
+    struct Mirror {
+        int* running;
+        int* rx_auto;
+        int* fixed_side;
+        int* auto_capture = nullptr;
+        int* beacon_mode = nullptr;
+    };
+
+    RigWindow(RigContext& context, const Radio& radio, const CatPort& cat, Mirror mirror);
 
     RigContext& ctx;
     RigWindowState state;
+    // Link state the template keeps for every radio.
+    int ptt_on = 0;     // this window has keyed the transmitter
+    int beacon_on = 0;  // beacon reception
+    int no_info_notice_shown = 0;  // NoticeOnceAndHide: the missing record was reported
 
+    // ---- tracking controls ----
     ClickLabel Label1;  // transmit frequency; a click makes it the fixed side
     ClickLabel Label2;  // receive frequency
     platform::Label Label4;  // satellite the state was set up for
@@ -72,9 +158,24 @@ public:
     platform::Label Label27, Label30;         // receive correction and unit
     ClickLabel Label23, Label24;              // reset labels
     platform::Shape Shape16;
-    platform::Label Label22, Label34, Label35;  // converter display
-    platform::Timer Timer1;
+    platform::Label Label22;                  // shown while the converter is off
+    // ---- link controls ----
+    platform::CommandButton Command1, Command2;                      // close, start/stop
+    platform::CommandButton Command3, Command4, Command5, Command6;   // transmit CW, FM, LSB, USB
+    platform::CommandButton Command7, Command8, Command9, Command10;  // receive USB, LSB, CW, FM
+    platform::CommandButton Command11, Command12;  // receive / transmit automatic or manual
+    platform::CommandButton Command13, Command14;  // read receive / transmit frequency
+    platform::CommandButton Command15;             // SO-50 tone burst, shown by a radio's tone rule
+    platform::Shape Shape14, Shape15;              // receive / transmit automatic lamps
+    platform::Label Label15, Label16;              // link and receive status
+    platform::Label Label25;                       // tone note
+    platform::Label Label32, Label33;              // the satellite's passbands
+    platform::PictureBox Picture1, Picture2;       // receive and transmit meters
+    platform::Timer Timer1;                        // the tick
+    platform::Timer Timer2;                        // auto-capture, 1700 ms
+    platform::SerialPort MSComm1;
 
+    // ---- the engine's steps ----
     // The set-up from a satellite information record (the caller reads the record).
     void parse_sat_info(const std::string& record);
     void HScroll1_Change();
@@ -84,30 +185,160 @@ public:
     void Label1_Click();
     void Label2_Click();
     void Check1_Click();
-
     void track_tx_fixed();
     void track_rx_fixed();
     void track_separate();
-    // The step of the tick.
-    void engine_step();
+    void engine_step();  // the step of the tick
+
+    // ---- the link ----
+    void form_load();
+    void Command1_Click();
+    void Command2_Click();
+    // Stops the link at once; does nothing while a wait runs (a request still waits for
+    // its reply): the buttons go through request_stop, which defers it.
+    void stop_operation();
+    // The stop of the buttons, the tick and scheduled operation: now, or once the
+    // outermost wait has ended. A request while one is pending changes nothing.
+    void request_stop();
+    bool stop_pending() const { return stop_pending_; }
+    // Ending the program: stops a running link (PTT off, closing frames, corrections
+    // saved) as soon as no wait is pending, then calls done.
+    void stop_for_exit(std::function<void()> done);
+    bool running() const { return *mirror_.running == 1; }
+
+    void Timer1_Timer();
+    // The tick's steps, also run by a frequency read inside a tick's wait.
+    void run_tick();
+    void update_modes_and_tone();
+    void initial_modes_and_tone();
+    void send_frequencies();
+    void send_beacon_mode();
+    void save_corrections();
+
+    // ---- operating buttons ----
+    void mode_button(Side side, const std::string& code);
+    void Command11_Click();
+    void Command12_Click();
+    virtual void Command13_Click() { read_frequency(Side::Rx); }
+    virtual void Command14_Click() { read_frequency(Side::Tx); }
+    virtual void Command15_Click();
+    void Timer2_Timer();
+    // A key the window sees before its controls while the link runs (window key codes:
+    // 17 Ctrl, 18 Alt, 46 Delete, 112.. F1..); true when taken. Ctrl toggles PTT on a
+    // fresh press: a key held down repeats nothing.
+    virtual bool Form_KeyDown(int key_code, int shift, bool auto_repeat);
+
+    void draw_meter(platform::PictureBox& meter, int columns, platform::ColorValue color);
+    void MSComm1_OnComm();
 
 protected:
-    // The window's fixed-side mirror flag.
-    virtual int& fixed_side_mirror() = 0;
-    // The beacon-mode label of the window, if it has one.
-    virtual platform::Label* beacon_mode_label() { return nullptr; }
+    // ---- what a radio provides ----
+    // Frames that put the radio under control (CAT on, satellite mode) once the port is
+    // open. false gives the start up: the link is stopped again.
+    virtual bool send_opening() = 0;
+    // Notices of the start, after the opening frames and PTT off.
+    virtual void after_opening() {}
+    // The frames that follow the start; the modes and tone by default.
+    virtual void send_initial_state() { initial_modes_and_tone(); }
+    // Frames that give the radio back (tone off, satellite mode off, CAT off), after PTT off.
+    virtual void send_closing() = 0;
+    // PTT on or off; only called for a radio that has a PTT button.
+    virtual void send_ptt(bool on) { (void)on; }
+    // The mode frame(s) of one side (also the beacon's mode on the receive side).
+    virtual void send_mode(Side side, const std::string& code) = 0;
+    // The tone rule, run with every change of the transmit mode.
+    virtual void set_tone() {}
+    // One side's frequency frame(s), for a frequency the template decided to send.
+    virtual void send_frequency(Side side, double mhz) = 0;
+    // The meter requests of the tick, with their waits.
+    virtual void poll_meters() {}
+    // A read button's request and its wait for the reply.
+    virtual void request_frequency(Side side) { (void)side; }
+    // The port's received-data event.
+    virtual void receive_reply() = 0;
+    // The tone of the SO-50 burst, before it keys the transmitter.
+    virtual void send_burst_tone() {}
+    // The window's own steps at the start and end of a set-up (the end only with a record).
+    virtual void setup_begin() {}
+    virtual void setup_end() {}
+    // After the tick set the window up for another satellite; false ends the tick.
+    virtual bool after_satellite_change() { return true; }
+    // The window's own steps after a stop (before the corrections are saved).
+    virtual void after_stop() {}
+    // A mode button set its side's mode (the next tick sends it unless the radio does now).
+    virtual void after_mode_button() {}
+    // Whether the receive side may change between automatic and manual now.
+    virtual bool rx_toggle_allowed() { return true; }
+    // A side changed between automatic and manual (before its correction is applied).
+    virtual void side_toggled(Side side, bool to_auto) { (void)side, (void)to_auto; }
+    // The window's steps when it really unloads (after the stop).
+    virtual void on_unload() {}
 
-    // The receive side fixed, as every set-up leaves it.
+    // ---- for the radios ----
+    // The buttons a radio has for PTT, beacon reception and auto-capture.
+    void set_link_buttons(platform::CommandButton* ptt, platform::CommandButton* beacon,
+                          platform::CommandButton* capture);
+    void ptt_toggle();
+    void beacon_toggle();
+    void auto_capture_toggle();
+    // The read buttons' template: tick held, the radio's request, a forced tick.
+    void read_frequency(Side side);
+    // A read-back of one side, continuing the tracking from it: false when refused.
+    void continue_from_read_back(Side side);
+    // The operating buttons' refusal while the link is stopped.
+    bool link_refused();
+    // The link's frames: a hexadecimal frame text one byte a write, or bytes in one write;
+    // nothing while the port is closed. Requests empty the input first, so a reply that
+    // came after its read gave up is not taken for the next one.
+    void send_hex_command(const std::string& text);
+    void write_bytes(const std::vector<uint8_t>& bytes);
+    void send_request(const std::string& hex_frame);
+    const Radio& radio() const { return radio_; }
+
     void make_rx_fixed_at_setup();
     void show(const TrackDisplay& d);
     void show_mode_lamps(std::array<platform::Shape, 4>& lamps, const std::string& code);
     void dde_put(std::string_view item, const std::string& text);
     void reset_corrections();
+    // The converter's two labels, which the windows name differently.
+    void set_converter_labels(platform::Label* shown_when_on, platform::Label* offset_text);
+    // The beacon-mode label of the window, if it has one.
+    virtual platform::Label* beacon_mode_label() { return nullptr; }
+
+    void Form_Load() override { form_load(); }
+    void Form_Unload(bool& cancel) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void place_controls();
+    void place_link_controls();
+    void connect_link_handlers();
     void color_fixed_side(int side);
-    Options options_;
+    void set_auto(int& flag, platform::Shape& lamp, platform::CommandButton& button, bool on);
+    void show_passbands();
+    void start_link();
+    void end_window(End how);
+    void carry_out_stop();
+    void tick_steps();
+    void missing_record();
+    bool sendable(Side side) const;
+    void send_beacon_frequency();
+    void clear_meters();
+
+    const Radio& radio_;
+    const CatPort& cat_;
+    Mirror mirror_;
+    platform::CommandButton* ptt_button_ = nullptr;
+    platform::CommandButton* beacon_button_ = nullptr;
+    platform::CommandButton* capture_button_ = nullptr;
+    platform::Label* converter_shown_ = nullptr;
+    platform::Label* converter_text_ = nullptr;
+    ReentryGuard tick_guard_;
+    bool key_preview_ = false;
+    bool reading_ = false;  // a read button's request waits for its reply
+    bool stop_pending_ = false;
+    End end_after_stop_ = End::None;
+    std::vector<std::function<void()>> after_stop_calls_;
 };
 
 }  // namespace torv

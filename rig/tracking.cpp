@@ -160,4 +160,9 @@ TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k) {
 void rebase_tx(RigWindowState& s) { s.tx_base_text = num_text(s.send_freq - s.tx_correction); }
 void rebase_rx(RigWindowState& s) { s.rx_base_text = num_text(s.recive_freq - s.rx_correction); }
 
+bool read_back_accepted(double previous, double now, bool either_way) {
+    const double fall = previous - now;
+    return !(fall > 10 || (either_way && -fall > 10) || now > 460);
+}
+
 }  // namespace torv

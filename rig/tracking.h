@@ -86,6 +86,10 @@ TrackDisplay track_separate(RigWindowState& s, RigShared& shared, double k);
 // The step of the tick: separate for conversion type 0, else that of the fixed side.
 TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k);
 
+// A frequency read back from the transceiver is believed unless it lies above 460 MHz
+// or more than 10 MHz below the one known before (or above it too, when either_way).
+bool read_back_accepted(double previous, double now, bool either_way = false);
+
 // A side made fixed continues from the frequency the last step gave it.
 void rebase_tx(RigWindowState& s);
 void rebase_rx(RigWindowState& s);

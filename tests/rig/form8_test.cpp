@@ -127,8 +127,9 @@ TEST_F(Ft847Fixture, StartOpensTheLinkWithModesAndTone) {
     EXPECT_EQ(ctx.mirror.ft847_running, 1);
     EXPECT_EQ(w.Label15.caption(), "COM OPEN");
     EXPECT_EQ(w.Command2.caption(), "FT847CAT運用終了");
-    EXPECT_EQ(radio.frames(), (std::vector<std::string>{"0000000000", "000000004E", "0100000017", "0000000027",
-                                                             "0E0000002B", "2A0000002A"}));
+    // PTT off follows the opening frames: a radio left keyed by a lost line is unkeyed.
+    EXPECT_EQ(radio.frames(), (std::vector<std::string>{"0000000000", "000000004E", "0000000088", "0100000017",
+                                                         "0000000027", "0E0000002B", "2A0000002A"}));
     EXPECT_TRUE(radio.state.cat_on && radio.state.sat_mode && radio.state.ctcss_on);
     EXPECT_EQ(radio.state.tone_code, 0x0E);
     EXPECT_EQ(w.Label25.caption(), "トーン信号88.5をセット");
@@ -534,4 +535,109 @@ TEST_F(Ft847Fixture, WindowStaysOnTheScreenAndClearOfItsMenuBar) {
                                                  << child->objectName().toStdString();
     }
     EXPECT_EQ(w.Label4.caption().toStdString(), "FO-29");
+}
+
+TEST_F(Ft847Fixture, StopAndCloseDuringTheTicksWaitAreCarriedOutAfterIt) {
+    form8& w = started();
+    w.Command16_Click();  // transmitting
+    settle();
+    std::string caption_while_waiting;
+    // Scheduled operation presses the start/stop button again and then the close button;
+    // all of it falls inside the tick's wait for the meter replies.
+    QTimer::singleShot(100, [&] {
+        w.Command2_Click();
+        caption_while_waiting = w.Command2.caption().toStdString();
+        w.Command2_Click();  // pressed again while the stop is pending: changes nothing
+        w.Command1_Click();
+    });
+    tick();
+    ASSERT_TRUE(pump_until([&] { return ctx.mirror.ft847_running == 0; }));
+    settle();
+    EXPECT_EQ(caption_while_waiting, "停止中…");
+    EXPECT_FALSE(radio.state.ptt || radio.state.cat_on || radio.state.sat_mode);
+    EXPECT_EQ(std::count(radio.frames().begin(), radio.frames().end(), "0000000080"), 1);
+    EXPECT_EQ(w.Command2.caption(), "FT847CAT運用開始");
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(recorder().texts.empty());
+}
+
+TEST_F(Ft847Fixture, ALateReplyCostsOneReadNotTheRestOfThePass) {
+    form8& w = started("AO-7");
+    w.Command11_Click();  // receive side manual
+    // The radio answers two reads late, after each read has given up; the program is
+    // busy when they come (a correction update pauses it), so both arrive together.
+    radio.reply_delay_ms = 1200;
+    w.Command13_Click();
+    w.Command13_Click();
+    w.Timer1.setEnabled(false);
+    sleep_sec(1.0f);
+    settle();
+    EXPECT_EQ(w.Label16.caption(), "通信エラー");
+    // The radio answers in time again: the next reads are taken.
+    radio.reply_delay_ms = 0;
+    for (double mhz : {435.81, 435.82}) {
+        radio.state.sat_rx_freq = mhz;
+        w.Command13_Click();
+        w.Timer1.setEnabled(false);
+        EXPECT_DOUBLE_EQ(w.state.rx_sum, mhz);
+        EXPECT_EQ(w.Label16.caption(), " 67");
+    }
+}
+
+TEST_F(Ft847Fixture, ASameBandReadAsksTheMainVfoThatIsTracked) {
+    form8& w = started("ISSDG");
+    tick();
+    ASSERT_DOUBLE_EQ(radio.state.main_freq, 145.8);
+    w.Command11_Click();  // receive side manual
+    // The operator tunes the radio's main VFO up 2.1 MHz and switches it to CW.
+    radio.state.main_freq = 147.9;
+    radio.state.main_mode = 0x02;
+    const size_t mark = radio.mark();
+    w.Command13_Click();
+    w.Timer1.setEnabled(false);
+    EXPECT_EQ(radio.frames_since(mark).front(), "0000000003");
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, 147.9);
+    EXPECT_EQ(w.state.rx_mode, "3");
+}
+
+TEST_F(Ft847Fixture, AStartAfterTheLineWasLostWhileKeyedUnkeysTheRadio) {
+    form8& w = started();
+    w.Command16_Click();  // transmitting
+    settle();
+    ASSERT_TRUE(radio.state.ptt);
+    radio.line_cut = true;  // the cable comes off; the operator stops the link
+    w.Command2_Click();
+    settle();
+    EXPECT_EQ(w.ptt_on, 0);  // the window shows receive
+    ASSERT_TRUE(radio.state.ptt);
+    radio.line_cut = false;  // plugged in again, started again
+    w.Command2_Click();
+    settle();
+    EXPECT_FALSE(radio.state.ptt);
+}
+
+TEST_F(Ft847Fixture, AReceiveOnlySatelliteGetsNoTransmitFrequencyFrame) {
+    ini_write("0:0:2:145.825:4::0:,:,:0:", "RX-1", "SAT-INFO", torv_ini());
+    started("RX-1");
+    const std::vector<std::string> frames = tick();
+    EXPECT_EQ(std::count_if(frames.begin(), frames.end(), [](const std::string& f) { return f.ends_with("21"); }), 0);
+    EXPECT_EQ(frames.back(), "1458250011");
+}
+
+
+TEST_F(Ft847Fixture, TheCloseBoxDuringAWaitKeepsTheWindowUntilTheLinkIsStopped) {
+    form8& w = started();
+    w.Show();
+    bool shown_after_close = false;
+    QTimer::singleShot(100, [&] {
+        w.close();
+        shown_after_close = w.isVisible();
+    });
+    wait_sec(0.3f);  // a request waiting for its reply
+    EXPECT_TRUE(shown_after_close);
+    ASSERT_TRUE(pump_until([&] { return !w.isVisible(); }));
+    settle();
+    EXPECT_EQ(ctx.mirror.ft847_running, 0);
+    EXPECT_FALSE(radio.state.cat_on);
+    EXPECT_TRUE(recorder().texts.empty());
 }

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "common/sat_records.h"
+#include "common/settings_store.h"
+#include "common/waits.h"
+#include "platform/paths.h"
+#include "rig/kenwood_commands.h"
+#include "rig/rig_window.h"
+#include "sim/sim_radio.h"
+#include "temp_dir.h"
+
+using namespace torv;
+
+// The template with the choices the FT-847 does not make: a 3 s tick, a frequency range
+// with a lower edge, mode frames only up to 460 MHz, a missing record that unloads the
+// window, a close button that unloads it.
+namespace {
+
+// A radio of text commands that only records what it is sent.
+class TextRadio : public sim::SimRadio {
+public:
+    TextRadio() : SimRadio(sim::Framing{.end = ';', .text = true}) {}
+
+protected:
+    void obey(const std::vector<uint8_t>&) override {}
+};
+
+const RigWindow::Radio kTestRadio{
+    .not_running_text = "停止中です",
+    .start_caption = "開始",
+    .stop_caption = "終了",
+    .open_status = "OK",
+    .closed_status = "",
+    .tick_ms = 3000,
+    .lowest = 140,
+    .highest = 1300,
+    .mode_highest = 460,
+    .missing_record = RigWindow::MissingRecord::NoticeAndUnload,
+    .close_button = RigWindow::End::Unload,
+    .start_failure = RigWindow::End::Unload,
+    .shows_serial_errors = false,
+};
+
+class TestWindow : public RigWindow {
+public:
+    explicit TestWindow(RigContext& c)
+        : RigWindow(c, kTestRadio, c.ic910_cat,
+                    {&c.mirror.ic910_running, &c.mirror.ic910_rx_auto, &c.mirror.ic910_fixed_side}) {}
+
+protected:
+    void put(const std::string& command) {
+        write_bytes(std::vector<uint8_t>(command.begin(), command.end()));
+    }
+    bool send_opening() override {
+        put("ON;");
+        return true;
+    }
+    void send_closing() override { put("OFF;"); }
+    void send_mode(Side side, const std::string& code) override { put((side == Side::Tx ? "MT" : "MR") + code + ";"); }
+    void send_frequency(Side side, double mhz) override {
+        put(*kenwood::frequency_command(side == Side::Tx ? "FB" : "FA", mhz));
+    }
+    void receive_reply() override {}
+};
+
+struct TemplateFixture : ::testing::Test {
+    TempDir dir;
+    TextRadio radio;
+    std::string selected_sat = "HI-1";
+    double doppler_factor = 1.0;
+    CurrentSatValues sat_values;
+    RigShared rig;
+    RigContext ctx{{selected_sat, doppler_factor, sat_values}, rig};
+    std::unique_ptr<TestWindow> w;
+    int unloads = 0;
+
+    void SetUp() override {
+        ASSERT_TRUE(radio.ok());
+        platform::set_program_folder(dir.str());
+        ini_write(radio.port_path(), "COM2", "SERIAL", torv_ini());
+        ini_write("0:139.999:2:1296:1::0:,:,:0:", "HI-1", "SAT-INFO", torv_ini());
+        ctx.ic910_cat = {"1", "COM2", "9600"};
+        platform::MsgBoxRecorder::current()->clear();
+        w = std::make_unique<TestWindow>(ctx);
+        w->Timer1.setEnabled(false);
+        w->on_unloaded = [this] { ++unloads; };
+        w->load();
+    }
+    std::vector<std::string> tick() {
+        const size_t mark = radio.mark();
+        w->Timer1_Timer();
+        pump_until([] { return false; }, 150);
+        return radio.frames_since(mark);
+    }
+};
+
+}  // namespace
+
+TEST_F(TemplateFixture, SendsOnlyWithinTheRadiosRangeAndModesOnlyWhereItTakesThem) {
+    EXPECT_EQ(w->Timer1.interval(), 3000);
+    w->Command2_Click();
+    ASSERT_EQ(ctx.mirror.ic910_running, 1);
+    EXPECT_EQ(w->Label15.caption(), "OK");
+    ASSERT_TRUE(pump_until([&] { return radio.frames().size() == 2; }));
+    // No PTT button: nothing to unkey. The 1296 MHz receive side gets its frequency but no
+    // mode; the uplink just below the range gets its mode but no frequency.
+    EXPECT_EQ(radio.frames(), (std::vector<std::string>{"ON;", "MT2;"}));
+    EXPECT_EQ(tick(), (std::vector<std::string>{"FA01296000000;"}));
+}
+
+TEST_F(TemplateFixture, AMissingRecordStopsTheLinkNoticesAndUnloads) {
+    w->Command2_Click();
+    selected_sat = "XX-1";
+    bool running_at_notice = true;
+    platform::MsgBoxRecorder::current()->on_show = [&] { running_at_notice = ctx.mirror.ic910_running == 1; };
+    tick();
+    platform::MsgBoxRecorder::current()->on_show = nullptr;
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts,
+              std::vector<std::string>{"人工衛星の情報登録後、再度実行してください。"});
+    EXPECT_FALSE(running_at_notice);
+    EXPECT_EQ(w->state.no_sat_info, 0);
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(radio.frames().back(), "OFF;");
+}
+
+TEST_F(TemplateFixture, CloseAndAFailedStartUnloadTheWindow) {
+    w->Command2_Click();
+    w->Command1_Click();
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(ctx.mirror.ic910_running, 0);
+    ctx.ic910_cat.port = "COM9";
+    ini_write("/nonexistent/ttyS8", "COM9", "SERIAL", torv_ini());
+    w->Command2_Click();
+    EXPECT_EQ(unloads, 2);
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts,
+              std::vector<std::string>{"ＣＯＭポート　COM9 のオープンができませんでした。"});
+}
