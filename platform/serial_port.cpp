@@ -106,7 +106,10 @@ bool SerialPort::setPortOpen(bool open) {
 }
 
 void SerialPort::setInBufferCount(int count) {
-    if (count == 0) input_.clear();
+    if (count != 0) return;
+    // What the driver has received but not handed over yet is waiting input too.
+    if (fd_ >= 0) tcflush(fd_, TCIFLUSH);
+    input_.clear();
 }
 
 void SerialPort::Output(const QByteArray& bytes) {

@@ -98,7 +98,7 @@ void RigWindow::Timer2_Timer() {
     // A capture falling due while the last read still waits (its refusal may be on
     // screen) would only stack another read and another notice on it.
     if (state.auto_capture_on != 1 || reading_) return;
-    read_frequency(Side::Rx);
+    Command13_Click();
     Command13.setEnabled(false);
 }
 

@@ -78,6 +78,17 @@ TEST(SerialPort, BytesGoOutAndComeBackWithAReceiveEvent) {
     EXPECT_EQ(t.port.InBufferCount(), 2);
     t.port.setInBufferCount(0);
     EXPECT_EQ(t.port.InBufferCount(), 0);
+
+    // Bytes the driver holds but has not handed over yet are discarded too: a late reply
+    // must not be read as the answer to the next request.
+    t.from_radio(std::string("\x43\x97", 2));
+    usleep(20000);
+    t.port.setInBufferCount(0);
+    t.from_radio(std::string("\x14", 1));
+    ASSERT_TRUE(pump_until([&] { return t.port.InBufferCount() > 0; }));
+    usleep(20000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t.port.Input(), QByteArray("\x14", 1));
 }
 
 TEST(SerialPort, ReceiveThresholdHoldsTheEventBack) {

@@ -564,17 +564,16 @@ TEST_F(Ft847Fixture, StopAndCloseDuringTheTicksWaitAreCarriedOutAfterIt) {
 TEST_F(Ft847Fixture, ALateReplyCostsOneReadNotTheRestOfThePass) {
     form8& w = started("AO-7");
     w.Command11_Click();  // receive side manual
-    // The radio answers two reads late, after each read has given up; the program is
-    // busy when they come (a correction update pauses it), so both arrive together.
-    radio.reply_delay_ms = 1200;
+    // The radio answers two reads late, after each read has given up, and both answers
+    // arrive together.
+    radio.hold_answers = true;
     w.Command13_Click();
     w.Command13_Click();
     w.Timer1.setEnabled(false);
-    sleep_sec(1.0f);
+    radio.release_answers();
     settle();
     EXPECT_EQ(w.Label16.caption(), "通信エラー");
     // The radio answers in time again: the next reads are taken.
-    radio.reply_delay_ms = 0;
     for (double mhz : {435.81, 435.82}) {
         radio.state.sat_rx_freq = mhz;
         w.Command13_Click();

@@ -46,8 +46,18 @@ void SimRadio::send(const std::vector<uint8_t>& bytes) {
 
 void SimRadio::answer(const std::vector<uint8_t>& bytes) {
     if (!answer_reads) return;
+    if (hold_answers) {
+        held_.insert(held_.end(), bytes.begin(), bytes.end());
+        return;
+    }
     if (reply_delay_ms <= 0) send(bytes);
     else QTimer::singleShot(reply_delay_ms, this, [this, bytes] { send(bytes); });
+}
+
+void SimRadio::release_answers() {
+    hold_answers = false;
+    send(held_);
+    held_.clear();
 }
 
 std::vector<std::string> SimRadio::frames_since(size_t mark) const {

@@ -41,6 +41,10 @@ public:
     bool answer_reads = true;  // false: the radio stays silent
     int reply_delay_ms = 0;    // answers leave this long after the request that asked
     bool line_cut = false;     // the cable is cut: what the program writes never arrives
+    bool hold_answers = false; // answers wait until release_answers()
+
+    // Sends every held answer at once, as one piece on the line.
+    void release_answers();
 
     // Sends raw bytes to the program at once, as a radio talking on its own would.
     void send(const std::vector<uint8_t>& bytes);
@@ -55,7 +59,8 @@ public:
 protected:
     // One complete frame as the radio received it.
     virtual void obey(const std::vector<uint8_t>& frame) = 0;
-    // A reply to a request: nothing while answer_reads is false, late by reply_delay_ms.
+    // A reply to a request: nothing while answer_reads is false, late by reply_delay_ms,
+    // kept back while hold_answers is set.
     void answer(const std::vector<uint8_t>& bytes);
 
 private:
@@ -66,6 +71,7 @@ private:
     PtyPair pty_;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::vector<uint8_t> pending_;
+    std::vector<uint8_t> held_;
     std::vector<std::string> frames_;
 };
 
