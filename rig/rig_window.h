@@ -49,8 +49,10 @@
 //    send_frequency, send_burst_tone;
 //  - its poll (poll_meters) and its reply reader (receive_reply), and the request of its
 //    read buttons (request_frequency);
-//  - its window's differences: its own controls (set the optional PTT, beacon and
-//    capture buttons with set_link_buttons), setup_begin/setup_end,
+//  - its window's differences: its own controls (hand the optional PTT, beacon and
+//    capture buttons to set_link_buttons, the converter's two labels to
+//    set_converter_labels; Timer1 runs from construction, a radio whose tick starts
+//    later switches it off), setup_begin/setup_end,
 //    after_satellite_change, after_stop, after_mode_button, rx_toggle_allowed,
 //    side_toggled, on_unload; the read buttons and the tone burst are virtual too.
 // A new radio goes in rig/ as <radio>_frames (its table, on the maker's frame layer in
