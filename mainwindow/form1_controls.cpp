@@ -34,7 +34,10 @@ void Form1::load_sat_groups() {
 
 void Form1::show_group_labels() {
     const std::array<std::string, kSlots> names = l_.groups.shown();
-    for (int k = 0; k < kSlots; ++k) slot_labels()[k]->setCaption(qs(names[k]));
+    for (int k = 0; k < kSlots; ++k) {
+        slot_labels()[k]->shrink_to_fit = true;  // names longer than the slot, in a smaller size
+        slot_labels()[k]->setCaption(qs(names[k]));
+    }
     if (l_.hooks.zoom_slot_labels) l_.hooks.zoom_slot_labels(names);
     load_sat_info(l_.tips, names);
 }

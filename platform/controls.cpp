@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include <QApplication>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,6 +28,13 @@ Label::Label(QWidget* parent) : QLabel(parent) { apply_colors(); }
 void Label::setCaption(const QString& text) {
     if (text == QLabel::text()) return;
     setText(text);
+    if (shrink_to_fit) {
+        QFont f = QApplication::font();
+        const int width = contentsRect().width();
+        for (int px = QFontMetrics(f).height(); px >= 6 && QFontMetrics(f).horizontalAdvance(text) > width; --px)
+            f.setPixelSize(px);
+        setFont(f);
+    }
     if (Change) Change();
 }
 

@@ -33,6 +33,9 @@ public:
 
     std::function<void()> Change;  // runs after setCaption changed the caption
     std::function<void()> Click;   // the operator pressed the left button on the label
+    // A caption that does not fit the label's width in the window font is shown in the
+    // largest smaller size that fits (down to 6 pixels), never cut.
+    bool shrink_to_fit = false;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -237,3 +237,21 @@ TEST(MainWindowShutdown, CloseMenuEndsWithoutSavingAndTheExitButtonSaves) {
     EXPECT_EQ(h.ended, 2);
     EXPECT_NE(h.ini_text().find("SELECT= 0:AO-7"), std::string::npos);
 }
+
+// Every label's text fits its control in the project's Japanese font, in every group of
+// the default data, once a tick has filled the values in.
+TEST(MainWindowLayout, EveryLabelTextFitsItsControl) {
+    MainHarness h;
+    torv::Form1& f = h.form1();
+    for (int group = 0; group < 5; ++group) {
+        f.Timer1_Timer();
+        for (platform::Label* l : f.findChildren<platform::Label*>()) {
+            if (!l->isVisibleTo(&f) || l->text().isEmpty() || l->wordWrap()) continue;
+            const QFontMetrics m(l->font());
+            for (const QString& line : l->text().split('\n'))
+                EXPECT_LE(m.horizontalAdvance(line), l->contentsRect().width())
+                    << "group " << group << ": \"" << line.toStdString() << "\" in " << l->objectName().toStdString();
+        }
+        f.Command5_Click();
+    }
+}
