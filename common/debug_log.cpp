@@ -17,8 +17,8 @@ std::string trace_switch;
 void set_debug_trace(std::string_view on) { trace_switch = on; }
 const std::string& debug_trace() { return trace_switch; }
 
-void write_test_log(std::string_view line) {
-    if (trace_switch.empty() || trace_switch == "0") return;
+bool append_test_log(std::string_view line) {
+    if (trace_switch.empty() || trace_switch == "0") return true;
     // Opened and closed for every line, so each line is on disk when the call returns.
     std::FILE* f = std::fopen(kTraceFile, "ab");
     bool ok = f != nullptr;
@@ -27,7 +27,11 @@ void write_test_log(std::string_view line) {
         ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
         ok = (std::fclose(f) == 0) && ok;
     }
-    if (!ok) platform::msg_box(std::string("TESTlogtmp.LOGファイルがオープンできません"));
+    return ok;
+}
+
+void write_test_log(std::string_view line) {
+    if (!append_test_log(line)) platform::msg_box(std::string(kTestLogFailedMessage));
 }
 
 void delete_test_log() {

@@ -10,8 +10,12 @@ namespace torv {
 void set_debug_trace(std::string_view on);
 const std::string& debug_trace();
 
-// Appends line and CR LF to TESTlogtmp.LOG while the switch is on; a file that cannot
-// be written shows "TESTlogtmp.LOGファイルがオープンできません" for that line.
+inline const char* const kTestLogFailedMessage = "TESTlogtmp.LOGファイルがオープンできません";
+
+// Appends line and CR LF to TESTlogtmp.LOG while the switch is on; false when the file
+// could not be written (the caller tells the operator kTestLogFailedMessage).
+bool append_test_log(std::string_view line);
+// append_test_log, showing kTestLogFailedMessage for a line that could not be written.
 void write_test_log(std::string_view line);
 
 // Deletes TESTlogtmp.LOG (start-up, link start); a missing file is no error.

@@ -3,7 +3,7 @@
 #include "common/dde_items.h"
 #include "common/number_text.h"
 #include "common/settings_store.h"
-#include "platform/msg_box.h"
+#include "platform/qt_msg_box.h"
 #include "platform/text.h"
 
 namespace torv {

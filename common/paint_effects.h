@@ -2,7 +2,7 @@
 #include <QImage>
 #include <stdexcept>
 
-#include "platform/color.h"
+#include "platform/qt_color.h"
 
 namespace platform {
 class PictureBox;

@@ -229,6 +229,7 @@ public:
     void clear_drawing_surface() override {}  // the window draws on its picture boxes only
     void show_selected(const SelectedSatResult& result) override;
     void show_station_view(double az_deg, double el_deg) override;
+    void notice(const std::string& text) override;
 
     const Form1Links& links() const { return l_; }
     std::array<platform::Label*, kSlots> slot_labels();

@@ -9,6 +9,7 @@
 #include "common/sound_music.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/map_geometry.h"
+#include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -156,6 +157,8 @@ void Form1::show_selected(const SelectedSatResult& result) {
     Label3.setToolTip(qs(t.tool_tip));
     if (l_.hooks.show_selected_elsewhere) l_.hooks.show_selected_elsewhere(t, colors);
 }
+
+void Form1::notice(const std::string& text) { platform::msg_box(text); }
 
 void Form1::show_station_view(double az_deg, double el_deg) {
     Label48.setCaption(qs(format_number(az_deg, "##0.0")));

@@ -90,7 +90,7 @@ MotionTerm sat_motion_hosei(const std::string& name, const SatElements& el, doub
     MotionTerm term;
     term.dL = j2_motion_rate(el, a);
     if (is_iss_name(name) && builtin_factor(name, el.inclination) != 0 && debug_trace() == "1")
-        write_test_log(iss_trace_line(t, term.dL));
+        term.trace_failed = !append_test_log(iss_trace_line(t, term.dL));
     term.factor = motion_term_factor(name, el.inclination, corrections);
     if (term.factor != 0) revolutions += term.factor * term.dL * t;
     return term;

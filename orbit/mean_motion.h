@@ -69,6 +69,7 @@ bool is_iss_name(const std::string& name);
 struct MotionTerm {
     double dL = 0;        // rev/day
     double factor = 0;    // 0 when no term applied
+    bool trace_failed = false;  // the trace line could not be written (kTestLogFailedMessage)
 };
 
 // Replaces revolutions (on entry n t + (n'/2) t^2) by base + factor dL t when a term

@@ -6,7 +6,8 @@
 
 // What the satellite computation hands to the windows. The computation stays free of
 // widgets; the main window implements this interface and writes its labels, the map
-// windows' labels and the DDE items from it.
+// windows' labels and the DDE items from it, and shows its notices. A computation
+// without display (a benchmark, a table that only wants numbers) shows nothing.
 namespace torv {
 
 // Results of the selected satellite for the visibility colouring and the result display.
@@ -40,6 +41,11 @@ public:
 
     // The selected satellite seen from a registered station (degrees): the two-station frame.
     virtual void show_station_view(double az_deg, double el_deg) = 0;
+
+    // The computation has something to tell the operator (a set that cannot be used, a
+    // computation that failed): the window shows it in a message box, at once, so the
+    // operator sees it in the order the computation met it.
+    virtual void notice(const std::string& text) = 0;
 };
 
 }  // namespace torv

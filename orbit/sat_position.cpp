@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "platform/msg_box.h"
+#include "common/debug_log.h"
 
 namespace torv {
 
@@ -37,13 +37,18 @@ void store_constants(OrbitState& o) {
     o.pi = 4.0 * std::atan(1.0);
 }
 
+// Tells the operator through the display, when the computation has one.
+void tell(OrbitContext& ctx, const std::string& text) {
+    if (ctx.display) ctx.display->notice(text);
+}
+
 // The looked-up set of a trimmed name, or false when it cannot be computed (the
 // operator is told once per name).
 bool lookup(OrbitContext& ctx, std::string& name) {
     if (load_sat_elements(ctx.elements, name, ctx.orbit.sat_elements, ctx.orbit.sat_rev_no) !=
         ElementLookup::Unusable)
         return true;
-    if (ctx.orbit.unusable_told.insert(name).second) platform::msg_box(unusable_elements_message(name));
+    if (ctx.orbit.unusable_told.insert(name).second) tell(ctx, unusable_elements_message(name));
     return false;
 }
 
@@ -68,6 +73,7 @@ MotionTerm motion_term(OrbitContext& ctx, const std::string& name, double a, dou
     const double t = mjd - epoch_mjd(el) + 1.0;
     double revolutions = base_revolutions(el, t);
     const MotionTerm term = sat_motion_hosei(name, el, a, t, ctx.corrections, revolutions);
+    if (term.trace_failed) tell(ctx, kTestLogFailedMessage);
     if (live && name == ctx.selected_sat && ctx.display) ctx.display->show_motion_term(term.dL, el.inclination, t);
     return term;
 }
@@ -222,7 +228,7 @@ bool sat_position_disp(OrbitContext& ctx, std::string& name) {
     store_orbit_fields(c, p, a, el.eccentricity);
     c.calc_true_anomaly = p.true_anomaly;
     if (!p.ok) {
-        platform::msg_box(std::string(kZenithMessage));
+        tell(ctx, kZenithMessage);
         return false;
     }
     c.calc_sub_lat = p.sub.lat;
@@ -256,7 +262,7 @@ bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, dou
     const MotionTerm term = motion_term(ctx, name, a, mjd, shown);
     const SatPosition p = propagate(make_sat_orbit(set, term.factor * term.dL), make_station_frame(lon, lat, height), mjd);
     if (!p.ok) {
-        platform::msg_box(std::string(kZenithMessage));
+        tell(ctx, kZenithMessage);
         return false;
     }
     az = rad_to_deg(p.view.az);
@@ -280,7 +286,7 @@ bool calc_slant_range(OrbitContext& ctx, std::string& name, double& range) {
     const SatPosition p = propagate(make_sat_orbit(el, doppler_extra_rate(name, el, a, ctx.corrections)), st, mjd);
     store_orbit_fields(o.calc, p, a, el.eccentricity);
     if (!p.ok) {
-        platform::msg_box(std::string(kRangeFailedMessage));
+        tell(ctx, kRangeFailedMessage);
         return false;
     }
     store_sub_radians(o.calc, p);

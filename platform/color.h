@@ -1,7 +1,9 @@
 #pragma once
-#include <QColor>
 
 namespace platform {
+
+// Colours as the settings and the computation hold them; the conversion to the window
+// system's colours is platform/qt_color.h.
 
 // A colour as the settings store it: red + 256 * green + 65536 * blue, or a negative
 // system colour (0x80000000 + index of the desktop's colour table).
@@ -16,8 +18,5 @@ inline constexpr ColorValue kBlue = 16711680;
 inline constexpr ColorValue kYellow = 65535;
 inline constexpr ColorValue kCyan = 16776960;
 inline constexpr ColorValue kButtonFace = -2147483633;  // the desktop's button-face colour (0x8000000F)
-
-QColor to_qcolor(ColorValue value);
-ColorValue from_qcolor(const QColor& color);
 
 }  // namespace platform

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/color.h"
+#include "platform/qt_color.h"
 
 namespace platform {
 

@@ -1,5 +1,4 @@
 #pragma once
-#include <QString>
 #include <deque>
 #include <functional>
 #include <string>
@@ -15,8 +14,12 @@ enum MsgAnswer { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 // Shows a modal message box and returns the operator's answer. While a
 // MsgBoxRecorder exists, nothing is shown: the text is recorded and the
 // recorder's next scripted answer (or the first button) is returned.
-int msg_box(const QString& text, MsgButtons buttons = MsgButtons::Ok, const QString& title = {});
+// No window code here: the window layer installs the real box (platform/qt_msg_box.h);
+// until it does, the text goes to the standard error and the first button answers.
 int msg_box(const std::string& text_utf8, MsgButtons buttons = MsgButtons::Ok, const std::string& title = {});
+
+using MsgBoxShow = int (*)(const std::string& text_utf8, MsgButtons buttons, const std::string& title);
+void set_msg_box_show(MsgBoxShow show);
 
 // Records message boxes instead of showing them (tests, headless runs).
 class MsgBoxRecorder {

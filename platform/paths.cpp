@@ -1,7 +1,7 @@
 #include "platform/paths.h"
 
-#include <QCoreApplication>
 #include <filesystem>
+#include <system_error>
 
 namespace platform {
 namespace {
@@ -13,7 +13,9 @@ std::string& folder_override() {
 
 std::string program_folder() {
     if (!folder_override().empty()) return folder_override();
-    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) return exe.parent_path().string();
     return std::filesystem::current_path().string();
 }
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/color.h"
+#include "platform/qt_color.h"
 
 namespace platform {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "map_fixture.h"
+#include "platform/msg_box.h"
 
 using namespace torv;
 
@@ -16,6 +17,7 @@ struct CountingDisplay : SatDisplay {
     void clear_drawing_surface() override { ++computations; }
     void show_selected(const SelectedSatResult&) override {}
     void show_station_view(double, double) override {}
+    void notice(const std::string& text) override { platform::msg_box(text); }  // as the main window does
 };
 
 struct TrackFixture : MapFixture {

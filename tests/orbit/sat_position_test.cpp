@@ -26,6 +26,7 @@ struct RecordingDisplay : SatDisplay {
     void clear_drawing_surface() override { ++clears; }
     void show_selected(const SelectedSatResult& r) override { ++selected, last = r; }
     void show_station_view(double az, double el) override { ++station_views, view_az = az, view_el = el; }
+    void notice(const std::string& text) override { platform::msg_box(text); }  // as the main window does
 };
 
 // The fallback set at the example station, at a chosen UTC instant.

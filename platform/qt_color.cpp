@@ -1,4 +1,4 @@
-#include "platform/color.h"
+#include "platform/qt_color.h"
 
 #include <QApplication>
 #include <QPalette>
