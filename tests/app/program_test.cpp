@@ -23,8 +23,8 @@
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "sim/ft847_sim.h"
-#include "item_client.h"
-#include "temp_dir.h"
+#include "support/item_client.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

@@ -5,11 +5,11 @@
 #include "common/dde_items.h"
 #include "common/extrn_window.h"
 #include "common/settings_store.h"
-#include "item_client.h"
+#include "support/item_client.h"
 #include "platform/form.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

@@ -6,7 +6,7 @@
 
 #include "common/printing.h"
 #include "platform/msg_box.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

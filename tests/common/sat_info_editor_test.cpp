@@ -7,7 +7,7 @@
 #include <fstream>
 #include <memory>
 
-#include "temp_ini.h"
+#include "support/temp_ini.h"
 
 #include "common/cp932.h"
 #include "common/number_text.h"

@@ -2,23 +2,12 @@
 
 #include <QTimer>
 #include <chrono>
-#include <filesystem>
 
-#include "common/csv_fields.h"
-#include "common/debug_log.h"
 #include "common/input_check.h"
 #include "common/waits.h"
-#include "platform/msg_box.h"
-#include "temp_dir.h"
+#include "support/recorded_boxes.h"
 
 using namespace torv;
-
-namespace {
-platform::MsgBoxRecorder& boxes() {
-    platform::MsgBoxRecorder::current()->clear();
-    return *platform::MsgBoxRecorder::current();
-}
-}  // namespace
 
 TEST(Waits, WaitSecProcessesEventsAndWaitsAtLeastTheTime) {
     int fired = 0;
@@ -53,36 +42,6 @@ TEST(Waits, SleepSecBlocksWithoutEvents) {
     wait_sec(0);
 }
 
-TEST(CsvFields, SplitsGroupLists) {
-    auto f = split_csv_fields("AO-51, FO-29 ,,ISS");
-    EXPECT_EQ(f[0], "AO-51");
-    EXPECT_EQ(f[1], "FO-29");
-    EXPECT_EQ(f[2], "");
-    EXPECT_EQ(f[3], "ISS");
-    EXPECT_EQ(f[4], "");
-
-    f = split_csv_fields("A,B,");
-    EXPECT_EQ(f[0], "A");
-    EXPECT_EQ(f[1], "B");
-    EXPECT_EQ(f[2], "");
-
-    CsvTokenizer t;
-    EXPECT_EQ(t.next_csv_field("", 1), "");
-    EXPECT_EQ(t.next_csv_field("", 2), kCsvEnd);
-    EXPECT_EQ(t.next_csv_field("A,B,", 1), "A");
-    EXPECT_EQ(t.next_csv_field("A,B,", 2), "B");
-    EXPECT_EQ(t.next_csv_field("A,B,", 2), "");
-    EXPECT_EQ(t.next_csv_field("A,B,", 2), kCsvEnd);
-}
-
-TEST(CsvFields, NineFieldsOverflowTheBuffer) {
-    auto& rec = boxes();
-    auto f = split_csv_fields("1,2,3,4,5,6,7,8,9");
-    ASSERT_EQ(rec.texts.size(), 1u);
-    EXPECT_EQ(rec.texts[0], "項目バッファオーバー");
-    EXPECT_EQ(f[7], "8");
-}
-
 TEST(CheckNumericInput, Codes) {
     struct Case {
         const char* text;
@@ -112,35 +71,3 @@ TEST(CheckNumericInput, Codes) {
     }
 }
 
-TEST(DebugLog, WritesOnlyWhileTheSwitchIsOn) {
-    TempDir dir;
-    const auto old = std::filesystem::current_path();
-    std::filesystem::current_path(dir.str());
-    auto& rec = boxes();
-
-    set_debug_trace("");
-    write_test_log("never");
-    set_debug_trace("0");
-    write_test_log("never");
-    EXPECT_FALSE(std::filesystem::exists("TESTlogtmp.LOG"));
-
-    set_debug_trace("1");
-    write_test_log("A");
-    write_test_log("B");
-    EXPECT_EQ(dir.read("TESTlogtmp.LOG"), "A\r\nB\r\n");
-
-    keep_test_log();
-    EXPECT_EQ(dir.read("TESTlog.LOG"), "A\r\nB\r\n");
-    EXPECT_FALSE(std::filesystem::exists("TESTlogtmp.LOG"));
-
-    // A trace file that cannot be opened: a message for each line.
-    std::filesystem::create_directory("TESTlogtmp.LOG");
-    write_test_log("C");
-    write_test_log("D");
-    EXPECT_EQ(rec.texts.size(), 2u);
-    EXPECT_EQ(rec.texts[0], "TESTlogtmp.LOGファイルがオープンできません");
-    std::filesystem::remove("TESTlogtmp.LOG");
-
-    set_debug_trace("");
-    std::filesystem::current_path(old);
-}

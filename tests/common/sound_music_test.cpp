@@ -7,7 +7,7 @@
 
 #include "common/sound_music.h"
 #include "platform/msg_box.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

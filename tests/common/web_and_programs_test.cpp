@@ -11,7 +11,7 @@
 #include "platform/browser.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

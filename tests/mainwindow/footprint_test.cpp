@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "map_fixture.h"
+#include "support/map_fixture.h"
 
 using namespace torv;
 

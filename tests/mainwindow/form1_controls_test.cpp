@@ -2,7 +2,7 @@
 
 #include "common/number_text.h"
 #include "common/settings_store.h"
-#include "main_harness.h"
+#include "support/main_harness.h"
 
 using torv::Form1;
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "main_harness.h"
+#include "support/main_harness.h"
 #include "orbit/sat_position.h"
 
 using torv::Form1;

@@ -4,7 +4,7 @@
 
 #include "common/number_text.h"
 #include "mainwindow/footprint.h"
-#include "map_fixture.h"
+#include "support/map_fixture.h"
 
 using namespace torv;
 

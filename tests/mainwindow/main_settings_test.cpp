@@ -7,7 +7,7 @@
 #include "mainwindow/sat_groups.h"
 #include "mainwindow/settings_save.h"
 #include "platform/msg_box.h"
-#include "temp_ini.h"
+#include "support/temp_ini.h"
 
 using namespace torv;
 

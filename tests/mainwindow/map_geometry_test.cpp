@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "map_fixture.h"
+#include "support/map_fixture.h"
 
 using namespace torv;
 

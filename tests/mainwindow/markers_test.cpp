@@ -3,7 +3,7 @@
 #include "mainwindow/footprint.h"
 #include "mainwindow/sat_markers.h"
 #include "mainwindow/station_markers.h"
-#include "map_fixture.h"
+#include "support/map_fixture.h"
 
 using namespace torv;
 

@@ -5,7 +5,7 @@
 #include "mainwindow/result_texts.h"
 #include "mainwindow/settings_save.h"
 #include "orbit/sat_elements.h"
-#include "temp_ini.h"
+#include "support/temp_ini.h"
 
 using namespace torv;
 

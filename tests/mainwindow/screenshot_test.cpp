@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QPixmap>
 
-#include "main_harness.h"
+#include "support/main_harness.h"
 
 // Saves a picture of the main window right after start-up, before its timers have run
 // (docs/world_map.png shows it running), when TORV_SCREENSHOT names the file

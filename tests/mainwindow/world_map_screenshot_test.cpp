@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "main_harness.h"
+#include "support/main_harness.h"
 
 // docs/world_map.png: the main window after its own timers have run a few ticks on the
 // default data and pictures, at the test clock (the element sets' epoch): satellites,

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "common/settings_store.h"
-#include "element_test_folder.h"
+#include "support/element_test_folder.h"
 #include "orbit/element_file_io.h"
 #include "support/local_http_server.h"
 

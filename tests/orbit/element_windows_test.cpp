@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "common/settings_store.h"
-#include "element_test_folder.h"
+#include "support/element_test_folder.h"
 #include "orbit/element_source_window.h"
 #include "orbit/element_update_startup.h"
 #include "orbit/element_update_window.h"

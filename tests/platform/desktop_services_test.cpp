@@ -8,7 +8,7 @@
 #include "platform/process.h"
 #include "platform/sound.h"
 #include "platform/tray.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 TEST(Sound, ModeWords) {
     using P = QMediaPlayer;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "item_client.h"
+#include "support/item_client.h"
 #include "platform/item_server.h"
 
 using platform::ItemServer;

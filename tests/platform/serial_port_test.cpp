@@ -10,7 +10,7 @@
 
 #include "platform/msg_box.h"
 #include "platform/serial_port.h"
-#include "pty_pair.h"
+#include "support/pty_pair.h"
 
 using platform::SerialPort;
 

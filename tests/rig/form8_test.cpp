@@ -15,7 +15,7 @@
 #include "rig/form8.h"
 #include "rig/ft847_frames.h"
 #include "sim/ft847_sim.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

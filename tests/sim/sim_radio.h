@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/serial_port.h"
-#include "pty_pair.h"
+#include "support/pty_pair.h"
 
 class QSocketNotifier;
 

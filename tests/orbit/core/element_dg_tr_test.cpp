@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "element_test_folder.h"
+#include "support/element_test_folder.h"
 #include "orbit/element_file_io.h"
 
 using namespace torv;

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "platform/files.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using platform::FileContent;
 

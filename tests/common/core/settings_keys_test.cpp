@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/settings_keys.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

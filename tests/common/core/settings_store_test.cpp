@@ -11,7 +11,7 @@
 
 #include "common/cp932.h"
 #include "common/settings_store.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

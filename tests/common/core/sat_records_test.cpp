@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_ini.h"
+#include "support/temp_ini.h"
 
 #include "common/settings_store.h"
 

@@ -1,5 +1,4 @@
 #pragma once
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -7,6 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "support/temp_dir.h"
 
 // A fresh program folder for one test (torv.ini and the element files live there),
 // with the clock standing still at a chosen instant (UTC). The default instant is
@@ -14,12 +14,12 @@
 class ElementTestFolder {
 public:
     explicit ElementTestFolder(platform::ClockReading now = {2025, 5, 3, 3, 0, 0}) {
-        platform::set_program_folder(dir_.path().toStdString());
+        platform::set_program_folder(dir_.str());
         platform::clock_fix(now);
     }
     ~ElementTestFolder() { platform::clock_release(); }
 
-    std::string path(const std::string& name) const { return dir_.path().toStdString() + "/" + name; }
+    std::string path(const std::string& name) const { return dir_.file(name); }
     std::string ini() const { return path("torv.ini"); }
 
     void write(const std::string& name, const std::string& bytes) const {
@@ -34,7 +34,7 @@ public:
     bool exists(const std::string& name) const { return std::ifstream(path(name)).good(); }
     // Whether a temporary file of a replacement was left behind.
     bool holds_temporary_files() const {
-        for (const auto& e : std::filesystem::directory_iterator(dir_.path().toStdString()))
+        for (const auto& e : std::filesystem::directory_iterator(dir_.str()))
             if (e.path().filename().string().find(".tmp") != std::string::npos) return true;
         return false;
     }
@@ -47,7 +47,7 @@ public:
     }
 
 private:
-    QTemporaryDir dir_;
+    TempDir dir_;
 };
 
 // Lines joined with CR LF after each, as the element files are written.

@@ -3,7 +3,7 @@
 #include "common/sat_info_tips.h"
 #include "common/settings_store.h"
 #include "platform/paths.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

@@ -3,7 +3,7 @@
 #include "common/cp932.h"
 #include "orbit/element_table.h"
 #include "orbit/sat_elements.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "orbit/sat_position.h"
-#include "temp_ini.h"
+#include "support/temp_ini.h"
 
 using namespace torv;
 

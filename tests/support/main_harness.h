@@ -16,7 +16,7 @@
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "platform/tray.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 // A program folder of its own with the default settings and element sets, the shared
 // state the application would own, and the main window over them. The clock stands at
