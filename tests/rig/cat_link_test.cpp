@@ -7,7 +7,7 @@
 #include "common/settings_store.h"
 #include "platform/paths.h"
 #include "rig/cat_link.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 

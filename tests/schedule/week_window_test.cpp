@@ -9,8 +9,8 @@
 #include "platform/twips.h"
 #include "schedule/form11.h"
 #include "schedule/form6.h"
-#include "temp_dir.h"
-#include "week_fixture.h"
+#include "support/temp_dir.h"
+#include "support/week_fixture.h"
 
 using namespace torv;
 

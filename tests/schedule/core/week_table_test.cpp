@@ -6,7 +6,7 @@
 #include "orbit/squint.h"
 #include "schedule/week_passes.h"
 #include "schedule/week_table.h"
-#include "week_fixture.h"
+#include "support/week_fixture.h"
 
 using namespace torv;
 
