@@ -7,7 +7,7 @@
 #include "rig/kenwood_commands.h"
 #include "rig/rig_window.h"
 #include "sim/sim_radio.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 using namespace torv;
 
