@@ -300,22 +300,7 @@ void Form1::connect_handlers() {
     Command13.Click = [this] { Command13_Click(); };
     Command4.Click = [this] { Command4_Click(); };
     Command14.Click = [this] { Command14_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    menuend.Click = [this] { menuend_Click(); };
-    Command12.Click = [this] { Command12_Click(); };
-    menu_rigu_ft847.Click = [this] { Command12_Click(); };
-    menu_e_info.Click = [this] {
-        if (l_.hooks.form9_show) l_.hooks.form9_show();
-    };
-    menukidou.Click = [this] {
-        if (l_.hooks.form4_show) l_.hooks.form4_show();
-    };
-    Label33.Click = [this] { Label33_Click(); };
-    menuver.Click = [this] {
-        if (l_.hooks.form5_show) l_.hooks.form5_show();
-    };
-    Command11.Click = [this] { Command11_Click(); };
-    Command18.Click = [this] { Command18_Click(); };
+    connect_menus();
     Timer1.Timer_ = [this] { Timer1_Timer(); };
     Timer2.Timer_ = [this] { Timer2_Timer(); };
     Timer3.Timer_ = [this] { Timer3_Timer(); };

@@ -12,6 +12,7 @@
 #include "mainwindow/main_loop.h"
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
+#include "mainwindow/music_play.h"
 #include "mainwindow/result_texts.h"
 #include "mainwindow/sat_groups.h"
 #include "orbit/bodies.h"
@@ -54,25 +55,32 @@ struct Form1Hooks {
     std::function<void(const SelectedSatTexts& texts, const VisibilityColors& colors)> show_selected_elsewhere;
     std::function<void(DateTime local, DateTime utc)> show_time_elsewhere;
 
-    // The FT-847 window: loaded hidden at start-up; set up again on every selection;
-    // made visible by "FT847リモート".
+    // The FT-847 window: loaded hidden at start-up; set up again on every selection.
     std::function<void()> form8_load_hidden;
     std::function<void()> form8_form_load;
-    std::function<void()> form8_show;
-    // The satellite information editor; the element-update window.
-    std::function<void()> form9_show;
-    std::function<void()> form4_show;
-    // The version window (help menu).
-    std::function<void()> form5_show;
-    // The week pass table; the two-station table, shown with its close button focused.
-    std::function<void()> form6_show;
-    std::function<void()> form11_show;
 
-    // The screen layout saved in GAMEN_NO.
+    // ---- The windows the main window's buttons and menus open ----
+    // A window not built yet leaves its hook empty: the controls that would open it
+    // show kNotAvailableMessage instead, so that none of them does nothing.
+    std::function<void()> form8_show;   // FT-847 ("FT847リモート", "ＦＴ８４７"), made visible
+    std::function<void()> form18_show;  // IC-910 ("IC910リモート", "ＩＣ９１０")
+    std::function<void()> form15_show;  // TS-2000 ("TS2000リモート", "ＴＳ２０００")
+    std::function<void()> form20_show;  // FT-736 ("FT736リモート", "ＦＴ７３６")
+    std::function<void()> form2_show;   // station settings ("観測場所設定")
+    std::function<void()> form10_show;  // partner stations ("登録局設定")
+    std::function<void()> form3_show;   // groups, colours and display options ("衛星グループ設定")
+    std::function<void()> form4_show;   // element update ("軌道要素更新", the element date)
+    std::function<void()> form9_show;   // satellite information ("衛星の情報登録")
+    std::function<void()> form21_show;  // schedule ("スケジュール登録開始", "スケジュール登録")
+    std::function<void()> form22_show;  // CW messages ("ＣＷメッセージ登録")
+    std::function<void()> form5_show;   // version ("バージョン")
+    std::function<void()> form6_show;   // week pass table ("週間予定一覧")
+    std::function<void()> form11_show;  // two-station week table ("一覧作成"), its close button focused
+    // The seven screen layouts "0".."6" ("画面サイズ"); the start-up applies GAMEN_NO
+    // through it too (nothing then when it is empty).
     std::function<void(const std::string& gamen_no)> apply_layout;
 
-    // The music decision at the end of the tick; the chart timer's tick.
-    std::function<void()> check_music;
+    // The chart timer's tick.
     std::function<void()> chart_tick;
 
     // The per-satellite mean-motion corrections, rebuilt from the element table.
@@ -215,13 +223,35 @@ public:
     // ---- tray and ending ----
     void tray_icon_add();
     void tray_icon_remove();
-    void Command12_Click();  // "FT847リモート": the FT-847 window, visible
-    void Command11_Click();  // "週間予定一覧": the week pass table
-    void Command18_Click();  // "一覧作成": the two-station week table
-    void Label33_Click();    // the element-update date: the element-update window, unless in fixed-file mode
     void Command2_Click();  // "終了": save, remove the icon, end
     void menuend_Click();   // "閉じる": remove the icon, end without saving
     void save_settings();
+
+    // ---- menus and commands ----
+    void MENU_TIME_CHECK_Click();    // "起動時時間校正 する": on at start-up, and run the program now
+    void MENU_TIME_NOCHECK_Click();  // "起動時時間校正 しない"
+    // The windows of the transceivers: public, the schedule brings them up through these.
+    void Command12_Click();  // "FT847リモート"
+    void Command19_Click();  // "IC910リモート"
+    void Command21_Click();  // "TS2000リモート"
+    void Command23_Click();  // "FT736リモート"
+    void Command24_Click();  // "スケジュール登録開始": the schedule window
+    void Command11_Click();  // "週間予定一覧": the week pass table
+    void Command18_Click();  // "一覧作成": the two-station week table
+    void Label33_Click();    // the element-update date: the element-update window, unless in fixed-file mode
+    void Command17_Click();  // "運用情報": the operating-status pages chosen in "運用情報の設定"
+    void Command22_Click();  // "ログ": the logging program
+    void Command6_Click();   // "アンテナ追尾起動": the antenna-rotator program
+    void menusousa_Click();  // "操作説明": the operating help
+    void menuhp_Click();     // the program's own page
+
+    // ---- music ----
+    void load_play_list();
+    void check_music();       // the decision at the end of every 950 ms tick
+    void music_labels_update();
+    void Command15_Click();   // "←": the previous track
+    void Command16_Click();   // "→": the next track
+    const PlayList& play_list() const { return music_; }
 
     // ---- SatDisplay ----
     void show_time_labels(DateTime local, DateTime utc) override;
@@ -244,6 +274,15 @@ private:
     void lay_out();
     void connect_handlers();
     void apply_option_menus();
+    void connect_menus();
+    void connect_option_menus();
+    void step_doppler_band(int row);
+    // Runs show, or tells the operator that its window is not built yet.
+    void open_window(const std::function<void()>& show);
+    void start_companion(const char* program, const char* missing_message);
+    void open_help_page();
+    bool any_slot_up() const;
+    void step_track(int step);
     void load_pictures(std::vector<std::string>& failed);
     void show_group_labels();
     void select_slot(int k);
@@ -263,12 +302,18 @@ private:
     MapState maps_;
     std::unique_ptr<OrbitContext> loop_orbit_;
     std::unique_ptr<MainLoop> main_loop_;
+    PlayList music_;
+    MusicMedia music_media_ = system_music();
 };
 
 // Texts the window shows.
 inline const char* const kForm1Caption = "軌道計算v1.89";
 inline const char* const kTodayReachedMessage = "現在日付まで戻っています。";
 inline const char* const kTrayTip = "Torv";
+// What a button or menu item of a window not built yet says.
+inline const char* const kNotAvailableMessage = "この機能はまだありません。";
+// The operating help in the program folder, opened with the desktop's handler.
+inline const char* const kHelpFile = "torv_help.html";
 
 // The hour scale of the chart, from 00:00 and from 12:00.
 std::string hour_scale_text(bool from_noon);

@@ -70,7 +70,7 @@ MainLoop& Form1::main_loop() {
     s.effect_sound_ticked = [this] { return Check1.value() == 1; };
     s.elements_stale = [this] { return l_.element_update.elements_stale == 1; };
     s.sun_moon_mars_disp = [this] { sun_moon_mars_disp(); };
-    s.check_music = l_.hooks.check_music;
+    s.check_music = [this] { check_music(); };
     s.chart.draw_grid_lines = l_.hooks.chart_tick;
     main_loop_ = std::make_unique<MainLoop>(MapContext{*loop_orbit_, l_.partners, l_.settings, l_.view, maps_, surfaces, sky},
                                             l_.chart, l_.doppler, c, s);

@@ -23,11 +23,6 @@ using platform::qs;
 
 namespace {
 
-void tick(platform::MenuItem& on, std::initializer_list<platform::MenuItem*> off) {
-    on.setChecked(true);
-    for (platform::MenuItem* m : off) m->setChecked(false);
-}
-
 // Ticks the item of a four-way body menu and shows its panel for modes 1 to 3.
 void body_menu(int16_t mode, platform::MenuItem& shown, platform::MenuItem& graphic, platform::MenuItem& borderless,
                platform::MenuItem& hidden, platform::Frame& panel) {
@@ -185,12 +180,10 @@ void Form1::settings_load() {
     l_.current_sat.ao40_ma_end = s.ao40.end;
 
     // Phase 2: the local map.
-    if (s.local.local_map_show != 0) tick(menu_local_map_hyouji, {&menu_local_map_hihyouji});
-    else tick(menu_local_map_hihyouji, {&menu_local_map_hyouji});
     if (l_.hooks.local_zoom_setup)
         l_.hooks.local_zoom_setup(val(s.local.local_map_lat) + 15, val(s.local.local_map_lon) - 15);
 
-    // Phase 3: display options.
+    // Phase 3: display options (and the local map's start-up option).
     apply_option_menus();
 
     // Phase 4: colours.
@@ -204,11 +197,12 @@ void Form1::settings_load() {
     load_sat_groups();
 
     // Phase 7: modes and options.
-    if (s.oscar_amsat_url == "1") tick(menu_unyou_oscar, {&menu_unyou_amsat, &menu_unyou_oscar_asmat});
-    else if (s.oscar_amsat_url == "2") tick(menu_unyou_amsat, {&menu_unyou_oscar, &menu_unyou_oscar_asmat});
-    else if (s.oscar_amsat_url == "3") tick(menu_unyou_oscar_asmat, {&menu_unyou_oscar, &menu_unyou_amsat});
-    if (s.ver_on_off != "0") tick(menu_ver_chk_on, {&menu_ver_chk_off});
-    else tick(menu_ver_chk_off, {&menu_ver_chk_on});
+    // A status-page choice other than "1" to "3" leaves the three items as they are.
+    platform::MenuItem* const pages[] = {&menu_unyou_oscar, &menu_unyou_amsat, &menu_unyou_oscar_asmat};
+    for (int i = 0; i < 3; ++i)
+        if (s.oscar_amsat_url == std::to_string(i + 1)) platform::check_only(*pages[i], {pages[0], pages[1], pages[2]});
+    if (s.ver_on_off != "0") platform::check_only(menu_ver_chk_on, {&menu_ver_chk_off});
+    else platform::check_only(menu_ver_chk_off, {&menu_ver_chk_on});
     const bool ntp_on = s.ntp_auto != "0";
     MENU_TIME_CHECK.setChecked(ntp_on);
     MENU_TIME_NOCHECK.setChecked(!ntp_on);
@@ -222,10 +216,10 @@ void Form1::settings_load() {
     }
     const int line_width = round_half_even_as<int>(val(s.time_line_text));
     for (platform::LineControl* line : {&Line10, &Line12}) line->setBorderWidth(line_width);
-    if (s.kasi_eisei_disp != "0") tick(menu_kasieisei_tuuti, {&menu_kasieisei_hituuti});
-    else tick(menu_kasieisei_hituuti, {&menu_kasieisei_tuuti});
-    if (s.reda_disp_info != "0") tick(menu_rada_info_on, {&menu_rada_info_off});
-    else tick(menu_rada_info_off, {&menu_rada_info_on});
+    if (s.kasi_eisei_disp != "0") platform::check_only(menu_kasieisei_tuuti, {&menu_kasieisei_hituuti});
+    else platform::check_only(menu_kasieisei_hituuti, {&menu_kasieisei_tuuti});
+    if (s.reda_disp_info != "0") platform::check_only(menu_rada_info_on, {&menu_rada_info_off});
+    else platform::check_only(menu_rada_info_off, {&menu_rada_info_on});
 
     // Phase 8: sound options (a box that changes runs its click handler).
     Check1.setValue(s.check1);
@@ -233,7 +227,7 @@ void Form1::settings_load() {
     Check2.setValue(s.check2);
 
     load_sat_freq_range();
-    // The music play list comes with the music decision of the main loop.
+    load_play_list();
     load_station_list(l_.partners, torv_ini());
     tell_settings_problems(problems, failed_pictures);
     trace("settings_load");
@@ -244,15 +238,17 @@ void Form1::apply_option_menus() {
     body_menu(s.sun_disp, menyusun_hyouji, menyusun_grafick, menyusun_borderless, menyusun_hihyouji, Frame4);
     body_menu(s.moon_disp, menumoon_hyouji, menumoon_grafick, menyumoon_borderless, menumoon_hihyouji, Frame5);
     body_menu(s.kasei_disp, menukasei_hyouji, menukasei_grafick, menyukasei_borderless, menukasei_hihyouji, Frame8);
-    if (s.kiseki_disp == 1) tick(menu_kiseki_hyouji, {&menu_kiseki_hihyouji});
-    else tick(menu_kiseki_hihyouji, {&menu_kiseki_hyouji});
-    if (s.jikan_disp == 1) tick(menu_jikan_hyouji, {&menu_jikan_hihyouji});
-    else tick(menu_jikan_hihyouji, {&menu_jikan_hyouji});
-    if (s.eisei_blink == 1) tick(menu_blink_hyouji, {&menu_blink_white, &menu_blink_hihyouji});
-    else if (s.eisei_blink == 0) tick(menu_blink_hihyouji, {&menu_blink_hyouji, &menu_blink_white});
-    else tick(menu_blink_white, {&menu_blink_hyouji, &menu_blink_hihyouji});
-    if (s.alat_alon_disp == 1) tick(menu_alon_hyouji, {&menu_alon_hihyouji});
-    else tick(menu_alon_hihyouji, {&menu_alon_hyouji});
+    if (s.kiseki_disp == 1) platform::check_only(menu_kiseki_hyouji, {&menu_kiseki_hihyouji});
+    else platform::check_only(menu_kiseki_hihyouji, {&menu_kiseki_hyouji});
+    if (s.jikan_disp == 1) platform::check_only(menu_jikan_hyouji, {&menu_jikan_hihyouji});
+    else platform::check_only(menu_jikan_hihyouji, {&menu_jikan_hyouji});
+    if (s.eisei_blink == 1) platform::check_only(menu_blink_hyouji, {&menu_blink_white, &menu_blink_hihyouji});
+    else if (s.eisei_blink == 0) platform::check_only(menu_blink_hihyouji, {&menu_blink_hyouji, &menu_blink_white});
+    else platform::check_only(menu_blink_white, {&menu_blink_hyouji, &menu_blink_hihyouji});
+    if (s.alat_alon_disp == 1) platform::check_only(menu_alon_hyouji, {&menu_alon_hihyouji});
+    else platform::check_only(menu_alon_hihyouji, {&menu_alon_hyouji});
+    if (s.local.local_map_show != 0) platform::check_only(menu_local_map_hyouji, {&menu_local_map_hihyouji});
+    else platform::check_only(menu_local_map_hihyouji, {&menu_local_map_hyouji});
 }
 
 void Form1::load_pictures(std::vector<std::string>& failed) {
@@ -290,22 +286,6 @@ void Form1::tell_settings_problems(const SettingsProblems& problems, const std::
 
 void Form1::ini_write_sound(const char* key, int value) {
     write_setting(find_main_setting("SOUND", key)->key, std::to_string(value), torv_ini());
-}
-
-void Form1::run_time_sync() {
-    const platform::ClockReading c = clock_local_reading(l_.time);
-    if (platform::start_program(qs(l_.settings.ntp.ntp_program), {}, platform::WindowMode::Hidden)) {
-        Label52.setCaption(QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d", c.year, c.month, c.day, c.hour,
-                                             c.minute, c.second));
-        Label53.setCaption(QString::fromUtf8("時間自動更新"));
-        return;
-    }
-    // The program could not be started: its setting goes back to the default.
-    const SettingKey& ntp_elm = find_main_setting("NTP_TIME", "NTP_ELM")->key;
-    l_.settings.ntp_elm = ntp_elm.def;
-    write_setting(ntp_elm, l_.settings.ntp_elm, torv_ini());
-    Label52.setCaption(QString::fromUtf8("ＮＴＰ設定項目確認"));
-    Label53.setCaption(QString::fromUtf8("時間自動更新失敗"));
 }
 
 void Form1::apply_back_color() {
@@ -359,22 +339,6 @@ void Form1::Command2_Click() {
     save_settings();
     tray_icon_remove();
     if (l_.hooks.end_program) l_.hooks.end_program();
-}
-
-void Form1::Command12_Click() {
-    if (l_.hooks.form8_show) l_.hooks.form8_show();
-}
-
-void Form1::Command11_Click() {
-    if (l_.hooks.form6_show) l_.hooks.form6_show();
-}
-
-void Form1::Command18_Click() {
-    if (l_.hooks.form11_show) l_.hooks.form11_show();
-}
-
-void Form1::Label33_Click() {
-    if (l_.element_update.elm_auto_sw != "2" && l_.hooks.form4_show) l_.hooks.form4_show();
 }
 
 void Form1::menuend_Click() {

@@ -10,6 +10,11 @@ namespace platform {
 // started. Text without a scheme ("www.example.org") is taken as a web address.
 bool open_url(const QString& address);
 
+// Hands a local file to the desktop's handler for its kind (an HTML page to the
+// browser) through the same opener, and returns at once. False when no handler could be
+// started.
+bool open_local_file(const QString& path);
+
 // What hands the address over: the desktop's handler unless replaced. Tests of callers
 // that must not start a real browser put their own here; an empty function restores
 // the desktop's handler.

@@ -33,6 +33,11 @@ void MenuItem::setChecked(bool on) {
     action_->setChecked(on);
 }
 
+void check_only(MenuItem& chosen, std::initializer_list<MenuItem*> group) {
+    for (MenuItem* m : group) m->setChecked(m == &chosen);
+    chosen.setChecked(true);
+}
+
 void MenuItem::connect_click() {
     QObject::connect(action_, &QAction::triggered, action_, [this] {
         // The handler alone decides the check marks; undo Qt's own toggling.

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 namespace platform {
 
@@ -42,5 +43,8 @@ private:
     QMenu* menu_ = nullptr;
     QAction* action_ = nullptr;
 };
+
+// An exclusive set of options: ticks chosen and unticks every other item of group.
+void check_only(MenuItem& chosen, std::initializer_list<MenuItem*> group);
 
 }  // namespace platform

@@ -10,6 +10,8 @@
 namespace platform {
 
 namespace {
+ProcessRecorder* recorder = nullptr;
+
 // The path that would run for a file name: as given when it names a folder, else the
 // current folder's file, the program folder's, the search path's. Empty when nothing
 // runnable is found.
@@ -23,7 +25,16 @@ QString resolve_program(const QString& file) {
 }
 }  // namespace
 
+ProcessRecorder::ProcessRecorder() : previous_(recorder) { recorder = this; }
+ProcessRecorder::~ProcessRecorder() { recorder = previous_; }
+ProcessRecorder* ProcessRecorder::current() { return recorder; }
+
 bool start_program(const QString& file, const QStringList& arguments, WindowMode mode) {
+    if (recorder) {
+        const bool started = !file.trimmed().isEmpty() && !recorder->missing.contains(file);
+        recorder->starts.push_back({file, arguments, mode, started});
+        return started;
+    }
     if (file.trimmed().isEmpty()) return false;
     const QString program = resolve_program(file);
     if (program.isEmpty()) return false;

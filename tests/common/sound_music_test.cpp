@@ -76,3 +76,16 @@ TEST(SoundMusic, TrackThatCannotBeOpenedIsNeverStopped) {
         mci_close(file);
     }
 }
+
+// The music tick starts a track and asks its mode in the same step: a track just
+// started must not read as played to its end, or every start would skip to the next.
+TEST(SoundMusic, TrackJustStartedIsNotStopped) {
+    TempDir dir;
+    write_wave(dir, "track1.wav", 0.5);
+    const std::string track = dir.file("track1.wav");
+    mci_play(track);
+    EXPECT_NE(mci_status_mode(track), "STOPPED");
+    QCoreApplication::processEvents();
+    EXPECT_NE(mci_status_mode(track), "STOPPED");
+    mci_close(track);
+}

@@ -61,6 +61,31 @@ TEST(Process, StartsByFileNameWithArgumentsNormalOrHidden) {
     EXPECT_TRUE(platform::start_program("true"));  // found on the search path
 }
 
+TEST(Process, RecorderStartsNothingAndAnswersAsScripted) {
+    TempDir dir;
+    dir.write("tool", "#!/bin/sh\ntouch \"$0.ran\"\n");
+    std::filesystem::permissions(dir.file("tool"), std::filesystem::perms::owner_all);
+    const QString tool = QString::fromStdString(dir.file("tool"));
+    {
+        platform::ProcessRecorder outer;
+        {
+            platform::ProcessRecorder inner;
+            inner.missing = {"no-such-program"};
+            EXPECT_TRUE(platform::start_program(tool, {"-x"}, platform::WindowMode::Hidden));
+            EXPECT_FALSE(platform::start_program("no-such-program"));
+            ASSERT_EQ(inner.starts.size(), 2u);
+            EXPECT_EQ(inner.starts[0].arguments, QStringList{"-x"});
+            EXPECT_EQ(inner.starts[0].mode, platform::WindowMode::Hidden);
+            EXPECT_FALSE(inner.starts[1].started);
+        }
+        EXPECT_EQ(platform::ProcessRecorder::current(), &outer);  // the outer one records again
+        EXPECT_TRUE(outer.starts.empty());
+    }
+    EXPECT_EQ(platform::ProcessRecorder::current(), nullptr);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("tool.ran")));
+}
+
 TEST(Process, ParameterTextToArguments) {
     EXPECT_EQ(platform::split_arguments(""), QStringList{});
     EXPECT_EQ(platform::split_arguments("  -a   b "), (QStringList{"-a", "b"}));
