@@ -1,5 +1,7 @@
 #include "mainwindow/music_play.h"
 
+#include <algorithm>
+
 #include "common/cp932.h"
 #include "common/sound_music.h"
 #include "platform/files.h"
@@ -26,18 +28,11 @@ MusicMedia system_music() { return {mci_play, mci_close, mci_status_mode}; }
 
 void load_play_list(const std::string& path, PlayList& list) {
     list = PlayList{};
-    const platform::FileContent f = platform::read_whole_file(path);
-    if (f.status != platform::FileContent::Ok) return;
     int lines = 0;
-    for (size_t start = 0; start < f.bytes.size() && lines < kPlayListLines;) {
-        size_t end = f.bytes.find('\n', start);
-        if (end == std::string::npos) end = f.bytes.size();
-        std::string line = f.bytes.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const std::string& line : platform::read_lines(path)) {
+        if (lines == kPlayListLines) break;
         // A blank line names no file: as a track it would stop the music for good.
-        if (line.empty()) continue;
-        list.play_list[lines++] = cp932_to_utf8(line);
+        if (!line.empty()) list.play_list[lines++] = cp932_to_utf8(line);
     }
     list.play_count = static_cast<int16_t>(std::min(lines, kPlayListTracks));
 }

@@ -74,6 +74,21 @@ FileContent read_whole_file(const std::string& path) {
     return content;
 }
 
+std::vector<std::string> read_lines(const std::string& path) {
+    const FileContent f = read_whole_file(path);
+    std::vector<std::string> lines;
+    if (f.status != FileContent::Ok) return lines;
+    for (size_t start = 0; start < f.bytes.size();) {
+        size_t end = f.bytes.find('\n', start);
+        if (end == std::string::npos) end = f.bytes.size();
+        std::string line = f.bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
 bool replace_file(const std::string& path, const std::string& tmp_name, std::string_view bytes) {
     std::error_code ec;
     fs::path target = path;

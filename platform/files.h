@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Reading a file whole and replacing it safely: the settings file and the element files
 // must never be lost or left half written, whatever happens during a write.
@@ -13,6 +14,11 @@ struct FileContent {
 };
 
 FileContent read_whole_file(const std::string& path);
+
+// The lines of a text file, without their line ends (CR LF or LF); a last line without
+// an end counts, an end at the very end starts no further line. Empty when the file is
+// missing or cannot be read whole.
+std::vector<std::string> read_lines(const std::string& path);
 
 // Replaces the file at path by bytes: they are written to a temporary file named
 // tmp_name (a bare file name, placed beside the file) with this process's own suffix,

@@ -57,3 +57,22 @@ TEST(Files, AFileWithoutWritePermissionIsNotReplaced) {
     EXPECT_EQ(st.st_mode & 0777, 0444u);
     EXPECT_EQ(dir.names(), std::set<std::string>{"torv.ini"});
 }
+
+TEST(Files, LinesWithTheirEndsTakenOff) {
+    TempDir dir;
+    const struct {
+        const char* bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\r\n\r\nb\n", {"a", "", "b"}},
+        {"", {}},
+        {"\n", {""}},
+    };
+    for (const auto& c : cases) {
+        dir.write("list.txt", c.bytes);
+        EXPECT_EQ(platform::read_lines(dir.file("list.txt")), c.lines) << c.bytes;
+    }
+    EXPECT_TRUE(platform::read_lines(dir.file("missing.txt")).empty());
+}
