@@ -9,22 +9,25 @@ namespace torv {
 
 namespace {
 
-constexpr double kKeplerTolerance = 1e-12;
-constexpr int kMaxKeplerSteps = 100000;  // e < 1 always converges; the cap only guards garbage
+constexpr int kMaxKeplerSteps = 50;  // three or four from the start below; the cap only guards garbage
+// A Newton step this small leaves an error of about its square: the root to the last digit.
+constexpr double kKeplerLastStep = 1e-9;
 constexpr double kIssDopplerRate = 0.017495;
 constexpr double kNo44DopplerRate = -0.005;
 constexpr double kLightSpeedKmS = 300000.0;
 constexpr double kDopplerStepSeconds = 3.0;
 
-double kepler(double M, double e) {
-    double E = M + e * std::sin(M);
-    for (int k = 0; k < kMaxKeplerSteps; ++k) {
-        const double next = M + e * std::sin(E);
-        const bool done = std::fabs(E - next) <= kKeplerTolerance;
-        E = next;
-        if (done) break;
-    }
-    return E;
+// A start for Kepler's equation within about 1e-3 rad of its root at every eccentricity
+// (Mikkola's cubic approximation), for a mean anomaly m between -pi and pi.
+double kepler_start(double m, double e) {
+    const double d = 4.0 * e + 0.5;
+    const double alpha = (1.0 - e) / d;
+    const double beta = 0.5 * m / d;
+    const double z = std::cbrt(beta + std::copysign(std::sqrt(beta * beta + alpha * alpha * alpha), beta));
+    double s = z - alpha / z;
+    const double s2 = s * s;
+    s -= 0.078 * s2 * s2 * s / (1.0 + e);
+    return m + e * s * (3.0 - 4.0 * s * s);
 }
 
 double base_revolutions(const SatElements& el, double t) {
@@ -107,6 +110,27 @@ double epoch_mjd(const SatElements& el) {
     return mjd_of_date(static_cast<int>(round_half_even(el.epoch_year)), 1, 1) + el.epoch_day;
 }
 
+EccentricAnomaly solve_kepler(double M, double e) {
+    // The start is taken for M reduced to one turn and carried back to M's own turn.
+    const double m = std::remainder(M, 2.0 * kPi);
+    double E = M + (kepler_start(m, e) - m);
+    double sin_E = 0, cos_E = 1;
+    for (int step = 0; step < kMaxKeplerSteps; ++step) {
+        sin_E = std::sin(E);
+        cos_E = std::cos(E);
+        const double dE = (E - e * sin_E - M) / (1.0 - e * cos_E);
+        E -= dE;
+        if (std::fabs(dE) <= kKeplerLastStep) {
+            // The sine and cosine carried over the last small step.
+            const double sin_before = sin_E;
+            sin_E -= dE * cos_E;
+            cos_E += dE * sin_before;
+            break;
+        }
+    }
+    return {E, sin_E, cos_E};
+}
+
 J2Rates j2_rates(double a, double inclination_deg) {
     const double q = a / kBesselAKm;
     const double k = kJ2DriftCoefficient / (q * q * std::pow(q, 1.5));
@@ -152,20 +176,31 @@ double doppler_extra_rate(const std::string& name, const SatElements& el, double
     return position_extra_rate(name, el, a, corrections);
 }
 
-SatPosition propagate(const SatOrbit& o, const StationFrame& st, double mjd) {
+SatPosition mean_place(const SatOrbit& o, double mjd) {
     const SatElements& el = o.el;
-    const double e = el.eccentricity;
     SatPosition p;
-
-    // Place in the orbit.
     p.t = mjd - o.epoch_mjd + 1.0;
     p.revolutions = base_revolutions(el, p.t) + o.extra_rate * p.t;
     p.orbit_number = el.rev_no + p.revolutions;
     p.mean_anomaly = (p.revolutions - std::floor(p.revolutions)) * 360.0 + el.mean_anomaly;
     p.mean_anomaly_rad = deg_to_rad(p.mean_anomaly);
-    const double E = kepler(p.mean_anomaly_rad, e);
-    p.ecc_anomaly = E;
-    const double sinE = std::sin(E), cosE = std::cos(E);
+    return p;
+}
+
+SatPosition propagate(const SatOrbit& o, const StationFrame& st, double mjd) {
+    SatPosition p = mean_place(o, mjd);
+    place_from_anomaly(o, st, mjd, solve_kepler(p.mean_anomaly_rad, o.el.eccentricity), p);
+    return p;
+}
+
+void place_from_anomaly(const SatOrbit& o, const StationFrame& st, double mjd, const EccentricAnomaly& ecc,
+                        SatPosition& p) {
+    const SatElements& el = o.el;
+    const double e = el.eccentricity;
+
+    // Place in the orbit.
+    p.ecc_anomaly = ecc.E;
+    const double sinE = ecc.sin_E, cosE = ecc.cos_E;
     double nu = std::atan2(o.sqrt_1_e2 * sinE, cosE - e);
     if (nu < 0) nu += 2.0 * kPi;
     p.true_anomaly = rad_to_deg(nu);
@@ -195,7 +230,6 @@ SatPosition propagate(const SatOrbit& o, const StationFrame& st, double mjd) {
     p.view = view_of(p, st);
     p.ok = std::isfinite(p.sub.lat) && std::isfinite(p.sub.lon) && std::isfinite(p.sub.height) &&
            std::isfinite(p.view.az) && std::isfinite(p.view.el) && std::isfinite(p.view.range);
-    return p;
 }
 
 TopoView view_of(const SatPosition& p, const StationFrame& st) {

@@ -116,6 +116,21 @@ struct SatPosition {
 
 SatPosition propagate(const SatOrbit& orbit, const StationFrame& station, double mjd);
 
+// Kepler's equation M = E - e sin E (radians, 0 <= e < 1) solved for the eccentric anomaly
+// by Newton's method from a start close to the root, to the root itself in three or four
+// steps at any eccentricity; E keeps M's turn. With E's sine and cosine.
+struct EccentricAnomaly {
+    double E = 0, sin_E = 0, cos_E = 1;
+};
+EccentricAnomaly solve_kepler(double M, double e);
+
+// The two halves of propagate around Kepler's equation: the instant's place before it
+// (t, revolutions, orbit number, mean anomaly), and the rest of the position from the
+// eccentric anomaly.
+SatPosition mean_place(const SatOrbit& orbit, double mjd);
+void place_from_anomaly(const SatOrbit& orbit, const StationFrame& station, double mjd,
+                        const EccentricAnomaly& E, SatPosition& p);
+
 // The view of a computed position from a station: to the point above the sub-satellite
 // point on a sphere, as the position's own view is taken.
 TopoView view_of(const SatPosition& p, const StationFrame& station);
