@@ -45,13 +45,19 @@ void tell(OrbitContext& ctx, const std::string& text) {
     if (ctx.display) ctx.display->notice(text);
 }
 
-// The looked-up set of a trimmed name, or false when it cannot be computed (the
-// operator is told once per name).
+// Tells a failure of the looked-up set of name once: the same set failing the same way
+// again (the next satellite of a track, the next tick) is not told again.
+void tell_failure(OrbitContext& ctx, const std::string& name, const std::string& text) {
+    const SatElements& el = ctx.orbit.sat_elements;
+    if (ctx.orbit.failures_told.insert({name, el.epoch_year, el.epoch_day, text}).second) tell(ctx, text);
+}
+
+// The looked-up set of a trimmed name, or false when it cannot be computed.
 bool lookup(OrbitContext& ctx, std::string& name) {
     if (load_sat_elements(ctx.elements, name, ctx.orbit.sat_elements, ctx.orbit.sat_rev_no) !=
         ElementLookup::Unusable)
         return true;
-    if (ctx.orbit.unusable_told.insert(name).second) tell(ctx, unusable_elements_message(name));
+    tell_failure(ctx, name, unusable_elements_message(name));
     return false;
 }
 
@@ -262,7 +268,7 @@ bool sat_position_disp(OrbitContext& ctx, std::string& name) {
     store_orbit_fields(c, p, a, el.eccentricity);
     c.calc_true_anomaly = p.true_anomaly;
     if (!p.ok) {
-        tell(ctx, kZenithMessage);
+        tell_failure(ctx, name, kZenithMessage);
         return false;
     }
     c.calc_sub_lat = p.sub.lat;
@@ -296,7 +302,7 @@ bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, dou
     const MotionTerm term = motion_term(ctx, name, a, mjd, shown);
     const SatPosition p = propagate(make_sat_orbit(set, term.factor * term.dL), make_station_frame(lon, lat, height), mjd);
     if (!p.ok) {
-        tell(ctx, kZenithMessage);
+        tell_failure(ctx, name, kZenithMessage);
         return false;
     }
     az = rad_to_deg(p.view.az);
@@ -320,7 +326,7 @@ bool calc_slant_range(OrbitContext& ctx, std::string& name, double& range) {
     const SatPosition p = propagate(make_sat_orbit(el, doppler_extra_rate(name, el, a, ctx.corrections)), st, mjd);
     store_orbit_fields(o.calc, p, a, el.eccentricity);
     if (!p.ok) {
-        tell(ctx, kRangeFailedMessage);
+        tell_failure(ctx, name, kRangeFailedMessage);
         return false;
     }
     store_sub_radians(o.calc, p);

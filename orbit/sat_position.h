@@ -47,7 +47,15 @@ struct OrbitState {
     double selected_az = 0, selected_el = 0;  // copies for the selected satellite
     double bessel_a = 0, bessel_e2 = 0, pi = 0;  // stored by every computation
     double calc_squint = 0;
-    std::set<std::string> unusable_told;  // names whose unusable set the operator was told of
+    // The failures the operator was told of, each once per set and kind: a set that
+    // cannot be computed fails at every satellite, track point and tick otherwise.
+    struct ToldFailure {
+        std::string name;
+        double epoch_year = 0, epoch_day = 0;  // the set, among the sets a name has had
+        std::string message;                   // the kind of failure
+        auto operator<=>(const ToldFailure&) const = default;
+    };
+    std::set<ToldFailure> failures_told;
 };
 
 // Everything a satellite computation reads and writes, held by the application.
@@ -144,8 +152,8 @@ TopoView view_of(const SatPosition& p, const StationFrame& station);
 // in real-time mode only: a computation at a chosen instant (a track, a chart row, a
 // look-ahead) never writes the live values.
 // A name without element set is computed from the fallback set. Returns false (and
-// CalcResult keeps the previous values) when the satellite's set is unusable (told once
-// per name) or the computation failed (message box).
+// CalcResult keeps the previous values) when the satellite's set is unusable or the
+// computation failed; either is told once per set and kind of failure.
 bool sat_position_disp(OrbitContext& ctx, std::string& name);
 
 // The selected satellite seen from another station (degrees); az and el are left alone

@@ -315,3 +315,32 @@ TEST(SatPosition, HugeMeanAnomalyFieldIsReducedAndTheCallEnds) {
     EXPECT_GE(f.orbit.calc.calc_mean_anomaly, 0);
     EXPECT_LT(f.orbit.calc.calc_mean_anomaly, 360);
 }
+
+// A mean motion that reads as almost nothing makes every computation of the set fail:
+// the tracks, the seven satellites and the Doppler ranges would each open a box at
+// every tick.
+TEST(SatPosition, ASetThatCannotBeComputedIsToldOncePerKindOfFailure) {
+    const std::string line1 = "1 24278U 96046B   05026.80879303  .00000002  00000-0  37400-4 0 08932";
+    Fixture f;
+    f.add_set("FADING", line1, "2 24278 098.5680 095.3409 0350746 182.5037 177.4357 1.0E-300   417079");
+    f.add_set("BROKEN", "", "");
+    platform::MsgBoxRecorder& boxes = *platform::MsgBoxRecorder::current();
+    boxes.clear();
+    for (int minute = 0; minute < 10; ++minute) {
+        EXPECT_FALSE(f.compute("FADING", at(2005, 1, 27, 1, minute)));
+        EXPECT_FALSE(f.compute("BROKEN", at(2005, 1, 27, 1, minute)));
+        std::string name = "FADING";
+        double range = 0;
+        EXPECT_FALSE(calc_slant_range(f.ctx, name, range));
+    }
+    EXPECT_EQ(boxes.texts, (std::vector<std::string>{kZenithMessage, unusable_elements_message("BROKEN"),
+                                                     kRangeFailedMessage}));
+
+    // A new set of the name that fails again is told again.
+    boxes.clear();
+    f.elements.set_element_line(2, "1 24278U 96046B   05027.80879303  .00000002  00000-0  37400-4 0 08932");
+    EXPECT_FALSE(f.compute("FADING", at(2005, 1, 27, 2, 0)));
+    EXPECT_FALSE(f.compute("FADING", at(2005, 1, 27, 2, 1)));
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{kZenithMessage});
+    boxes.clear();
+}
