@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/sat_records.h"
+#include "common/settings_store.h"
 
 // The computation behind the satellite information editor: the passband display, the
 // checks of a store, the values one store writes and how they reach the settings file
@@ -27,9 +28,6 @@ inline const char* const kAo51 = "AO-51";
 // AO-40's transponder-on window as the charts use it, from field 8 of AO-40's own
 // record: -1 and -1 when the field is empty, else the numbers of its two parts.
 void set_ao40_window(CurrentSatValues& v, const std::string& field8);
-
-// The longest value the settings store reads back, in the file's bytes.
-inline constexpr size_t kSettingReadBytes = 254;
 
 // The downlink passband shown for an uplink passband, and how the two uplink edge boxes
 // look: a fixed (FM) transponder has one frequency on each side.

@@ -81,15 +81,17 @@ Conversion rig_conversion(const std::string& field) {
 }
 
 std::string rewrite_sat_info_corrections(const std::string& record, double tx, double rx, double offset) {
-    const std::string positions = str_num(tx) + "," + str_num(rx) + ":";
-    // Fields 1 to 8 stay byte for byte.
-    const size_t cut = after_field(record, 8, ':');
-    if (cut != std::string::npos) return record.substr(0, cut) + positions + str_num(offset) + ":";
-    // A record that ends before its transponder window (one cut short is first completed
-    // to seven fields) gains the empty window "," and no converter offset, so it keeps
-    // the shape every reader of the record expects.
+    // A last field without its closing ":" is closed first, so it stays the field it is:
+    // an open eighth field is the transponder window, never moved behind the corrections.
     std::string head = record;
     if (!head.empty() && head.back() != ':') head += ':';
+    // Fields 1 to 8 stay byte for byte.
+    const std::string positions = str_num(tx) + "," + str_num(rx) + ":";
+    const size_t cut = after_field(head, 8, ':');
+    if (cut != std::string::npos) return head.substr(0, cut) + positions + str_num(offset) + ":";
+    // A record that ends before its transponder window is completed to seven fields and
+    // gains the empty window "," and no converter offset, so it keeps the shape every
+    // reader of the record expects.
     const size_t fields = static_cast<size_t>(std::count(head.begin(), head.end(), ':'));
     head.append(7 - std::min<size_t>(fields, 7), ':');
     return head + ",:" + positions + "0:";
@@ -146,9 +148,18 @@ bool write_sat_info(const std::string& sat, const SatInfoRecord& rec, const std:
     return ini_write(format_sat_info(rec), sat, kInfoSection, ini_file);
 }
 
-bool write_sat_corrections(const std::string& sat, double tx, double rx, double offset, const std::string& ini_file) {
+CorrectionsSaved write_sat_corrections(const std::string& sat, double tx, double rx, double offset,
+                                       const std::string& ini_file) {
     const std::string stored = read_sat_info_or_default(sat, ini_file);
-    return ini_write(rewrite_sat_info_corrections(stored, tx, rx, offset), sat, kInfoSection, ini_file);
+    const std::string record = rewrite_sat_info_corrections(stored, tx, rx, offset);
+    // Written past the read limit, the record would come back with its corrections cut
+    // (-1000 read as -100) and its offset lost; a record read cut short would lose its tail.
+    if (!ini_value_fits(record, ini_file)) return CorrectionsSaved::TooLong;
+    return ini_write(record, sat, kInfoSection, ini_file) ? CorrectionsSaved::Written : CorrectionsSaved::WriteFailed;
+}
+
+std::string corrections_too_long_message(const std::string& sat) {
+    return sat + " の衛星情報が長すぎるため、補正値を保存できませんでした。";
 }
 
 std::string read_sat_freq_range(const std::string& sat, const std::string& ini_file) {

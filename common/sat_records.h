@@ -105,8 +105,13 @@ std::optional<std::string> read_sat_info(const std::string& sat, const std::stri
 std::string read_sat_info_or_default(const std::string& sat, const std::string& ini_file);
 bool write_sat_info(const std::string& sat, const SatInfoRecord& rec, const std::string& ini_file);
 // A transceiver window's link stopped: rewrite fields 9 and 10 (the default record when
-// the key is missing).
-bool write_sat_corrections(const std::string& sat, double tx, double rx, double offset, const std::string& ini_file);
+// the key is missing). A record that would no longer be read back whole with them (the
+// settings read returns at most kSettingReadBytes) is left as it is: TooLong.
+enum class CorrectionsSaved { Written, TooLong, WriteFailed };
+CorrectionsSaved write_sat_corrections(const std::string& sat, double tx, double rx, double offset,
+                                       const std::string& ini_file);
+// What the operator is told when the corrections of sat could not be kept in its record.
+std::string corrections_too_long_message(const std::string& sat);
 
 std::string read_sat_freq_range(const std::string& sat, const std::string& ini_file);  // default when missing
 bool write_sat_freq_range(const std::string& sat, const SatFreqRange& r, const std::string& ini_file);

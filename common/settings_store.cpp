@@ -15,7 +15,6 @@ namespace torv {
 
 namespace {
 
-constexpr size_t kReadBufferBytes = 254;  // 255-byte buffer, terminator included
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 struct IniFile {
@@ -179,7 +178,7 @@ std::string ini_read(std::string_view key, std::string_view section, const std::
     auto k = find_key(*f, *s, key);
     if (!k) return kMissing;
     std::string value = clean_value(key_line(decode(*f, f->raw[*k]))->value);
-    return f->utf8 ? cut_utf8_bytes(value, kReadBufferBytes) : cut_cp932_bytes(value, kReadBufferBytes);
+    return f->utf8 ? cut_utf8_bytes(value, kSettingReadBytes) : cut_cp932_bytes(value, kSettingReadBytes);
 }
 
 std::string ini_read_or(std::string_view section, std::string_view key, std::string_view def,
@@ -211,6 +210,11 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
         add_line(f, at, line);
     }
     return reported(file, save(f, file));
+}
+
+bool ini_value_fits(std::string_view value, const std::string& file) {
+    platform::FileContent content = platform::read_whole_file(file);
+    return encode(parse(std::move(content.bytes)), value).size() <= kSettingReadBytes;
 }
 
 void set_settings_write_report(std::function<void(const std::string& file)> report) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,10 @@
 // gives its own default to ini_read_or (the keys the program reads and saves are
 // described once in common/settings_keys.h and mainwindow/main_settings.h).
 namespace torv {
+
+// The longest value ini_read gives back, in the file's bytes (a 255-byte buffer, its
+// terminator included).
+inline constexpr size_t kSettingReadBytes = 254;
 
 // The value stored under key in section of file, without leading and trailing
 // blanks and without enclosing quotation marks, cut to 254 bytes in CP932.
@@ -28,6 +33,10 @@ std::string ini_read_or(std::string_view section, std::string_view key, std::str
 // (writing it would lose it); the report set below is then called.
 // A file saved as UTF-8 (with or without a byte-order mark) is read and kept as UTF-8.
 bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file);
+
+// Whether value, stored in file, would be read back whole: its bytes in the file's
+// encoding (CP932, or UTF-8 for a file saved so) are no more than kSettingReadBytes.
+bool ini_value_fits(std::string_view value, const std::string& file);
 
 // Called when a write to a settings file fails, so that the operator learns that
 // changes are not being kept: once per file, and again only after a write to it has

@@ -104,22 +104,29 @@ void form8::set_tone() {
     const std::string& tone = ctx.sat.values.sat_tone;
     if (ctx.sat.selected_sat == "SO-50") {
         Command15.show();
-        send_hex_command(ft847::tone_frame(ft847::ctcss_code("67.0")));
+        send_hex_command(ft847::tone_frame(*ft847::ctcss_code("67.0")));
         Label25.setCaption("トーン信号６７ＨＺをセット");
         send_hex_command(ft847::frame(ft847::CtcssOn));
-    } else if (tone != "なし") {
-        send_hex_command(ft847::tone_frame(ft847::ctcss_code(tone)));
+    } else if (tone == "なし") {
+        tone_off("");
+    } else if (const auto code = ft847::ctcss_code(tone)) {
+        send_hex_command(ft847::tone_frame(*code));
         Label25.setCaption(qs("トーン信号" + tone + "をセット"));
         send_hex_command(ft847::frame(ft847::CtcssOn));
     } else {
-        send_hex_command(ft847::frame(ft847::CtcssOff));
-        Command15.hide();
-        Label25.setCaption("");
+        // A tone the radio does not have: none at all, never one the operator did not choose.
+        tone_off(tone_missing_note(tone));
     }
 }
 
+void form8::tone_off(const std::string& note) {
+    send_hex_command(ft847::frame(ft847::CtcssOff));
+    Command15.hide();
+    Label25.setCaption(qs(note));
+}
+
 void form8::send_burst_tone() {
-    send_hex_command(ft847::tone_frame(ft847::ctcss_code("74.4")));
+    send_hex_command(ft847::tone_frame(*ft847::ctcss_code("74.4")));
     send_hex_command(ft847::frame(ft847::CtcssOn));
 }
 

@@ -59,6 +59,8 @@ protected:
 
 private:
     bool single_vfo() const;
+    // CTCSS off, the burst button hidden, note in the tone label.
+    void tone_off(const std::string& note);
     bool parse_frequency(const std::array<uint8_t, 5>& reply, double& sum, std::string& mode);
 };
 

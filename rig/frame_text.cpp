@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/number_text.h"
+
 namespace torv::frames {
 
 namespace {
@@ -45,6 +47,11 @@ std::string hex_text(const std::vector<uint8_t>& bytes) {
 int64_t frequency_steps(double mhz, int decimals) {
     if (!(mhz >= 0) || !std::isfinite(mhz)) return -1;
     return static_cast<int64_t>(std::floor(mhz * std::pow(10.0, decimals) + 1e-6));
+}
+
+bool same_tone(std::string_view stored, std::string_view table_tone) {
+    double a = 0, b = 0;
+    return parse_number(trim(stored), a) && parse_number(table_tone, b) && a == b;
 }
 
 }  // namespace torv::frames

@@ -28,4 +28,9 @@ std::string hex_text(const std::vector<uint8_t>& bytes);
 // frequencies give -1.
 int64_t frequency_steps(double mhz, int decimals);
 
+// Whether a stored tone text names a tone of a radio's table: both are numbers (blanks
+// around the stored one aside) and equal as numbers, so "88.50" is the tone "88.5".
+// Text that is no number names no tone.
+bool same_tone(std::string_view stored, std::string_view table_tone);
+
 }  // namespace torv::frames

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "rig/frame_text.h"
+
 namespace torv::ft847 {
 
 namespace {
@@ -19,10 +21,10 @@ constexpr std::pair<std::string_view, std::string_view> kToneCodes[] = {
 
 }  // namespace
 
-std::string ctcss_code(std::string_view tone) {
+std::optional<std::string> ctcss_code(std::string_view tone) {
     for (const auto& [text, code] : kToneCodes)
-        if (text == tone) return std::string(code);
-    return "0E";
+        if (frames::same_tone(tone, text)) return std::string(code);
+    return std::nullopt;
 }
 
 std::string tone_frame(std::string_view code) { return yaesu::opcode_frame(code, SatTxTone); }

@@ -67,8 +67,9 @@ inline std::optional<std::vector<uint8_t>> frequency_frame(double mhz, Opcode op
 // "01" USB, "00" LSB, "02" CW, "08" FM before the opcode; empty for an unknown code.
 inline std::string mode_frame(std::string_view mode_code, Opcode opcode) { return yaesu::mode_frame(mode_code, opcode); }
 
-// The CTCSS code of a tone text ("88.5" -> "0E"); a tone not in the table gives "0E".
-std::string ctcss_code(std::string_view tone);
+// The CTCSS code of a tone text ("88.5" and "88.50" -> "0E"); nothing for a tone the
+// radio does not have.
+std::optional<std::string> ctcss_code(std::string_view tone);
 std::string tone_frame(std::string_view code);
 
 // A frequency and mode reply: four BCD bytes (10 Hz units) and the mode byte.

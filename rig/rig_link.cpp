@@ -249,8 +249,11 @@ void RigWindow::stop_for_exit(std::function<void()> done) {
 }
 
 void RigWindow::save_corrections() {
-    write_sat_corrections(ctx.sat.selected_sat, HScroll1.value(), HScroll2.value(), ctx.rig.sat_converter_offset,
-                          torv_ini());
+    const std::string& sat = ctx.sat.selected_sat;
+    // A failed write is told by the settings store; a record too long to hold them is told here.
+    if (write_sat_corrections(sat, HScroll1.value(), HScroll2.value(), ctx.rig.sat_converter_offset, torv_ini()) ==
+        CorrectionsSaved::TooLong)
+        notice(corrections_too_long_message(sat));
 }
 
 void RigWindow::Command1_Click() { end_window(radio_.close_button); }

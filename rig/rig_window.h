@@ -72,6 +72,9 @@ inline constexpr platform::ColorValue kLightOrange = 8438015;
 // A message box with the OK button only.
 inline void notice(const std::string& text) { platform::msg_box(text); }
 
+// The tone note of a satellite tone the radio cannot send: the tone is switched off.
+inline std::string tone_missing_note(const std::string& tone) { return "トーン信号" + tone + "はこの無線機にないためオフ"; }
+
 // A label that takes clicks.
 class ClickLabel : public platform::Label {
     Q_OBJECT

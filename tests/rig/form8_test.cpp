@@ -136,6 +136,30 @@ TEST_F(Ft847Fixture, StartOpensTheLinkWithModesAndTone) {
     EXPECT_TRUE(recorder().texts.empty());
 }
 
+TEST_F(Ft847Fixture, AToneIsFoundByItsNumberAndOneTheRadioLacksIsSwitchedOff) {
+    struct Case {
+        std::string tone;
+        bool ctcss_on;
+        std::string note;
+    };
+    const Case cases[] = {
+        {"88.50", true, "トーン信号88.50をセット"},
+        {"199.5", false, tone_missing_note("199.5")},
+    };
+    for (const Case& c : cases) {
+        sat_values.sat_tone = c.tone;
+        form8& w = started();
+        EXPECT_EQ(radio.state.ctcss_on, c.ctcss_on) << c.tone;
+        if (c.ctcss_on) {
+            EXPECT_EQ(radio.state.tone_code, 0x0E);
+        }
+        EXPECT_EQ(w.Label25.caption().toStdString(), c.note);
+        EXPECT_FALSE(w.Command15.isVisibleTo(&w));
+        w.stop_operation();
+        settle();
+    }
+}
+
 TEST_F(Ft847Fixture, TickPollsTheMetersAndSendsBothFrequencies) {
     radio.state.s_meter = 0x1F;
     form8& w = started();
@@ -167,6 +191,20 @@ TEST_F(Ft847Fixture, StopSendsTheClosingFramesAndSavesTheCorrections) {
     EXPECT_EQ(w.Label15.caption(), "COM CLOSE");
     EXPECT_EQ(w.Command2.caption(), "FT847CAT運用開始");
     EXPECT_EQ(ini_read("DEF-1", "SAT-INFO", torv_ini()), "0:146:2:436:1::0:,: 20,-40: 0:");
+}
+
+TEST_F(Ft847Fixture, CorrectionsTheRecordCannotHoldAreNotSavedAndTheOperatorIsTold) {
+    // 254 bytes as stored: "-1000,-1000" would be read back as "-1000,-100" without the offset.
+    const std::string stored = "0:146:2:436:1:" + std::string(226, 'x') + ":0:,: 0, 0: 0:";
+    ini_write(stored, "LONG-1", "SAT-INFO", torv_ini());
+    form8& w = started("LONG-1");
+    w.HScroll1.setValue(-1000);
+    w.HScroll2.setValue(-1000);
+    w.Command2_Click();
+    settle();
+    EXPECT_EQ(ctx.mirror.ft847_running, 0);
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{corrections_too_long_message("LONG-1")});
+    EXPECT_EQ(ini_read("LONG-1", "SAT-INFO", torv_ini()), stored);
 }
 
 TEST_F(Ft847Fixture, SameBandAndTheDigitalSatelliteUseTheMainVfo) {

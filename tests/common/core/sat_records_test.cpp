@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "support/temp_ini.h"
 
 #include "common/settings_store.h"
@@ -61,11 +64,70 @@ TEST(SatRecords, CorrectionFieldsRewrite) {
     EXPECT_EQ(rewrite_sat_info_corrections("0:146:2", 0, 0, 100), "0:146:2:::::,: 0, 0:0:");
 
     TempIni ini;
-    ASSERT_TRUE(write_sat_corrections("AO-7", -1000, 1000, 2, ini.path));  // missing key: the default record
+    ASSERT_EQ(write_sat_corrections("AO-7", -1000, 1000, 2, ini.path),
+              CorrectionsSaved::Written);  // missing key: the default record
     EXPECT_EQ(read_sat_info("AO-7", ini.path).value(), "0:146:2:436:1::0:,:-1000, 1000: 2:");
     const SatInfoRecord r = parse_sat_info(read_sat_info_or_default("AO-7", ini.path));
     EXPECT_EQ(r.corrections.first, "-1000");
     EXPECT_EQ(r.corrections.second, " 1000");
+}
+
+TEST(SatRecords, AnOpenLastFieldStaysWhereItIs) {
+    struct Case {
+        const char* stored;
+        const char* written;
+    };
+    const Case cases[] = {
+        // An eighth field without its closing ":" is still the transponder window.
+        {"0:146:2:436:1::0:,", "0:146:2:436:1::0:,: 12,-3: 7:"},
+        {"29.4:145.9:2:435.8:1:a:1:10,200", "29.4:145.9:2:435.8:1:a:1:10,200: 12,-3: 7:"},
+        // An open ninth or tenth field is replaced as a closed one is.
+        {"0:146:2:436:1::0:,: 5,5", "0:146:2:436:1::0:,: 12,-3: 7:"},
+        {"0:146:2:436:1::0:,: 5,5:12", "0:146:2:436:1::0:,: 12,-3: 7:"},
+        // An open seventh field stays the conversion.
+        {"0:146:2:436:1::2", "0:146:2:436:1::2:,: 12,-3:0:"},
+    };
+    for (const Case& c : cases) {
+        const std::string written = rewrite_sat_info_corrections(c.stored, 12, -3, 7);
+        EXPECT_EQ(written, c.written) << c.stored;
+        EXPECT_EQ(parse_sat_info(written).converter_offset, parse_sat_info(c.written).converter_offset);
+    }
+}
+
+TEST(SatRecords, CorrectionsThatWouldBeReadBackCutAreNotWritten) {
+    // Fields 1 to 8 of 245 bytes: " 5, 5: 0:" still fits the 254 bytes a read returns,
+    // "-1000,-1000: 0:" would come back as "-1000,-100" without its offset.
+    const std::string head = "0:146:2:436:1:" + std::string(245 - 19, 'x') + ":0:,:";
+    ASSERT_EQ(head.size(), 245u);
+    const std::string stored = head + " 0, 0: 0:";
+    TempIni ini("[SAT-INFO]\r\nLONG-1=" + stored + "\r\n");
+    EXPECT_EQ(write_sat_corrections("LONG-1", -1000, -1000, 0, ini.path), CorrectionsSaved::TooLong);
+    EXPECT_EQ(read_sat_info("LONG-1", ini.path).value(), stored);
+    EXPECT_EQ(write_sat_corrections("LONG-1", 5, 5, 0, ini.path), CorrectionsSaved::Written);
+    EXPECT_EQ(read_sat_info("LONG-1", ini.path).value(), head + " 5, 5: 0:");
+
+    // A record stored longer than a read returns is never cut down by a rewrite.
+    const std::string too_long = "0:146:2:436:1:" + std::string(250, 'y') + ":0:,:,:0:";
+    TempIni long_ini("[SAT-INFO]\r\nLONG-2=" + too_long + "\r\n");
+    EXPECT_EQ(write_sat_corrections("LONG-2", 0, 0, 0, long_ini.path), CorrectionsSaved::TooLong);
+    std::ifstream in(long_ini.path, std::ios::binary);
+    const std::string file((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(file.find(too_long), std::string::npos);
+}
+
+TEST(SatRecords, TheReadLimitCountsTheFilesOwnBytes) {
+    // 80 kana: 160 bytes in CP932, 240 in UTF-8.
+    std::string kana;
+    for (int k = 0; k < 80; ++k) kana += "あ";
+    const std::string record = "0:146:2:436:1:" + kana + ":0:,:,:0:";
+    TempIni ini;
+    EXPECT_TRUE(ini_value_fits(record, ini.path));
+    ASSERT_TRUE(ini_write(record, "KANA-1", "SAT-INFO", ini.path));
+    EXPECT_EQ(write_sat_corrections("KANA-1", -1000, -1000, -10, ini.path), CorrectionsSaved::Written);
+    EXPECT_EQ(parse_sat_info(read_sat_info("KANA-1", ini.path).value()).converter_offset, "-10");
+
+    std::ofstream(ini.path, std::ios::binary) << "\xEF\xBB\xBF[SAT-INFO]\r\n";
+    EXPECT_FALSE(ini_value_fits(record, ini.path));
 }
 
 TEST(SatRecords, FreqRangeDefaultsAndCurrentValues) {

@@ -30,8 +30,12 @@ TEST(Ft847Frames, ModeAndToneFrames) {
     EXPECT_EQ(mode_frame("3", SatTxMode), "0200000027");
     EXPECT_EQ(mode_frame("4", SatTxMode), "0800000027");
     EXPECT_EQ(mode_frame("9", SatTxMode), "");
-    EXPECT_EQ(tone_frame(ctcss_code("88.5")), "0E0000002B");
-    EXPECT_EQ(tone_frame(ctcss_code("199.5")), "0E0000002B");  // not in the table
+    EXPECT_EQ(tone_frame(*ctcss_code("88.5")), "0E0000002B");
+    // Tones are compared as numbers; one the radio does not have gives no code at all.
+    EXPECT_EQ(ctcss_code("88.50"), "0E");
+    EXPECT_EQ(ctcss_code(" 100 "), "0D");
+    for (const char* missing : {"199.5", "88.4", "", "88.5Hz", "なし", "1E400"})
+        EXPECT_EQ(ctcss_code(missing), std::nullopt) << missing;
     EXPECT_EQ(ctcss_code("67.0"), "3F");
     EXPECT_EQ(ctcss_code("74.4"), "3E");
     EXPECT_EQ(ctcss_code("250.3"), "00");
