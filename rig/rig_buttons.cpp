@@ -145,9 +145,11 @@ bool RigWindow::Form_KeyDown(int key_code, int shift, bool auto_repeat) {
 }
 
 void RigWindow::keyPressEvent(QKeyEvent* event) {
-    // While the link runs the window sees these keys before the control that has the focus.
+    // While the link runs the window sees these keys before the control that has the
+    // focus; otherwise only while it has the focus itself.
     const int code = key_code_of(event->key());
-    if (key_preview_ && code != 0 && Form_KeyDown(code, (event->modifiers().toInt() >> 25) & 7, event->isAutoRepeat()))
+    const bool to_window = key_preview_ || focusWidget() == nullptr || focusWidget() == this;
+    if (to_window && code != 0 && Form_KeyDown(code, (event->modifiers().toInt() >> 25) & 7, event->isAutoRepeat()))
         return;
     platform::Form::keyPressEvent(event);
 }

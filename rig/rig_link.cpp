@@ -333,7 +333,10 @@ void RigWindow::initial_modes_and_tone() {
     state.rx_mode_sent = state.rx_mode;
     if (state.recive_freq <= radio_.mode_highest) send_mode(Side::Rx, state.rx_mode);
     state.tx_mode_sent = state.tx_mode;
-    if (state.send_freq <= radio_.mode_highest) send_mode(Side::Tx, state.tx_mode);
+    if (state.send_freq <= radio_.mode_highest) {
+        if (radio_.start_tx_mode_pause > 0) sleep_sec(radio_.start_tx_mode_pause);
+        send_mode(Side::Tx, state.tx_mode);
+    }
     set_tone();
 }
 

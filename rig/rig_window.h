@@ -126,6 +126,9 @@ public:
         End start_failure = End::Unload;   // a port that does not open, a start the radio gives up
         bool shows_serial_errors = true;
         Options engine = {};
+        // Seconds the start pauses (blocking) before the transmit mode frame, for a
+        // radio that needs time after the receive one.
+        float start_tx_mode_pause = 0;
     };
     // The radio's ScheduleMirror flags; the optional ones only where it has the feature.
     struct Mirror {
@@ -228,9 +231,10 @@ public:
     virtual void Command14_Click() { read_frequency(Side::Tx); }
     virtual void Command15_Click();
     void Timer2_Timer();
-    // A key the window sees before its controls while the link runs (window key codes:
-    // 17 Ctrl, 18 Alt, 46 Delete, 112.. F1..); true when taken. Ctrl toggles PTT on a
-    // fresh press: a key held down repeats nothing.
+    // A key the window sees before its controls while the link runs, and always while
+    // it has the focus itself (window key codes: 17 Ctrl, 18 Alt, 46 Delete, 112..
+    // F1..); true when taken. Ctrl toggles PTT on a fresh press: a key held down
+    // repeats nothing.
     virtual bool Form_KeyDown(int key_code, int shift, bool auto_repeat);
 
     void draw_meter(platform::PictureBox& meter, int columns, platform::ColorValue color);

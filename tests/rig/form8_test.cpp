@@ -15,7 +15,7 @@
 #include "rig/form8.h"
 #include "rig/ft847_frames.h"
 #include "sim/ft847_sim.h"
-#include "support/temp_dir.h"
+#include "support/rig_fixture.h"
 
 using namespace torv;
 
@@ -23,72 +23,20 @@ namespace {
 
 const std::vector<std::string> kStopFrames = {"0000000088", "8A0000002A", "000000008E", "0000000080"};
 
-// The FT-847 window on a simulated radio: torv.ini in a fresh program folder maps COM3
-// to the simulator's pseudo-terminal. The window's own timer is held until a test
-// lets it run.
-struct Ft847Fixture : ::testing::Test {
-    TempDir dir;
-    sim::Ft847Sim radio;
-    // The main window's values the transceiver window reads.
-    std::string selected_sat = "FO-29";
-    double doppler_factor = 1.0;
-    CurrentSatValues sat_values;
-    RigShared rig;
-    RigContext ctx{{selected_sat, doppler_factor, sat_values}, rig};
-    std::map<std::string, std::string> dde;
-    int editor_opened = 0;
-    std::unique_ptr<form8> f;
-
+// The FT-847 window on a simulated radio.
+struct Ft847Fixture : RigFixture<form8, sim::Ft847Sim> {
     void SetUp() override {
-        ASSERT_TRUE(radio.ok());
-        platform::set_program_folder(dir.str());
-        ini_write(radio.port_path(), "COM3", "SERIAL", torv_ini());
+        RigFixture::SetUp();
         ini_write("0:145.9:2:435.9:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
         ini_write("145.8:145.9:2:435.8:1::2:,:,:0:", "AO-7", "SAT-INFO", torv_ini());
         ini_write("0:145.85:4:436.795:4::0:,:,:0:", "SO-50", "SAT-INFO", torv_ini());
         ini_write("0:145.99:4:145.8:4::0:,:,:0:", "ISSDG", "SAT-INFO", torv_ini());
         ini_write(std::string(kDefaultSatInfo), "DEF-1", "SAT-INFO", torv_ini());
         ctx.ft847_cat = {"1", "COM3", "9600"};
-        selected_sat = "FO-29";
         apply_freq_range(sat_values, kDefaultSatFreqRange);
-        ctx.services.dde_put = [this](std::string_view item, const std::string& text) { dde[std::string(item)] = text; };
-        ctx.services.open_sat_info_editor = [this] { ++editor_opened; };
-        recorder().clear();
     }
-    void TearDown() override {
-        if (f && ctx.mirror.ft847_running == 1) f->stop_operation();
-    }
-
-    static platform::MsgBoxRecorder& recorder() { return *platform::MsgBoxRecorder::current(); }
-
-    form8& window(const std::string& sat = "FO-29") {
-        selected_sat = sat;
-        f = std::make_unique<form8>(ctx);
-        f->Timer1.setEnabled(false);
-        f->load();
-        return *f;
-    }
-    form8& started(const std::string& sat = "FO-29") {
-        form8& w = window(sat);
-        w.Command2_Click();
-        settle();
-        return w;
-    }
-    // Lets the simulator take what was written.
-    void settle() {
-        size_t seen = radio.frames().size();
-        for (int quiet = 0; quiet < 3;) {
-            wait_sec(0.02f);
-            quiet = radio.frames().size() == seen ? quiet + 1 : 0;
-            seen = radio.frames().size();
-        }
-    }
-    std::vector<std::string> tick() {
-        const size_t mark = radio.mark();
-        f->Timer1_Timer();
-        settle();
-        return radio.frames_since(mark);
-    }
+    form8& window(const std::string& sat = "FO-29") { return RigFixture::window(sat); }
+    form8& started(const std::string& sat = "FO-29") { return RigFixture::started(sat); }
 };
 
 }  // namespace
