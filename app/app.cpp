@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <memory>
 
 #include "common/companion_programs.h"
 #include "common/number_text.h"
@@ -76,14 +77,29 @@ void App::ft847_setup() {
 
 void App::end_program() {
     const auto quit = [] { QCoreApplication::exit(0); };
-    if (ft847.exists() && rig_context.mirror.ft847_running == 1) {
-        // The stop may have to wait for a pending reply; the main window closing
-        // meanwhile must not end the program with the transmitter keyed.
-        QGuiApplication::setQuitOnLastWindowClosed(false);
-        ft847().stop_for_exit(quit);
+    std::vector<RigWindow*> running;
+    for (RigWindow* w : rig_windows())
+        if (w->running()) running.push_back(w);
+    if (running.empty()) {
+        quit();
         return;
     }
-    quit();
+    // A stop may have to wait for a pending reply; the main window closing meanwhile
+    // must not end the program with a transmitter keyed. The program ends once every
+    // link is stopped.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    const auto left = std::make_shared<size_t>(running.size());
+    for (RigWindow* w : running)
+        w->stop_for_exit([left, quit] {
+            if (--*left == 0) quit();
+        });
+}
+
+std::vector<RigWindow*> App::rig_windows() {
+    std::vector<RigWindow*> windows;
+    if (form8* w = ft847.existing()) windows.push_back(w);
+    if (Form20* w = ft736.existing()) windows.push_back(w);
+    return windows;
 }
 
 Form1Links App::form1_links() {
@@ -127,6 +143,7 @@ Form1Hooks App::form1_hooks() {
     };
     h.form8_form_load = [this] { ft847_setup(); };
     h.form8_show = [this] { ft847().Show(); };
+    h.form20_show = [this] { ft736().Show(); };
     h.form9_show = [this] { form9().Show(); };
     h.form4_show = [this] { form4().Show(); };
     h.form5_show = [this] { form5().Show(); };

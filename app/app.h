@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/extrn_window.h"
 #include "common/progress_window.h"
@@ -24,6 +25,7 @@
 #include "platform/form.h"
 #include "platform/item_server.h"
 #include "platform/tray.h"
+#include "rig/form20.h"
 #include "rig/form8.h"
 #include "rig/rig_context.h"
 #include "schedule/form11.h"
@@ -76,6 +78,7 @@ public:
     ElementStartup element_startup{element_context, form4};
     platform::FormInstance<Form1> form1{[this] { return std::make_unique<Form1>(form1_links()); }};
     platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }};
+    platform::FormInstance<Form20> ft736{[this] { return std::make_unique<Form20>(rig_context); }};
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links()); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links()); }};
@@ -83,6 +86,8 @@ public:
     // Ends the program. A running transceiver link is stopped first (transmitter off,
     // closing commands, corrections saved), so the radio is never left transmitting.
     void end_program();
+    // The transceiver windows that exist now.
+    std::vector<RigWindow*> rig_windows();
 
 private:
     void fill_rig_context();

@@ -288,7 +288,7 @@ const std::vector<Row>& rows() {
         {"menu_rigu_ft847", &F::menu_rigu_ft847, shows(&App::ft847)},
         {"menu_rigu_ic910", &F::menu_rigu_ic910, not_available()},
         {"menu_rigu_ts2000", &F::menu_rigu_ts2000, not_available()},
-        {"menu_rigu_ft736", &F::menu_rigu_ft736, not_available()},
+        {"menu_rigu_ft736", &F::menu_rigu_ft736, shows(&App::ft736)},
 
         // Buttons and boxes.
         {"Command1", &F::Command1,
@@ -378,7 +378,7 @@ const std::vector<Row>& rows() {
          }},
         {"Command21", &F::Command21, not_available()},
         {"Command22", &F::Command22, starts("Vantle.exe", platform::WindowMode::Normal)},
-        {"Command23", &F::Command23, not_available()},
+        {"Command23", &F::Command23, shows(&App::ft736)},
         {"Command24", &F::Command24, not_available()},
         {"Check1", &F::Check1, sound_box("KOUKAON_CK1")},
         {"Check2", &F::Check2, sound_box("MUSIC_CK2")},

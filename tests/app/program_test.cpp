@@ -22,6 +22,7 @@
 #include "platform/clock.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
+#include "sim/ft736_sim.h"
 #include "sim/ft847_sim.h"
 #include "support/item_client.h"
 #include "support/temp_dir.h"
@@ -179,6 +180,46 @@ TEST_F(Program, ClosingTheMainWindowDuringAReplyWaitStopsTheLinkBeforeTheProgram
     EXPECT_EQ(app->rig_context.mirror.ft847_running, 0);
     ASSERT_TRUE(pump_until([&] { return !radio.state.cat_on; }, 2000));
     EXPECT_FALSE(radio.state.ptt);
+}
+
+// The FT-736 port switched on and leading to a simulated radio as well.
+struct ProgramWithFt736 : Program {
+    sim::Ft736Sim ft736;
+    void SetUp() override {
+        Program::SetUp();
+        ASSERT_TRUE(ft736.ok());
+        ini_write(ft736.port_path(), "COM2", "SERIAL", torv_ini());
+        ini_write("1:COM2:4800:", "CAT", "FT736", torv_ini());
+    }
+};
+
+TEST_F(ProgramWithFt736, Ft736FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
+    // The clock stands still: the main loop computes the same factor at every tick.
+    start();
+    EXPECT_TRUE(app->form1().Command23.isEnabled());
+    app->form1().Command23_Click();
+    Form20& rig = app->ft736();
+    EXPECT_TRUE(rig.isVisible());
+    rig.Command2_Click();
+    ASSERT_TRUE(pump_until([&] { return ft736.state.tx_freqs.size() >= 3; }, 5000));
+    const double k = app->doppler.doppler_factor;
+    EXPECT_NE(k, 1.0);
+    // FO-29: inverting, receive side fixed at 435.85 MHz, K = 581.8.
+    EXPECT_NEAR(ft736.state.rx_freq, 435.85, 1e-5);
+    EXPECT_NEAR(ft736.state.tx_freq, (581.8 - 435.85 / k) / k, 2e-4);
+    const std::vector<double>& sent = ft736.state.tx_freqs;
+    EXPECT_EQ(sent[sent.size() - 1], sent[sent.size() - 2]);  // the factor stands still
+    EXPECT_EQ(ft736.state.rx_mode, 0x01);  // USB
+    EXPECT_EQ(ft736.state.tx_mode, 0x00);  // LSB
+    rig.Command16_Click();  // transmitting
+    ASSERT_TRUE(pump_until([&] { return ft736.state.ptt; }, 2000));
+
+    // "終了" while the link runs: the link is stopped before the program ends.
+    app->form1().Command2_Click();
+    ASSERT_TRUE(pump_until([&] { return !ft736.state.cat_on; }, 5000));
+    EXPECT_FALSE(ft736.state.sat_mode || ft736.state.ptt);
+    EXPECT_EQ(app->rig_context.mirror.ft736_running, 0);
+    EXPECT_EQ(ft736.state.unknown_frames, 0);
 }
 
 TEST_F(Program, ElementUpdateWindowOpensFromTheDateLabelAndTheMenuExceptInFixedFileMode) {
