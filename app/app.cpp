@@ -102,6 +102,10 @@ std::vector<RigWindow*> App::rig_windows() {
     return windows;
 }
 
+ProgramEnd App::program_end() {
+    return ProgramEnd{[this] { form1().save_settings(); }, [this] { end_program(); }};
+}
+
 Form1Links App::form1_links() {
     return Form1Links{elements, corrections, station,  time, orbit,      doppler,    bodies,
                       current_sat, partners, groups,  settings, view,   chart,      rig,
@@ -148,6 +152,7 @@ Form1Hooks App::form1_hooks() {
     h.form4_show = [this] { form4().Show(); };
     h.form5_show = [this] { form5().Show(); };
     h.form6_show = [this] { form6().Show(); };
+    h.form10_show = [this] { form10().Show(); };
     h.form11_show = [this] {
         form11().Show();
         form1().Command14.setFocus();

@@ -10,6 +10,8 @@
 #include "common/sat_records.h"
 #include "common/station_table.h"
 #include "common/version_window.h"
+#include "common/settings_store.h"
+#include "dialogs/form10.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
@@ -24,6 +26,7 @@
 #include "orbit/time_base.h"
 #include "platform/form.h"
 #include "platform/item_server.h"
+#include "platform/paths.h"
 #include "platform/tray.h"
 #include "rig/form20.h"
 #include "rig/form8.h"
@@ -82,12 +85,18 @@ public:
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links()); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links()); }};
+    platform::FormInstance<Form10> form10{[this] {
+        return std::make_unique<Form10>(PartnerDialogContext{partners, torv_ini(), platform::program_folder(), program_end()});
+    }};
 
     // Ends the program. A running transceiver link is stopped first (transmitter off,
     // closing commands, corrections saved), so the radio is never left transmitting.
     void end_program();
     // The transceiver windows that exist now.
     std::vector<RigWindow*> rig_windows();
+    // How the settings dialogs end the program: the main window's settings saved, then
+    // ended as above.
+    ProgramEnd program_end();
 
 private:
     void fill_rig_context();

@@ -5,7 +5,10 @@
 
 namespace torv {
 
-int check_numeric_input(platform::TextBox& box, double min, double max) {
+namespace {
+
+template <class Box>
+int check(Box& box, double min, double max) {
     const std::string text = trim_ws(box.text().toStdString());
     if (text.empty()) {
         platform::msg_box(std::string("入力項目を入力してください"));
@@ -18,5 +21,11 @@ int check_numeric_input(platform::TextBox& box, double min, double max) {
     box.setText(QString::fromStdString(trim(str_num(x))));
     return code;
 }
+
+}  // namespace
+
+int check_numeric_input(platform::TextBox& box, double min, double max) { return check(box, min, max); }
+
+int check_numeric_input(platform::ComboBox& box, double min, double max) { return check(box, min, max); }
 
 }  // namespace torv

@@ -10,5 +10,7 @@ namespace torv {
 // -3: out of range, the box rewritten in normal form, no message.
 // Callers show their own messages for -2 and -3.
 int check_numeric_input(platform::TextBox& box, double min, double max);
+// The same for the text of an editable combo box.
+int check_numeric_input(platform::ComboBox& box, double min, double max);
 
 }  // namespace torv

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -67,6 +70,11 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     });
 }
 
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (KeyDown) KeyDown();
+    QLineEdit::keyPressEvent(event);
+}
+
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
     connect(this, &QPushButton::clicked, this, [this] {
         if (Click) Click();
@@ -104,11 +112,46 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     });
 }
 
+void ComboBox::setEditable(bool on) {
+    QComboBox::setEditable(on);
+    if (!on) return;
+    // Typing only: picking an entry also changes the edit text, but is no change.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        if (Change) Change();
+    });
+}
+
+void ComboBox::setText(const QString& text) {
+    if (text == currentText()) return;
+    if (isEditable()) setEditText(text);
+    else setCurrentIndex(findText(text));
+    if (Change) Change();
+}
+
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::currentRowChanged, this, [this] {
         if (Click) Click();
     });
 }
+
+FileListBox::FileListBox(QWidget* parent) : ListBox(parent) {}
+
+void FileListBox::setPattern(const QString& pattern) {
+    pattern_ = pattern;
+    if (!path_.isEmpty()) setPath(path_);
+}
+
+void FileListBox::setPath(const QString& folder) {
+    path_ = folder;
+    Clear();
+    QDir dir(folder);
+    dir.setNameFilters({pattern_});
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : dir.entryList()) AddItem(name);
+}
+
+QString FileListBox::fileName() const { return currentItem() ? currentItem()->text() : QString(); }
 
 Slider::Slider(QWidget* parent, Qt::Orientation o) : QSlider(o, parent) {
     connect(this, &QSlider::valueChanged, this, [this] {

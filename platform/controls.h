@@ -51,7 +51,11 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
-    std::function<void()> Change;  // runs after the text changed, by program or by typing
+    std::function<void()> Change;   // runs after the text changed, by program or by typing
+    std::function<void()> KeyDown;  // a key was pressed in the box, before it acts on the text
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class CommandButton : public QPushButton {
@@ -103,11 +107,15 @@ public:
     std::function<void()> Click;  // when it becomes the chosen one
 };
 
-// A list of texts; listIndex -1 means nothing chosen.
+// A list of texts; listIndex -1 means nothing chosen. An editable box (setEditable)
+// also takes typed text: Change runs when its text is typed or set by setText, never
+// when an entry is picked from the list (that runs Click).
 class ComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent = nullptr);
+    void setEditable(bool on);
+    void setText(const QString& text);
     void AddItem(const QString& text) { addItem(text); }
     void Clear() { clear(); }
     int listCount() const { return count(); }
@@ -116,6 +124,7 @@ public:
     void setListIndex(int i) { setCurrentIndex(i); }
     QString text() const { return currentText(); }
     std::function<void()> Click;
+    std::function<void()> Change;
 };
 
 class ListBox : public QListWidget {
@@ -128,7 +137,23 @@ public:
     QString list(int i) const { return item(i) ? item(i)->text() : QString(); }
     int listIndex() const { return currentRow(); }
     void setListIndex(int i) { setCurrentRow(i); }
+    void RemoveItem(int i) { delete takeItem(i); }
     std::function<void()> Click;
+};
+
+// The files of one folder whose names match a pattern such as "*.BMP" (letter case
+// ignored, as the desktop the settings come from ignores it), sorted by name.
+class FileListBox : public ListBox {
+    Q_OBJECT
+public:
+    explicit FileListBox(QWidget* parent = nullptr);
+    void setPattern(const QString& pattern);
+    void setPath(const QString& folder);  // lists the folder's matching files anew
+    QString path() const { return path_; }
+    QString fileName() const;  // the chosen file's name without folder; empty when none
+
+private:
+    QString path_, pattern_ = QStringLiteral("*.*");
 };
 
 // A slider or scroll bar: min, max, value; Change runs when the value changes.

@@ -215,7 +215,7 @@ const std::vector<Row>& rows() {
     static const std::vector<Row> table = {
         // ファイル
         {"manuqth", &F::manuqth, not_available()},
-        {"menu_tourokukyoku", &F::menu_tourokukyoku, not_available()},
+        {"menu_tourokukyoku", &F::menu_tourokukyoku, shows(&App::form10)},
         {"menueisei", &F::menueisei, not_available()},
         {"menukidou", &F::menukidou, shows(&App::form4)},
         {"menu_e_info", &F::menu_e_info, shows(&App::form9)},

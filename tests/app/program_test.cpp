@@ -385,3 +385,43 @@ TEST_F(Program, EveryDefaultSatelliteCanBeSelectedWithoutTheEditor) {
     EXPECT_EQ(std::set<std::string>(selected.begin(), selected.end()).size(), 35u);
     EXPECT_TRUE(platform::MsgBoxRecorder::current()->texts.empty());
 }
+
+TEST_F(Program, PartnerStationsRegisteredFromTheMenuRestartTheProgramWithTheLinkStopped) {
+    start();
+    app->form1().Command12_Click();
+    app->ft847().Command2_Click();
+    ASSERT_TRUE(pump_until([&] { return radio.state.sat_mode; }, 5000));
+
+    app->form1().menu_tourokukyoku.Click();
+    Form10& dialog = app->form10();
+    EXPECT_TRUE(dialog.isVisible());
+    PartnerRow& row = dialog.row(1);
+    row.call.setText("w1aw");
+    row.lon.setText("-72.72");
+    row.lat.setText("41.71");
+    row.height.setText("20");
+    row.utc.setText("-5");
+    row.has_map.setValue(0);
+    app->settings.sun_disp = 2;  // a display option chosen while the program ran
+    platform::MsgBoxRecorder::current()->clear();
+    // Registered from the program's own event loop, as the operator would.
+    QTimer give_up;
+    give_up.setSingleShot(true);
+    QObject::connect(&give_up, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    give_up.start(10000);
+    QTimer::singleShot(0, [&] { dialog.Command6_Click(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    give_up.stop();
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts, std::vector<std::string>{"プログラムを再起動してください"});
+    EXPECT_EQ(app->rig_context.mirror.ft847_running, 0);
+    ASSERT_TRUE(pump_until([&] { return !radio.state.cat_on; }, 2000));
+    // The main window's settings were saved on the way.
+    EXPECT_EQ(ini_read("DISP", "SUN", torv_ini()), "2");
+
+    // Started again, the program knows the new station.
+    app.reset();
+    start();
+    EXPECT_EQ(app->partners.partner_name[1], "W1AW");
+    EXPECT_DOUBLE_EQ(app->partners.partner_lon[1], -72.72);
+    EXPECT_DOUBLE_EQ(app->partners.partner_time_diff[1], -5);
+}

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <filesystem>
+
+#include "platform/choosers.h"
+#include "support/temp_dir.h"
+
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/layout.h"
@@ -66,4 +73,72 @@ TEST(Layout, ATableGivesEachControlItsPlaceCaptionAndTip) {
     EXPECT_EQ(check.caption(), QString::fromUtf8("効果音"));
     EXPECT_EQ(box.text(), "0");
     EXPECT_TRUE(label.toolTip().isEmpty());
+}
+
+namespace {
+void type_key(QWidget* box, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(box, &press);
+}
+}  // namespace
+
+TEST(Controls, ComboBoxTextChangesAreTypedOrSetNeverPicked) {
+    QWidget window;
+    platform::ComboBox combo(&window);
+    combo.setEditable(true);
+    for (const char* item : {"-1", "0", "1"}) combo.AddItem(item);
+    int changes = 0, clicks = 0;
+    combo.Change = [&] { ++changes; };
+    combo.Click = [&] { ++clicks; };
+    combo.setListIndex(2);  // picked from the list
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(clicks, 1);
+    combo.setText("5.5");  // set by the program
+    EXPECT_EQ(combo.text(), "5.5");
+    EXPECT_EQ(changes, 1);
+    type_key(combo.lineEdit(), "0");  // typed
+    EXPECT_EQ(combo.text(), "5.50");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(Controls, KeyDownRunsBeforeTheKeyActs) {
+    QWidget window;
+    platform::TextBox box(&window);
+    box.setText("ja");
+    QString seen;
+    box.KeyDown = [&] {
+        seen = box.text();
+        box.setText(box.text().toUpper());
+    };
+    box.setCursorPosition(2);
+    type_key(&box, "3");
+    EXPECT_EQ(seen, "ja");
+    EXPECT_EQ(box.text(), "JA3");
+}
+
+TEST(Controls, FileListBoxListsTheFolderFilesOfItsPatternInAnyLetterCase) {
+    TempDir dir;
+    for (const char* name : {"b.BMP", "a.bmp", "c.txt", "D.Bmp"}) dir.write(name, "x");
+    std::filesystem::create_directory(dir.file("e.bmp"));  // a folder is no file
+    QWidget window;
+    platform::FileListBox files(&window);
+    files.setPattern("*.BMP");
+    files.setPath(QString::fromStdString(dir.str()));
+    ASSERT_EQ(files.listCount(), 3);
+    EXPECT_EQ(files.list(0), "a.bmp");
+    EXPECT_EQ(files.list(2), "D.Bmp");
+    EXPECT_EQ(files.fileName(), "");
+    files.setListIndex(1);
+    EXPECT_EQ(files.fileName(), "b.BMP");
+}
+
+TEST(Choosers, AScriptAnswersInPlaceOfTheOperator) {
+    platform::ChooserScript script;
+    script.files = {QString("/music/a.mp3"), std::nullopt};
+    script.colors = {255};
+    EXPECT_EQ(platform::choose_open_file("*.mp3"), QString("/music/a.mp3"));
+    EXPECT_EQ(platform::choose_open_file("*.mp3"), std::nullopt);  // cancelled
+    EXPECT_EQ(platform::choose_color(0), 255);
+    EXPECT_EQ(platform::choose_color(255), std::nullopt);  // run out: cancelled
+    EXPECT_EQ(script.color_starts, (std::deque<platform::ColorValue>{0, 255}));
 }
