@@ -153,6 +153,7 @@ Form1Hooks App::form1_hooks() {
     h.form5_show = [this] { form5().Show(); };
     h.form6_show = [this] { form6().Show(); };
     h.form10_show = [this] { form10().Show(); };
+    h.form3_show = [this] { form3().Show(); };
     h.form11_show = [this] {
         form11().Show();
         form1().Command14.setFocus();

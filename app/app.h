@@ -12,6 +12,7 @@
 #include "common/version_window.h"
 #include "common/settings_store.h"
 #include "dialogs/form10.h"
+#include "dialogs/form3.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
@@ -85,6 +86,12 @@ public:
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links()); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links()); }};
+    platform::FormInstance<Form3> form3{[this] {
+        return std::make_unique<Form3>(GroupDialogContext{
+            settings, time, elements, torv_ini(),
+            [this](const std::string& caption) { form1().Command13.setCaption(QString::fromStdString(caption)); },
+            program_end()});
+    }};
     platform::FormInstance<Form10> form10{[this] {
         return std::make_unique<Form10>(PartnerDialogContext{partners, torv_ini(), platform::program_folder(), program_end()});
     }};

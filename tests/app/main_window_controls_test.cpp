@@ -216,7 +216,7 @@ const std::vector<Row>& rows() {
         // ファイル
         {"manuqth", &F::manuqth, not_available()},
         {"menu_tourokukyoku", &F::menu_tourokukyoku, shows(&App::form10)},
-        {"menueisei", &F::menueisei, not_available()},
+        {"menueisei", &F::menueisei, shows(&App::form3)},
         {"menukidou", &F::menukidou, shows(&App::form4)},
         {"menu_e_info", &F::menu_e_info, shows(&App::form9)},
         {"menu_schedule", &F::menu_schedule, not_available()},

@@ -19,6 +19,7 @@
 #include "common/number_text.h"
 #include "common/settings_store.h"
 #include "common/waits.h"
+#include "platform/choosers.h"
 #include "platform/clock.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
@@ -424,4 +425,37 @@ TEST_F(Program, PartnerStationsRegisteredFromTheMenuRestartTheProgramWithTheLink
     EXPECT_EQ(app->partners.partner_name[1], "W1AW");
     EXPECT_DOUBLE_EQ(app->partners.partner_lon[1], -72.72);
     EXPECT_DOUBLE_EQ(app->partners.partner_time_diff[1], -5);
+}
+
+TEST_F(Program, GroupsAndColoursRegisteredFromTheMenuAreThoseOfTheNextStart) {
+    start();
+    app->form1().menueisei.Click();
+    Form3& dialog = app->form3();
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.group_options[4].setValue(true);  // group E
+    dialog.Check1.setValue(1);
+    dialog.List1.setListIndex(0);
+    dialog.List2.setListIndex(0);
+    dialog.Command2_Click();  // the group's first satellite out, the first of the list in
+    dialog.Command1_Click();
+    std::array<std::string, 7> group_e;
+    for (int k = 0; k < 7; ++k) group_e[k] = dialog.slot_labels[4][k].caption().toStdString();
+    EXPECT_EQ(group_e[std::count_if(group_e.begin(), group_e.end(), [](auto& n) { return !n.empty(); }) - 1],
+              dialog.List1.list(0).toStdString());
+    platform::ChooserScript chooser;
+    chooser.colors = {8421504};
+    dialog.color_labels[0].Click();  // "衛星１"
+    dialog.Text1.setText("7");
+    EXPECT_TRUE(dialog.Command3_Click());
+    EXPECT_EQ(app->form1().Command13.caption(), "7分加速処理");
+    platform::MsgBoxRecorder::current()->clear();
+    QTimer::singleShot(0, [&] { dialog.Command4_Click(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts, std::vector<std::string>{"プログラムを再起動してください"});
+
+    app.reset();
+    start();
+    EXPECT_EQ(app->groups.group_sat_names[4], group_e);
+    EXPECT_DOUBLE_EQ(app->settings.color_eisei1, 8421504);
+    EXPECT_EQ(app->form1().Command13.caption(), "7分加速処理");
 }
