@@ -154,6 +154,7 @@ Form1Hooks App::form1_hooks() {
     h.form6_show = [this] { form6().Show(); };
     h.form10_show = [this] { form10().Show(); };
     h.form3_show = [this] { form3().Show(); };
+    h.form2_show = [this] { form2().Show(); };
     h.form11_show = [this] {
         form11().Show();
         form1().Command14.setFocus();

@@ -12,6 +12,7 @@
 #include "common/version_window.h"
 #include "common/settings_store.h"
 #include "dialogs/form10.h"
+#include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/main_settings.h"
@@ -86,6 +87,12 @@ public:
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links()); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links()); }};
+    platform::FormInstance<Form2> form2{[this] {
+        return std::make_unique<Form2>(StationDialogContext{
+            station, time, settings, torv_ini(), platform::program_folder(),
+            [this](const std::string& file) { form1().load_map_picture(form1().Picture2, file); },
+            [this] { copy_cat_ports(); }, program_end()});
+    }};
     platform::FormInstance<Form3> form3{[this] {
         return std::make_unique<Form3>(GroupDialogContext{
             settings, time, elements, torv_ini(),

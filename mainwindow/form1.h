@@ -226,6 +226,9 @@ public:
     void Command2_Click();  // "終了": save, remove the icon, end
     void menuend_Click();   // "閉じる": remove the icon, end without saving
     void save_settings();
+    // Shows a bitmap of the program folder in a map view, stretched over it; false when
+    // it cannot be read (the view is then empty).
+    bool load_map_picture(platform::PictureBox& box, const std::string& file);
 
     // ---- menus and commands ----
     void MENU_TIME_CHECK_Click();    // "起動時時間校正 する": on at start-up, and run the program now

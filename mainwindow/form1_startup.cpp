@@ -251,17 +251,20 @@ void Form1::apply_option_menus() {
     else platform::check_only(menu_local_map_hihyouji, {&menu_local_map_hyouji});
 }
 
+bool Form1::load_map_picture(platform::PictureBox& box, const std::string& file) {
+    const QImage image = bitmap(file);
+    // The views' user scales span the whole box, so the picture must cover it exactly
+    // for map coordinates to fall on the right place.
+    box.setPicture(image.isNull() ? image : image.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return !image.isNull();
+}
+
 void Form1::load_pictures(std::vector<std::string>& failed) {
     const MainSettings& s = l_.settings;
     // A map that cannot be read leaves its view empty; the operator is told once.
     const std::pair<platform::PictureBox*, const std::string*> maps[] = {{&Picture2, &s.tizu}, {&Picture4, &s.reda}};
-    for (const auto& [box, file] : maps) {
-        const QImage image = bitmap(*file);
-        if (image.isNull()) failed.push_back(*file);
-        // The views' user scales span the whole box, so the picture must cover it exactly
-        // for map coordinates to fall on the right place.
-        box->setPicture(image.isNull() ? image : image.scaled(box->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    }
+    for (const auto& [box, file] : maps)
+        if (!load_map_picture(*box, *file)) failed.push_back(*file);
     // The enlarged world map loads its own bitmap, and tells of it, when it exists.
     if (l_.hooks.world_zoom_setup) l_.hooks.world_zoom_setup(s.word_map);
     // The body icons may be missing: their pictures stay empty, silently.

@@ -214,7 +214,7 @@ const std::vector<Row>& rows() {
     using S = MainSettings;
     static const std::vector<Row> table = {
         // ファイル
-        {"manuqth", &F::manuqth, not_available()},
+        {"manuqth", &F::manuqth, shows(&App::form2)},
         {"menu_tourokukyoku", &F::menu_tourokukyoku, shows(&App::form10)},
         {"menueisei", &F::menueisei, shows(&App::form3)},
         {"menukidou", &F::menukidou, shows(&App::form4)},

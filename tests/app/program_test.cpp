@@ -459,3 +459,28 @@ TEST_F(Program, GroupsAndColoursRegisteredFromTheMenuAreThoseOfTheNextStart) {
     EXPECT_DOUBLE_EQ(app->settings.color_eisei1, 8421504);
     EXPECT_EQ(app->form1().Command13.caption(), "7分加速処理");
 }
+
+TEST_F(Program, TheStationRegisteredFromTheMenuIsThatOfTheNextStart) {
+    start();
+    app->form1().manuqth.Click();
+    Form2& dialog = app->form2();
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.Text5.setText("W1AW");
+    dialog.Text4.setText("FN31PR");
+    dialog.Command2_Click();
+    dialog.Text3.setText("20");
+    dialog.Combo3.setText("-5");
+    dialog.Combo1.setText("COM2");  // the FT-847 link of this test is on COM1 and switched on
+    platform::MsgBoxRecorder::current()->clear();
+    QTimer::singleShot(0, [&] { dialog.Command1_Click(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts, std::vector<std::string>{"プログラムを再起動してください"});
+
+    app.reset();
+    start();
+    EXPECT_EQ(app->station.call_sign, "W1AW");
+    EXPECT_DOUBLE_EQ(app->station.station_lat, 41.71);
+    EXPECT_DOUBLE_EQ(app->station.station_lon, -72.75);
+    EXPECT_DOUBLE_EQ(app->time.time_diff, -5);
+    EXPECT_EQ(app->settings.ft847_cat.port, "COM2");
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QCoreApplication>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,12 @@
 #include "platform/form.h"
 #include "platform/msg_box.h"
 #include "support/temp_dir.h"
+
+// The bytes of a settings file under fixtures/dialogs.
+inline std::string fixture(const char* name) {
+    std::ifstream in(std::string(TORV_FIXTURES) + "/dialogs/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 // A program folder of a test's own holding a settings file, and the ways a dialog ends
 // the program, counted: the main window's settings save and the end itself.

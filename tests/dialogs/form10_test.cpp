@@ -13,11 +13,6 @@ using namespace torv;
 
 namespace {
 
-std::string fixture(const char* name) {
-    std::ifstream in(std::string(TORV_FIXTURES) + "/dialogs/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 const char* const kLatMessage = "緯度を－９０から９０の範囲の値をいれてください";
 const char* const kBlankMessage = "入力項目を入力してください";
 

@@ -13,11 +13,6 @@ using namespace torv;
 
 namespace {
 
-std::string fixture(const char* name) {
-    std::ifstream in(std::string(TORV_FIXTURES) + "/dialogs/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 struct Groups : DialogFolder {
     MainSettings settings;
     TimeState time;
