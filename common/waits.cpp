@@ -49,17 +49,24 @@ double sleep_sec(float seconds) {
 }
 
 double wait_sec(float seconds) {
+    wait_sec_until(seconds, [] { return false; });
+    return time_of_day_seconds();
+}
+
+bool wait_sec_until(float seconds, const std::function<bool()>& done) {
     const int64_t ms = round_half_even(static_cast<double>(seconds) * 1000.0);
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     ++wait_depth;
     // At least one round: sleep 10 ms, then let every pending event run.
+    bool finished = false;
     do {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-    } while (std::chrono::steady_clock::now() <= end);
+        finished = done();
+    } while (!finished && std::chrono::steady_clock::now() <= end);
     --wait_depth;
     if (wait_depth == 0) post_deferred();
-    return time_of_day_seconds();
+    return finished;
 }
 
 bool wait_busy() { return wait_depth > 0; }

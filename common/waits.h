@@ -15,6 +15,10 @@ double sleep_sec(float seconds);
 // time of day in seconds.
 double wait_sec(float seconds);
 
+// wait_sec that ends early, after the round in which done() has become true: a wait
+// for a reply that need not last once the reply is in. Returns done().
+bool wait_sec_until(float seconds, const std::function<bool()>& done);
+
 // True while any wait_sec runs, nested ones included: the stop procedures of the
 // transceiver windows do nothing while it is raised.
 bool wait_busy();

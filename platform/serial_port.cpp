@@ -1,11 +1,13 @@
 #include "platform/serial_port.h"
 
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/serial.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -120,6 +122,30 @@ void SerialPort::Output(const QByteArray& bytes) {
     }
     output_.append(bytes);
     flush_output();
+}
+
+int SerialPort::OutBufferCount() const {
+    if (fd_ < 0) return 0;
+    int in_driver = 0;
+    if (ioctl(fd_, TIOCOUTQ, &in_driver) != 0) in_driver = 0;
+    return static_cast<int>(output_.size()) + in_driver;
+}
+
+bool SerialPort::drain_output(int timeout_ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (fd_ >= 0 && OutBufferCount() > 0) {
+        const qint64 left = timeout_ms - clock.elapsed();
+        if (left <= 0) return false;
+        if (output_.isEmpty()) {
+            // Only the driver holds bytes: look again shortly.
+            ::poll(nullptr, 0, static_cast<int>(std::min<qint64>(left, 10)));
+            continue;
+        }
+        pollfd p{fd_, POLLOUT, 0};
+        if (::poll(&p, 1, static_cast<int>(std::min<qint64>(left, 10))) > 0) flush_output();
+    }
+    return true;
 }
 
 QByteArray SerialPort::Input() {

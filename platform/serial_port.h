@@ -61,6 +61,11 @@ public:
 
     // Queues the bytes for sending and returns at once. Ignored while the port is closed.
     void Output(const QByteArray& bytes);
+    // Bytes written and not sent yet: those queued here and those the driver still holds.
+    int OutBufferCount() const;
+    // Blocks until every written byte has left, at most timeout_ms; false when some had
+    // not (a line that takes nothing). No event is processed meanwhile.
+    bool drain_output(int timeout_ms);
     // Takes the waiting bytes, at most InputLen of them.
     QByteArray Input();
 

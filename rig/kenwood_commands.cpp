@@ -30,12 +30,14 @@ bool reply_is(std::string_view reply, std::string_view head, size_t length) {
 
 std::vector<std::string> ReplyReader::take(std::string_view received) {
     std::vector<std::string> replies;
+    dropped_ = 0;
     for (char c : received) {
         held_ += c;
         if (c == ';') {
             replies.push_back(std::move(held_));
             held_.clear();
         } else if (held_.size() >= capacity_) {
+            dropped_ += held_.size();
             held_.clear();
         }
     }

@@ -30,11 +30,14 @@ public:
     std::vector<std::string> take(std::string_view received);
     // Characters of an unfinished reply.
     const std::string& held() const { return held_; }
+    // Characters the last take dropped for want of a ";".
+    size_t dropped() const { return dropped_; }
     void clear() { held_.clear(); }
 
 private:
     size_t capacity_;
     std::string held_;
+    size_t dropped_ = 0;
 };
 
 }  // namespace torv::kenwood

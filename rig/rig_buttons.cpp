@@ -155,16 +155,21 @@ void RigWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void RigWindow::Command15_Click() {
+    // A second press while the burst's events run would key the transmitter again.
+    Command15.setEnabled(false);
     Command15.setBackColor(kYellow);
     send_burst_tone();
-    Label25.setCaption("ＣＴＣＳＳトーン信号を送信");
+    Label25.setCaption(radio_.burst_sending_text);
     send_ptt(true);
-    sleep_sec(2.0f);
+    if (radio_.burst_waits) wait_sec(2.0f);
+    else sleep_sec(2.0f);
     send_ptt(false);
-    Label25.setCaption("ＣＴＣＳＳトーン信号７４．４ＨＺを送信完了");
+    Label25.setCaption(radio_.burst_done_text);
     // The next tick sends the transmit mode again, and with it the satellite's tone.
     state.tx_mode_sent.clear();
+    after_burst();
     Command15.setBackColor(ctx.backcolor);
+    Command15.setEnabled(true);
 }
 
 }  // namespace torv

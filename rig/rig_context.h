@@ -50,6 +50,8 @@ struct RigServices {
     std::function<void()> run_sat_programs;
     // The scheduled-operation window's status line.
     std::function<void(const std::string&)> sched_status;
+    // The main window's caption (the program's title), for the TS-2000 window's trace.
+    std::function<std::string()> main_caption;
 };
 
 struct RigContext {

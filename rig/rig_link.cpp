@@ -28,6 +28,9 @@ std::string comm_error_text(int event) {
     }
 }
 
+// How long a stop waits for its closing frames to leave.
+constexpr int kDrainMs = 3000;
+
 std::string band_text(double low, double high) {
     return format_number(low, "##0.000") + "～" + format_number(high, "##0.000");
 }
@@ -167,20 +170,23 @@ void RigWindow::start_link() {
     MSComm1.RThreshold = radio_.r_threshold;
     MSComm1.SThreshold = radio_.s_threshold;
     MSComm1.InputLen = radio_.input_len;
-    if (!open_cat_port(MSComm1, cat_.port, cat_.speed, radio_.framing)) {
+    if (!open_cat_port(MSComm1, cat_.port, cat_.speed, port_framing())) {
         end_window(radio_.start_failure);
         return;
     }
     Label15.setCaption(radio_.open_status);
-    *mirror_.running = 1;
     ptt_on = 0;
-    key_preview_ = ptt_button_ != nullptr;
-    if (!send_opening()) {
+    // The link counts as running once the radio has taken the opening frames; one it
+    // gives up is stopped like a running one, so the radio is given back.
+    const bool opened = send_opening();
+    *mirror_.running = 1;
+    if (!opened) {
         end_window(radio_.start_failure);
         return;
     }
+    key_preview_ = ptt_button_ != nullptr;
     // A link lost while transmitting left the radio keyed, whatever the window shows.
-    if (ptt_button_) send_ptt(false);
+    if (ptt_button_ && !radio_.ptt_in_own_frames) send_ptt(false);
     after_opening();
     Command2.setBackColor(kGreen);
     Command2.setCaption(radio_.stop_caption);
@@ -197,10 +203,14 @@ void RigWindow::stop_operation() {
     ptt_on = 0;
     key_preview_ = false;
     if (ptt_button_) {
-        send_ptt(false);
+        if (!radio_.ptt_in_own_frames) send_ptt(false);
         ptt_button_->setBackColor(kButtonFace);
     }
     send_closing();
+    // What the radio still had to say is of no use now; what was said to it must reach
+    // it before the port closes, unless the line takes nothing.
+    MSComm1.setInBufferCount(0);
+    MSComm1.drain_output(kDrainMs);
     MSComm1.setPortOpen(false);
     *mirror_.running = 0;
     Command2.setCaption(radio_.start_caption);
@@ -212,9 +222,11 @@ void RigWindow::stop_operation() {
     save_corrections();
 }
 
+bool RigWindow::link_busy() const { return running() || MSComm1.PortOpen(); }
+
 void RigWindow::request_stop() {
     if (stop_pending_) return;
-    if (!wait_busy() || !running()) {
+    if (!wait_busy() || !link_busy()) {
         carry_out_stop();
         return;
     }
@@ -259,9 +271,10 @@ void RigWindow::save_corrections() {
 void RigWindow::Command1_Click() { end_window(radio_.close_button); }
 
 void RigWindow::Form_Unload(bool& cancel) {
-    // A link that cannot be stopped yet keeps its window: unloading it would drop the
-    // port without the closing frames. It unloads once the stop is done.
-    if (stop_pending_ || (running() && wait_busy())) {
+    // A link that cannot be stopped yet (running, or starting with its port open) keeps
+    // its window: unloading it would drop the port without the closing frames, under a
+    // wait of its own. It unloads once the stop is done.
+    if (stop_pending_ || (link_busy() && wait_busy())) {
         cancel = true;
         end_window(End::Unload);
         return;

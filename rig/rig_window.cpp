@@ -91,6 +91,11 @@ void RigWindow::set_converter_labels(platform::Label* shown_when_on, platform::L
     converter_shown_->hide();
 }
 
+void RigWindow::set_fixed_side_lamps(platform::Shape* tx, platform::Shape* rx) {
+    tx_fixed_lamp_ = tx;
+    rx_fixed_lamp_ = rx;
+}
+
 void RigWindow::dde_put(std::string_view item, const std::string& text) {
     if (ctx.services.dde_put) ctx.services.dde_put(item, text);
 }
@@ -165,6 +170,8 @@ void RigWindow::color_fixed_side(int side) {
     Label1.setBackColor(side == 1 ? kYellow : kLightOrange);
     Label6.setBackColor(side == 2 ? kYellow : kLightGreen);
     Label2.setBackColor(side == 2 ? kYellow : kLightGreen);
+    if (tx_fixed_lamp_) tx_fixed_lamp_->setFillColor(side == 1 ? kRed : kWhite);
+    if (rx_fixed_lamp_) rx_fixed_lamp_->setFillColor(side == 2 ? kRed : kWhite);
 }
 
 void RigWindow::make_rx_fixed_at_setup() {

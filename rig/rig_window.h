@@ -45,14 +45,15 @@
 // What a radio provides (see the hooks below):
 //  - a Radio description: its texts, framing, thresholds, frequency limits, tick, what a
 //    missing record and its close button do; its ScheduleMirror flags; its CAT setting;
-//  - its frames: send_opening, send_closing, send_ptt, send_mode, set_tone,
-//    send_frequency, send_burst_tone;
+//  - its frames: send_opening (which may give the start up), send_closing, send_ptt,
+//    send_mode, set_tone, send_frequency, send_burst_tone, after_burst; its framing
+//    (port_framing) where it depends on the speed;
 //  - its poll (poll_meters) and its reply reader (receive_reply), and the request of its
 //    read buttons (request_frequency);
 //  - its window's differences: its own controls (hand the optional PTT, beacon and
 //    capture buttons to set_link_buttons, the converter's two labels to
-//    set_converter_labels; Timer1 runs from construction, a radio whose tick starts
-//    later switches it off), setup_begin/setup_end,
+//    set_converter_labels, fixed-side lamps to set_fixed_side_lamps; Timer1 runs from
+//    construction, a radio whose tick starts later switches it off), setup_begin/setup_end,
 //    after_satellite_change, after_stop, after_mode_button, rx_toggle_allowed,
 //    side_toggled, on_unload; the read buttons and the tone burst are virtual too.
 // A new radio goes in rig/ as <radio>_frames (its table, on the maker's frame layer in
@@ -125,6 +126,13 @@ public:
         End close_button = End::Unload;    // Command1, after the stop
         End start_failure = End::Unload;   // a port that does not open, a start the radio gives up
         bool shows_serial_errors = true;
+        // The radio's own opening and closing frames key and unkey the transmitter
+        // where it needs it: no PTT-off of the template's at the start and the stop.
+        bool ptt_in_own_frames = false;
+        // The SO-50 tone burst's notes, and whether its two seconds let events run.
+        const char* burst_sending_text = "ＣＴＣＳＳトーン信号を送信";
+        const char* burst_done_text = "ＣＴＣＳＳトーン信号７４．４ＨＺを送信完了";
+        bool burst_waits = false;
         Options engine = {};
         // Seconds the start pauses (blocking) before the transmit mode frame, for a
         // radio that needs time after the receive one.
@@ -152,11 +160,11 @@ public:
     ClickLabel Label1;  // transmit frequency; a click makes it the fixed side
     ClickLabel Label2;  // receive frequency
     platform::Label Label4;  // satellite the state was set up for
-    platform::Label Label5, Label6;  // "送信周波数", "受信周波数"
+    ClickLabel Label5, Label6;  // "送信周波数", "受信周波数"; a click as on Label1 / Label2
     platform::Label Label8;   // beacon times the Doppler factor
     platform::Label Label10;  // satellite's receive frequency
     platform::Label Label12;  // satellite's transmit frequency
-    platform::Label Label14;  // conversion type in words
+    ClickLabel Label14;  // conversion type in words
     std::array<platform::Shape, 4> tx_lamps;  // Shape6..Shape9: USB, LSB, CW, FM
     std::array<platform::Shape, 4> rx_lamps;  // Shape10..Shape13
     platform::HScrollBar HScroll1, HScroll2;  // transmit and receive corrections
@@ -213,6 +221,8 @@ public:
     // saved) as soon as no wait is pending, then calls done.
     void stop_for_exit(std::function<void()> done);
     bool running() const { return *mirror_.running == 1; }
+    // The link runs or is starting (its port is open).
+    bool link_busy() const;
 
     void Timer1_Timer();
     // The tick's steps, also run by a frequency read inside a tick's wait.
@@ -247,6 +257,8 @@ protected:
     virtual bool send_opening() = 0;
     // Notices of the start, after the opening frames and PTT off.
     virtual void after_opening() {}
+    // The port's parity, data and stop bits.
+    virtual std::string port_framing() const { return radio_.framing; }
     // The frames that follow the start; the modes and tone by default.
     virtual void send_initial_state() { initial_modes_and_tone(); }
     // Frames that give the radio back (tone off, satellite mode off, CAT off), after PTT off.
@@ -265,8 +277,10 @@ protected:
     virtual void request_frequency(Side side) { (void)side; }
     // The port's received-data event.
     virtual void receive_reply() = 0;
-    // The tone of the SO-50 burst, before it keys the transmitter.
+    // The tone of the SO-50 burst, before it keys the transmitter, and the frames that
+    // follow the burst.
     virtual void send_burst_tone() {}
+    virtual void after_burst() {}
     // The window's own steps at the start and end of a set-up (the end only with a record).
     virtual void setup_begin() {}
     virtual void setup_end() {}
@@ -311,6 +325,8 @@ protected:
     void reset_corrections();
     // The converter's two labels, which the windows name differently.
     void set_converter_labels(platform::Label* shown_when_on, platform::Label* offset_text);
+    // Lamps of the fixed side, in a window that has them: red on the fixed side.
+    void set_fixed_side_lamps(platform::Shape* tx, platform::Shape* rx);
     // The beacon-mode label of the window, if it has one.
     virtual platform::Label* beacon_mode_label() { return nullptr; }
 
@@ -342,6 +358,8 @@ private:
     platform::CommandButton* capture_button_ = nullptr;
     platform::Label* converter_shown_ = nullptr;
     platform::Label* converter_text_ = nullptr;
+    platform::Shape* tx_fixed_lamp_ = nullptr;
+    platform::Shape* rx_fixed_lamp_ = nullptr;
     ReentryGuard tick_guard_;
     bool key_preview_ = false;
     bool reading_ = false;  // a read button's request waits for its reply

@@ -34,6 +34,16 @@ TEST(Waits, BusyStaysRaisedUntilTheOuterWaitEnds) {
     EXPECT_FALSE(wait_busy());
 }
 
+TEST(Waits, AWaitForAReplyEndsOnceItIsInAndOtherwiseAtItsTime) {
+    bool in = false;
+    QTimer::singleShot(20, [&] { in = true; });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(wait_sec_until(5, [&] { return in; }));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_FALSE(wait_sec_until(0.05f, [] { return false; }));
+    EXPECT_FALSE(wait_busy());
+}
+
 TEST(Waits, SleepSecBlocksWithoutEvents) {
     int fired = 0;
     QTimer::singleShot(0, [&] { ++fired; });

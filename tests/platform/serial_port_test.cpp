@@ -203,3 +203,21 @@ TEST(SerialPort, AHandlerWaitingInAMessageBoxGetsTheNextEventAfterItReturns) {
     EXPECT_TRUE(arrived);
     EXPECT_EQ(deepest, 1);
 }
+
+TEST(SerialPort, DrainingWaitsForTheOutputAndGivesUpOnALineThatTakesNothing) {
+    PortOnPty t;
+    ASSERT_TRUE(t.pty.ok());
+    ASSERT_TRUE(t.port.setPortOpen(true));
+    t.port.Output("TO0;RX;");
+    EXPECT_TRUE(t.port.drain_output(1000));
+    EXPECT_EQ(t.port.OutBufferCount(), 0);
+    EXPECT_EQ(t.to_radio(7), "TO0;RX;");
+
+    // Nobody reads the other end: the line fills up and the rest waits in the port.
+    const QByteArray block(1024, 'x');
+    for (int i = 0; i < 512 && t.port.OutBufferCount() == 0; ++i) t.port.Output(block);
+    ASSERT_GT(t.port.OutBufferCount(), 0);
+    EXPECT_FALSE(t.port.drain_output(200));
+    EXPECT_TRUE(t.port.setPortOpen(false));
+    EXPECT_EQ(t.port.OutBufferCount(), 0);
+}

@@ -50,6 +50,13 @@ void SimRadio::answer(const std::vector<uint8_t>& bytes) {
         held_.insert(held_.end(), bytes.begin(), bytes.end());
         return;
     }
+    if (split_at > 0 && bytes.size() > split_at) {
+        const std::vector<uint8_t> first(bytes.begin(), bytes.begin() + static_cast<long>(split_at));
+        const std::vector<uint8_t> rest(bytes.begin() + static_cast<long>(split_at), bytes.end());
+        send(first);
+        QTimer::singleShot(50, this, [this, rest] { send(rest); });
+        return;
+    }
     if (reply_delay_ms <= 0) send(bytes);
     else QTimer::singleShot(reply_delay_ms, this, [this, bytes] { send(bytes); });
 }

@@ -42,6 +42,7 @@ public:
     int reply_delay_ms = 0;    // answers leave this long after the request that asked
     bool line_cut = false;     // the cable is cut: what the program writes never arrives
     bool hold_answers = false; // answers wait until release_answers()
+    size_t split_at = 0;       // answers leave in two pieces: this many bytes, the rest a moment later
 
     // Sends every held answer at once, as one piece on the line.
     void release_answers();

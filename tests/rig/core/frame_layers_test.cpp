@@ -115,4 +115,7 @@ TEST(KenwoodCommands, ReaderSplitsAtTheSemicolon) {
     kenwood::ReplyReader small(6);
     EXPECT_TRUE(small.take("XXXXXXXXXX").empty());
     EXPECT_LT(small.held().size(), 6u);
+    EXPECT_EQ(small.dropped(), 6u);  // told, so the window can say so
+    EXPECT_EQ(small.take("X;"), std::vector<std::string>{"XXXXX;"});
+    EXPECT_EQ(small.dropped(), 0u);
 }
