@@ -50,6 +50,7 @@ void App::fill_rig_context() {
         extrn_form().set_item_text(item, QString::fromStdString(text));
     };
     s.open_sat_info_editor = [this] { form9().Show(); };
+    s.main_caption = [this] { return form1().caption().toStdString(); };
     s.run_sat_programs = [this] {
         SatPrograms programs;
         run_sat_programs(groups.selected_sat, programs);
@@ -79,7 +80,7 @@ void App::end_program() {
     const auto quit = [] { QCoreApplication::exit(0); };
     std::vector<RigWindow*> running;
     for (RigWindow* w : rig_windows())
-        if (w->running()) running.push_back(w);
+        if (w->link_busy()) running.push_back(w);
     if (running.empty()) {
         quit();
         return;
@@ -99,6 +100,7 @@ std::vector<RigWindow*> App::rig_windows() {
     std::vector<RigWindow*> windows;
     if (form8* w = ft847.existing()) windows.push_back(w);
     if (Form20* w = ft736.existing()) windows.push_back(w);
+    if (Form15* w = ts2000.existing()) windows.push_back(w);
     return windows;
 }
 
@@ -148,6 +150,7 @@ Form1Hooks App::form1_hooks() {
     h.form8_form_load = [this] { ft847_setup(); };
     h.form8_show = [this] { ft847().Show(); };
     h.form20_show = [this] { ft736().Show(); };
+    h.form15_show = [this] { ts2000().Show(); };
     h.form9_show = [this] { form9().Show(); };
     h.form4_show = [this] { form4().Show(); };
     h.form5_show = [this] { form5().Show(); };

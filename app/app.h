@@ -31,6 +31,7 @@
 #include "platform/paths.h"
 #include "platform/tray.h"
 #include "rig/form20.h"
+#include "rig/form15.h"
 #include "rig/form8.h"
 #include "rig/rig_context.h"
 #include "schedule/form11.h"
@@ -84,6 +85,7 @@ public:
     platform::FormInstance<Form1> form1{[this] { return std::make_unique<Form1>(form1_links()); }};
     platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }};
     platform::FormInstance<Form20> ft736{[this] { return std::make_unique<Form20>(rig_context); }};
+    platform::FormInstance<Form15> ts2000{[this] { return std::make_unique<Form15>(rig_context); }};
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links()); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links()); }};
@@ -103,8 +105,8 @@ public:
         return std::make_unique<Form10>(PartnerDialogContext{partners, torv_ini(), platform::program_folder(), program_end()});
     }};
 
-    // Ends the program. A running transceiver link is stopped first (transmitter off,
-    // closing commands, corrections saved), so the radio is never left transmitting.
+    // Ends the program. Every running transceiver link is stopped first (transmitter
+    // off, closing commands, corrections saved), so no radio is left transmitting.
     void end_program();
     // The transceiver windows that exist now.
     std::vector<RigWindow*> rig_windows();

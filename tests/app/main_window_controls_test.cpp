@@ -287,7 +287,7 @@ const std::vector<Row>& rows() {
         // リグコントロール
         {"menu_rigu_ft847", &F::menu_rigu_ft847, shows(&App::ft847)},
         {"menu_rigu_ic910", &F::menu_rigu_ic910, not_available()},
-        {"menu_rigu_ts2000", &F::menu_rigu_ts2000, not_available()},
+        {"menu_rigu_ts2000", &F::menu_rigu_ts2000, shows(&App::ts2000)},
         {"menu_rigu_ft736", &F::menu_rigu_ft736, shows(&App::ft736)},
 
         // Buttons and boxes.
@@ -376,7 +376,7 @@ const std::vector<Row>& rows() {
              click();
              EXPECT_EQ(t.app->time.time_day_offset, 2);
          }},
-        {"Command21", &F::Command21, not_available()},
+        {"Command21", &F::Command21, shows(&App::ts2000)},
         {"Command22", &F::Command22, starts("Vantle.exe", platform::WindowMode::Normal)},
         {"Command23", &F::Command23, shows(&App::ft736)},
         {"Command24", &F::Command24, not_available()},

@@ -25,6 +25,7 @@
 #include "platform/paths.h"
 #include "sim/ft736_sim.h"
 #include "sim/ft847_sim.h"
+#include "sim/ts2000_sim.h"
 #include "support/item_client.h"
 #include "support/temp_dir.h"
 
@@ -61,6 +62,9 @@ struct Program : ::testing::Test {
     void start() {
         app = std::make_unique<App>();
         app->start();
+    }
+    static void settle_ms(int ms) {
+        pump_until([] { return false; }, ms);
     }
     static bool pump_until(const std::function<bool()>& done, int ms) {
         QElapsedTimer t;
@@ -221,6 +225,61 @@ TEST_F(ProgramWithFt736, Ft736FollowsTheMainLoopsDopplerFactorAndEndingStopsTheL
     EXPECT_FALSE(ft736.state.sat_mode || ft736.state.ptt);
     EXPECT_EQ(app->rig_context.mirror.ft736_running, 0);
     EXPECT_EQ(ft736.state.unknown_frames, 0);
+}
+
+// The TS-2000 port leads to a simulated TS-2000 whose first satellite memory holds
+// FO-29's bands.
+struct ProgramWithTs2000 : Program {
+    sim::Ts2000Sim ts2000;
+    void SetUp() override {
+        Program::SetUp();
+        ASSERT_TRUE(ts2000.ok());
+        ini_write(ts2000.port_path(), "COM3", "SERIAL", torv_ini());
+        ini_write("1:COM3:9600:", "CAT", "TS2000", torv_ini());
+        ts2000.load_memories({{435.85, 145.95}});
+    }
+};
+
+TEST_F(ProgramWithTs2000, Ts2000FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
+    start();
+    app->form1().Command21_Click();  // "TS2000リモート"
+    Form15& rig = app->ts2000();
+    EXPECT_TRUE(rig.isVisible());
+    rig.Command2_Click();
+    ASSERT_EQ(app->rig_context.mirror.ts2000_running, 1);
+    // The window's own tick tracks the pass with the main loop's factor.
+    const size_t mark = ts2000.mark();
+    const auto ticks = [&] {
+        const std::vector<std::string> f = ts2000.frames_since(mark);
+        return std::count(f.begin(), f.end(), "SM0;");
+    };
+    ASSERT_TRUE(pump_until([&] { return ticks() >= 2; }, 6000));
+    settle_ms(100);
+    const double k = app->doppler.doppler_factor;
+    EXPECT_NE(k, 1.0);
+    const sim::Ts2000State& s = ts2000.state;
+    EXPECT_NEAR(s.vfo_a, 435.85, 1e-6);
+    EXPECT_NEAR(s.vfo_b, (581.8 - 435.85 / k) / k, 2e-4);
+    EXPECT_EQ(s.mode_a, 2);  // USB
+    EXPECT_EQ(s.mode_b, 1);  // LSB
+    EXPECT_TRUE(s.sat_mode);
+
+    // "終了" while the link runs: the link is stopped before the program ends.
+    app->form1().Command2_Click();
+    ASSERT_TRUE(pump_until([&] { return !s.sat_mode; }, 5000));
+    EXPECT_FALSE(s.ptt);
+    EXPECT_FALSE(s.tone_on);
+    EXPECT_EQ(app->rig_context.mirror.ts2000_running, 0);
+    EXPECT_FALSE(rig.MSComm1.PortOpen());
+}
+
+TEST_F(Program, TheRigMenuOpensTheTs2000WindowWithItsStartButtonOffWhileItsPortIsOff) {
+    start();
+    EXPECT_FALSE(app->form1().Command21.isEnabled());  // the default "0:COM3:9600:"
+    app->form1().menu_rigu_ts2000.Click();
+    EXPECT_TRUE(app->ts2000().isVisible());
+    EXPECT_FALSE(app->ts2000().Command2.isEnabled());
+    EXPECT_TRUE(platform::MsgBoxRecorder::current()->texts.empty());
 }
 
 TEST_F(Program, ElementUpdateWindowOpensFromTheDateLabelAndTheMenuExceptInFixedFileMode) {

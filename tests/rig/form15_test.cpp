@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "common/cp932.h"
+#include "common/debug_log.h"
+#include "common/sat_records.h"
+#include "common/settings_store.h"
+#include "common/waits.h"
+#include "platform/msg_box.h"
+#include "platform/paths.h"
+#include "rig/form15.h"
+#include "sim/ts2000_sim.h"
+#include "support/rig_fixture.h"
+
+using namespace torv;
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+// The TS-2000 window on a simulated TS-2000 whose second satellite memory holds FO-29's
+// bands; the program folder is also the working folder, where the trace is written.
+struct Ts2000Fixture : RigFixture<Form15, sim::Ts2000Sim> {
+    std::filesystem::path old_cwd = std::filesystem::current_path();
+    int unloads = 0;
+
+    void SetUp() override {
+        RigFixture::SetUp();
+        std::filesystem::current_path(dir.str());
+        ini_write("0:145.9:2:435.9:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
+        ini_write("145.8:145.9:4:435.8:4::0:,:,:0:", "FM-1", "SAT-INFO", torv_ini());
+        ini_write("436.795:145.85:4:436.795:4::0:,:,:0:", "SO-50", "SAT-INFO", torv_ini());
+        ini_write("0:1269.5:2:2401.2:1::2:,:,:0:", "AO-40", "SAT-INFO", torv_ini());
+        ctx.ts2000_cat = {"1", "COM3", "9600"};
+        apply_freq_range(sat_values, kDefaultSatFreqRange);
+        ctx.services.main_caption = [] { return std::string("軌道計算"); };
+        radio.load_memories({{29.4, 145.9}, {435.9, 145.9}});
+    }
+    void TearDown() override {
+        RigFixture::TearDown();
+        f.reset();
+        set_debug_trace("0");
+        std::filesystem::current_path(old_cwd);
+    }
+
+    Form15& window(const std::string& sat = "FO-29") {
+        Form15& w = RigFixture::window(sat);
+        w.on_unloaded = [this] { ++unloads; };
+        return w;
+    }
+    // Started on a rig standing on the satellite's memory; the test ticks.
+    Form15& started(const std::string& sat = "FO-29") {
+        radio.state.channel = 1;
+        Form15& w = window(sat);
+        w.Command2_Click();
+        settle();
+        w.Timer1.setEnabled(false);
+        return w;
+    }
+    Commands since(size_t mark) {
+        settle();
+        return radio.frames_since(mark);
+    }
+    // The trace, as UTF-8 (the file is CP932).
+    std::string trace() const { return cp932_to_utf8(dir.read("TESTlogtmp.LOG")); }
+};
+
+}  // namespace
+
+TEST_F(Ts2000Fixture, SetUpTakesThePortSettingsAndThePlace) {
+    Form15& w = window();
+    EXPECT_EQ(w.caption(), QString("ＴＳ２０００リモートコントロール"));
+    EXPECT_EQ(w.Label4.caption(), "FO-29");
+    EXPECT_TRUE(w.Command2.isEnabled());
+    EXPECT_FALSE(w.Timer1.enabled());  // until the satellite's memory is found
+    EXPECT_EQ(w.Shape20.fillColor(), kRed);  // receive side fixed
+    EXPECT_EQ(w.Shape21.fillColor(), kWhite);
+    EXPECT_TRUE(w.MENU_15_AUTO_OFF.checked());
+    EXPECT_TRUE(w.MENU_15_DEBUG_OFF.checked());
+    EXPECT_EQ(debug_trace(), "0");
+    EXPECT_EQ(w.top(), 630);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(w.left(), std::min(9780, (area.right() + 1 - w.frameGeometry().width()) * 15));
+
+    ctx.ts2000_cat.enable = "0";  // the default "0:COM3:9600:"
+    w.form_load();
+    EXPECT_FALSE(w.Command2.isEnabled());
+
+    // The framing: two stop bits at 4800 bit/s only.
+    for (const char* speed : {"4800", "19200"}) {
+        ctx.ts2000_cat = {"1", "COM4", speed};
+        w.Command2_Click();
+        EXPECT_EQ(w.MSComm1.Settings, QString(speed) + (std::string(speed) == "4800" ? ",n,8,2" : ",n,8,1"));
+        w.Command2_Click();
+        settle();
+        EXPECT_EQ(ctx.mirror.ts2000_running, 0);
+    }
+}
+
+TEST_F(Ts2000Fixture, StartFindsTheSatelliteMemoryAndSetsTheRigUp) {
+    sat_values.sat_tx_power = "50";
+    Form15& w = window();
+    w.Command2_Click();
+    settle();
+    // The first memory holds a 29 MHz downlink: one step to the next.
+    EXPECT_EQ(radio.frames(),
+              (Commands{"SA0000000;", "SA1010000;", "FA;", "FB;", "SA1010001;", "CH0;", "FA;", "FB;", "SA1010000;",
+                        "PC050;", "SA1010010;", "MD2;", "FA00435900000;", "SA1011010;", "MD1;", "FB00145900000;",
+                        "SA1011010;"}));
+    EXPECT_EQ(w.search_count, 99);
+    EXPECT_EQ(ctx.mirror.ts2000_running, 1);
+    EXPECT_TRUE(w.Timer1.enabled());
+    EXPECT_TRUE(w.Command1.isEnabled() && w.Command2.isEnabled());
+    EXPECT_EQ(w.Command2.caption(), "TS2000   運用終了");
+    EXPECT_EQ(w.Label36.caption(), "受信FA00435900000;");
+    EXPECT_EQ(w.Label37.caption(), "送信FB00145900000;");
+    EXPECT_EQ(w.Label38.caption(), "");
+    const sim::Ts2000State& s = radio.state;
+    EXPECT_TRUE(s.sat_mode);
+    EXPECT_TRUE(s.trace);  // inverting
+    EXPECT_DOUBLE_EQ(s.vfo_a, 435.9);
+    EXPECT_DOUBLE_EQ(s.vfo_b, 145.9);
+    EXPECT_EQ(s.mode_a, 2);  // USB
+    EXPECT_EQ(s.mode_b, 1);  // LSB
+    EXPECT_EQ(s.power, 50);
+    EXPECT_TRUE(recorder().texts.empty());
+}
+
+TEST_F(Ts2000Fixture, NoMatchingMemoryStopsAfterElevenLooksAndClosesTheWindow) {
+    radio.load_memories({{145.9, 145.9}, {29.4, 435.9}});
+    Form15& w = window();
+    w.Command2_Click();
+    settle();
+    Commands expected{"SA0000000;", "SA1010000;"};
+    for (int i = 0; i < 10; ++i) expected.insert(expected.end(), {"FA;", "FB;", "SA1010001;", "CH0;"});
+    expected.insert(expected.end(), {"FA;", "FB;", "SA1010000;", "TO0;", "RX;", "SA0000000;"});
+    EXPECT_EQ(radio.frames(), expected);
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), "FA;"), 11);
+    EXPECT_EQ(w.Label38.caption(), "サテライトチャネルが見つかりません");
+    EXPECT_EQ(recorder().texts, Commands{"人工衛星の情報確認してください！　送信／受信　周波数の確認。サテライトメモリの確認をしてください "});
+    EXPECT_EQ(ctx.mirror.ts2000_running, 0);
+    EXPECT_FALSE(w.MSComm1.PortOpen());
+    EXPECT_FALSE(radio.state.sat_mode);
+    EXPECT_EQ(unloads, 1);
+}
+
+TEST_F(Ts2000Fixture, WithTheTraceOnAFailedSearchStillRunsTheLink) {
+    radio.load_memories({{145.9, 145.9}});
+    Form15& w = window();
+    w.MENU_15_DEBUG_ON_Click();
+    EXPECT_TRUE(w.MENU_15_DEBUG_ON.checked());
+    w.Command2_Click();
+    settle();
+    EXPECT_EQ(ctx.mirror.ts2000_running, 1);
+    EXPECT_TRUE(w.Timer1.enabled());
+    EXPECT_EQ(radio.frames().back(), "SA1010000;");  // no power, mode or frequency
+    w.Timer1.setEnabled(false);
+    const Commands first = tick();
+    EXPECT_NE(std::find(first.begin(), first.end(), "MD2;"), first.end());
+    EXPECT_EQ(first.back(), "FA00435900000;");
+    const std::string log = trace();
+    EXPECT_NE(log.find("SAT_CHK_CNT:  10\r\n"), std::string::npos);
+    EXPECT_NE(log.find("FB_INT:  1 1 FA_INT:  4 1\r\n"), std::string::npos);
+}
+
+TEST_F(Ts2000Fixture, RepliesSplitOrMergedAreDispatchedOnceEachInOrder) {
+    Form15& w = started();
+    w.MENU_15_DEBUG_ON_Click();
+    auto cells = [](platform::PictureBox& p, platform::ColorValue color) {
+        int n = 0;
+        for (int i = 0; i < 32; ++i) n += p.Point(i + 0.5, 0.5) == color;
+        return n;
+    };
+    // Two replies in one piece.
+    radio.send({'S', 'M', '0', '0', '0', '1', '5', ';', 'P', 'C', '0', '5', '0', ';', 'F', 'A', '0'});
+    ASSERT_TRUE(pump_until([&] { return cells(w.Picture2, kRed) == 16; }));
+    EXPECT_EQ(cells(w.Picture1, kGreen), 15);
+    // The rest of a reply completes the bytes held after the last ";".
+    radio.send({'0', '4', '3', '5', '8', '1', '2', '3', '4', '0', ';'});
+    ASSERT_TRUE(pump_until([&] { return w.state.rx_sum != 435.9; }));
+    EXPECT_NEAR(w.state.rx_sum, 435.81234, 1e-9);
+    EXPECT_EQ(w.state.rx_base_text, "435.81234");
+    EXPECT_EQ(w.Label16.caption(), "FA00435812340;");
+    const std::string log = trace();
+    const std::string lines = "GET: SM00015;PC050;FA0\r\nTS_cmd: SM00015;\r\nGET: PC050;FA0\r\nTS_cmd: PC050;\r\n";
+    EXPECT_NE(log.find(lines), std::string::npos) << log;
+    EXPECT_NE(log.find("data_get:  3  11  14\r\nGET: FA00435812340;\r\nTS_cmd: FA00435812340;\r\n"), std::string::npos)
+        << log;
+
+    // A reply the simulator splits after four characters is dispatched once its ";" is in.
+    radio.split_at = 4;
+    const int before = cells(w.Picture1, kGreen);
+    radio.state.s_meter = 3;
+    w.data_put("SM0;");
+    ASSERT_TRUE(pump_until([&] { return cells(w.Picture1, kGreen) != before; }));
+    EXPECT_EQ(cells(w.Picture1, kGreen), 3);
+
+    // A sub-receiver reading leaves the bar; a capture reply of the wrong length is ignored.
+    radio.send({'S', 'M', '1', '0', '0', '2', '0', ';', 'F', 'A', '1', ';'});
+    wait_sec(0.1f);
+    EXPECT_EQ(cells(w.Picture1, kGreen), 3);
+    EXPECT_NEAR(w.state.rx_sum, 435.81234, 1e-9);
+}
+
+TEST_F(Ts2000Fixture, AStreamWithoutSemicolonIsDroppedNeverHeldPastTheBuffer) {
+    Form15& w = started();
+    w.MENU_15_DEBUG_ON_Click();
+    radio.send(std::vector<uint8_t>(1500, 'X'));
+    wait_sec(0.1f);
+    // What is left after the drop ends at the next ";"; the reply after it is read.
+    radio.send({';', 'P', 'C', '1', '0', '0', ';'});
+    auto red = [&] { return w.Picture2.Point(31.5, 0.5) == kRed; };
+    ASSERT_TRUE(pump_until(red));
+    EXPECT_NE(trace().find("受信データ破棄（；なし）:  1001"), std::string::npos);
+    EXPECT_NE(trace().find("GET: PC100;\r\nTS_cmd: PC100;\r\n"), std::string::npos);
+}
+
+TEST_F(Ts2000Fixture, ACommandErrorIsShownForTwoSecondsWithoutHoldingUpTheReplies) {
+    Form15& w = started();
+    radio.send({'?', ';', 'P', 'C', '0', '5', '0', ';'});
+    ASSERT_TRUE(pump_until([&] { return w.Picture2.Point(15.5, 0.5) == kRed; }));
+    EXPECT_EQ(w.Label38.caption(), "コマンドエラー");  // the reply after it was handled at once
+    EXPECT_EQ(w.Label38.foreColor(), kRed);
+    EXPECT_EQ(w.Label38.toolTip(), "クリックするとメッセージを消去します");
+    ASSERT_TRUE(pump_until([&] { return w.Label38.caption().isEmpty(); }, 3000));
+    EXPECT_EQ(w.Label38.toolTip(), "");
+    // A rejected command is not sent again.
+    radio.refused = {"MD"};
+    const size_t mark = radio.mark();
+    w.Command4.click();  // transmit FM
+    tick();
+    tick();
+    EXPECT_EQ(std::count(radio.frames().begin() + static_cast<long>(mark), radio.frames().end(), "MD4;"), 1);
+}
+
+TEST_F(Ts2000Fixture, TickPollsTheMetersAndSendsTheFrequenciesOfTheAutomaticSides) {
+    radio.state.s_meter = 20;
+    Form15& w = started();
+    doppler_factor = 1.00001;
+    // Receive side fixed, inverting: (581.8 - 435.9 / k) / k goes up.
+    EXPECT_EQ(tick(), (Commands{"SM0;", "PC;", "FB00145902900;", "FA00435900000;"}));
+    EXPECT_EQ(w.Picture1.Point(19.5, 0.5), kGreen);
+    EXPECT_NEAR(radio.state.vfo_b, 145.9029, 1e-9);
+    w.Command12_Click();  // transmit side manual
+    EXPECT_EQ(tick(), (Commands{"SM0;", "PC;", "FA00435900000;"}));
+    w.Command11_Click();  // receive side manual
+    EXPECT_EQ(tick(), (Commands{"SM0;", "PC;"}));
+}
+
+TEST_F(Ts2000Fixture, StopGivesTheRigBackAndKeepsTheTrace) {
+    Form15& w = started();
+    w.MENU_15_DEBUG_ON_Click();
+    w.Command16_Click();  // transmitting
+    w.HScroll1.setValue(20);
+    settle();
+    ASSERT_TRUE(radio.state.ptt);
+    const size_t mark = radio.mark();
+    w.Command2_Click();
+    EXPECT_EQ(since(mark), (Commands{"TO0;", "RX;", "SA0000000;"}));
+    EXPECT_FALSE(radio.state.ptt || radio.state.sat_mode || radio.state.tone_on);
+    EXPECT_EQ(ctx.mirror.ts2000_running, 0);
+    EXPECT_EQ(w.ptt_on, 0);
+    EXPECT_FALSE(w.MSComm1.PortOpen());
+    EXPECT_EQ(w.Label15.caption(), "");
+    EXPECT_EQ(w.Command2.caption(), "TS2000   運用開始");
+    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "0:145.9:2:435.9:1::1:,: 20, 0: 0:");
+    // The trace of the link is kept as TESTlog.LOG.
+    EXPECT_FALSE(std::filesystem::exists(dir.file("TESTlogtmp.LOG")));
+    EXPECT_NE(dir.read("TESTlog.LOG").find("PUT: SA0000000;\r\n"), std::string::npos);
+    // The tick goes on showing the tracking, and sends nothing.
+    EXPECT_TRUE(tick().empty());
+    // Stopped: the end button sends nothing and closes the window.
+    w.Command1_Click();
+    EXPECT_TRUE(since(mark + 3).empty());
+    EXPECT_EQ(unloads, 1);
+}
+
+TEST_F(Ts2000Fixture, AnEndAskedForDuringAWaitIsCarriedOutAfterIt) {
+    Form15& w = started();
+    radio.reply_delay_ms = 150;  // the meter replies come late: the tick waits
+    bool closed_inside = true;
+    QTimer::singleShot(50, [&] {
+        w.Command1_Click();
+        closed_inside = !w.MSComm1.PortOpen();
+        w.close();  // the close box: the window stays until the stop is done
+    });
+    tick();
+    EXPECT_FALSE(closed_inside);
+    ASSERT_TRUE(pump_until([&] { return unloads == 1; }));
+    EXPECT_EQ(ctx.mirror.ts2000_running, 0);
+    EXPECT_FALSE(w.MSComm1.PortOpen());
+    EXPECT_FALSE(w.Timer1.enabled());
+    settle();
+    EXPECT_EQ(radio.frames().back(), "SA0000000;");
+}
+
+TEST_F(Ts2000Fixture, ASatelliteChangeRepeatsTheSearch) {
+    Form15& w = started();
+    selected_sat = "FM-1";  // 145.9 up, 435.8 down: the rig's memory has those bands
+    radio.load_memories({{435.8, 145.8}});
+    const Commands frames = tick();
+    EXPECT_EQ(w.Label4.caption(), "FM-1");
+    ASSERT_GE(frames.size(), 6u);
+    EXPECT_EQ((Commands{frames.begin(), frames.begin() + 5}), (Commands{"SA0000000;", "SA1010000;", "FA;", "FB;", "SA1010000;"}));
+    EXPECT_TRUE(w.Timer1.enabled());
+    w.Timer1.setEnabled(false);
+
+    selected_sat = "AO-40";  // 1.2 GHz up, 2.4 GHz down: not in the rig
+    tick();
+    EXPECT_EQ(recorder().texts.back(), "人工衛星の情報確認してください！　送信／受信　周波数の確認。サテライトメモリの確認をしてください ");
+    EXPECT_EQ(ctx.mirror.ts2000_running, 0);
+    EXPECT_EQ(unloads, 1);
+}
