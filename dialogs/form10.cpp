@@ -59,13 +59,13 @@ PartnerRow::PartnerRow(QWidget* parent)
 
 Form10::Form10(PartnerDialogContext context) : Command6(this), Command7(this), ctx_(std::move(context)) {
     setCaption(qs("相手局登録 "));
-    move_twips(600, 600, 14760, 8760);
+    move_twips(600, 600, 16200, 8760);
     for (int n = 0; n < kPartnerRecords; ++n) {
         rows_[n] = std::make_unique<PartnerRow>(this);
         lay_out_row(n);
         connect_row(n);
     }
-    platform::lay_out({{&Command6, 10680, 7860, 1800, 480, "登録"}, {&Command7, 12600, 7860, 1800, 480, "取り消し"}});
+    platform::lay_out({{&Command6, 12240, 7860, 1800, 480, "登録"}, {&Command7, 14160, 7860, 1800, 480, "取り消し"}});
     Command6.Click = [this] { Command6_Click(); };
     Command7.Click = [this] { Command7_Click(); };
     setFixedSize(QWidget::size());
@@ -78,7 +78,7 @@ void Form10::lay_out_row(int n) {
     constexpr int T = 300, L = 270;  // heights of a text box and a label line
     const char* const titles[kPartnerRecords] = {"相手局１", "相手局２", "相手局３", "相手局４", "相手局５"};
     platform::lay_out({
-        {&r.frame, 120, kRowTop + n * (kRowHeight + kRowGap), 14400, kRowHeight, titles[n]},
+        {&r.frame, 120, kRowTop + n * (kRowHeight + kRowGap), 15960, kRowHeight, titles[n]},
         {&r.call_caption, 120, 300, 1300, L, "コールサイン"},
         {&r.call, 120, 600, 1300, T},
         {&r.lonlat_frame, 1560, 180, 2280, 1020, "経度／緯度"},
@@ -89,21 +89,21 @@ void Form10::lay_out_row(int n) {
         {&r.grid_caption, 3960, 300, 1600, L, "グリッドロケータ"},
         {&r.grid, 3960, 600, 1100, T},
         {&r.convert, 3960, 960, 1100, T, "↑変換"},
-        {&r.height_caption, 5160, 300, 800, L, "海抜"},
-        {&r.height, 5160, 600, 800, T},
-        {&r.utc_caption, 6060, 300, 2400, L, "ＵＴＣからの時差（時間）"},
-        {&r.utc, 6060, 600, 1000, T},
-        {&r.map_choice, 8520, 180, 1560, 1020, "表示する地図の選択"},
+        {&r.height_caption, 5700, 300, 800, L, "海抜"},
+        {&r.height, 5700, 600, 800, T},
+        {&r.utc_caption, 6600, 300, 2400, L, "ＵＴＣからの時差（時間）"},
+        {&r.utc, 6600, 600, 1000, T},
+        {&r.map_choice, 9120, 180, 2040, 1020, "表示する地図の選択"},
         {&r.world, 120, 300, 1320, L, "ＷＯＲＬＤ"},
         {&r.local, 120, 630, 1320, L, "ＬＯＣＡＬ"},
-        {&r.map_frame, 10200, 120, 4080, 1300, "ローカル地図の情報"},
+        {&r.map_frame, 11280, 120, 4560, 1300, "ローカル地図の情報"},
         {&r.has_map, 120, 300, 1100, L, "地図あり"},
-        {&r.files, 120, 600, 1300, 600},
-        {&r.map_file, 1500, 300, 2460, L},
-        {&r.centre_lon_caption, 1500, 630, 500, L, "経度"},
-        {&r.centre_lon, 2040, 600, 900, T},
-        {&r.centre_lat_caption, 1500, 960, 500, L, "緯度"},
-        {&r.centre_lat, 2040, 930, 900, T},
+        {&r.files, 120, 560, 1800, 680},
+        {&r.map_file, 2040, 300, 2400, L},
+        {&r.centre_lon_caption, 2040, 630, 500, L, "経度"},
+        {&r.centre_lon, 2580, 600, 900, T},
+        {&r.centre_lat_caption, 2040, 960, 500, L, "緯度"},
+        {&r.centre_lat, 2580, 930, 900, T},
     });
     const RowNames& names = kPartnerRowNames[n];
     const std::pair<QObject*, const char*> named[] = {

@@ -108,24 +108,24 @@ void Form2::lay_out() {
         {&Text6, 720, 270, 1100, kBox},
         {&Text7, 720, 600, 1100, kBox},
         {&rig_frame, 6240, 120, 6120, 2400, "ＣＡＴ運用"},
-        {&Check1, 120, 300, 2520, kLine, "ＦＴ８４７ＣＡＴ運用ＯＮ"},
-        {&Combo1, 3300, 270, 900, kBox},
-        {&Combo2, 5040, 270, 900, kBox},
-        {&Check2, 120, 660, 2520, kLine, "ＩＣ９１０リモート運用ＯＮ"},
-        {&Combo4, 3300, 630, 900, kBox},
-        {&Combo5, 5040, 630, 900, kBox},
-        {&Text8, 3300, 990, 600, kBox},
-        {&Text9, 5040, 990, 600, kBox},
-        {&Check3, 120, 1380, 2520, kLine, "TS2000運用ＯＮ"},
-        {&Combo8, 3300, 1350, 900, kBox},
-        {&Combo7, 5040, 1350, 900, kBox},
-        {&Check4, 120, 1740, 2520, kLine, "ＦＴ７３６運用ＯＮ"},
-        {&Combo9, 3300, 1710, 900, kBox},
-        {&Combo10, 5040, 1710, 900, kBox},
+        {&Check1, 120, 300, 2900, kLine, "ＦＴ８４７ＣＡＴ運用ＯＮ"},
+        {&Combo1, 3600, 270, 840, kBox},
+        {&Combo2, 5280, 270, 760, kBox},
+        {&Check2, 120, 660, 2900, kLine, "ＩＣ９１０リモート運用ＯＮ"},
+        {&Combo4, 3600, 630, 840, kBox},
+        {&Combo5, 5280, 630, 760, kBox},
+        {&Text8, 3600, 990, 600, kBox},
+        {&Text9, 5280, 990, 600, kBox},
+        {&Check3, 120, 1380, 2900, kLine, "TS2000運用ＯＮ"},
+        {&Combo8, 3600, 1350, 840, kBox},
+        {&Combo7, 5280, 1350, 760, kBox},
+        {&Check4, 120, 1740, 2900, kLine, "ＦＴ７３６運用ＯＮ"},
+        {&Combo9, 3600, 1710, 840, kBox},
+        {&Combo10, 5280, 1710, 760, kBox},
         {&time_frame, 4200, 4440, 4020, 900, "時間設定用プログラム"},
         {&Combo6, 120, 300, 1800, kBox},
-        {&Text10, 2040, 540, 600, kBox},
-        {&Text11, 3240, 540, 660, kBox},
+        {&Text10, 1440, 600, 600, kBox},
+        {&Text11, 3420, 600, 540, kBox},
         {&music_frame, 4200, 5460, 8160, 2400, "音楽データの設定（ＭＰ３）"},
         {&List1, 120, 300, 6600, 1980, nullptr, "登録リストの表示"},
         {&Command3, 6840, 300, 1200, 420, "追加", "ＭＰ３の選択追加"},
@@ -141,13 +141,13 @@ void Form2::lay_out() {
     caption(&centre_frame, "緯度", 120, 300, 560);
     caption(&centre_frame, "経度", 120, 630, 560);
     for (int row : {300, 660, 1380, 1740}) {
-        caption(&rig_frame, "ポート", 2700, row, 560);
-        caption(&rig_frame, "通信速度", 4260, row, 760);
+        caption(&rig_frame, "ポート", 3060, row, 540);
+        caption(&rig_frame, "通信速度", 4500, row, 760);
     }
-    caption(&rig_frame, "受信アドレス", 2100, 1020, 1160);
-    caption(&rig_frame, "送信アドレス ", 3960, 1020, 1060);
-    caption(&time_frame, "第一パラメータ", 120, 570, 1900);
-    caption(&time_frame, "第二パラメータ", 2700, 300, 1300);
+    caption(&rig_frame, "受信アドレス", 2400, 1020, 1160);
+    caption(&rig_frame, "送信アドレス ", 4200, 1020, 1060);
+    caption(&time_frame, "第一パラメータ", 120, 630, 1300);
+    caption(&time_frame, "第二パラメータ", 2160, 630, 1240);
     for (int i = 0; i < 7; ++i) {
         const auto& f = kFileLists[i];
         platform::lay_out({{&file_frames[i], f.left, f.top, 1980, 1740, f.caption},

@@ -201,7 +201,7 @@ void Form3::Form_Load() {
     highlight_selected_group();
     load_group_settings();
     fill_satellite_list();
-    color_labels[kAfterBackColor].setBackColor(round_half_even_as<platform::ColorValue>(ctx_.settings.backcolor));
+    show_color(kAfterBackColor, round_half_even_as<platform::ColorValue>(ctx_.settings.backcolor));
     loading_ = false;
 }
 
@@ -228,7 +228,7 @@ void Form3::load_colors() {
         color_text[r] = read_setting(color_key(r), ctx_.ini_file);
         if (row.shared_text) ctx_.settings.*row.shared_text = color_text[r];
         if (row.shared_number) ctx_.settings.*row.shared_number = val(color_text[r]);
-        color_labels[r].setBackColor(round_half_even_as<platform::ColorValue>(val(color_text[r])));
+        show_color(r, round_half_even_as<platform::ColorValue>(val(color_text[r])));
     }
 }
 
@@ -340,9 +340,16 @@ void Form3::color_label_click(int r) {
     settings_changed = 1;
 }
 
+void Form3::show_color(int r, platform::ColorValue color) {
+    color_labels[r].setBackColor(color);
+    // The caption stays readable on a dark colour.
+    const QColor c = platform::to_qcolor(color);
+    color_labels[r].setForeColor(c.lightness() < 100 ? platform::kWhite : platform::kBlack);
+}
+
 void Form3::store_color(int r, platform::ColorValue color) {
     const ColorRow& row = kColorRowTable[r];
-    color_labels[r].setBackColor(color);
+    show_color(r, color);
     color_text[r] = str_num(static_cast<double>(color));
     if (row.shared_text) ctx_.settings.*row.shared_text = color_text[r];
     if (row.shared_number) ctx_.settings.*row.shared_number = static_cast<double>(color);

@@ -108,6 +108,7 @@ private:
     void load_colors();
     void load_sliders();
     void write_groups();
+    void show_color(int row, platform::ColorValue color);
     void store_color(int row, platform::ColorValue color);
 
     GroupDialogContext ctx_;

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+
+#include "common/settings_store.h"
+#include "dialogs/dialog_harness.h"
+#include "dialogs/form10.h"
+#include "dialogs/form2.h"
+#include "dialogs/form3.h"
+#include "mainwindow/sat_groups.h"
+
+using namespace torv;
+
+// The three settings dialogs on the default data, saved as form2.png, form3.png and
+// form10.png in the folder TORV_DIALOG_SCREENSHOTS names (tools/screenshot.sh).
+TEST(DialogScreenshots, SavesEachDialogWhenAsked) {
+    const QString folder = qEnvironmentVariable("TORV_DIALOG_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "TORV_DIALOG_SCREENSHOTS not set";
+    DialogFolder f("");
+    for (const auto& entry : std::filesystem::directory_iterator(TORV_DATA))
+        std::filesystem::copy_file(entry.path(), f.dir.file(entry.path().filename().string()),
+                                   std::filesystem::copy_options::overwrite_existing);
+    OwnStation station;
+    TimeState time;
+    MainSettings settings;
+    settings.backcolor = platform::kButtonFace;
+    PartnerStationTable partners;
+    ElementTable elements;
+    SatGroupTable groups;
+    load_sat_groups(groups, f.ini());
+    for (const auto& group : groups.group_sat_names)
+        for (const std::string& name : group)
+            if (!name.empty()) elements.add_set(name, "1", "2");
+    const auto save = [&folder](platform::Form& form, const char* name) {
+        form.Show();
+        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+        EXPECT_TRUE(form.grab().save(folder + "/" + name));
+    };
+    OpenDialog<Form2> form2(StationDialogContext{station, time, settings, f.ini(), f.dir.str(), {}, {}, f.end()});
+    save(*form2, "form2.png");
+    OpenDialog<Form3> form3(GroupDialogContext{settings, time, elements, f.ini(), {}, f.end()});
+    save(*form3, "form3.png");
+    OpenDialog<Form10> form10(PartnerDialogContext{partners, f.ini(), f.dir.str(), f.end()});
+    save(*form10, "form10.png");
+}
