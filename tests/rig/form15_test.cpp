@@ -14,6 +14,7 @@
 #include "common/waits.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
+#include "platform/qt_color.h"
 #include "rig/form15.h"
 #include "sim/ts2000_sim.h"
 #include "support/rig_fixture.h"
@@ -23,6 +24,8 @@ using namespace torv;
 namespace {
 
 using Commands = std::vector<std::string>;
+
+QColor back(const platform::CommandButton& b) { return b.palette().color(QPalette::Button); }
 
 // The TS-2000 window on a simulated TS-2000 whose second satellite memory holds FO-29's
 // bands; the program folder is also the working folder, where the trace is written.
@@ -316,4 +319,192 @@ TEST_F(Ts2000Fixture, ASatelliteChangeRepeatsTheSearch) {
     EXPECT_EQ(recorder().texts.back(), "人工衛星の情報確認してください！　送信／受信　周波数の確認。サテライトメモリの確認をしてください ");
     EXPECT_EQ(ctx.mirror.ts2000_running, 0);
     EXPECT_EQ(unloads, 1);
+}
+
+TEST_F(Ts2000Fixture, ToneRulesFollowTheToneTable) {
+    struct Case {
+        const char* tone;
+        Commands commands;
+        const char* note;
+    };
+    const Case cases[] = {
+        {"88.5", {"SA1011010;", "TN08;", "TO1;"}, "トーン信号08をセット"},
+        {"69.3", {"SA1011010;", "TN02;", "TO1;"}, "トーン信号02をセット"},  // shares 71.9's number
+        {"88.50", {"SA1011010;", "TN08;", "TO1;"}, "トーン信号08をセット"},
+        // Not in the rig: switched off and said so, never "TN0E;".
+        {"88.6", {"SA1011010;", "TO0;"}, "トーン信号88.6は未対応です"},
+        {"なし", {"SA1011010;"}, ""},
+    };
+    Form15& w = started();
+    for (const Case& c : cases) {
+        sat_values.sat_tone = c.tone;
+        w.state.tx_mode_sent.clear();  // the next tick sends the transmit mode and the tone
+        const Commands frames = tick();
+        ASSERT_GE(frames.size(), 2u + c.commands.size());
+        EXPECT_EQ((Commands{frames.begin() + 2, frames.begin() + 2 + static_cast<long>(c.commands.size())}), c.commands)
+            << c.tone;
+        EXPECT_EQ(w.Label25.caption().toStdString(), c.note);
+    }
+    EXPECT_FALSE(radio.state.tone_on);
+    EXPECT_EQ(radio.state.tone_number, "08");
+}
+
+TEST_F(Ts2000Fixture, So50GetsItsToneAtTheStartAndTheBurstWakesItUp) {
+    Form15& w = started("SO-50");
+    const Commands start = radio.frames();
+    EXPECT_EQ((Commands{start.end() - 3, start.end()}), (Commands{"SA1011000;", "TN01;", "TO1;"}));
+    EXPECT_EQ(w.Label25.caption(), "トーン信号６７ＨＺをセット");
+    EXPECT_TRUE(w.Command15.isVisibleTo(&w));
+
+    size_t mark = radio.mark();
+    bool keyed_during = false;
+    QTimer::singleShot(500, [&] { keyed_during = radio.state.ptt; });
+    w.Command15_Click();
+    EXPECT_EQ(since(mark), (Commands{"TN03;", "TO1;", "TX;", "RX;", "TN01;"}));
+    EXPECT_TRUE(keyed_during);
+    EXPECT_EQ(w.Label25.caption(), "トーン信号７４．４ＨＺを送信完了");
+    mark = radio.mark();
+    EXPECT_EQ(tick(), (Commands{"SA1011000;", "MD4;", "SA1011000;", "TN01;", "TO1;", "SM0;", "PC;", "FB00145850000;",
+                                "FA00436795000;"}));
+    EXPECT_EQ(radio.state.tone_number, "01");
+    // The stop hides the burst button.
+    w.Command2_Click();
+    EXPECT_FALSE(w.Command15.isVisibleTo(&w));
+    EXPECT_EQ(w.Label25.caption(), "");
+}
+
+TEST_F(Ts2000Fixture, Ao51WithoutItsToneSwitchesTheToneOffOnce) {
+    ini_write("0", "AO-51-TONE", "TS2000", torv_ini());
+    ini_write("0:145.92:4:435.3:4::0:,:,:0:", "AO-51", "SAT-INFO", torv_ini());
+    sat_values.sat_tone = "88.5";
+    Form15& w = started();
+    ASSERT_EQ(w.tone_on, 1);
+    const size_t mark = radio.mark();
+    selected_sat = "AO-51";
+    tick();  // the satellite change: search, start commands, tone rules
+    w.state.tx_mode_sent.clear();
+    tick();
+    const Commands frames = since(mark);
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "TO0;"), 1);
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "TO1;"), 0);
+    EXPECT_FALSE(radio.state.tone_on);
+}
+
+TEST_F(Ts2000Fixture, ASideAbove1300MHzGetsNoCommands) {
+    Form15& w = window("AO-40");  // 1269.5 up, 2401.2 down
+    w.MENU_15_DEBUG_ON_Click();   // the search cannot find a 2.4 GHz VFO: the trace runs it anyway
+    w.Command2_Click();
+    settle();
+    ASSERT_EQ(ctx.mirror.ts2000_running, 1);
+    w.Timer1.setEnabled(false);
+    EXPECT_EQ(tick(), (Commands{"SA1011000;", "MD1;", "SA1011000;", "PC;", "FB01269500000;"}));
+    EXPECT_DOUBLE_EQ(radio.state.vfo_b, 1269.5);
+}
+
+TEST_F(Ts2000Fixture, BeaconReceptionPutsTheBeaconOnVfoAAbove29MHz) {
+    ini_write("29.4:145.9:2:435.9:1::1:,:,:0:", "RS-44", "SAT-INFO", torv_ini());
+    Form15& w = started("RS-44");
+    w.Command17_Click();
+    EXPECT_EQ(ctx.mirror.ts2000_beacon_mode, 1);
+    EXPECT_EQ(back(w.Command17), platform::to_qcolor(kYellow));
+    Commands frames = tick();
+    EXPECT_EQ(frames.back(), "FA00029400000;");
+    EXPECT_TRUE(recorder().texts.empty());
+
+    w.state.beacon_text = "29.0";
+    frames = tick();
+    EXPECT_EQ(std::count_if(frames.begin(), frames.end(), [](const std::string& c) { return c.starts_with("FA"); }), 0);
+    EXPECT_EQ(recorder().texts, Commands{"ビーコン周波数の確認をしてください。"});
+    EXPECT_EQ(w.beacon_on, 0);
+    EXPECT_EQ(ctx.mirror.ts2000_beacon_mode, 0);
+}
+
+TEST_F(Ts2000Fixture, ModeButtonsAndPttSendOnlyWhileTheLinkRuns) {
+    Form15& w = window();
+    w.Command4.click();
+    w.Command16_Click();
+    w.Label14_Click();
+    EXPECT_EQ(recorder().texts, (Commands{"ＴＳ２０００がサテライト運用のモードになっていません",
+                                          "ＴＳ２０００がＣＡＴ運用のモードになっていません",
+                                          "ＴＳ２０００がサテライト運用のモードになっていません"}));
+    EXPECT_TRUE(radio.frames().empty());
+
+    Form15& r = started();
+    r.Command4.click();  // transmit FM
+    r.Command8.click();  // receive LSB
+    EXPECT_EQ(dde["Text15"], "FM");
+    EXPECT_EQ(dde["Text16"], "LSB");
+    const Commands frames = tick();
+    EXPECT_EQ((Commands{frames.begin(), frames.begin() + 5}),
+              (Commands{"SA1010010;", "MD1;", "SA1011010;", "MD4;", "SA1011010;"}));
+    EXPECT_EQ(radio.state.mode_a, 1);
+    EXPECT_EQ(radio.state.mode_b, 4);
+
+    size_t mark = radio.mark();
+    r.Command16_Click();
+    EXPECT_EQ(back(r.Command16), platform::to_qcolor(kRed));
+    r.Command16_Click();
+    EXPECT_EQ(since(mark), (Commands{"TX;", "RX;"}));
+    EXPECT_EQ(back(r.Command16), platform::to_qcolor(kButtonFace));
+}
+
+TEST_F(Ts2000Fixture, TheTraceReverseSwitchGoesIntoTheSatelliteModeCommand) {
+    Form15& w = started();
+    size_t mark = radio.mark();
+    w.Label14_Click();
+    EXPECT_EQ(w.trace_reverse, 1);
+    EXPECT_EQ(w.Label14.backColor(), kYellow);
+    w.Command18_Click();
+    EXPECT_EQ(w.trace_reverse, 0);
+    EXPECT_EQ(since(mark), (Commands{"SA1011110;", "SA1011010;"}));
+    w.Command2_Click();
+    settle();
+
+    Form15& fm = started("SO-50");
+    mark = radio.mark();
+    fm.Label14_Click();  // FM: nothing to reverse
+    EXPECT_EQ(fm.trace_reverse, 0);
+    EXPECT_TRUE(since(mark).empty());
+}
+
+TEST_F(Ts2000Fixture, AManualReceiveSideCapturesAtOnceWhenTheMenuSaysSo) {
+    Form15& w = started();
+    w.MENU_15_AUTO_ON_Click();
+    EXPECT_EQ(ini_read("FREQ_AUTO", "TS2000", torv_ini()), "1");
+    EXPECT_TRUE(w.MENU_15_AUTO_ON.checked() && !w.MENU_15_AUTO_OFF.checked());
+    w.Command11_Click();  // receive side manual: the auto-capture starts
+    EXPECT_EQ(w.state.rx_auto, 0);
+    EXPECT_EQ(w.state.auto_capture_on, 1);
+    EXPECT_EQ(ctx.mirror.ts2000_auto_capture, 1);
+    EXPECT_EQ(back(w.Command19), platform::to_qcolor(kYellow));
+    EXPECT_TRUE(w.Timer2.enabled());
+    w.Label5_Click();  // the transmit side cannot be made fixed meanwhile
+    EXPECT_EQ(recorder().texts, Commands{"受信周波数の自動取り込みモードになっています"});
+
+    // A capture takes the rig's VFO A; with the transmit side manual the transmit
+    // frequency computed from it is sent once.
+    w.Command12_Click();
+    radio.state.vfo_a = 435.91;
+    const size_t mark = radio.mark();
+    w.Timer2_Timer();
+    const Commands frames = since(mark);
+    EXPECT_NEAR(w.state.rx_sum, 435.91, 1e-9);
+    EXPECT_EQ(frames.front(), "FA;");
+    EXPECT_EQ(frames.back(), "FB00145890000;");
+    w.Timer1.setEnabled(false);
+
+    w.Command11_Click();  // back to automatic: the auto-capture ends first
+    EXPECT_EQ(w.state.auto_capture_on, 0);
+    EXPECT_EQ(w.state.rx_auto, 1);
+    EXPECT_FALSE(w.Command13.isEnabled() || w.Command19.isEnabled());
+
+    w.Label5_Click();  // transmit side fixed
+    EXPECT_EQ(w.Shape21.fillColor(), kRed);
+    EXPECT_EQ(ctx.mirror.ts2000_fixed_side, 1);
+    w.Command11_Click();
+    EXPECT_EQ(recorder().texts.back(), "受信周波数固定モードに変更してください。");
+    EXPECT_EQ(w.state.auto_capture_on, 0);
+    w.Label6_Click();
+    EXPECT_EQ(w.Shape20.fillColor(), kRed);
+    EXPECT_EQ(ctx.mirror.ts2000_fixed_side, 2);
 }
