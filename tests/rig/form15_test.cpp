@@ -168,6 +168,7 @@ TEST_F(Ts2000Fixture, WithTheTraceOnAFailedSearchStillRunsTheLink) {
     EXPECT_NE(std::find(first.begin(), first.end(), "MD2;"), first.end());
     EXPECT_EQ(first.back(), "FA00435900000;");
     const std::string log = trace();
+    EXPECT_EQ(log.find("衛星の名称　FO-29 軌道計算\r\nPUT: SA0000000;\r\n"), 0u);  // the start deleted the old trace
     EXPECT_NE(log.find("SAT_CHK_CNT:  10\r\n"), std::string::npos);
     EXPECT_NE(log.find("FB_INT:  1 1 FA_INT:  4 1\r\n"), std::string::npos);
 }
