@@ -213,10 +213,16 @@ TEST(SerialPort, DrainingWaitsForTheOutputAndGivesUpOnALineThatTakesNothing) {
     EXPECT_EQ(t.port.OutBufferCount(), 0);
     EXPECT_EQ(t.to_radio(7), "TO0;RX;");
 
-    // Nobody reads the other end: the line fills up and the rest waits in the port.
+    // Nobody reads the other end: once the line is full, what is written waits in the
+    // port (the kernel keeps taking bytes for a while, so fill until it stops).
     const QByteArray block(1024, 'x');
-    for (int i = 0; i < 512 && t.port.OutBufferCount() == 0; ++i) t.port.Output(block);
-    ASSERT_GT(t.port.OutBufferCount(), 0);
+    for (int i = 0, full = 0; i < 5000 && full < 50; ++i) {
+        if (t.port.OutBufferCount() < 3072) t.port.Output(block);
+        QCoreApplication::processEvents();
+        usleep(1000);
+        full = t.port.OutBufferCount() >= 3072 ? full + 1 : 0;
+    }
+    ASSERT_GE(t.port.OutBufferCount(), 3072);
     EXPECT_FALSE(t.port.drain_output(200));
     EXPECT_TRUE(t.port.setPortOpen(false));
     EXPECT_EQ(t.port.OutBufferCount(), 0);
