@@ -115,6 +115,8 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 void ComboBox::setEditable(bool on) {
     QComboBox::setEditable(on);
     if (!on) return;
+    // Typed text is the box's text only: the list keeps the entries it was given.
+    setInsertPolicy(QComboBox::NoInsert);
     // Typing only: picking an entry also changes the edit text, but is no change.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
         if (Change) Change();

@@ -99,6 +99,9 @@ TEST(Controls, ComboBoxTextChangesAreTypedOrSetNeverPicked) {
     type_key(combo.lineEdit(), "0");  // typed
     EXPECT_EQ(combo.text(), "5.50");
     EXPECT_EQ(changes, 2);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(combo.lineEdit(), &enter);
+    EXPECT_EQ(combo.listCount(), 3);  // a typed value joins no list
 }
 
 TEST(Controls, KeyDownRunsBeforeTheKeyActs) {
