@@ -53,23 +53,23 @@ void App::fill_rig_context() {
     s.main_caption = [this] { return form1().caption().toStdString(); };
     s.run_sat_programs = [this] {
         SatPrograms programs;
-        run_sat_programs(groups.selected_sat, programs);
+        run_sat_programs(state.groups.selected_sat, programs);
     };
 }
 
 void App::copy_cat_ports() {
     const auto port = [](const CatPortSetting& s) { return CatPort{s.enable, s.port, s.speed, s.rig_addr, s.ctrl_addr}; };
-    rig_context.ft847_cat = port(settings.ft847_cat);
-    rig_context.ic910_cat = port(settings.ic910_cat);
-    rig_context.ts2000_cat = port(settings.ts2000_cat);
-    rig_context.ft736_cat = port(settings.ft736_cat);
+    rig_context.ft847_cat = port(state.settings.ft847_cat);
+    rig_context.ic910_cat = port(state.settings.ic910_cat);
+    rig_context.ts2000_cat = port(state.settings.ts2000_cat);
+    rig_context.ft736_cat = port(state.settings.ft736_cat);
 }
 
 std::unique_ptr<Form9> App::make_form9() {
     // A store rebuilds the mean-motion corrections and sets the FT-847 window up anew.
-    return std::make_unique<Form9>(SatInfoEditorContext{current_sat, groups.selected_sat, torv_ini(),
-                                                        [this] { sat_hosei_set(corrections, elements, torv_ini()); },
-                                                        [this] { ft847_setup(); }});
+    return std::make_unique<Form9>(SatInfoEditorContext{
+        state.current_sat, state.groups.selected_sat, torv_ini(),
+        [this] { sat_hosei_set(state.corrections, state.elements, torv_ini()); }, [this] { ft847_setup(); }});
 }
 
 void App::ft847_setup() {
@@ -108,43 +108,16 @@ ProgramEnd App::program_end() {
     return ProgramEnd{[this] { form1().save_settings(); }, [this] { end_program(); }};
 }
 
-Form1Links App::form1_links() {
-    return Form1Links{elements, corrections, station,  time, orbit,      doppler,    bodies,
-                      current_sat, partners, groups,  settings, view,   chart,      rig,
-                      tips,     element_update, form17, extrn_form, tray, form1_hooks()};
-}
-
-WeekLinks App::week_links() {
-    const auto look = [this] {
-        WeekLook k;
-        k.grp_for_color = static_cast<platform::ColorValue>(settings.grp_for_color);
-        k.grp_bk_color = static_cast<platform::ColorValue>(settings.grp_bk_color);
-        k.ao40_sqa_color = static_cast<platform::ColorValue>(settings.ao40_sqa_color);
-        k.ao40_ma_color = static_cast<platform::ColorValue>(settings.ao40_ma_color);
-        k.hiru_color = static_cast<platform::ColorValue>(val(settings.hiru_color));
-        k.yoru_color = static_cast<platform::ColorValue>(val(settings.yoru_color));
-        k.ao40_attitude_fetched = view.ao40_attitude_fetched;
-        k.ao40_attitude_error = view.ao40_attitude_error;
-        k.ao40_alat = view.ao40_alat;
-        k.ao40_alon = view.ao40_alon;
-        k.ao40_sqa_value = settings.ao40_sqa_value;
-        k.ao40_ma_start = settings.ao40.start;
-        k.ao40_ma_end = settings.ao40.end;
-        return k;
-    };
-    return WeekLinks{elements, corrections, station, time, groups.selected_sat, partners, view.partner_index, look};
-}
-
 Form1Hooks App::form1_hooks() {
     Form1Hooks h;
     h.element_settings_load = [this] { element_startup.element_settings_load(); };
     h.element_load_hooks = [this](ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
-    h.sat_hosei_set = [this] { sat_hosei_set(corrections, elements, torv_ini()); };
+    h.sat_hosei_set = [this] { sat_hosei_set(state.corrections, state.elements, torv_ini()); };
     h.end_program = [this] { end_program(); };
     h.form8_load_hidden = [this] {
         // Loaded without being shown: its set-up runs now and its timer from now on.
         copy_cat_ports();
-        rig_context.backcolor = round_half_even_as<platform::ColorValue>(settings.backcolor);
+        rig_context.backcolor = round_half_even_as<platform::ColorValue>(state.settings.backcolor);
         ft847();
     };
     h.form8_form_load = [this] { ft847_setup(); };

@@ -3,37 +3,22 @@
 #include <string>
 #include <vector>
 
-#include "common/extrn_window.h"
-#include "common/progress_window.h"
+#include "app/contexts.h"
 #include "common/sat_info_editor.h"
-#include "common/sat_info_tips.h"
-#include "common/sat_records.h"
-#include "common/station_table.h"
-#include "common/version_window.h"
 #include "common/settings_store.h"
+#include "common/version_window.h"
 #include "dialogs/form10.h"
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/main_settings.h"
-#include "mainwindow/main_state.h"
-#include "mainwindow/sat_groups.h"
-#include "orbit/bodies.h"
 #include "orbit/element_source_window.h"
-#include "orbit/element_table.h"
 #include "orbit/element_update_startup.h"
 #include "orbit/element_update_window.h"
-#include "orbit/mean_motion.h"
-#include "orbit/sat_position.h"
-#include "orbit/time_base.h"
 #include "platform/form.h"
 #include "platform/item_server.h"
 #include "platform/paths.h"
-#include "platform/tray.h"
-#include "rig/form20.h"
 #include "rig/form15.h"
+#include "rig/form20.h"
 #include "rig/form8.h"
-#include "rig/rig_context.h"
 #include "schedule/form11.h"
 #include "schedule/form6.h"
 
@@ -47,28 +32,12 @@ public:
     void start();
 
     // ---- shared state ----
-    ElementTable elements;
-    SatCorrectionTable corrections;
-    OwnStation station;
-    TimeState time;
-    OrbitState orbit;
-    DopplerState doppler;
-    BodyState bodies;
-    CurrentSatValues current_sat;
-    PartnerStationTable partners;
-    SatGroupTable groups;
-    MainSettings settings;
-    MainViewState view;
-    ChartFlags chart;
-    RigShared rig;
+    ProgramState state;
     // What the transceiver windows read of the main window and publish back.
-    RigContext rig_context{{groups.selected_sat, doppler.doppler_factor, current_sat}, rig};
-    SatInfoTips tips;
-    ElementUpdateState element_update;
-    ElementSources element_sources;
+    RigContext rig_context = torv::rig_context(state);
     // What the element windows ask of the main window.
     ElementUpdateSeam element_seam;
-    ElementUpdateContext element_context{element_update, element_sources, elements, element_seam, time};
+    ElementUpdateContext element_context = element_update_context(state, element_seam);
 
     // ---- services ----
     // Serves the DDE export window's items to programs on this machine.
@@ -82,27 +51,30 @@ public:
     platform::FormInstance<Form16> form16{[this] { return std::make_unique<Form16>(element_context); }};
     platform::FormInstance<extrn> extrn_form{[this] { return std::make_unique<extrn>(&item_server); }};
     ElementStartup element_startup{element_context, form4};
-    platform::FormInstance<Form1> form1{[this] { return std::make_unique<Form1>(form1_links()); }};
+    platform::FormInstance<Form1> form1{[this] {
+        return std::make_unique<Form1>(form1_links(state, {form17, extrn_form, tray}, form1_hooks()));
+    }};
     platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }};
     platform::FormInstance<Form20> ft736{[this] { return std::make_unique<Form20>(rig_context); }};
     platform::FormInstance<Form15> ts2000{[this] { return std::make_unique<Form15>(rig_context); }};
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
-    platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links()); }};
-    platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links()); }};
+    platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }};
+    platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }};
     platform::FormInstance<Form2> form2{[this] {
-        return std::make_unique<Form2>(StationDialogContext{
-            station, time, settings, torv_ini(), platform::program_folder(),
-            [this](const std::string& file) { form1().load_map_picture(form1().Picture2, file); },
-            [this] { copy_cat_ports(); }, program_end()});
+        return std::make_unique<Form2>(
+            StationDialogContext{state.station, state.time, state.settings, torv_ini(), platform::program_folder(),
+                                 [this](const std::string& file) { form1().load_map_picture(form1().Picture2, file); },
+                                 [this] { copy_cat_ports(); }, program_end()});
     }};
     platform::FormInstance<Form3> form3{[this] {
         return std::make_unique<Form3>(GroupDialogContext{
-            settings, time, elements, torv_ini(),
+            state.settings, state.time, state.elements, torv_ini(),
             [this](const std::string& caption) { form1().Command13.setCaption(QString::fromStdString(caption)); },
             program_end()});
     }};
     platform::FormInstance<Form10> form10{[this] {
-        return std::make_unique<Form10>(PartnerDialogContext{partners, torv_ini(), platform::program_folder(), program_end()});
+        return std::make_unique<Form10>(
+            PartnerDialogContext{state.partners, torv_ini(), platform::program_folder(), program_end()});
     }};
 
     // Ends the program. Every running transceiver link is stopped first (transmitter
@@ -120,8 +92,6 @@ private:
     void copy_cat_ports();
     void ft847_setup();
     std::unique_ptr<Form9> make_form9();
-    Form1Links form1_links();
-    WeekLinks week_links();
     Form1Hooks form1_hooks();
     void fill_element_seam();
 };

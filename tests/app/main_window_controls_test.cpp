@@ -121,10 +121,10 @@ Check option(std::function<std::string(App&)> held, std::string value) {
     };
 }
 Check number(int16_t MainSettings::*variable, int16_t value) {
-    return option([variable](App& a) { return std::to_string(a.settings.*variable); }, std::to_string(value));
+    return option([variable](App& a) { return std::to_string(a.state.settings.*variable); }, std::to_string(value));
 }
 Check text(std::string MainSettings::*variable, const char* value) {
-    return option([variable](App& a) { return a.settings.*variable; }, value);
+    return option([variable](App& a) { return a.state.settings.*variable; }, value);
 }
 // An option whose key the click writes at once.
 Check written_now(std::string MainSettings::*variable, const char* value, const char* section) {
@@ -132,7 +132,7 @@ Check written_now(std::string MainSettings::*variable, const char* value, const 
         ini_write("x", "DISP", section, torv_ini());
         click();
         expect_ticked_alone(clicked_item);
-        EXPECT_EQ(t.app->settings.*variable, value);
+        EXPECT_EQ(t.app->state.settings.*variable, value);
         EXPECT_EQ(t.ini(section, "DISP"), value);
     };
 }
@@ -184,16 +184,16 @@ Check opens_help() {
 
 Check band(int row) {
     return [=](Fixture& t, Form1&, const Click& click) {
-        const int16_t before = t.app->view.doppler_band[row];
+        const int16_t before = t.app->state.view.doppler_band[row];
         click();
-        EXPECT_EQ(t.app->view.doppler_band[row], before == 5 ? 1 : before + 1);
+        EXPECT_EQ(t.app->state.view.doppler_band[row], before == 5 ? 1 : before + 1);
     };
 }
 
 Check track(int step) {
     return [=](Fixture& t, Form1& f, const Click& click) {
         f.Check2.setValue(1);
-        t.app->view.slot_visible[3] = 1;
+        t.app->state.view.slot_visible[3] = 1;
         const int before = f.play_list().play_pos;
         click();
         EXPECT_EQ(f.play_list().play_pos, (before + step + 3) % 3);
@@ -250,14 +250,14 @@ const std::vector<Row>& rows() {
         {"menu_alon_hyouji", &F::menu_alon_hyouji, number(&S::alat_alon_disp, 1)},
         {"menu_alon_hihyouji", &F::menu_alon_hihyouji, number(&S::alat_alon_disp, 0)},
         {"menu_local_map_hyouji", &F::menu_local_map_hyouji,
-         option([](App& a) { return std::to_string(a.settings.local.local_map_show); }, "1")},
+         option([](App& a) { return std::to_string(a.state.settings.local.local_map_show); }, "1")},
         {"menu_local_map_hihyouji", &F::menu_local_map_hihyouji,
-         option([](App& a) { return std::to_string(a.settings.local.local_map_show); }, "0")},
+         option([](App& a) { return std::to_string(a.state.settings.local.local_map_show); }, "0")},
         {"MENU_TIME_CHECK", &F::MENU_TIME_CHECK,
          [](Fixture& t, Form1& f, const Click& click) {
              starts("SW_NORAS.EXE", platform::WindowMode::Hidden)(t, f, click);
              expect_ticked_alone(clicked_item);
-             EXPECT_EQ(t.app->settings.ntp_auto, "1");
+             EXPECT_EQ(t.app->state.settings.ntp_auto, "1");
              EXPECT_EQ(f.Label53.caption(), QString::fromUtf8("時間自動更新"));
          }},
         {"MENU_TIME_NOCHECK", &F::MENU_TIME_NOCHECK, text(&S::ntp_auto, "0")},
@@ -267,8 +267,7 @@ const std::vector<Row>& rows() {
         {"menu_rada_info_on", &F::menu_rada_info_on, written_now(&S::reda_disp_info, "1", "REDA_DISP_INFO")},
         {"menu_rada_info_off", &F::menu_rada_info_off, written_now(&S::reda_disp_info, "0", "REDA_DISP_INFO")},
         {"menu_kasieisei_tuuti", &F::menu_kasieisei_tuuti, written_now(&S::kasi_eisei_disp, "1", "KASI_EISEI")},
-        {"menu_kasieisei_hituuti", &F::menu_kasieisei_hituuti,
-         written_now(&S::kasi_eisei_disp, "0", "KASI_EISEI")},
+        {"menu_kasieisei_hituuti", &F::menu_kasieisei_hituuti, written_now(&S::kasi_eisei_disp, "0", "KASI_EISEI")},
         {"menu_dde", &F::menu_dde, shows(&App::extrn_form)},
         // ヘルプ
         {"menusousa", &F::menusousa, opens_help()},
@@ -293,16 +292,16 @@ const std::vector<Row>& rows() {
         // Buttons and boxes.
         {"Command1", &F::Command1,
          [](Fixture& t, Form1&, const Click& click) {
-             const int before = t.app->view.future_orbits;
+             const int before = t.app->state.view.future_orbits;
              click();
-             EXPECT_EQ(t.app->view.future_orbits, before + 1);
+             EXPECT_EQ(t.app->state.view.future_orbits, before + 1);
          }},
         {"Command2", &F::Command2,
          [](Fixture& t, Form1&, const Click& click) {
              t.dir.write("torv.ini", "");
              EXPECT_TRUE(t.ends_the_program(click));
              // The save writes the states the menus left.
-             const MainSettings& s = t.app->settings;
+             const MainSettings& s = t.app->state.settings;
              EXPECT_EQ(t.ini("SUN", "DISP"), std::to_string(s.sun_disp));
              EXPECT_EQ(t.ini("KISEKI", "DISP"), std::to_string(s.kiseki_disp));
              EXPECT_EQ(t.ini("BLINK", "EISEI_BLINK"), std::to_string(s.eisei_blink));
@@ -311,27 +310,27 @@ const std::vector<Row>& rows() {
              EXPECT_EQ(t.ini("NTP_TIME", "NTP_AUTO"), s.ntp_auto);
              EXPECT_EQ(t.ini("UNYOU", "OSCAR_AMSAT_URL"), s.oscar_amsat_url);
              EXPECT_EQ(t.ini("VERSION", "VER_ON_OFF"), s.ver_on_off);
-             EXPECT_EQ(t.ini("SATELITE", "SELECT"), std::to_string(t.app->groups.group_current) + ":" +
-                                                        t.app->groups.selected_sat);
+             EXPECT_EQ(t.ini("SATELITE", "SELECT"),
+                       std::to_string(t.app->state.groups.group_current) + ":" + t.app->state.groups.selected_sat);
          }},
         {"Command3", &F::Command3,
          [](Fixture& t, Form1&, const Click& click) {
-             const int before = t.app->groups.group_current;
+             const int before = t.app->state.groups.group_current;
              click();
-             EXPECT_EQ(t.app->groups.group_current, (before + 4) % 5);
+             EXPECT_EQ(t.app->state.groups.group_current, (before + 4) % 5);
          }},
         {"Command4", &F::Command4,
          [](Fixture& t, Form1& f, const Click& click) {
-             t.app->time.time_day_offset = 2;
+             t.app->state.time.time_day_offset = 2;
              click();
-             EXPECT_EQ(t.app->time.time_day_offset, 0);
+             EXPECT_EQ(t.app->state.time.time_day_offset, 0);
              EXPECT_EQ(f.Command4.palette().color(QPalette::Button), QColor(255, 255, 0));
          }},
         {"Command5", &F::Command5,
          [](Fixture& t, Form1&, const Click& click) {
-             const int before = t.app->groups.group_current;
+             const int before = t.app->state.groups.group_current;
              click();
-             EXPECT_EQ(t.app->groups.group_current, (before + 1) % 5);
+             EXPECT_EQ(t.app->state.groups.group_current, (before + 1) % 5);
          }},
         {"Command6", &F::Command6, starts("DORREK.exe", platform::WindowMode::Normal)},
         {"Command7", &F::Command7, band(0)},
@@ -339,31 +338,31 @@ const std::vector<Row>& rows() {
         {"Command9", &F::Command9, band(2)},
         {"Command10", &F::Command10,
          [](Fixture& t, Form1&, const Click& click) {
-             const int before = t.app->time.time_day_offset;
+             const int before = t.app->state.time.time_day_offset;
              click();
-             EXPECT_EQ(t.app->time.time_day_offset, before + 1);
+             EXPECT_EQ(t.app->state.time.time_day_offset, before + 1);
          }},
         {"Command11", &F::Command11, shows(&App::form6)},
         {"Command12", &F::Command12, shows(&App::ft847)},
         {"Command13", &F::Command13,
          [](Fixture& t, Form1& f, const Click& click) {
-             const int before = t.app->time.time_accel_steps;
+             const int before = t.app->state.time.time_accel_steps;
              click();
-             EXPECT_EQ(t.app->time.time_accel_steps, before + 1);
+             EXPECT_EQ(t.app->state.time.time_accel_steps, before + 1);
              EXPECT_EQ(f.Timer2.interval(), 3000);
          }},
         {"Command14", &F::Command14,
          [](Fixture& t, Form1&, const Click& click) {
-             const int before = t.app->chart.chart_shift;
+             const int before = t.app->state.chart.chart_shift;
              click();
-             EXPECT_EQ(t.app->chart.chart_shift, 1 - before);
+             EXPECT_EQ(t.app->state.chart.chart_shift, 1 - before);
          }},
         {"Command15", &F::Command15, track(-1)},
         {"Command16", &F::Command16, track(+1)},
         {"Command17", &F::Command17,
          [](Fixture& t, Form1&, const Click& click) {
              t.pages.clear();
-             t.app->settings.oscar_amsat_url = "3";
+             t.app->state.settings.oscar_amsat_url = "3";
              click();
              EXPECT_EQ(t.pages.size(), 2u);
              EXPECT_FALSE(t.app->form17.exists());
@@ -372,9 +371,9 @@ const std::vector<Row>& rows() {
         {"Command19", &F::Command19, not_available()},
         {"Command20", &F::Command20,
          [](Fixture& t, Form1&, const Click& click) {
-             t.app->time.time_day_offset = 3;
+             t.app->state.time.time_day_offset = 3;
              click();
-             EXPECT_EQ(t.app->time.time_day_offset, 2);
+             EXPECT_EQ(t.app->state.time.time_day_offset, 2);
          }},
         {"Command21", &F::Command21, shows(&App::ts2000)},
         {"Command22", &F::Command22, starts("Vantle.exe", platform::WindowMode::Normal)},

@@ -82,7 +82,7 @@ TEST_F(Program, SatelliteWithoutInformationRecordOpensTheEditorAtStartUp) {
     ini_write(" 0:MY-SAT", "SELECT", "SATELITE", torv_ini());
     start();
     EXPECT_TRUE(app->form1().isVisible());
-    EXPECT_EQ(app->groups.selected_sat, "MY-SAT");
+    EXPECT_EQ(app->state.groups.selected_sat, "MY-SAT");
     ASSERT_TRUE(app->ft847.exists());            // loaded hidden from start-up on
     EXPECT_FALSE(app->ft847().isVisible());
     ASSERT_TRUE(app->form9.exists());            // asks for MY-SAT's record
@@ -95,7 +95,7 @@ TEST_F(Program, WeekTablesOpenFromTheMainWindowAndLeaveItsValuesAlone) {
     Form1& main = app->form1();
     main.Command14_Click();  // the 24-hour chart from 12:00: its day and night table starts at noon
     main.Timer1_Timer();
-    const DaylightTable chart_daylight = app->view.daylight_table;
+    const DaylightTable chart_daylight = app->state.view.daylight_table;
     const auto live = [this] {
         std::vector<QString> values;
         for (const char* item : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
@@ -105,19 +105,19 @@ TEST_F(Program, WeekTablesOpenFromTheMainWindowAndLeaveItsValuesAlone) {
         return values;
     };
     const std::vector<QString> before = live();
-    const double selected_el = app->orbit.selected_el;
+    const double selected_el = app->state.orbit.selected_el;
 
     main.Command11.click();
     ASSERT_TRUE(app->form6.exists());
     Form6& week = app->form6();
     EXPECT_TRUE(week.isVisible());
     ASSERT_TRUE(pump_until([&] { return week.week_day_offset == 7 && !week.computing(); }, 10000));
-    EXPECT_EQ(week.Label10.caption().toStdString(), app->groups.selected_sat);
+    EXPECT_EQ(week.Label10.caption().toStdString(), app->state.groups.selected_sat);
     EXPECT_GT(week.List1.listCount(), 7);
     // A week of future minutes wrote no live value and left the chart's table as it was.
     EXPECT_EQ(live(), before);
-    EXPECT_EQ(app->orbit.selected_el, selected_el);
-    EXPECT_EQ(app->view.daylight_table, chart_daylight);
+    EXPECT_EQ(app->state.orbit.selected_el, selected_el);
+    EXPECT_EQ(app->state.view.daylight_table, chart_daylight);
     EXPECT_NE(week.daylight_table(), chart_daylight);  // the week's own, from midnight
 
     main.Command18.click();
@@ -125,7 +125,7 @@ TEST_F(Program, WeekTablesOpenFromTheMainWindowAndLeaveItsValuesAlone) {
     EXPECT_TRUE(app->form11().isVisible());
     EXPECT_EQ(app->form11().focusWidget(), &app->form11().Command1);
     ASSERT_TRUE(pump_until([&] { return app->form11().week_day_offset == 7 && !app->form11().computing(); }, 10000));
-    EXPECT_EQ(app->view.daylight_table, chart_daylight);
+    EXPECT_EQ(app->state.view.daylight_table, chart_daylight);
 }
 
 TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
@@ -140,7 +140,7 @@ TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst)
     // Let a few main-loop ticks refresh the factor, then compare with what the radio holds.
     const size_t mark = radio.mark();
     ASSERT_TRUE(pump_until([&] { return radio.frames_since(mark).size() > 4; }, 5000));
-    const double k = app->doppler.doppler_factor;
+    const double k = app->state.doppler.doppler_factor;
     EXPECT_NE(k, 1.0);
     EXPECT_NEAR(radio.state.sat_rx_freq, 435.85, 1e-5);
     EXPECT_NEAR(radio.state.sat_tx_freq, (581.8 - 435.85 / k) / k, 2e-4);
@@ -207,7 +207,7 @@ TEST_F(ProgramWithFt736, Ft736FollowsTheMainLoopsDopplerFactorAndEndingStopsTheL
     EXPECT_TRUE(rig.isVisible());
     rig.Command2_Click();
     ASSERT_TRUE(pump_until([&] { return ft736.state.tx_freqs.size() >= 3; }, 5000));
-    const double k = app->doppler.doppler_factor;
+    const double k = app->state.doppler.doppler_factor;
     EXPECT_NE(k, 1.0);
     // FO-29: inverting, receive side fixed at 435.85 MHz, K = 581.8.
     EXPECT_NEAR(ft736.state.rx_freq, 435.85, 1e-5);
@@ -255,7 +255,7 @@ TEST_F(ProgramWithTs2000, Ts2000FollowsTheMainLoopsDopplerFactorAndEndingStopsTh
     };
     ASSERT_TRUE(pump_until([&] { return ticks() >= 2; }, 6000));
     settle_ms(100);
-    const double k = app->doppler.doppler_factor;
+    const double k = app->state.doppler.doppler_factor;
     EXPECT_NE(k, 1.0);
     const sim::Ts2000State& s = ts2000.state;
     EXPECT_NEAR(s.vfo_a, 435.85, 1e-6);
@@ -292,7 +292,7 @@ TEST_F(Program, ElementUpdateWindowOpensFromTheDateLabelAndTheMenuExceptInFixedF
     app->form4().Hide();
     app->form1().menuver.Click();
     EXPECT_TRUE(app->form5().isVisible());
-    app->element_update.elm_auto_sw = "2";
+    app->state.element_update.elm_auto_sw = "2";
     app->form1().Label33_Click();
     EXPECT_FALSE(app->form4().isVisible());
 }
@@ -307,7 +307,7 @@ TEST_F(Program, StartsOnDamagedFilesWithDefaultsAndChangesNoElementFile) {
     dir.write("TORV_NORAD.ELM", "");
     start();
     EXPECT_TRUE(app->form1().isVisible());
-    EXPECT_EQ(app->groups.selected_sat, "");  // no group: the settings' own defaults
+    EXPECT_EQ(app->state.groups.selected_sat, "");  // no group: the settings' own defaults
     EXPECT_EQ(dir.read("TORV.ELM"), elements);
     EXPECT_EQ(dir.read("TORV_NORAD.ELM"), "");
     const auto& texts = platform::MsgBoxRecorder::current()->texts;
@@ -407,12 +407,14 @@ TEST_F(Program, SubscribersSeeOnlyTheCurrentInstantsValuesOncePerTick) {
         ASSERT_EQ(changes.count("Text2"), 1u);  // the satellite moves every second
 
         // The current instant's azimuth and elevation, computed apart from the program.
-        TimeState at_instant = app->time;
+        TimeState at_instant = app->state.time;
         OrbitState orbit;
-        OrbitContext ctx{app->elements, app->corrections, app->station, app->groups.selected_sat, at_instant, orbit};
+        OrbitContext ctx{app->state.elements, app->state.corrections,
+                         app->state.station,  app->state.groups.selected_sat,
+                         at_instant,          orbit};
         at_instant.realtime_flag = 0;
         at_instant.calc_time = make_datetime({2018, 1, 21, 3, 0, second});
-        std::string name = app->groups.selected_sat;
+        std::string name = app->state.groups.selected_sat;
         ASSERT_TRUE(sat_position_disp(ctx, name));
         EXPECT_EQ(changes.at("Text2").back(), format_number(orbit.calc.calc_az * 180 / kPi, "###0.00000"));
         if (changes.count("Text3")) {
@@ -436,7 +438,7 @@ TEST_F(Program, EveryDefaultSatelliteCanBeSelectedWithoutTheEditor) {
     for (int group = 0; group < 5; ++group) {
         for (auto click : clicks) {
             (f.*click)();
-            selected.push_back(app->groups.selected_sat);
+            selected.push_back(app->state.groups.selected_sat);
             EXPECT_FALSE(app->form9.exists() && app->form9().isVisible()) << selected.back();
             EXPECT_EQ(app->ft847().Label4.caption().toStdString(), selected.back());  // set up for it
         }
@@ -462,7 +464,7 @@ TEST_F(Program, PartnerStationsRegisteredFromTheMenuRestartTheProgramWithTheLink
     row.height.setText("20");
     row.utc.setText("-5");
     row.has_map.setValue(0);
-    app->settings.sun_disp = 2;  // a display option chosen while the program ran
+    app->state.settings.sun_disp = 2;  // a display option chosen while the program ran
     platform::MsgBoxRecorder::current()->clear();
     // Registered from the program's own event loop, as the operator would.
     QTimer give_up;
@@ -481,9 +483,9 @@ TEST_F(Program, PartnerStationsRegisteredFromTheMenuRestartTheProgramWithTheLink
     // Started again, the program knows the new station.
     app.reset();
     start();
-    EXPECT_EQ(app->partners.partner_name[1], "W1AW");
-    EXPECT_DOUBLE_EQ(app->partners.partner_lon[1], -72.72);
-    EXPECT_DOUBLE_EQ(app->partners.partner_time_diff[1], -5);
+    EXPECT_EQ(app->state.partners.partner_name[1], "W1AW");
+    EXPECT_DOUBLE_EQ(app->state.partners.partner_lon[1], -72.72);
+    EXPECT_DOUBLE_EQ(app->state.partners.partner_time_diff[1], -5);
 }
 
 TEST_F(Program, GroupsAndColoursRegisteredFromTheMenuAreThoseOfTheNextStart) {
@@ -514,8 +516,8 @@ TEST_F(Program, GroupsAndColoursRegisteredFromTheMenuAreThoseOfTheNextStart) {
 
     app.reset();
     start();
-    EXPECT_EQ(app->groups.group_sat_names[4], group_e);
-    EXPECT_DOUBLE_EQ(app->settings.color_eisei1, 8421504);
+    EXPECT_EQ(app->state.groups.group_sat_names[4], group_e);
+    EXPECT_DOUBLE_EQ(app->state.settings.color_eisei1, 8421504);
     EXPECT_EQ(app->form1().Command13.caption(), "7分加速処理");
 }
 
@@ -537,9 +539,9 @@ TEST_F(Program, TheStationRegisteredFromTheMenuIsThatOfTheNextStart) {
 
     app.reset();
     start();
-    EXPECT_EQ(app->station.call_sign, "W1AW");
-    EXPECT_DOUBLE_EQ(app->station.station_lat, 41.71);
-    EXPECT_DOUBLE_EQ(app->station.station_lon, -72.75);
-    EXPECT_DOUBLE_EQ(app->time.time_diff, -5);
-    EXPECT_EQ(app->settings.ft847_cat.port, "COM2");
+    EXPECT_EQ(app->state.station.call_sign, "W1AW");
+    EXPECT_DOUBLE_EQ(app->state.station.station_lat, 41.71);
+    EXPECT_DOUBLE_EQ(app->state.station.station_lon, -72.75);
+    EXPECT_DOUBLE_EQ(app->state.time.time_diff, -5);
+    EXPECT_EQ(app->state.settings.ft847_cat.port, "COM2");
 }

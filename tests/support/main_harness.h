@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/contexts.h"
 #include "common/extrn_window.h"
 #include "common/settings_store.h"
 #include "common/progress_window.h"
@@ -18,33 +19,16 @@
 #include "platform/tray.h"
 #include "support/temp_dir.h"
 
-// A program folder of its own with the default settings and element sets, the shared
+// A program folder of its own with the default settings and element sets, the program
 // state the application would own, and the main window over them. The clock stands at
 // 21 January 2018 03:00:00 UTC (12:00:00 local time at the default time difference of 9
 // hours), a day after the default element sets' epochs.
-struct MainHarness {
+struct MainHarness : torv::ProgramState {
     static constexpr platform::ClockReading kClock{2018, 1, 21, 3, 0, 0};
 
     TempDir dir;
-    torv::ElementTable elements;
-    torv::SatCorrectionTable corrections;
-    torv::OwnStation station;
-    torv::TimeState time;
-    torv::OrbitState orbit;
-    torv::DopplerState doppler;
-    torv::BodyState bodies;
-    torv::CurrentSatValues current_sat;
-    torv::PartnerStationTable partners;
-    torv::SatGroupTable groups;
-    torv::MainSettings settings;
-    torv::MainViewState view;
-    torv::ChartFlags chart;
-    torv::RigShared rig;
-    torv::SatInfoTips tips;
-    torv::ElementUpdateState element_update;
-    torv::ElementSources element_sources;
     torv::ElementUpdateSeam element_seam;
-    torv::ElementUpdateContext element_context{element_update, element_sources, elements, element_seam, time};
+    torv::ElementUpdateContext element_context = torv::element_update_context(*this, element_seam);
     platform::Tray tray;
     platform::FormInstance<torv::Form17> form17;
     platform::FormInstance<torv::extrn> dde;
@@ -98,8 +82,7 @@ struct MainHarness {
         element_seam.set_element_date_tooltip = [this](const std::string& t) {
             form1().Label33.setToolTip(QString::fromStdString(t));
         };
-        return torv::Form1Links{elements, corrections, station, time, orbit, doppler, bodies, current_sat, partners,
-                                groups, settings, view, chart, rig, tips, element_update, form17, dde, tray, h};
+        return torv::form1_links(*this, {form17, dde, tray}, h);
     }
 
     std::string ini_text() const { return dir.read("torv.ini"); }

@@ -1,0 +1,63 @@
+#pragma once
+#include "app/program_state.h"
+#include "common/extrn_window.h"
+#include "common/number_text.h"
+#include "common/progress_window.h"
+#include "mainwindow/form1.h"
+#include "orbit/element_update_context.h"
+#include "platform/form.h"
+#include "platform/tray.h"
+#include "rig/rig_context.h"
+#include "schedule/week_window.h"
+
+// The windows' contexts, built from the program state in one place: the App builds its
+// windows from these, and the test harnesses build theirs the same way.
+namespace torv {
+
+// The windows and services the main window works with beside the state.
+struct Form1Windows {
+    platform::FormInstance<Form17>& form17;
+    platform::FormInstance<extrn>& dde;
+    platform::Tray& tray;
+};
+
+inline Form1Links form1_links(ProgramState& s, Form1Windows w, Form1Hooks hooks) {
+    return Form1Links{s.elements,    s.corrections,    s.station, s.time,     s.orbit, s.doppler,       s.bodies,
+                      s.current_sat, s.partners,       s.groups,  s.settings, s.view,  s.chart,         s.rig,
+                      s.tips,        s.element_update, w.form17,  w.dde,      w.tray,  std::move(hooks)};
+}
+
+// The week windows read the colours and the AO-40 values when they draw.
+inline WeekLinks week_links(ProgramState& s) {
+    const auto look = [&s] {
+        WeekLook k;
+        k.grp_for_color = static_cast<platform::ColorValue>(s.settings.grp_for_color);
+        k.grp_bk_color = static_cast<platform::ColorValue>(s.settings.grp_bk_color);
+        k.ao40_sqa_color = static_cast<platform::ColorValue>(s.settings.ao40_sqa_color);
+        k.ao40_ma_color = static_cast<platform::ColorValue>(s.settings.ao40_ma_color);
+        k.hiru_color = static_cast<platform::ColorValue>(val(s.settings.hiru_color));
+        k.yoru_color = static_cast<platform::ColorValue>(val(s.settings.yoru_color));
+        k.ao40_attitude_fetched = s.view.ao40_attitude_fetched;
+        k.ao40_attitude_error = s.view.ao40_attitude_error;
+        k.ao40_alat = s.view.ao40_alat;
+        k.ao40_alon = s.view.ao40_alon;
+        k.ao40_sqa_value = s.settings.ao40_sqa_value;
+        k.ao40_ma_start = s.settings.ao40.start;
+        k.ao40_ma_end = s.settings.ao40.end;
+        return k;
+    };
+    return WeekLinks{s.elements, s.corrections,        s.station, s.time, s.groups.selected_sat,
+                     s.partners, s.view.partner_index, look};
+}
+
+// The element windows; seam: what they ask of the main window.
+inline ElementUpdateContext element_update_context(ProgramState& s, ElementUpdateSeam& seam) {
+    return ElementUpdateContext{s.element_update, s.element_sources, s.elements, seam, s.time};
+}
+
+// What the transceiver windows read of the main window and publish back.
+inline RigContext rig_context(ProgramState& s) {
+    return RigContext{{s.groups.selected_sat, s.doppler.doppler_factor, s.current_sat}, s.rig};
+}
+
+}  // namespace torv
