@@ -8,9 +8,7 @@
 #include <QApplication>
 
 #include "mainwindow/main_loop.h"
-#include "mainwindow/map_geometry.h"
-#include "platform/clock.h"
-#include "platform/twips.h"
+#include "tests/support/map_fixture.h"
 
 namespace {
 
@@ -33,68 +31,25 @@ const char* const kSets[][3] = {
      "2 27607  64.5541 180.3486 0047321   5.0119 355.1447 14.75413283811223"},
 };
 
-struct Tick {
-    ElementTable elements;
-    SatCorrectionTable corrections;
-    OwnStation station{135.15, 34.5, 45, "JA3XXX"};
-    std::string selected_sat = "ISS";
-    TimeState time;
-    OrbitState orbit;
-    OrbitContext octx{elements, corrections, station, selected_sat, time, orbit, nullptr};
-    PartnerStationTable partners;
-    MainSettings settings;
-    MainViewState view;
-    MapState maps;
-    ChartFlags chart;
-    DopplerState doppler;
-    platform::PictureBox main_map, world_zoom, local_zoom, partner_zoom, orbit_view, sky_view;
-    std::array<platform::Label, 7> slot_labels;
-    platform::Label range_rate;
-    std::array<platform::Label, 6> doppler_labels;
-    extrn items;
+struct Tick : MapFixture, MainLoopLabels {
     StdPicture iss{StdPicture::Bitmap, QImage(30, 30, QImage::Format_RGB32)};
     std::unique_ptr<MainLoop> loop;
 
     explicit Tick(bool draw) {
-        platform::clock_fix({2018, 1, 21, 3, 0, 0});
-        set_time_diff(time, 9);
-        time.realtime_flag = 1;
-        for (const auto& s : kSets) elements.add_set(s[0], s[1], s[2]);
+        for (const auto& s : kSets)
+            if (!elements.find_named_set(s[0])) elements.add_set(s[0], s[1], s[2]);
         iss.image.fill(Qt::white);
-        main_map.resize(720, 360);
-        world_zoom.resize(903, 453);
-        local_zoom.resize(396, 396);
-        partner_zoom.resize(396, 396);
-        orbit_view.resize(200, 200);
-        sky_view.resize(platform::twips_to_px(3075), platform::twips_to_px(3090));
-        set_world_map_scale(main_map);
-        set_world_map_scale(world_zoom);
-        set_local_zoom_scale(local_zoom, 135, 35);
-        set_local_zoom_scale(partner_zoom, 135, 35);
-        settings.start_tizu = "1";
-        view.local_zoom_px_width = view.local_zoom_px_height = 396;
-        view.partner_zoom_px_width = view.partner_zoom_px_height = 396;
         view.local_zoom_open = view.partner_zoom_open = 1;
-        maps.partner_zoom_lon = "135";
         MapSurfaces surfaces;
         if (draw)
             surfaces = {&main_map, &world_zoom, &local_zoom, &partner_zoom, &orbit_view, &sky_view, &iss, &iss, &iss};
-        MainLoopControls controls;
-        for (int s = 0; s < 7; ++s) controls.form1_slot_labels[s] = &slot_labels[s];
-        controls.Label25 = &range_rate;
-        for (int r = 0; r < 3; ++r) {
-            controls.doppler_value_labels[r] = &doppler_labels[2 * r];
-            controls.doppler_band_labels[r] = &doppler_labels[2 * r + 1];
-        }
-        controls.items = &items;
         MainLoopSteps steps;
         steps.slot_name = [](int s) { return std::string(kSets[s][0]); };
         steps.slot_color = [](int s) { return 255.0 * (s + 1) * 1000; };
         loop = std::make_unique<MainLoop>(MapContext{octx, partners, settings, view, maps, surfaces, {}}, chart, doppler,
-                                          controls, steps);
+                                          controls(), steps);
         chart.chart_refreshed = 1;
     }
-    ~Tick() { platform::clock_release(); }
 };
 
 void BM_MainTick(benchmark::State& st) {

@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "app/program_state.h"
 #include "orbit/sat_position.h"
 
 namespace {
@@ -88,17 +89,13 @@ BENCHMARK(BM_Propagate)->Arg(1)->Arg(100)->Arg(500)->Arg(900);
 
 // The program's shared state for computations over a full table of varied sets, with a
 // correction table built from it as the program builds one (no factors stored).
-struct FullTable {
+struct FullTable : ProgramState {
     std::vector<SetLines> sets = make_sets(kSetsInFullTable, -1, 3);
-    ElementTable elements;
-    SatCorrectionTable corrections;
-    OwnStation station{135.15, 34.5, 45, "JA3XXX"};
-    std::string selected_sat = "SAT-000";
-    TimeState time;
-    OrbitState orbit;
-    OrbitContext ctx{elements, corrections, station, selected_sat, time, orbit, nullptr};
+    OrbitContext ctx = orbit_context(*this);
 
     FullTable() {
+        station = {135.15, 34.5, 45, "JA3XXX"};
+        groups.selected_sat = "SAT-000";
         fill_table(elements, sets);
         corrections = build_sat_correction_table(elements, "/nonexistent/torv.ini");
         set_time_diff(time, 9);

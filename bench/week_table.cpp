@@ -5,22 +5,17 @@
 
 #include "schedule/week_passes.h"
 #include "schedule/week_table.h"
+#include "tests/support/week_fixture.h"
 
 namespace {
 
 using namespace torv;
 
-struct Week {
-    ElementTable elements;
-    SatCorrectionTable corrections;
-    OwnStation station{135.5, 34.7, 50, "JA3XXX"};
-    PartnerStationTable partners;
+struct Week : WeekFixture {
     WeekMinuteTables tables;
     WeekDayCells cells;
 
     Week() {
-        ElementLoadReport report;
-        read_element_file(elements, std::string(TORV_DATA) + "/TORV.ELM", report);
         partners.partner_name[0] = "JA8";
         partners.partner_lon[0] = 141.35;
         partners.partner_lat[0] = 43.06;

@@ -92,7 +92,7 @@ TEST(GroundTrack, RevolutionEndsWithinItsStepLimitOnAVeryEccentricOrbit) {
     // e = 0.97: near perigee one 2-minute step jumps the whole 0..10 degree window.
     f.add_set("ECC", "1 99999U 98067A   18020.89808844  .00000000  00000-0  00000-0 0  9992",
               "2 99999  51.6424  32.9776 9700000  28.7227  39.5332 10.00000000 95614");
-    f.selected_sat = "ECC";
+    f.groups.selected_sat = "ECC";
     std::string name = "ECC";
     f.at(name, f.display_utc());
     f.time.realtime_flag = 0;

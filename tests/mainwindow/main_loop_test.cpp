@@ -13,32 +13,14 @@ namespace {
 constexpr std::array<double, 7> kSlotColors{65535, 16711935, 33023, 8421376, 16744576, 8454016, 12632256};
 
 // The loop with every step of the other views recorded in order.
-struct LoopFixture : MapFixture {
-    ChartFlags chart;
-    DopplerState doppler;
+struct LoopFixture : MapFixture, MainLoopLabels {
     std::array<std::string, 7> group{"SO-50", "ISS", "FO-29", "", "", "", ""};
-    std::array<platform::Label, 7> form1_labels, form12_labels;
-    platform::Label label25, label33;
-    std::array<platform::Label, 6> doppler_labels;
-    extrn items;
     std::vector<std::string> trace;
     bool check1 = true;
     bool stale = false;
     std::unique_ptr<MainLoop> loop;
 
     LoopFixture() {
-        MainLoopControls c;
-        for (int s = 0; s < 7; ++s) {
-            c.form1_slot_labels[s] = &form1_labels[s];
-            c.form12_slot_labels[s] = &form12_labels[s];
-        }
-        c.Label25 = &label25;
-        c.Label33 = &label33;
-        for (int r = 0; r < 3; ++r) {
-            c.doppler_value_labels[r] = &doppler_labels[2 * r];
-            c.doppler_band_labels[r] = &doppler_labels[2 * r + 1];
-        }
-        c.items = &items;
         MainLoopSteps s;
         s.slot_name = [this](int slot) { return group[slot]; };
         s.slot_color = [](int slot) { return kSlotColors[slot]; };
@@ -62,7 +44,7 @@ struct LoopFixture : MapFixture {
         s.chart.check_five_minute_warning = step("five-minutes");
         ctx.sky.plot_radar = [this](double&) { trace.push_back("radar:" + view.draw_sat_name); };
         chart.request_full_refresh();  // as the start-up leaves it
-        loop = std::make_unique<MainLoop>(ctx, chart, doppler, c, s);
+        loop = std::make_unique<MainLoop>(ctx, chart, doppler, controls(), s);
     }
     bool new_day = false;
 };
@@ -160,7 +142,7 @@ TEST(MainLoop, RedrawShowsSatellitesFootprintsAndStationAtTheFixedClock) {
 
 TEST(MainLoop, SelectedSatelliteOutsideTheGroupGetsNoOrbitPlane) {
     LoopFixture f;
-    f.selected_sat = "AO-7";
+    f.groups.selected_sat = "AO-7";
     f.loop->redraw_all();
     EXPECT_EQ(std::count(f.trace.begin(), f.trace.end(), "orbit-plane"), 0);
 }

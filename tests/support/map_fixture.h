@@ -4,6 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "app/program_state.h"
+#include "common/extrn_window.h"
+#include "mainwindow/main_loop.h"
 #include "mainwindow/map_geometry.h"
 #include "mainwindow/map_state.h"
 #include "platform/clock.h"
@@ -36,19 +39,10 @@ inline bool reddish_text_in(platform::PictureBox& box, double x1, double y1, dou
     return false;
 }
 
-// A station, a few element sets, a fixed clock and the six pictures of the redraw at
-// their design sizes, for drawing tests that sample pixels.
-struct MapFixture {
-    torv::ElementTable elements;
-    torv::SatCorrectionTable corrections;
-    torv::OwnStation station{135.15, 34.5, 45, "JA3XXX"};
-    std::string selected_sat = "ISS";
-    torv::TimeState time;
-    torv::OrbitState orbit;
-    torv::OrbitContext octx{elements, corrections, station, selected_sat, time, orbit, nullptr};
-    torv::PartnerStationTable partners;
-    torv::MainSettings settings;
-    torv::MainViewState view;
+// The program state with a station, a few element sets, a fixed clock and the six
+// pictures of the redraw at their design sizes, for drawing tests that sample pixels.
+struct MapFixture : torv::ProgramState {
+    torv::OrbitContext octx = torv::orbit_context(*this);
     torv::MapState maps;
     // Main map one pixel per unit; the others as the windows lay them out.
     platform::PictureBox main_map, world_zoom, local_zoom, partner_zoom, orbit_view, sky_view;
@@ -58,6 +52,8 @@ struct MapFixture {
 
     MapFixture() {
         platform::clock_fix(kClock);
+        station = {135.15, 34.5, 45, "JA3XXX"};
+        groups.selected_sat = "ISS";
         torv::set_time_diff(time, 9);
         time.realtime_flag = 1;
         add_set("ISS", "1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992",
@@ -100,5 +96,29 @@ struct MapFixture {
     }
     torv::DateTime display_utc() const {
         return torv::make_datetime({kClock.year, kClock.month, kClock.day, kClock.hour, kClock.minute, kClock.second});
+    }
+};
+
+// The labels and the item window the main loop writes, standing in for the main window's.
+struct MainLoopLabels {
+    std::array<platform::Label, 7> form1_labels, form12_labels;
+    platform::Label label25, label33;
+    std::array<platform::Label, 6> doppler_labels;
+    torv::extrn items;
+
+    torv::MainLoopControls controls() {
+        torv::MainLoopControls c;
+        for (int s = 0; s < 7; ++s) {
+            c.form1_slot_labels[s] = &form1_labels[s];
+            c.form12_slot_labels[s] = &form12_labels[s];
+        }
+        c.Label25 = &label25;
+        c.Label33 = &label33;
+        for (int r = 0; r < 3; ++r) {
+            c.doppler_value_labels[r] = &doppler_labels[2 * r];
+            c.doppler_band_labels[r] = &doppler_labels[2 * r + 1];
+        }
+        c.items = &items;
+        return c;
     }
 };

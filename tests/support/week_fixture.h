@@ -4,28 +4,24 @@
 #include <string>
 #include <vector>
 
+#include "app/program_state.h"
 #include "orbit/element_table.h"
 #include "orbit/sat_position.h"
 #include "orbit/time_base.h"
 #include "schedule/week_passes.h"
 #include "schedule/week_table.h"
 
-// The default element sets (epoch January 2018), a station in Japan on UTC+9, and the
-// shared satellite computation to check the week tables against.
-struct WeekFixture {
-    torv::ElementTable elements;
-    torv::SatCorrectionTable corrections;
-    torv::OwnStation station{135.5, 34.7, 50, "JA3XXX"};
-    torv::TimeState time;
-    torv::OrbitState orbit;
-    std::string selected_sat;
-    torv::OrbitContext ctx{elements, corrections, station, selected_sat, time, orbit, nullptr};
+// The program state with the default element sets (epoch January 2018), a station in
+// Japan on UTC+9, and the shared satellite computation to check the week tables against.
+struct WeekFixture : torv::ProgramState {
+    torv::OrbitContext ctx = torv::orbit_context(*this);
 
     // AO-40 is long gone: a made-up set of its kind of orbit (high, eccentric), epoch 21 January 2018.
     static constexpr const char* kAo40Line1 = "1 26609U 00072B   18021.50000000  .00000000  00000-0  00000-0 0  9999";
     static constexpr const char* kAo40Line2 = "2 26609   6.0000 100.0000 7900000 200.0000  10.0000  1.25580000 12345";
 
     WeekFixture() {
+        station = {135.5, 34.7, 50, "JA3XXX"};
         torv::ElementLoadReport report;
         torv::read_element_file(elements, std::string(TORV_DATA) + "/TORV.ELM", report);
         add_set("AO-40", kAo40Line1, kAo40Line2);
@@ -61,7 +57,7 @@ struct WeekFixture {
 
 private:
     void at(const std::string& name, torv::DateTime day_start_utc, int f) {
-        selected_sat = name;
+        groups.selected_sat = name;
         time.realtime_flag = 0;
         time.calc_time = torv::add_minutes(day_start_utc, f - 1);
     }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/program_state.h"
 #include "platform/clock.h"
 #include "platform/msg_box.h"
 
@@ -30,17 +31,15 @@ struct RecordingDisplay : SatDisplay {
 };
 
 // The fallback set at the example station, at a chosen UTC instant.
-struct Fixture {
-    ElementTable elements;
-    SatCorrectionTable corrections;
-    OwnStation station{135.15, 34.5, 45, "JA3XXX"};
-    std::string selected_sat = "DUMMY";
-    TimeState time;
-    OrbitState orbit;
+struct Fixture : ProgramState {
     RecordingDisplay display;
-    OrbitContext ctx{elements, corrections, station, selected_sat, time, orbit, &display};
+    OrbitContext ctx = orbit_context(*this, &display);
 
-    Fixture() { set_time_diff(time, 9); }
+    Fixture() {
+        station = {135.15, 34.5, 45, "JA3XXX"};
+        groups.selected_sat = "DUMMY";
+        set_time_diff(time, 9);
+    }
     void add_set(const std::string& name, const std::string& l1, const std::string& l2) {
         elements.add_set(name, l1, l2);
     }
@@ -124,7 +123,7 @@ TEST(SatPosition, SelectedSatelliteIsHandedToTheDisplay) {
     EXPECT_EQ(f.orbit.selected_az, az);
 
     // Another satellite (here the fallback set too) changes no display and no copy.
-    f.selected_sat = "ISS";
+    f.groups.selected_sat = "ISS";
     f.orbit.selected_az = -1;
     ASSERT_TRUE(f.compute_live("OTHER", {2005, 1, 27, 3, 0, 0}));
     EXPECT_EQ(f.display.selected, 1);
@@ -240,7 +239,7 @@ TEST(SatPosition, SlantRangeMatchesPositionExceptNamedDopplerRules) {
     for (const char* n : {"SAT-A", "ISS", "ISSDG", "ISSTR", "NO-44"}) f.add_set(n, l1, l2);
     for (const char* n : {"SAT-A", "ISS", "ISSDG", "ISSTR", "NO-44"}) {
         SCOPED_TRACE(n);
-        f.selected_sat = n;
+        f.groups.selected_sat = n;
         ASSERT_TRUE(f.compute_live(n, {2005, 1, 27, 1, 25, 0}));
         const double position_range = f.display.last.range_km;
         const double true_anomaly = f.orbit.calc.calc_true_anomaly;
@@ -286,7 +285,7 @@ TEST(SatPosition, DopplerFactorFromTwoRangesAndKeptOnFailure) {
     const DopplerState before = d;
     f.add_set("FADING", "1 24278U 96046B   05026.80879303  .00000002  00000-0  37400-4 0 08932",
               "2 24278 098.5680 095.3409 0350746 182.5037 177.4357 1.0E-300   417079");
-    f.selected_sat = "FADING";
+    f.groups.selected_sat = "FADING";
     platform::MsgBoxRecorder::current()->clear();
     EXPECT_FALSE(update_doppler_factor(f.ctx, d));
     EXPECT_EQ(platform::MsgBoxRecorder::current()->texts, std::vector<std::string>{kRangeFailedMessage});
@@ -296,7 +295,7 @@ TEST(SatPosition, DopplerFactorFromTwoRangesAndKeptOnFailure) {
 
     // A satellite that cannot be computed at all never inherits the factor of the one
     // selected before it: no shift (factor 1), as when neither range exists.
-    f.selected_sat = "BROKEN";
+    f.groups.selected_sat = "BROKEN";
     EXPECT_FALSE(update_doppler_factor(f.ctx, d));
     EXPECT_EQ(d.range_rate, 0);
     EXPECT_EQ(d.doppler_factor, 1.0);
