@@ -160,15 +160,30 @@ void Form20::Command13_Click() {
     // One tick with both sides automatic sends both frequencies as the step computes
     // them from the tuned receive side; then the sides are as they were.
     const int tx_auto = state.tx_auto;
-    state.rx_auto = state.tx_auto = 1;
-    ctx.mirror.ft736_rx_auto = 1;
-    run_tick();
-    state.rx_auto = 0;
-    ctx.mirror.ft736_rx_auto = 0;
+    state.tx_auto = 1;
+    if (state.conversion_type == "0") {
+        send_tuned_rx_independently();
+    } else {
+        state.rx_auto = 1;
+        ctx.mirror.ft736_rx_auto = 1;
+        run_tick();
+        state.rx_auto = 0;
+        ctx.mirror.ft736_rx_auto = 0;
+    }
     state.tx_auto = tx_auto;
     Timer1.setEnabled(true);
     // The transmit frequency that was sent.
     state.tx_base_text = str_num(state.send_freq);
+}
+
+void Form20::send_tuned_rx_independently() {
+    // The FM type computes the two sides apart, and an automatic receive side from the
+    // nominal downlink alone: the tick keeps the receive side manual, so that it is the
+    // tuned frequency that goes out (and stays the known one), not the tracked one.
+    run_tick();
+    state.rx_auto = 1;
+    if (running() && sendable(Side::Rx)) send_frequency(Side::Rx, state.recive_freq);
+    state.rx_auto = 0;
 }
 
 void Form20::Command14_Click() {

@@ -47,6 +47,7 @@ protected:
 
 private:
     void slider_tune(Side side);
+    void send_tuned_rx_independently();
 };
 
 }  // namespace torv

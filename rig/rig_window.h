@@ -316,6 +316,9 @@ protected:
     void send_hex_command(const std::string& text);
     void write_bytes(const std::vector<uint8_t>& bytes);
     void send_request(const std::string& hex_frame);
+    // Whether a side's frequency goes out: automatic, a side the satellite has, within
+    // the radio's range.
+    bool sendable(Side side) const;
     const Radio& radio() const { return radio_; }
 
     void make_rx_fixed_at_setup();
@@ -346,7 +349,6 @@ private:
     void carry_out_stop();
     void tick_steps();
     void missing_record();
-    bool sendable(Side side) const;
     void send_beacon_frequency();
     void clear_meters();
 

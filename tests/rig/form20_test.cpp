@@ -351,3 +351,26 @@ TEST_F(Ft736Fixture, AMissingRecordDuringAPendingWaitStopsTheLinkBeforeTheWindow
     EXPECT_FALSE(radio.state.ptt || radio.state.cat_on || radio.state.sat_mode);
     EXPECT_EQ(recorder().texts, Frames{"人工衛星の情報登録後、再度実行してください。"});
 }
+
+// The FM type tracks each side from its own nominal frequency: a receive side tuned by
+// the slider goes out at the tuned frequency, not at the tracked one.
+TEST_F(Ft736Fixture, AnFmSatellitesReceiveSliderSendsTheTunedFrequency) {
+    ini_write("0:145.85:4:436.795:4::0:,:,:0:", "FM-1", "SAT-INFO", torv_ini());
+    doppler_factor = 1.00001;
+    Form20& w = started("FM-1");
+    tick();
+    w.Command11_Click();  // receive side manual where the last tick had it
+    const double tuned = 436.795 * 1.00001 + 0.005;
+    const size_t mark = radio.mark();
+    w.HScroll3.setValue(5);
+    settle();
+    const Frames frames = radio.frames_since(mark);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_TRUE(frames[0].ends_with("2E"));
+    EXPECT_EQ(frames[1], "436804361E");
+    EXPECT_NEAR(radio.state.rx_freq, tuned, 1e-5);
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, tuned);
+    EXPECT_EQ(w.state.rx_auto, 0);
+    EXPECT_EQ(ctx.mirror.ft736_rx_auto, 0);
+    w.Timer1.setEnabled(false);
+}
