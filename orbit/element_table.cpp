@@ -6,6 +6,7 @@
 
 #include "common/cp932.h"
 #include "common/number_text.h"
+#include "orbit/mean_motion.h"
 
 namespace torv {
 
@@ -80,6 +81,19 @@ const ElementTable::NamedSet* ElementTable::find_named_set(std::string_view name
     return it == named_sets_.end() ? nullptr : &it->second;
 }
 
+ElementTable::NamedSet make_named_set(int name_index, const std::string& line1, const std::string& line2) {
+    const SatElements el = parse_sat_elements(line1, line2);
+    const SatOrbit orbit = make_sat_orbit(el, 0);
+    return {name_index, orbit, j2_motion_rate(el, orbit.a)};
+}
+
+NamedSetLookup lookup_named_set(const ElementTable& table, std::string_view name) {
+    static const ElementTable::NamedSet fallback = make_named_set(0, kFallbackLine1, kFallbackLine2);
+    const ElementTable::NamedSet* set = table.find_named_set(name);
+    if (!set) return {&fallback, ElementLookup::Fallback};
+    return {set, set->orbit.el.usable ? ElementLookup::Found : ElementLookup::Unusable};
+}
+
 void ElementTable::parse_sets() const {
     named_sets_.clear();
     // A set at the very end of the table may lack its element lines: they read as empty.
@@ -89,7 +103,7 @@ void ElementTable::parse_sets() const {
     };
     for (int i = 1; i <= line_count_; i += 3) {
         auto [it, first] = named_sets_.try_emplace(std::string(trimmed(lines_[i])));
-        if (first) it->second = NamedSet{i, parse_sat_elements(line(i + 1), line(i + 2))};
+        if (first) it->second = make_named_set(i, line(i + 1), line(i + 2));
     }
     parsed_fresh_ = true;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "orbit/sat_elements.h"
+#include "orbit/sat_orbit.h"
 
 // The in-memory copy of every element set the program knows: the lines of the element
 // files, read once at start-up into one table. Nothing changes it afterwards; new
@@ -29,10 +30,12 @@ inline const std::vector<std::string> kElementFiles = {"TORV.ELM", "TORV_NORAD.E
 // (Single-threaded: a lookup on a const table may rebuild them.)
 class ElementTable {
 public:
-    // The first set of a name in table order, with its numbers.
+    // The first set of a name in table order, with its numbers made ready for
+    // propagation (orbit.el are the parsed numbers; no mean-motion term).
     struct NamedSet {
-        int name_index = 0;  // index of its name line
-        SatElements elements;
+        int name_index = 0;      // index of its name line
+        SatOrbit orbit;
+        double motion_rate = 0;  // dL of the J2 mean-motion term, rev/day
     };
 
     const std::string& element_lines(int i) const { return lines_[i]; }
@@ -67,6 +70,17 @@ private:
     mutable NamedSets named_sets_;
     mutable bool parsed_fresh_ = false;
 };
+
+// A set from its two lines, parsed and made ready for propagation.
+ElementTable::NamedSet make_named_set(int name_index, const std::string& line1, const std::string& line2);
+
+// The set a computation of a trimmed name uses: the table's first set of that name, or
+// the fallback set (parsed once) when there is none; Unusable when the table's set is.
+struct NamedSetLookup {
+    const ElementTable::NamedSet* set = nullptr;
+    ElementLookup how = ElementLookup::Fallback;
+};
+NamedSetLookup lookup_named_set(const ElementTable& table, std::string_view name);
 
 // What loading left out, so the operator can be told once.
 struct ElementLoadReport {

@@ -18,10 +18,11 @@ constexpr double kNo44Factor = 1.0;
 constexpr double kCp6Factor = 5.2;
 constexpr double kFujiFactor = 1.4;
 
-bool is_fuji_name(const std::string& name) { return name == "FO-69" || name == "FO-70"; }
+// Names compare as views: every computation asks, and most names differ in length.
+bool is_fuji_name(std::string_view name) { return name == "FO-69" || name == "FO-70"; }
 
 // Built-in factor, 0 when none.
-double builtin_factor(const std::string& name, double inclination) {
+double builtin_factor(std::string_view name, double inclination) {
     if (inclination < kLowInclination || inclination > kHighInclination) {
         if (is_iss_name(name)) return kIssFactor;
         if (name == "NO-44") return kNo44Factor;
@@ -33,7 +34,7 @@ double builtin_factor(const std::string& name, double inclination) {
 
 }  // namespace
 
-bool is_iss_name(const std::string& name) { return name == "ISS" || name == "ISSDG" || name == "ISSTR"; }
+bool is_iss_name(std::string_view name) { return name == "ISS" || name == "ISSDG" || name == "ISSTR"; }
 
 void SatCorrectionTable::add(std::string name, double value) {
     NameFactors& f = by_name_[name];
@@ -85,13 +86,19 @@ std::string iss_trace_line(double t, double dL) {
            " dlt_l*t*12=" + str_num(dL * t * 12) + " iss_hosei*t=" + str_num(t * 0.017495);
 }
 
-MotionTerm sat_motion_hosei(const std::string& name, const SatElements& el, double a, double t,
-                            const SatCorrectionTable& corrections, double& revolutions) {
+MotionTerm motion_term_of(const std::string& name, const SatElements& el, double dL, double t,
+                          const SatCorrectionTable& corrections) {
     MotionTerm term;
-    term.dL = j2_motion_rate(el, a);
+    term.dL = dL;
     if (is_iss_name(name) && builtin_factor(name, el.inclination) != 0 && debug_trace() == "1")
         term.trace_failed = !append_test_log(iss_trace_line(t, term.dL));
     term.factor = motion_term_factor(name, el.inclination, corrections);
+    return term;
+}
+
+MotionTerm sat_motion_hosei(const std::string& name, const SatElements& el, double a, double t,
+                            const SatCorrectionTable& corrections, double& revolutions) {
+    const MotionTerm term = motion_term_of(name, el, j2_motion_rate(el, a), t, corrections);
     if (term.factor != 0) revolutions += term.factor * term.dL * t;
     return term;
 }

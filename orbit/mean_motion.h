@@ -63,7 +63,7 @@ double j2_motion_rate(const SatElements& el, double a);
 double motion_term_factor(const std::string& name, double inclination_deg, const SatCorrectionTable& corrections);
 
 // True for the names that carry the built-in ISS factor.
-bool is_iss_name(const std::string& name);
+bool is_iss_name(std::string_view name);
 
 // What the term did, for the DDE labels of the selected satellite.
 struct MotionTerm {
@@ -71,6 +71,11 @@ struct MotionTerm {
     double factor = 0;    // 0 when no term applied
     bool trace_failed = false;  // the trace line could not be written (kTestLogFailedMessage)
 };
+
+// The term of a set whose dL is known, t days after epoch: its factor, and the trace
+// line written for the ISS names when the built-in factor applies.
+MotionTerm motion_term_of(const std::string& name, const SatElements& el, double dL, double t,
+                          const SatCorrectionTable& corrections);
 
 // Replaces revolutions (on entry n t + (n'/2) t^2) by base + factor dL t when a term
 // applies. Writes the trace line for the ISS names when the built-in factor applies.

@@ -47,10 +47,8 @@ int find_element_set(const ElementTable& table, const std::string& name) {
 }
 
 ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name) {
-    static const SatElements fallback = parse_sat_elements(kFallbackLine1, kFallbackLine2);
-    const ElementTable::NamedSet* set = table.find_named_set(name);
-    if (!set) return {fallback, ElementLookup::Fallback};
-    return {set->elements, set->elements.usable ? ElementLookup::Found : ElementLookup::Unusable};
+    const NamedSetLookup found = lookup_named_set(table, name);
+    return {found.set->orbit.el, found.how};
 }
 
 ElementLookup load_sat_elements(const ElementTable& table, std::string& name, SatElements& sat_elements,

@@ -1,6 +1,7 @@
 #include "orbit/sat_position.h"
 
 #include <cmath>
+#include <optional>
 
 #include "common/number_text.h"
 #include "common/debug_log.h"
@@ -9,9 +10,12 @@ namespace torv {
 
 namespace {
 
-constexpr int kMaxKeplerSteps = 50;  // three or four from the start below; the cap only guards garbage
-// A Newton step this small leaves an error of about its square: the root to the last digit.
-constexpr double kKeplerLastStep = 1e-9;
+constexpr int kMaxKeplerSteps = 50;  // one to three from the start below; the cap only guards garbage
+// A Newton step dE leaves an error of about K dE^2 (K from the equation's curvature), and
+// of order dE^3 beyond that: a step this small whose K dE^2 is below the last digit of E
+// lands on the root itself.
+constexpr double kKeplerSmallStep = 1e-6;
+constexpr double kKeplerLastDigit = 1e-16;
 constexpr double kIssDopplerRate = 0.017495;
 constexpr double kNo44DopplerRate = -0.005;
 constexpr double kLightSpeedKmS = 300000.0;
@@ -52,21 +56,23 @@ void tell_failure(OrbitContext& ctx, const std::string& name, const std::string&
     if (ctx.orbit.failures_told.insert({name, el.epoch_year, el.epoch_day, text}).second) tell(ctx, text);
 }
 
-// The looked-up set of a trimmed name, or false when it cannot be computed.
-bool lookup(OrbitContext& ctx, std::string& name) {
-    if (load_sat_elements(ctx.elements, name, ctx.orbit.sat_elements, ctx.orbit.sat_rev_no) !=
-        ElementLookup::Unusable)
-        return true;
+// The set of name, trimmed in place, with its orbit made ready; its numbers are also
+// stored as the set last looked up. Null when it cannot be computed.
+const ElementTable::NamedSet* lookup(OrbitContext& ctx, std::string& name) {
+    name = trim(name);
+    const NamedSetLookup found = lookup_named_set(ctx.elements, name);
+    ctx.orbit.sat_elements = found.set->orbit.el;
+    ctx.orbit.sat_rev_no = found.set->orbit.el.rev_no;
+    if (found.how != ElementLookup::Unusable) return found.set;
     tell_failure(ctx, name, unusable_elements_message(name));
-    return false;
+    return nullptr;
 }
 
-// The instant of a computation: the real-time rule when it is on; then calc_mjd.
-double instant_mjd(OrbitContext& ctx, bool position) {
-    TimeState& ts = ctx.time;
-    if (apply_realtime_rule(ts, clock_local_now(ts), position) && position && ctx.display)
-        ctx.display->show_time_labels(ts.display_time, ts.calc_time);
-    return datetime_to_mjd(ts.calc_time);
+// A looked-up set's orbit with the computation's mean-motion term.
+SatOrbit with_extra_rate(const ElementTable::NamedSet& set, double extra_rate) {
+    SatOrbit orbit = set.orbit;
+    orbit.extra_rate = extra_rate;
+    return orbit;
 }
 
 // Whether a computation is the current instant's: the real-time rule builds its instant.
@@ -75,13 +81,31 @@ double instant_mjd(OrbitContext& ctx, bool position) {
 // instants of their own choosing and never touch the live labels and items.
 bool live(const OrbitContext& ctx) { return ctx.time.realtime_flag == 1; }
 
+// The instant of a computation: the real-time rule when it is on; then calc_mjd. Only
+// the rule reads the clock, so a computation at a chosen instant never asks for it.
+double instant_mjd(OrbitContext& ctx, bool position) {
+    TimeState& ts = ctx.time;
+    if (live(ctx) && apply_realtime_rule(ts, clock_local_now(ts), position) && position && ctx.display)
+        ctx.display->show_time_labels(ts.display_time, ts.calc_time);
+    return datetime_to_mjd(ts.calc_time);
+}
+
+// The own station's frame, made again only when the station has moved.
+const StationFrame& own_station_frame(OrbitContext& ctx) {
+    const OwnStation& s = ctx.station;
+    std::optional<StationFrame>& frame = ctx.orbit.own_station_frame;
+    if (!frame || frame->lon != s.station_lon || frame->lat != s.station_lat || frame->height != s.station_height)
+        frame = make_station_frame(s.station_lon, s.station_lat, s.station_height);
+    return *frame;
+}
+
 // The mean-motion term of a computation of name at mjd, shown for the selected satellite
 // when the computation is live.
-MotionTerm motion_term(OrbitContext& ctx, const std::string& name, double a, double mjd, bool live) {
-    const SatElements& el = ctx.orbit.sat_elements;
-    const double t = mjd - epoch_mjd(el) + 1.0;
-    double revolutions = base_revolutions(el, t);
-    const MotionTerm term = sat_motion_hosei(name, el, a, t, ctx.corrections, revolutions);
+MotionTerm motion_term(OrbitContext& ctx, const std::string& name, const ElementTable::NamedSet& set, double mjd,
+                       bool live) {
+    const SatElements& el = set.orbit.el;
+    const double t = mjd - set.orbit.epoch_mjd + 1.0;
+    const MotionTerm term = motion_term_of(name, el, set.motion_rate, t, ctx.corrections);
     if (term.trace_failed) tell(ctx, kTestLogFailedMessage);
     if (live && name == ctx.selected_sat && ctx.display) ctx.display->show_motion_term(term.dL, el.inclination, t);
     return term;
@@ -110,64 +134,23 @@ std::string unusable_elements_message(const std::string& name) {
     return name + " の軌道要素が正しくないため、この人工衛星は計算できません。";
 }
 
-double semi_major_axis(double mean_motion) { return kSemiMajorAxisFactor / std::cbrt(mean_motion * mean_motion); }
-
-double epoch_mjd(const SatElements& el) {
-    return mjd_of_date(static_cast<int>(round_half_even(el.epoch_year)), 1, 1) + el.epoch_day;
-}
-
 EccentricAnomaly solve_kepler(double M, double e) {
     // The start is taken for M reduced to one turn and carried back to M's own turn.
-    const double m = std::remainder(M, 2.0 * kPi);
+    const double m = M - 2.0 * kPi * std::round(M / (2.0 * kPi));
     double E = M + (kepler_start(m, e) - m);
-    double sin_E = 0, cos_E = 1;
     for (int step = 0; step < kMaxKeplerSteps; ++step) {
-        sin_E = std::sin(E);
-        cos_E = std::cos(E);
-        const double dE = (E - e * sin_E - M) / (1.0 - e * cos_E);
+        const double sin_E = std::sin(E), cos_E = std::cos(E);
+        const double f_prime = 1.0 - e * cos_E;  // f(E) = E - e sin E - M
+        const double dE = (E - e * sin_E - M) / f_prime;
         E -= dE;
-        if (std::fabs(dE) <= kKeplerLastStep) {
+        const double K = e * std::fabs(sin_E) / (2.0 * f_prime);
+        if (std::fabs(dE) <= kKeplerSmallStep && K * dE * dE <= kKeplerLastDigit) {
             // The sine and cosine carried over the last small step.
-            const double sin_before = sin_E;
-            sin_E -= dE * cos_E;
-            cos_E += dE * sin_before;
-            break;
+            const double cos_dE = 1.0 - 0.5 * dE * dE;
+            return {E, sin_E * cos_dE - cos_E * dE, cos_E * cos_dE + sin_E * dE};
         }
     }
-    return {E, sin_E, cos_E};
-}
-
-J2Rates j2_rates(double a, double inclination_deg) {
-    const double q = a / kBesselAKm;
-    const double k = kJ2DriftCoefficient / (q * q * std::pow(q, 1.5));
-    const double i = deg_to_rad(inclination_deg);
-    const double si = std::sin(i);
-    J2Rates r;
-    r.node = k * std::cos(i);
-    const double perigee = k * (2.0 - 2.5 * si * si);
-    r.perigee = inclination_deg <= 90.0 ? perigee : -perigee;
-    return r;
-}
-
-void j2_node_perigee_drift(double& node, double& perigee, double inclination_deg, double t, double a) {
-    const J2Rates r = j2_rates(a, inclination_deg);
-    node += deg_to_rad(r.node * t);
-    perigee += deg_to_rad(r.perigee * t);
-}
-
-SatOrbit make_sat_orbit(const SatElements& el, double extra_rate) {
-    SatOrbit o;
-    o.el = el;
-    o.a = semi_major_axis(el.mean_motion);
-    o.epoch_mjd = epoch_mjd(el);
-    o.extra_rate = extra_rate;
-    const J2Rates r = j2_rates(o.a, el.inclination);
-    o.node_rate = deg_to_rad(r.node);
-    o.perigee_rate = deg_to_rad(r.perigee);
-    o.sin_i = std::sin(deg_to_rad(el.inclination));
-    o.cos_i = std::cos(deg_to_rad(el.inclination));
-    o.sqrt_1_e2 = std::sqrt(1.0 - el.eccentricity * el.eccentricity);
-    return o;
+    return {E, std::sin(E), std::cos(E)};
 }
 
 double position_extra_rate(const std::string& name, const SatElements& el, double a,
@@ -201,8 +184,7 @@ SatPosition propagate(const SatOrbit& o, const StationFrame& st, double mjd) {
 
 void place_from_anomaly(const SatOrbit& o, const StationFrame& st, double mjd, const EccentricAnomaly& ecc,
                         SatPosition& p) {
-    const SatElements& el = o.el;
-    const double e = el.eccentricity;
+    const double e = o.el.eccentricity;
 
     // Place in the orbit.
     p.ecc_anomaly = ecc.E;
@@ -214,21 +196,17 @@ void place_from_anomaly(const SatOrbit& o, const StationFrame& st, double mjd, c
     p.plane_x = o.a * (cosE - e);            // r cos nu
     p.plane_y = o.a * o.sqrt_1_e2 * sinE;    // r sin nu
 
-    // Orbit plane to inertial axes, node and perigee drifted by J2.
-    const double node = deg_to_rad(el.node) + o.node_rate * p.t;
-    const double w = deg_to_rad(el.perigee) + o.perigee_rate * p.t;
-    const double sO = std::sin(node), cO = std::cos(node), sw = std::sin(w), cw = std::cos(w);
-    const double x = p.plane_x, y = p.plane_y;
-    const double X = (cw * cO - o.cos_i * sO * sw) * x - (o.cos_i * sO * cw + sw * cO) * y;
-    const double Y = (o.cos_i * cO * sw + cw * sO) * x - (sw * sO - o.cos_i * cO * cw) * y;
-    const double Z = o.sin_i * sw * x + o.sin_i * cw * y;
-
-    // Earth-fixed through the sidereal time.
+    // Orbit plane to Earth-fixed axes: the perigee ω and the node Ω drift by J2; the
+    // node's longitude east of Greenwich is Ω less the sidereal time θ.
+    const double omega = o.perigee + o.perigee_rate * p.t;
+    const double Omega = o.node + o.node_rate * p.t;
     const double theta = deg_to_rad(sidereal_time_deg(mjd));
-    const double sT = std::sin(theta), cT = std::cos(theta);
-    p.xe = X * cT + Y * sT;
-    p.ye = -X * sT + Y * cT;
-    p.ze = Z;
+    const double sw = std::sin(omega), cw = std::cos(omega);
+    const double sL = std::sin(Omega - theta), cL = std::cos(Omega - theta);
+    const double x = p.plane_x, y = p.plane_y;
+    p.xe = (cw * cL - o.cos_i * sL * sw) * x - (o.cos_i * sL * cw + sw * cL) * y;
+    p.ye = (o.cos_i * cL * sw + cw * sL) * x - (sw * sL - o.cos_i * cL * cw) * y;
+    p.ze = o.sin_i * sw * x + o.sin_i * cw * y;
 
     // Sub-satellite point; the view is taken to the point above it on a sphere.
     p.sub = xyz_to_geodetic(p.xe, p.ye, p.ze);
@@ -246,25 +224,25 @@ TopoView view_of(const SatPosition& p, const StationFrame& st) {
 bool sat_position_disp(OrbitContext& ctx, std::string& name) {
     OrbitState& o = ctx.orbit;
     CalcResult& c = o.calc;
-    if (!lookup(ctx, name)) {
+    const ElementTable::NamedSet* set = lookup(ctx, name);
+    if (!set) {
         c.calc_az = 0;
         c.calc_el = -kPi / 2;  // a skipped satellite never looks visible
         return false;
     }
     const SatElements& el = o.sat_elements;
-    const double a = semi_major_axis(el.mean_motion);
+    const double a = set->orbit.a;
     c.calc_semi_major_axis = a;
     store_constants(o);
-    const StationFrame st =
-        make_station_frame(ctx.station.station_lon, ctx.station.station_lat, ctx.station.station_height);
+    const StationFrame& st = own_station_frame(ctx);
 
     const bool shown = live(ctx);
     const double mjd = instant_mjd(ctx, true);
     ctx.time.calc_mjd = mjd;
-    const MotionTerm term = motion_term(ctx, name, a, mjd, shown);
+    const MotionTerm term = motion_term(ctx, name, *set, mjd, shown);
     if (ctx.display) ctx.display->clear_drawing_surface();
 
-    const SatPosition p = propagate(make_sat_orbit(el, term.factor * term.dL), st, mjd);
+    const SatPosition p = propagate(with_extra_rate(*set, term.factor * term.dL), st, mjd);
     store_orbit_fields(c, p, a, el.eccentricity);
     c.calc_true_anomaly = p.true_anomaly;
     if (!p.ok) {
@@ -292,15 +270,14 @@ bool sat_position_disp(OrbitContext& ctx, std::string& name) {
 bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, double lat, double height,
                            double /*hours*/, double& az, double& el) {
     if (trim(name) != ctx.selected_sat) return false;
-    if (!lookup(ctx, name)) return false;
-    OrbitState& o = ctx.orbit;
-    const SatElements& set = o.sat_elements;
-    const double a = semi_major_axis(set.mean_motion);
-    store_constants(o);
+    const ElementTable::NamedSet* set = lookup(ctx, name);
+    if (!set) return false;
+    store_constants(ctx.orbit);
     const bool shown = live(ctx);
     const double mjd = instant_mjd(ctx, false);
-    const MotionTerm term = motion_term(ctx, name, a, mjd, shown);
-    const SatPosition p = propagate(make_sat_orbit(set, term.factor * term.dL), make_station_frame(lon, lat, height), mjd);
+    const MotionTerm term = motion_term(ctx, name, *set, mjd, shown);
+    const SatPosition p =
+        propagate(with_extra_rate(*set, term.factor * term.dL), make_station_frame(lon, lat, height), mjd);
     if (!p.ok) {
         tell_failure(ctx, name, kZenithMessage);
         return false;
@@ -312,18 +289,18 @@ bool sat_view_from_station(OrbitContext& ctx, std::string& name, double lon, dou
 }
 
 bool calc_slant_range(OrbitContext& ctx, std::string& name, double& range) {
-    if (!lookup(ctx, name)) return false;
+    const ElementTable::NamedSet* set = lookup(ctx, name);
+    if (!set) return false;
     OrbitState& o = ctx.orbit;
     const SatElements& el = o.sat_elements;
-    const double a = semi_major_axis(el.mean_motion);
+    const double a = set->orbit.a;
     store_constants(o);
-    const StationFrame st =
-        make_station_frame(ctx.station.station_lon, ctx.station.station_lat, ctx.station.station_height);
+    const StationFrame& st = own_station_frame(ctx);
     const double mjd = instant_mjd(ctx, false);
     ctx.time.calc_mjd = mjd;
-    motion_term(ctx, name, a, mjd, live(ctx));  // the term's labels; the Doppler rule may override it
+    motion_term(ctx, name, *set, mjd, live(ctx));  // the term's labels; the Doppler rule may override it
 
-    const SatPosition p = propagate(make_sat_orbit(el, doppler_extra_rate(name, el, a, ctx.corrections)), st, mjd);
+    const SatPosition p = propagate(with_extra_rate(*set, doppler_extra_rate(name, el, a, ctx.corrections)), st, mjd);
     store_orbit_fields(o.calc, p, a, el.eccentricity);
     if (!p.ok) {
         tell_failure(ctx, name, kRangeFailedMessage);

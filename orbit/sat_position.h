@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "orbit/mean_motion.h"
 #include "orbit/sat_display.h"
 #include "orbit/sat_elements.h"
+#include "orbit/sat_orbit.h"
 #include "orbit/time_base.h"
 
 // Where a satellite is: a Kepler ellipse from the two-line elements with the mean
@@ -17,9 +19,6 @@
 // the Bessel ellipsoid; the view from a station. Not SGP4: the constants and sign rules
 // here are part of the results the rest of the program and the operators rely on.
 namespace torv {
-
-constexpr double kSemiMajorAxisFactor = 42241.09773;  // a = this / n^(2/3) km, n in rev/day
-constexpr double kJ2DriftCoefficient = -9.97;          // degrees per day at a = Re
 
 // Results of the last satellite computation. (Its instant and modified Julian day are
 // calc_time and calc_mjd of TimeState.)
@@ -56,6 +55,7 @@ struct OrbitState {
         auto operator<=>(const ToldFailure&) const = default;
     };
     std::set<ToldFailure> failures_told;
+    std::optional<StationFrame> own_station_frame;  // made from OwnStation when it changes
 };
 
 // Everything a satellite computation reads and writes, held by the application.
@@ -70,33 +70,6 @@ struct OrbitContext {
 };
 
 // ---- Pure computation -------------------------------------------------------------
-
-// An element set made ready for propagation: everything that does not depend on the
-// instant. extra_rate is the mean-motion term (rev/day) added to the revolutions.
-struct SatOrbit {
-    SatElements el;
-    double a = 0;            // km
-    double epoch_mjd = 0;
-    double extra_rate = 0;   // rev/day
-    double node_rate = 0, perigee_rate = 0;  // J2 drift, rad/day, sign rule applied
-    double sin_i = 0, cos_i = 1;
-    double sqrt_1_e2 = 1;
-};
-
-double semi_major_axis(double mean_motion);
-double epoch_mjd(const SatElements& el);
-
-// The J2 drift rates of node and perigee in degrees per day. The perigee rate changes
-// sign above 90 degrees of inclination (the model's own rule); no (1 - e^2)^2 factor.
-struct J2Rates {
-    double node = 0, perigee = 0;
-};
-J2Rates j2_rates(double a, double inclination_deg);
-
-// Node and perigee (radians) moved by t days, for semi-major axis a (km).
-void j2_node_perigee_drift(double& node, double& perigee, double inclination_deg, double t, double a);
-
-SatOrbit make_sat_orbit(const SatElements& el, double extra_rate);
 
 // The mean-motion term rate of a position computation: factor x dL.
 double position_extra_rate(const std::string& name, const SatElements& el, double a,
@@ -125,7 +98,7 @@ struct SatPosition {
 SatPosition propagate(const SatOrbit& orbit, const StationFrame& station, double mjd);
 
 // Kepler's equation M = E - e sin E (radians, 0 <= e < 1) solved for the eccentric anomaly
-// by Newton's method from a start close to the root, to the root itself in three or four
+// by Newton's method from a start close to the root, to the root itself in one to three
 // steps at any eccentricity; E keeps M's turn. With E's sine and cosine.
 struct EccentricAnomaly {
     double E = 0, sin_E = 0, cos_E = 1;
