@@ -33,12 +33,7 @@ void App::fill_element_seam() {
     element_seam.progress_text = [this](const std::string& t) {
         if (Form17* f = form17.existing()) f->Label1.setCaption(QString::fromStdString(t));
     };
-    element_seam.set_element_date_caption = [this](const std::string& t) {
-        form1().Label33.setCaption(QString::fromStdString(t));
-    };
-    element_seam.set_element_date_tooltip = [this](const std::string& t) {
-        form1().Label33.setToolTip(QString::fromStdString(t));
-    };
+    fill_element_date_seam(element_seam, form1);
     element_seam.tray_icon_remove = [this] { form1().tray_icon_remove(); };
     element_seam.end_program = [this] { end_program(); };
     element_seam.show_element_sources = [this] { form16().Show(); };

@@ -55,6 +55,16 @@ inline ElementUpdateContext element_update_context(ProgramState& s, ElementUpdat
     return ElementUpdateContext{s.element_update, s.element_sources, s.elements, seam, s.time};
 }
 
+// The element date the element windows write: the main window's Label33.
+inline void fill_element_date_seam(ElementUpdateSeam& seam, platform::FormInstance<Form1>& form1) {
+    seam.set_element_date_caption = [&form1](const std::string& t) {
+        form1().Label33.setCaption(QString::fromStdString(t));
+    };
+    seam.set_element_date_tooltip = [&form1](const std::string& t) {
+        form1().Label33.setToolTip(QString::fromStdString(t));
+    };
+}
+
 // What the transceiver windows read of the main window and publish back.
 inline RigContext rig_context(ProgramState& s) {
     return RigContext{{s.groups.selected_sat, s.doppler.doppler_factor, s.current_sat}, s.rig};

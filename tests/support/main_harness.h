@@ -76,12 +76,7 @@ struct MainHarness : torv::ProgramState {
         h.form8_form_load = [this] { ++form8_loads; };
         h.element_settings_load = [this] { element_startup.element_settings_load(); };
         h.element_load_hooks = [this](torv::ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
-        element_seam.set_element_date_caption = [this](const std::string& t) {
-            form1().Label33.setCaption(QString::fromStdString(t));
-        };
-        element_seam.set_element_date_tooltip = [this](const std::string& t) {
-            form1().Label33.setToolTip(QString::fromStdString(t));
-        };
+        torv::fill_element_date_seam(element_seam, form1);
         return torv::form1_links(*this, {form17, dde, tray}, h);
     }
 
