@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever the build, the program and the tests need.
-# Safe to run again: it only installs what is missing.
+# Safe to run again: it only installs what is missing. `setup.sh fuzz` adds clang and
+# its libFuzzer runtime for tools/fuzz.sh.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
   xvfb xauth socat python3 poppler-utils
   locales
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
