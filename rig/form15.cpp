@@ -249,7 +249,7 @@ void Form15::set_tone() {
     if (tone_on == 1 || unsupported) data_put("TO0;");
     tone_on = 0;
     Command15.hide();
-    Label25.setCaption(unsupported ? qs("トーン信号" + tone + "は未対応です") : QString());
+    Label25.setCaption(unsupported ? qs(tone_missing_note(tone)) : QString());
 }
 
 void Form15::send_tone(const std::string& number, const char* note) {

@@ -49,9 +49,10 @@ int64_t frequency_steps(double mhz, int decimals) {
     return static_cast<int64_t>(std::floor(mhz * std::pow(10.0, decimals) + 1e-6));
 }
 
-bool same_tone(std::string_view stored, std::string_view table_tone) {
-    double a = 0, b = 0;
-    return parse_number(trim(stored), a) && parse_number(table_tone, b) && a == b;
+std::optional<double> tone_hz(std::string_view stored) {
+    double hz = 0;
+    if (!parse_number(trim(stored), hz)) return std::nullopt;
+    return hz;
 }
 
 }  // namespace torv::frames

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +29,8 @@ std::string hex_text(const std::vector<uint8_t>& bytes);
 // frequencies give -1.
 int64_t frequency_steps(double mhz, int decimals);
 
-// Whether a stored tone text names a tone of a radio's table: both are numbers (blanks
-// around the stored one aside) and equal as numbers, so "88.50" is the tone "88.5".
-// Text that is no number names no tone.
-bool same_tone(std::string_view stored, std::string_view table_tone);
+// The tone (Hz) a stored tone text names, found in a radio's tone table as a number, so
+// "88.50" is the tone 88.5; nothing for a text that is no number (blanks around it aside).
+std::optional<double> tone_hz(std::string_view stored);
 
 }  // namespace torv::frames

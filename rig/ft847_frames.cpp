@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/number_text.h"
 #include "rig/frame_text.h"
 
 namespace torv::ft847 {
@@ -22,8 +23,10 @@ constexpr std::pair<std::string_view, std::string_view> kToneCodes[] = {
 }  // namespace
 
 std::optional<std::string> ctcss_code(std::string_view tone) {
+    const std::optional<double> hz = frames::tone_hz(tone);
+    if (!hz) return std::nullopt;
     for (const auto& [text, code] : kToneCodes)
-        if (frames::same_tone(tone, text)) return std::string(code);
+        if (val(text) == *hz) return std::string(code);
     return std::nullopt;
 }
 

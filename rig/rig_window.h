@@ -74,7 +74,7 @@ inline constexpr platform::ColorValue kLightOrange = 8438015;
 inline void notice(const std::string& text) { platform::msg_box(text); }
 
 // The tone note of a satellite tone the radio cannot send: the tone is switched off.
-inline std::string tone_missing_note(const std::string& tone) { return "トーン信号" + tone + "はこの無線機にないためオフ"; }
+inline std::string tone_missing_note(const std::string& tone) { return "トーン信号" + tone + "は未対応です"; }
 
 // A label that takes clicks.
 class ClickLabel : public platform::Label {

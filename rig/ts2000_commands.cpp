@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "rig/frame_text.h"
 
 namespace torv::ts2000 {
 
@@ -53,9 +54,9 @@ std::optional<std::string> mode_command(std::string_view code) {
 }
 
 std::optional<std::string> ctcss_code(std::string_view tone) {
-    double hz = 0;
-    if (!parse_number(trim(tone), hz)) return std::nullopt;
-    const auto row = std::find_if(kCtcss.begin(), kCtcss.end(), [hz](const Tone& t) { return std::fabs(t.hz - hz) < 1e-9; });
+    const std::optional<double> hz = frames::tone_hz(tone);
+    if (!hz) return std::nullopt;
+    const auto row = std::find_if(kCtcss.begin(), kCtcss.end(), [&](const Tone& t) { return std::fabs(t.hz - *hz) < 1e-9; });
     if (row == kCtcss.end()) return std::nullopt;
     return row->number;
 }
