@@ -94,6 +94,7 @@ void App::end_program() {
 std::vector<RigWindow*> App::rig_windows() {
     std::vector<RigWindow*> windows;
     if (form8* w = ft847.existing()) windows.push_back(w);
+    if (Form18* w = form18.existing()) windows.push_back(w);
     if (Form20* w = ft736.existing()) windows.push_back(w);
     if (Form15* w = ts2000.existing()) windows.push_back(w);
     return windows;
@@ -119,6 +120,7 @@ Form1Hooks App::form1_hooks() {
     h.form8_show = [this] { ft847().Show(); };
     h.form20_show = [this] { ft736().Show(); };
     h.form15_show = [this] { ts2000().Show(); };
+    h.form18_show = [this] { form18().Show(); };
     h.form9_show = [this] { form9().Show(); };
     h.form4_show = [this] { form4().Show(); };
     h.form5_show = [this] { form5().Show(); };

@@ -17,6 +17,7 @@
 #include "platform/item_server.h"
 #include "platform/paths.h"
 #include "rig/form15.h"
+#include "rig/form18.h"
 #include "rig/form20.h"
 #include "rig/form8.h"
 #include "schedule/form11.h"
@@ -57,6 +58,7 @@ public:
     platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }};
     platform::FormInstance<Form20> ft736{[this] { return std::make_unique<Form20>(rig_context); }};
     platform::FormInstance<Form15> ts2000{[this] { return std::make_unique<Form15>(rig_context); }};
+    platform::FormInstance<Form18> form18{[this] { return std::make_unique<Form18>(rig_context); }};
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }};

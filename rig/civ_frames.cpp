@@ -50,9 +50,13 @@ std::vector<uint8_t> Frame::body() const {
 
 std::vector<Frame> FrameReader::take(const std::vector<uint8_t>& bytes) {
     std::vector<Frame> done;
+    size_t index = held_.size();  // of the next byte, counting the held ones first
+    size_t begin = 0;             // where the held bytes began
     for (uint8_t b : bytes) {
+        ++index;
         if (b == kCollision) {
             held_.clear();
+            begin = index;
             continue;
         }
         held_.push_back(b);
@@ -60,10 +64,13 @@ std::vector<Frame> FrameReader::take(const std::vector<uint8_t>& bytes) {
             // Noise before the preamble (line idle bytes) is not part of the frame.
             auto start = std::find(held_.begin(), held_.end(), kPreamble);
             if (start == held_.end()) start = held_.begin();
-            done.push_back(Frame{std::vector<uint8_t>(start, held_.end())});
+            done.push_back(Frame{std::vector<uint8_t>(start, held_.end()), begin});
             held_.clear();
+            begin = index;
         } else if (held_.size() >= capacity_) {
+            dropped_ += held_.size();
             held_.clear();
+            begin = index;
         }
     }
     return done;

@@ -36,6 +36,9 @@ double data_frequency(const std::array<uint8_t, 5>& data);
 // or collision mark when it has none) through its FD.
 struct Frame {
     std::vector<uint8_t> bytes;
+    // Where the frame began among the bytes of its take (those held before it first):
+    // after the previous end byte or collision mark of that take, 0 for its first frame.
+    size_t start = 0;
 
     std::string text() const;
     // FE FE to from at its start.
@@ -46,7 +49,7 @@ struct Frame {
 
 // Collects the received bytes and cuts them into frames at FD. A collision mark FC
 // drops the bytes before it. At most `capacity` bytes wait for their FD; a longer run
-// without FD or FC is dropped whole, never written past.
+// without FD or FC is dropped whole, never written past, and counted in dropped().
 class FrameReader {
 public:
     explicit FrameReader(size_t capacity = 501) : capacity_(capacity) {}
@@ -55,10 +58,14 @@ public:
     std::vector<Frame> take(const std::vector<uint8_t>& bytes);
     // Bytes of an unfinished frame waiting for the rest.
     size_t held() const { return held_.size(); }
+    const std::vector<uint8_t>& held_bytes() const { return held_; }
+    // Bytes dropped so far because no FD or FC came before the capacity was reached.
+    size_t dropped() const { return dropped_; }
     void clear() { held_.clear(); }
 
 private:
     size_t capacity_;
+    size_t dropped_ = 0;
     std::vector<uint8_t> held_;
 };
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,10 @@ struct RigServices {
     std::function<void(const std::string&)> sched_status;
     // The main window's caption (the program's title), for the TS-2000 window's trace.
     std::function<std::string()> main_caption;
+    // Loads the IC-910's channel-name dialog hidden (filling ic910_channel_names) unless
+    // it is loaded; shows it.
+    std::function<void()> load_channel_names;
+    std::function<void()> show_channel_names;
 };
 
 struct RigContext {
@@ -63,6 +68,7 @@ struct RigContext {
     CatPort ft847_cat, ic910_cat, ts2000_cat, ft736_cat;  // [FT847], [IC910], [TS2000], [FT736] CAT
     int sched_running = 0;                         // a schedule run drives the windows
     platform::ColorValue backcolor = 0x8000000F;   // the main window's background colour
+    std::array<std::string, 20> ic910_channel_names;  // the IC-910's memory channels 0..19
     RigServices services;
 };
 

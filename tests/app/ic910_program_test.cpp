@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <filesystem>
+#include <unistd.h>
+
+#include "app/app.h"
+#include "common/settings_store.h"
+#include "platform/clock.h"
+#include "platform/msg_box.h"
+#include "platform/paths.h"
+#include "sim/ic910_sim.h"
+#include "support/temp_dir.h"
+
+using namespace torv;
+
+namespace {
+
+// The whole program on the default data with its IC-910 port leading to a simulated
+// radio; the clock stands still, so the main loop keeps one Doppler factor.
+struct Ic910Program : ::testing::Test {
+    TempDir dir;
+    std::filesystem::path old_dir = std::filesystem::current_path();
+    sim::Ic910Sim radio;
+    std::unique_ptr<App> app;
+
+    void SetUp() override {
+        ASSERT_TRUE(radio.ok());
+        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
+            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
+        platform::set_program_folder(dir.str());
+        std::filesystem::current_path(dir.str());
+        platform::clock_fix({2018, 1, 21, 3, 0, 0});
+        const std::string ini = torv_ini();
+        ini_write(std::to_string(30000 + ::getpid() % 20000), "PORT", "DDE", ini);
+        ini_write(radio.port_path(), "COM2", "SERIAL", ini);
+        ini_write("1:COM2:9600:60:E0", "CAT", "IC910", ini);
+        platform::MsgBoxRecorder::current()->clear();
+        // The radio's MAIN band is already on the satellite's downlink band.
+        radio.state.main.freq = 435.85;
+        start();
+    }
+    void TearDown() override {
+        app.reset();
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+        platform::clock_release();
+        std::filesystem::current_path(old_dir);
+    }
+
+    void start() {
+        app = std::make_unique<App>();
+        app->start();
+    }
+    static bool pump_until(const std::function<bool()>& done, int ms) {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    }
+    // Opens the IC-910 window from the main window and starts its link.
+    Form18& started() {
+        app->form1().Command19_Click();
+        Form18& rig = app->form18();
+        EXPECT_TRUE(rig.isVisible());
+        rig.Command2_Click();
+        return rig;
+    }
+};
+
+}  // namespace
+
+TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndSurvivesALostLine) {
+    // FO-29 of the default settings: inverting transponder, receive side fixed at 435.85 MHz.
+    Form18& rig = started();
+    ASSERT_TRUE(pump_until([&] { return radio.state.sub.freq > 0; }, 8000));
+    const double k = app->doppler.doppler_factor;
+    EXPECT_NE(k, 1.0);
+    EXPECT_NEAR(radio.state.main.freq, 435.85, 1e-6);
+    EXPECT_NEAR(radio.state.sub.freq, (581.8 - 435.85 / k) / k, 2e-6);
+    EXPECT_EQ(radio.state.main.mode, 0x01);  // USB
+    EXPECT_EQ(radio.state.sub.mode, 0x00);   // LSB
+    EXPECT_TRUE(radio.state.sat_mode);
+    EXPECT_TRUE(rig.Label36.caption().isEmpty());  // the radio was on the right band
+
+    // The line is pulled away mid-pass: no report, the program and the window tick on.
+    radio.unplug();
+    const QString shown = rig.Label1.caption();
+    rig.Label1.setCaption("");
+    ASSERT_TRUE(pump_until([&] { return !rig.Label1.caption().isEmpty(); }, 5000));  // the next tick
+    EXPECT_EQ(rig.Label1.caption(), shown);
+    EXPECT_TRUE(rig.Timer1.enabled());
+    EXPECT_TRUE(app->form1().Timer1.enabled());
+    EXPECT_FALSE(rig.Label16.caption().contains("エラー"));
+    EXPECT_TRUE(platform::MsgBoxRecorder::current()->texts.empty());
+    // And the link can be stopped.
+    rig.Command2_Click();
+    EXPECT_EQ(app->rig_context.mirror.ic910_running, 0);
+    EXPECT_EQ(rig.Command2.caption(), "ＩＣ９１０運用開始");
+}
+
+TEST_F(Ic910Program, EndingTheProgramStopsTheLinkFirst) {
+    started();
+    ASSERT_TRUE(pump_until([&] { return radio.state.sat_mode; }, 5000));
+    app->form1().Command2_Click();  // "終了"
+    ASSERT_TRUE(pump_until([&] { return !radio.state.sat_mode; }, 5000));
+    EXPECT_EQ(app->rig_context.mirror.ic910_running, 0);
+    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
+}
