@@ -285,7 +285,7 @@ const std::vector<Row>& rows() {
         {"menu_gsiza_min_map_rada", &F::menu_gsiza_min_map_rada, not_available()},
         // リグコントロール
         {"menu_rigu_ft847", &F::menu_rigu_ft847, shows(&App::ft847)},
-        {"menu_rigu_ic910", &F::menu_rigu_ic910, not_available()},
+        {"menu_rigu_ic910", &F::menu_rigu_ic910, shows(&App::form18)},
         {"menu_rigu_ts2000", &F::menu_rigu_ts2000, shows(&App::ts2000)},
         {"menu_rigu_ft736", &F::menu_rigu_ft736, shows(&App::ft736)},
 
@@ -368,7 +368,7 @@ const std::vector<Row>& rows() {
              EXPECT_FALSE(t.app->form17.exists());
          }},
         {"Command18", &F::Command18, shows(&App::form11)},
-        {"Command19", &F::Command19, not_available()},
+        {"Command19", &F::Command19, shows(&App::form18)},
         {"Command20", &F::Command20,
          [](Fixture& t, Form1&, const Click& click) {
              t.app->state.time.time_day_offset = 3;
