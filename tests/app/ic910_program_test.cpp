@@ -75,7 +75,7 @@ TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndSurvivesALostLine) {
     // FO-29 of the default settings: inverting transponder, receive side fixed at 435.85 MHz.
     Form18& rig = started();
     ASSERT_TRUE(pump_until([&] { return radio.state.sub.freq > 0; }, 8000));
-    const double k = app->doppler.doppler_factor;
+    const double k = app->state.doppler.doppler_factor;
     EXPECT_NE(k, 1.0);
     EXPECT_NEAR(radio.state.main.freq, 435.85, 1e-6);
     EXPECT_NEAR(radio.state.sub.freq, (581.8 - 435.85 / k) / k, 2e-6);
