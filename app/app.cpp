@@ -133,7 +133,44 @@ Form1Hooks App::form1_hooks() {
         form1().Command14.setFocus();
         form11().Command1.setFocus();
     };
+    fill_map_window_hooks(h);
     return h;
+}
+
+MapWindowLinks App::map_window_links() {
+    return MapWindowLinks{state.view, form1().map_state(), state.settings, state.tips};
+}
+
+void App::fill_map_window_hooks(Form1Hooks& h) {
+    h.local_zoom_setup = [this](double top, double left) { form12().set_origin(top, left); };
+    h.local_zoom_show = [this] { form12().open_local(); };
+    h.world_zoom_setup = [this](const std::string& word_map) { form14().load_world_map(word_map); };
+    h.zoom_slot_labels = [this](const std::array<std::string, kSlots>& names) {
+        const auto labels = form12().slot_labels();
+        for (int i = 0; i < kSlots; ++i) labels[i]->setCaption(QString::fromStdString(names[i]));
+    };
+    h.clear_map_windows = [this] {
+        form12().Picture1.Cls();
+        form14().Picture2.Cls();
+    };
+    h.show_selected_elsewhere = [this](const SelectedSatTexts& t, const VisibilityColors&) {
+        if (Form12* f = form12.existing()) show_selected_on(f->result_labels(), t, t.range_short);
+        if (Form14* f = form14.existing()) show_selected_on(f->result_labels(), t, t.range);
+    };
+    h.show_time_elsewhere = [this](DateTime local, DateTime utc) {
+        if (Form12* f = form12.existing()) show_time_on(f->result_labels(), local, utc);
+        if (Form14* f = form14.existing()) show_time_on(f->result_labels(), local, utc);
+    };
+    h.map_windows = [this](MapSurfaces& s, MainLoopControls& c) {
+        // The redraw loads a closed window again, hidden.
+        Form12& local = form12();
+        Form14& world = form14();
+        s.local_zoom = &local.Picture1;
+        s.local_zoom_iss = &local.iss();
+        s.world_zoom = &world.Picture2;
+        s.world_zoom_iss = &world.iss();
+        c.form12_slot_labels = local.slot_labels();
+    };
 }
 
 }  // namespace torv

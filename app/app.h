@@ -21,6 +21,8 @@
 #include "rig/form20.h"
 #include "rig/form8.h"
 #include "schedule/form11.h"
+#include "schedule/form12.h"
+#include "schedule/form14.h"
 #include "schedule/form6.h"
 
 namespace torv {
@@ -62,6 +64,10 @@ public:
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }};
+    platform::FormInstance<Form12> form12{[this] { return std::make_unique<Form12>(map_window_links()); }};
+    platform::FormInstance<Form14> form14{[this] {
+        return std::make_unique<Form14>(map_window_links(), [this] { form1().menu_gsiza_max_map.setChecked(false); });
+    }};
     platform::FormInstance<Form2> form2{[this] {
         return std::make_unique<Form2>(
             StationDialogContext{state.station, state.time, state.settings, torv_ini(), platform::program_folder(),
@@ -95,6 +101,9 @@ private:
     void ft847_setup();
     std::unique_ptr<Form9> make_form9();
     Form1Hooks form1_hooks();
+    MapWindowLinks map_window_links();
+    // The main window's seams into the map windows.
+    void fill_map_window_hooks(Form1Hooks& h);
     void fill_element_seam();
 };
 

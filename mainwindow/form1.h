@@ -48,6 +48,8 @@ struct Form1Hooks {
     std::function<void()> local_zoom_show;
     std::function<void(const std::string& word_map)> world_zoom_setup;
     std::function<void(const std::array<std::string, kSlots>& names)> zoom_slot_labels;
+    // The map windows' pictures and slot labels for the redraw, reached at every use.
+    std::function<void(MapSurfaces& surfaces, MainLoopControls& controls)> map_windows;
     // "現在" clears the pictures of the map windows.
     std::function<void()> clear_map_windows;
     // The selected satellite's results and the time labels on the map windows and the
@@ -123,6 +125,9 @@ class Form1 : public platform::Form, public SatDisplay {
 public:
     explicit Form1(Form1Links links);
     ~Form1() override;
+
+    // What only the map drawing keeps (the map windows write their switches into it).
+    MapState& map_state() { return maps_; }
 
     // ---- menus (created first: controls are placed below the bar) ----
     platform::MenuItem menufile, manuqth, menu_tourokukyoku, menueisei, menukidou, menu_e_info, menu_schedule,

@@ -72,6 +72,7 @@ MainLoop& Form1::main_loop() {
     s.sun_moon_mars_disp = [this] { sun_moon_mars_disp(); };
     s.check_music = [this] { check_music(); };
     s.chart.draw_grid_lines = l_.hooks.chart_tick;
+    s.reach_map_windows = l_.hooks.map_windows;
     main_loop_ = std::make_unique<MainLoop>(MapContext{*loop_orbit_, l_.partners, l_.settings, l_.view, maps_, surfaces, sky},
                                             l_.chart, l_.doppler, c, s);
     return *main_loop_;

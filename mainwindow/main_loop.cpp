@@ -105,7 +105,13 @@ void MainLoop::show_selected_views() {
                           p.partner_time_diff[i], v.partner_view_az, v.partner_view_el);
 }
 
+void MainLoop::reach_map_windows() {
+    if (steps_.reach_map_windows) steps_.reach_map_windows(map_.surfaces, controls_);
+}
+
 void MainLoop::draw_slot(int slot) {
+    // A message box of the slot before may have let the operator close a map window.
+    reach_map_windows();
     MainViewState& m = map_.view;
     m.draw_sat_color = steps_.slot_color ? steps_.slot_color(slot) : 0;
     m.draw_sat_name = steps_.slot_name ? steps_.slot_name(slot) : std::string();
@@ -126,6 +132,7 @@ void MainLoop::draw_slot(int slot) {
 }
 
 void MainLoop::redraw_all() {
+    reach_map_windows();
     erase_pictures();
     draw_map_graticules(map_);
     if (chart_.chart_refreshed == 0) Timer2_Timer();

@@ -51,6 +51,9 @@ struct MainLoopSteps {
     std::function<void(std::string& name)> update_pass_timeline;
     std::function<void()> draw_bodies;
     std::function<void()> update_rtt_countdown;
+    // Fills in the map windows' pictures and slot labels afresh (creating the windows
+    // hidden): they are reached at every use, since a closed window is destroyed.
+    std::function<void(MapSurfaces& surfaces, MainLoopControls& controls)> reach_map_windows;
     ChartTickSteps chart;
 };
 
@@ -76,6 +79,7 @@ private:
     void print_pinned_labels();
     void draw_slot(int slot);
     void show_selected_views();
+    void reach_map_windows();
 
     MapContext map_;
     ChartFlags& chart_;

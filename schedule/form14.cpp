@@ -1,0 +1,74 @@
+#include "schedule/form14.h"
+
+#include <QKeyEvent>
+
+#include "common/settings_store.h"
+#include "mainwindow/map_geometry.h"
+#include "platform/layout.h"
+
+namespace torv {
+
+namespace {
+constexpr int kF12 = 123;
+constexpr int kCtrl = 2;
+}  // namespace
+
+Form14::Form14(MapWindowLinks links, std::function<void()> menu_unchecked)
+    : Label1(this), Label2(this), Label3(this), Label4(this), Label5(this), Label6(this), Label7(this), Label8(this),
+      Frame1(this), Label9(&Frame1), Label10(&Frame1), Label11(&Frame1), Command1(this), Picture2(this),
+      Picture1(this), l_(links), menu_unchecked_(std::move(menu_unchecked)) {
+    setCaption(QString::fromUtf8(kForm14Caption));
+    move_twips(0, 0, 13740, 8160);
+    platform::lay_out({
+        {&Label1, 120, 120, 900, 255, "人工衛星"},
+        {&Label2, 1020, 120, 1900, 255},
+        {&Label3, 120, 450, 600, 255, "方位"},
+        {&Label4, 720, 450, 900, 255},
+        {&Label5, 1680, 450, 600, 255, "仰角"},
+        {&Label6, 2280, 450, 900, 255},
+        {&Label7, 3240, 450, 600, 255, "距離"},
+        {&Label8, 3840, 450, 1500, 255},
+        {&Frame1, 5520, 0, 6600, 780, "現在時間"},
+        {&Label9, 120, 300, 2800, 285},
+        {&Label10, 3000, 330, 600, 200, "ＵＴＣ"},
+        {&Label11, 3700, 300, 2700, 285},
+        {&Command1, 12360, 240, 1100, 420, "終了"},
+        {&Picture2, 0, 840, 13605, 6855},
+    });
+    Picture1.hide();
+    set_world_map_scale(Picture2);
+    Command1.Click = [this] { Command1_Click(); };
+}
+
+void Form14::Form_Load() {
+    std::string word_map = ini_read("WORD_MAP", "HAIKEIZU", torv_ini());
+    if (word_map == "ERROR") word_map = kDefaultWorldMap;
+    load_world_map(word_map);
+    iss_ = load_iss_picture();
+}
+
+void Form14::load_world_map(const std::string& file) { load_map_bitmap(Picture2, file); }
+
+void Form14::Command1_Click() {
+    if (menu_unchecked_) menu_unchecked_();
+    Unload();
+}
+
+void Form14::Form_Unload(bool& cancel) {
+    (void)cancel;
+    if (menu_unchecked_) menu_unchecked_();
+}
+
+bool Form14::Form_KeyDown(int key_code, int shift) {
+    if (key_code != kF12 || shift != kCtrl) return false;
+    Command1_Click();
+    return true;
+}
+
+void Form14::keyPressEvent(QKeyEvent* event) {
+    const int shift = (event->modifiers().toInt() >> 25) & 7;
+    if (event->key() == Qt::Key_F12 && Form_KeyDown(kF12, shift)) return;
+    platform::Form::keyPressEvent(event);
+}
+
+}  // namespace torv
