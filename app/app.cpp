@@ -9,6 +9,7 @@
 #include "common/settings_keys.h"
 #include "common/settings_store.h"
 #include "orbit/mean_motion.h"
+#include "orbit/time_base.h"
 #include "platform/msg_box.h"
 
 namespace torv {
@@ -49,6 +50,12 @@ void App::fill_rig_context() {
     s.run_sat_programs = [this] {
         SatPrograms programs;
         run_sat_programs(state.groups.selected_sat, programs);
+    };
+    s.local_now = [this] { return clock_local_now(state.time); };
+    // Creating the editor runs its load; an editor that exists loads again.
+    s.cw_editor_load = [this] {
+        if (form22.exists()) form22().form_load();
+        else form22();
     };
 }
 
@@ -122,6 +129,7 @@ Form1Hooks App::form1_hooks() {
     h.form15_show = [this] { ts2000().Show(); };
     h.form18_show = [this] { form18().Show(); };
     h.form9_show = [this] { form9().Show(); };
+    h.form22_show = [this] { form22().Show(); };
     h.form4_show = [this] { form4().Show(); };
     h.form5_show = [this] { form5().Show(); };
     h.form6_show = [this] { form6().Show(); };

@@ -19,6 +19,7 @@
 #include "rig/form15.h"
 #include "rig/form18.h"
 #include "rig/form20.h"
+#include "rig/form22.h"
 #include "rig/form8.h"
 #include "schedule/form11.h"
 #include "schedule/form12.h"
@@ -62,6 +63,10 @@ public:
     platform::FormInstance<Form15> ts2000{[this] { return std::make_unique<Form15>(rig_context); }};
     platform::FormInstance<Form18> form18{[this] { return std::make_unique<Form18>(rig_context); }};
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
+    platform::FormInstance<Form22> form22{[this] {
+        return std::make_unique<Form22>(
+            CwEditorContext{rig_context.cw_message, [this] { ts2000().show_cw_messages(); }});
+    }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }};
     platform::FormInstance<Form12> form12{[this] { return std::make_unique<Form12>(map_window_links()); }};

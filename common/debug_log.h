@@ -18,6 +18,10 @@ bool append_test_log(std::string_view line);
 // append_test_log, showing kTestLogFailedMessage for a line that could not be written.
 void write_test_log(std::string_view line);
 
+// Appends text (UTF-8) to a file of the working folder in CP932, creating the file;
+// false when it could not be written.
+bool append_cp932_text(const char* file, std::string_view text);
+
 // Deletes TESTlogtmp.LOG (start-up, link start); a missing file is no error.
 void delete_test_log();
 // Keeps the finished trace: TESTlogtmp.LOG becomes TESTlog.LOG; errors are ignored.

@@ -55,7 +55,9 @@ Form15::Form15(RigContext& context)
       menu_settings(*this, "設定"), menu_manual(menu_settings, "手動時操作", platform::MenuItem::Menu),
       MENU_15_AUTO_ON(menu_manual, "自動取り込みＯＮ"), MENU_15_AUTO_OFF(menu_manual, "自動取り込みＯＦＦ"),
       menu_debug(menu_settings, "ＤＥＢＵＧ", platform::MenuItem::Menu), MENU_15_DEBUG_ON(menu_debug, "DEBUG_ON"),
-      MENU_15_DEBUG_OFF(menu_debug, "DEBUG_OFF") {
+      MENU_15_DEBUG_OFF(menu_debug, "DEBUG_OFF"), Command20(this), Frame8(this), Frame9(&Frame8), Frame10(&Frame8),
+      Frame11(&Frame8), Text1(&Frame9), Command22(&Frame9), Slider1(&Frame10), Combo3(&Frame11), Label41(&Frame11),
+      Label42(&Frame10), Label43(&Frame9) {
     setCaption("ＴＳ２０００リモートコントロール");
     // Every new window starts with the trace off.
     set_trace("0");
@@ -67,7 +69,9 @@ Form15::Form15(RigContext& context)
     set_converter_labels(&Label34, &Label35);
     set_fixed_side_lamps(&Shape21, &Shape20);
     place_own_controls();
+    place_cw_panel();
     connect_own_handlers();
+    connect_cw_handlers();
     error_clear_.setSingleShot(true);
     connect(&error_clear_, &QTimer::timeout, this, [this] {
         if (Label38.caption() == "コマンドエラー") Label38_Click();
@@ -124,6 +128,7 @@ void Form15::setup_end() {
     show_freq_auto();
     trace_reverse = 0;
     color_trace(kLightCyan);
+    cw_setup();
 }
 
 void Form15::set_freq_auto(const std::string& value) {
@@ -168,6 +173,7 @@ void Form15::send_initial_state() {
     if (memory_found == 1) send_start_state();
     Command2.setEnabled(true);
     Command1.setEnabled(true);
+    Command20.setEnabled(true);
 }
 
 bool Form15::start_sequence() {
@@ -223,6 +229,9 @@ void Form15::send_closing() {
 
 void Form15::after_stop() {
     keep_test_log();
+    Command20.setEnabled(false);
+    // The port is closed: the speed command of switching CW off goes nowhere.
+    if (cw_running == 1) Command20_Click();
     Command2.setEnabled(true);
     Command1.setEnabled(true);
 }

@@ -44,6 +44,21 @@ public:
     platform::MenuItem menu_settings, menu_manual, MENU_15_AUTO_ON, MENU_15_AUTO_OFF;
     platform::MenuItem menu_debug, MENU_15_DEBUG_ON, MENU_15_DEBUG_OFF;
 
+    // ---- the CW keyer ----
+    int cw_running = 0;        // CW on
+    std::string cw_speed;      // words per minute, "10".."60"
+    int f15_gamen = 0;         // the panel layout: 0 standard, else rig style
+    platform::CommandButton Command20;   // "ＣＷ開始" / "ＣＷ終了"
+    platform::Frame Frame8;              // "ＣＷ送信制御", usable while CW is on
+    platform::Frame Frame9, Frame10, Frame11;  // callsign, keying speed, report
+    platform::TextBox Text1;             // partner's callsign (%C)
+    platform::CommandButton Command22;   // "クリア"
+    platform::Slider Slider1;            // keying speed
+    platform::ComboBox Combo3;           // signal report (%S)
+    platform::Label Label41, Label42, Label43;  // "%S", the speed, "%C"
+    std::array<platform::CommandButton, cw::kMemories> Command21;  // "Ｆ３" .. "Ｆ１２"
+    std::array<platform::Label, cw::kMemories> Label40;            // the memories' texts
+
     // ---- commands and replies ----
     // Sends one command, traced; a text of two characters or fewer is not a command.
     void data_put(const std::string& command);
@@ -77,6 +92,20 @@ public:
     void MENU_15_DEBUG_ON_Click() { set_trace("1"); }
     void MENU_15_DEBUG_OFF_Click() { set_trace("0"); }
 
+    // ---- the CW keyer ----
+    void Command20_Click();
+    void Command21_Click(int index);
+    void Command22_Click();
+    void Slider1_Click();
+    void Text1_Change();
+    void Combo3_KeyPress(int& key_ascii);
+    void write_cw_log(const std::string& message, const std::string& callsign, const std::string& report);
+    // Shows the stored memories (upper-cased) beside their buttons.
+    void show_cw_messages();
+    // F3..F12 key a memory while CW is on; Delete and Alt empty the callsign and report
+    // boxes; Ctrl is the template's PTT.
+    bool Form_KeyDown(int key_code, int shift, bool auto_repeat) override;
+
 protected:
     std::string port_framing() const override;
     bool send_opening() override;
@@ -109,6 +138,11 @@ private:
     void color_trace(platform::ColorValue color);
     void place_own_controls();
     void connect_own_handlers();
+    void place_cw_panel();
+    void connect_cw_handlers();
+    void cw_setup();
+    void size_for_cw();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     kenwood::ReplyReader reader_;
     QTimer error_clear_;  // clears the command-error message

@@ -144,14 +144,16 @@ bool RigWindow::Form_KeyDown(int key_code, int shift, bool auto_repeat) {
     return true;
 }
 
-void RigWindow::keyPressEvent(QKeyEvent* event) {
+bool RigWindow::preview_key(QKeyEvent* event) {
     // While the link runs the window sees these keys before the control that has the
     // focus; otherwise only while it has the focus itself.
     const int code = key_code_of(event->key());
     const bool to_window = key_preview_ || focusWidget() == nullptr || focusWidget() == this;
-    if (to_window && code != 0 && Form_KeyDown(code, (event->modifiers().toInt() >> 25) & 7, event->isAutoRepeat()))
-        return;
-    platform::Form::keyPressEvent(event);
+    return to_window && code != 0 && Form_KeyDown(code, (event->modifiers().toInt() >> 25) & 7, event->isAutoRepeat());
+}
+
+void RigWindow::keyPressEvent(QKeyEvent* event) {
+    if (!preview_key(event)) platform::Form::keyPressEvent(event);
 }
 
 void RigWindow::Command15_Click() {

@@ -4,8 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "common/datetime.h"
 #include "common/sat_records.h"
 #include "platform/color.h"
+#include "rig/cw_keyer.h"
 #include "rig/tracking.h"
 
 // What the transceiver windows share with the rest of the program: the selected
@@ -57,6 +59,11 @@ struct RigServices {
     // it is loaded; shows it.
     std::function<void()> load_channel_names;
     std::function<void()> show_channel_names;
+    // The station's local time now (the CW contact log's time).
+    std::function<DateTime()> local_now;
+    // Loads the CW message memories into cw_message, the TS-2000 window's labels and
+    // the editor, creating the editor (hidden) on first use.
+    std::function<void()> cw_editor_load;
 };
 
 struct RigContext {
@@ -66,6 +73,7 @@ struct RigContext {
     RigShared& rig;  // the link's frequencies and modes, shown by the main window too
     ScheduleMirror mirror;
     CatPort ft847_cat, ic910_cat, ts2000_cat, ft736_cat;  // [FT847], [IC910], [TS2000], [FT736] CAT
+    cw::Messages cw_message;  // the CW keyer's memories, as stored
     int sched_running = 0;                         // a schedule run drives the windows
     platform::ColorValue backcolor = 0x8000000F;   // the main window's background colour
     std::array<std::string, 20> ic910_channel_names;  // the IC-910's memory channels 0..19

@@ -336,6 +336,9 @@ protected:
     void Form_Load() override { form_load(); }
     void Form_Unload(bool& cancel) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A key press offered to Form_KeyDown as keyPressEvent does; true when taken. For a
+    // window whose controls would take the key before the window sees it.
+    bool preview_key(QKeyEvent* event);
 
 private:
     void place_controls();

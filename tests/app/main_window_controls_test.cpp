@@ -220,7 +220,7 @@ const std::vector<Row>& rows() {
         {"menukidou", &F::menukidou, shows(&App::form4)},
         {"menu_e_info", &F::menu_e_info, shows(&App::form9)},
         {"menu_schedule", &F::menu_schedule, not_available()},
-        {"menu_cw_mes_set", &F::menu_cw_mes_set, not_available()},
+        {"menu_cw_mes_set", &F::menu_cw_mes_set, shows(&App::form22)},
         {"menuend", &F::menuend,
          [](Fixture& t, Form1&, const Click& click) {
              const std::string before = t.dir.read("torv.ini");

@@ -78,6 +78,10 @@ void Ts2000Sim::obey(const std::vector<uint8_t>& frame) {
         state.power = std::stoi(p);
     } else if (text == "SM0" || text == "SM1") {
         answer_text(text + digits(text == "SM0" ? state.s_meter : 0, 4) + ";");
+    } else if (head == "KS" && p.size() == 3 && all_digits(p) && std::stoi(p) >= 4 && std::stoi(p) <= 60) {
+        state.keying_speed = std::stoi(p);
+    } else if (head == "KY" && p.size() == 25 && p[0] == ' ') {
+        state.keyed.push_back(p.substr(1));
     } else {
         answer_text("?;");
     }

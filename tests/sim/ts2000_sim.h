@@ -27,6 +27,8 @@ struct Ts2000State {
     bool ptt = false;
     int power = 100;             // watts
     int s_meter = 0;             // 0..30
+    int keying_speed = 0;        // KS, words per minute; 0 never set
+    std::vector<std::string> keyed;  // the 24 characters of each KY command, in order
     std::vector<Ts2000Memory> memories;
     size_t channel = 0;          // the satellite memory in use
 };
@@ -34,7 +36,8 @@ struct Ts2000State {
 // A TS-2000 behind a pseudo-terminal, taking its text commands as the radio does:
 // satellite mode on recalls the satellite memory in use, "SA...1;" then "CH0;" steps to
 // the next one; FA and FB set or read the VFOs; MD sets the mode of the side the
-// satellite mode addresses; TN, TO, TX, RX, PC; SM0 reads the S-meter. A command it
+// satellite mode addresses; TN, TO, TX, RX, PC; SM0 reads the S-meter; KS sets the keying speed (4..60) and KY
+// queues 24 characters for its keyer. A command it
 // does not know, or one a test has it refuse, is answered "?;".
 class Ts2000Sim : public SimRadio {
     Q_OBJECT
