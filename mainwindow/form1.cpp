@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "platform/layout.h"
 #include "platform/twips.h"
@@ -10,21 +12,6 @@
 namespace torv {
 
 using platform::qs;
-
-namespace {
-
-// The hour scale is a line of numbers spaced by blanks: a proportional font, as large as
-// lets the line span the chart's time axis.
-void fit_hour_scale(platform::Label& scale) {
-    QFont f(QStringLiteral("IPAPGothic"));
-    const QString widest = QString::fromStdString(hour_scale_text(true));
-    for (int px = 14; px >= 6; --px) {
-        f.setPixelSize(px);
-        if (QFontMetrics(f).horizontalAdvance(widest) <= scale.QWidget::width()) break;
-    }
-    scale.setFont(f);
-}
-}  // namespace
 
 std::string hour_scale_text(bool from_noon) {
     const std::string b12(12, ' '), b11(11, ' '), b10(10, ' '), b9(9, ' ');
@@ -270,7 +257,7 @@ void Form1::lay_out() {
         {&Label46, 60, 2550, 700, L, "SQA ="},
         {&Label47, 760, 2550, 700, L},
         {&Picture4, 6210, 4680, 3330, 3330},
-        {&Label19, 6210, 8050, 3330, L},
+        {&Label19, 6210, 8050, 3330, L, kPassListHeading},
         {&List1, 6210, 8300, 3330, 1830},
     });
     for (platform::PictureBox* icon : {&Picture6, &Picture7, &Picture8}) icon->hide();
@@ -279,11 +266,36 @@ void Form1::lay_out() {
     small.setPointSizeF(small.pointSizeF() * 0.8);
     List1.setFont(small);
     Label19.setFont(small);
-    fit_hour_scale(Label18);
+    lay_out_chart();
     // Labels that the views and the other windows' parts do not use stay out of sight.
     for (platform::Label* l : {&Label17, &Label20, &Label22, &Label24, &Label32, &Label34, &Label35, &Label38,
                                &Label39, &Label62, &Label63, &Label64})
         l->hide();
+}
+
+// The hour scale's numbers stand over the chart's three-hour lines, wherever the
+// layout puts the chart and the scale; the scale lets the half-day bar under it show.
+void Form1::lay_out_chart() {
+    Picture3.Scale(0, 0, platform::px_to_twips(Picture3.QWidget::width()), kChartScaleHeight);
+    for (platform::LineControl& line : Line13) {
+        line.setParent(&Picture3);
+        line.hide();
+    }
+    QFont f(QStringLiteral("IPAPGothic"));
+    f.setPixelSize(std::max(6, Label18.QWidget::height() - 2));
+    Label18.setFont(f);
+    // The pass list's heading is as wide as its rows and scrolls sideways with them.
+    pass_heading_view_.setParent(this);
+    pass_heading_view_.setGeometry(Label19.geometry());
+    Label19.setParent(&pass_heading_view_);
+    Label19.setGeometry(0, 0, std::max(Label19.sizeHint().width(), pass_heading_view_.width()), pass_heading_view_.height());
+    List1.setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QObject::connect(List1.horizontalScrollBar(), &QScrollBar::valueChanged, &Label19, [this](int v) { Label19.move(-v, 0); });
+    Label18.word_centre_x = [this](int i, int n) {
+        const double x = kChartLeft + (kChartRight - kChartLeft) * i / std::max(1, n - 1);
+        const QPointF on_chart(x / platform::kTwipsPerPixel, 0);
+        return Label18.mapFrom(this, Picture3.mapTo(this, on_chart)).x();
+    };
 }
 
 void Form1::connect_handlers() {

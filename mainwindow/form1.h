@@ -13,6 +13,7 @@
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
 #include "mainwindow/music_play.h"
+#include "mainwindow/pass_chart.h"
 #include "mainwindow/result_texts.h"
 #include "mainwindow/sat_groups.h"
 #include "orbit/bodies.h"
@@ -81,9 +82,6 @@ struct Form1Hooks {
     // The seven screen layouts "0".."6" ("画面サイズ"); the start-up applies GAMEN_NO
     // through it too (nothing then when it is empty).
     std::function<void(const std::string& gamen_no)> apply_layout;
-
-    // The chart timer's tick.
-    std::function<void()> chart_tick;
 
     // The per-satellite mean-motion corrections, rebuilt from the element table.
     std::function<void()> sat_hosei_set;
@@ -154,7 +152,11 @@ public:
     platform::PictureBox Picture5;  // hour scale above the chart
     platform::PictureBox Picture6, Picture7, Picture8;  // Sun, Moon and Mars icons (hidden)
     platform::LineControl Line10, Line12;  // picked time and real-time marker on the chart
+    std::array<platform::LineControl, kOneHourLines> Line13;  // one-hour lines on the chart
     platform::ListBox List1;               // pass list
+    // Shows the part of the list's heading (Label19, its child) over the list's visible
+    // columns; made before the labels, so that it goes after them.
+    QWidget pass_heading_view_;
 
     // ---- frames ----
     platform::Frame Frame1;  // satellite group switch
@@ -224,6 +226,14 @@ public:
     void blink_element_age_label();
     // The computation context of the shared state, displaying through this window.
     OrbitContext orbit_context();
+
+    // ---- 24-hour chart and pass list ----
+    void update_pass_timeline(std::string& name) { pass_chart().update_pass_timeline(name); }
+    void build_pass_list(const std::string& name) { pass_chart().build_pass_list(name); }
+    void select_current_pass_row() { pass_chart().select_current_pass_row(); }
+    void check_five_minute_warning() { pass_chart().check_five_minute_warning(); }
+    void place_real_time_marker() { pass_chart().place_real_time_marker(); }
+    PassChart& pass_chart();
 
     // ---- tray and ending ----
     void tray_icon_add();
@@ -305,11 +315,13 @@ private:
 
     // The redraw cycle over this window's pictures and labels, made on first use.
     MainLoop& main_loop();
+    void lay_out_chart();
 
     Form1Links l_;
     MapState maps_;
     std::unique_ptr<OrbitContext> loop_orbit_;
     std::unique_ptr<MainLoop> main_loop_;
+    std::unique_ptr<PassChart> pass_chart_;
     PlayList music_;
     MusicMedia music_media_ = system_music();
 };

@@ -157,14 +157,13 @@ void Form1::Command14_Click() {
 // ---- day and night band -------------------------------------------------------------------
 
 void Form1::draw_sun_band() {
-    constexpr double kAxisLeft = 960, kAxisRight = 6000, kMinute = (kAxisRight - kAxisLeft) / kDaylightMinutes;
-    const double height = platform::px_to_twips(Picture3.QWidget::height());
+    const double height = Picture3.scaleHeight();
     const platform::ColorValue night = static_cast<platform::ColorValue>(val(l_.settings.yoru_color));
     const platform::ColorValue day = static_cast<platform::ColorValue>(val(l_.settings.hiru_color));
-    Picture3.Box(kAxisLeft, 0, kAxisRight, height, night, true);
+    Picture3.Box(kChartLeft, 0, kChartRight, height, night, true);
     for (int i = 0; i <= kDaylightMinutes; ++i)
         if (l_.view.daylight_table[i] == 1.0f)
-            Picture3.Box(kAxisLeft + kMinute * i, 0, kAxisLeft + kMinute * (i + 1), height, day, true);
+            Picture3.Box(kChartLeft + kChartMinuteWidth * i, 0, kChartLeft + kChartMinuteWidth * (i + 1), height, day, true);
 }
 
 }  // namespace torv

@@ -9,6 +9,7 @@
 #include "common/sound_music.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/map_geometry.h"
+#include "orbit/ao40_attitude.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -48,7 +49,7 @@ void Form1::redraw_all() { main_loop().redraw_all(); }
 
 MainLoop& Form1::main_loop() {
     if (main_loop_) return *main_loop_;
-    loop_orbit_ = std::make_unique<OrbitContext>(orbit_context());
+    if (!loop_orbit_) loop_orbit_ = std::make_unique<OrbitContext>(orbit_context());
     set_world_map_scale(Picture2);
     MapSurfaces surfaces;
     surfaces.main_map = &Picture2;
@@ -71,11 +72,42 @@ MainLoop& Form1::main_loop() {
     s.elements_stale = [this] { return l_.element_update.elements_stale == 1; };
     s.sun_moon_mars_disp = [this] { sun_moon_mars_disp(); };
     s.check_music = [this] { check_music(); };
-    s.chart.draw_grid_lines = l_.hooks.chart_tick;
     s.reach_map_windows = l_.hooks.map_windows;
+    s.update_pass_timeline = [this](std::string& name) { update_pass_timeline(name); };
+    ChartTickSteps& chart = s.chart;
+    chart.draw_grid_lines = [this] { pass_chart().draw_grid_lines(); };
+    chart.take_marker_time = [this] { pass_chart().take_marker_time(); };
+    chart.marker_moves_left = [this] { return pass_chart().marker_moves_left(); };
+    chart.move_markers = [this] { pass_chart().move_markers(); };
+    chart.select_current_pass_row = [this] { select_current_pass_row(); };
+    chart.check_five_minute_warning = [this] { check_five_minute_warning(); };
     main_loop_ = std::make_unique<MainLoop>(MapContext{*loop_orbit_, l_.partners, l_.settings, l_.view, maps_, surfaces, sky},
                                             l_.chart, l_.doppler, c, s);
     return *main_loop_;
+}
+
+PassChart& Form1::pass_chart() {
+    if (pass_chart_) return *pass_chart_;
+    if (!loop_orbit_) loop_orbit_ = std::make_unique<OrbitContext>(orbit_context());
+    PassChartControls c;
+    c.Picture3 = &Picture3;
+    c.Picture5 = &Picture5;
+    c.Line10 = &Line10;
+    c.Line12 = &Line12;
+    for (int i = 0; i < kOneHourLines; ++i) c.Line13[i] = &Line13[i];
+    c.List1 = &List1;
+    c.slot_captions = [this] {
+        std::array<std::string, kChartSlots> captions;
+        for (int s = 0; s < kChartSlots; ++s) captions[s] = slot_labels()[s]->caption().toStdString();
+        return captions;
+    };
+    c.five_minute_ticked = [this] { return Check3.value() == 1; };
+    c.ao40_attitude_fetch = [this] {
+        MainViewState& v = l_.view;
+        ao40_attitude_fetch(v.ao40_attitude_fetched, v.ao40_alat, v.ao40_alon, v.ao40_attitude_error);
+    };
+    pass_chart_ = std::make_unique<PassChart>(*loop_orbit_, l_.chart, l_.settings, l_.view, std::move(c));
+    return *pass_chart_;
 }
 
 void Form1::Timer3_Timer() {

@@ -312,7 +312,7 @@ void Form1::apply_back_color() {
         paint(f);
     for (platform::Label* l :
          {&Label3,  &Label4,  &Label5,  &Label6,  &Label7,  &Label8,  &Label9,  &Label10, &Label12, &Label13,
-          &Label14, &Label15, &Label16, &Label60, &Label61, &Label17, &Label18, &Label19, &Label20, &Label22,
+          &Label14, &Label15, &Label16, &Label60, &Label61, &Label17, &Label19, &Label20, &Label22,
           &Label23, &Label24, &Label25, &Label26, &Label27, &Label28, &Label29, &Label30, &Label31, &Label32,
           &Label33, &Label34, &Label35, &Label36, &Label37, &Label38, &Label39, &Label40, &Label41, &Label48,
           &Label49, &Label50, &Label51})

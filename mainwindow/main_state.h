@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <string>
 
+#include "mainwindow/timeline.h"
 #include "orbit/daylight_table.h"
 
 // State of the main window that its views, its timers and other windows share.
 namespace torv {
 
-// The four flags that steer the 24-hour chart and the pass list, and its half-day shift.
+// The four flags that steer the 24-hour chart and the pass list, its half-day shift, and
+// its minute tables (written by the chart alone, read by the pass list, the five-minute
+// warning and the sky-track chart).
 struct ChartFlags {
     int16_t chart_refreshed = 0;
     int16_t chart_recompute = 0;
@@ -16,6 +19,7 @@ struct ChartFlags {
     int16_t pass_list_rebuild = 0;
     int16_t chart_shift = 0;      // 1 = the chart runs from 12:00 to 12:00
     int16_t chart_shift_day = 0;  // day of the month of display_time when the shift went on
+    TimelineTable timeline;
 
     // Time buttons, group buttons and the start-up: recompute the tables and the pass list.
     void request_full_refresh() {

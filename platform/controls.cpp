@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QApplication>
+#include <algorithm>
 
 #include <QDir>
 #include <QKeyEvent>
@@ -44,6 +45,24 @@ void Label::setCaption(const QString& text) {
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && Click) Click();
     QLabel::mouseReleaseEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    if (!word_centre_x) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QStringList words = text().split(' ', Qt::SkipEmptyParts);
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    const QFontMetricsF fm(font());
+    const double baseline = (height() + fm.ascent() - fm.descent()) / 2;
+    for (int i = 0; i < words.size(); ++i) {
+        const double w = fm.horizontalAdvance(words[i]);
+        const double left = std::clamp(word_centre_x(i, static_cast<int>(words.size())) - w / 2, 0.0, width() - w);
+        p.drawText(QPointF(left, baseline), words[i]);
+    }
 }
 
 void Label::setForeColor(ColorValue color) {

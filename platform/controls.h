@@ -36,9 +36,14 @@ public:
     // A caption that does not fit the label's width in the window font is shown in the
     // largest smaller size that fits (down to 6 pixels), never cut.
     bool shrink_to_fit = false;
+    // When set, the caption's words (separated by blanks) are drawn one by one, word i
+    // of n centred on the x (in the label's pixels) this gives, kept inside the label;
+    // a scale whose numbers must stand over marks drawn elsewhere.
+    std::function<double(int i, int n)> word_centre_x;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void apply_colors();

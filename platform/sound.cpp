@@ -2,11 +2,26 @@
 
 #include <QAudioOutput>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <algorithm>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace platform {
+
+namespace {
+SoundRecorder* sound_recorder = nullptr;
+}  // namespace
+
+SoundRecorder::SoundRecorder() : previous_(sound_recorder) { sound_recorder = this; }
+SoundRecorder::~SoundRecorder() { sound_recorder = previous_; }
+SoundRecorder* SoundRecorder::current() { return sound_recorder; }
+
+int SoundRecorder::count(const QString& file_name) const {
+    return static_cast<int>(std::count_if(effects.begin(), effects.end(),
+                                          [&](const QString& f) { return QFileInfo(f).fileName() == file_name; }));
+}
 
 struct Sound::MusicDevice {
     QMediaPlayer player;
@@ -26,6 +41,10 @@ Sound::Sound(QObject* parent) : QObject(parent), effect_(new QSoundEffect(this))
 Sound::~Sound() = default;
 
 void Sound::play_effect(const QString& file) {
+    if (sound_recorder) {
+        sound_recorder->effects.push_back(file);
+        return;
+    }
     effect_->stop();
     effect_->setSource(QUrl::fromLocalFile(file));
     effect_->play();  // starts as soon as the file is loaded

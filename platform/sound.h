@@ -4,6 +4,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QAudioOutput;
 class QSoundEffect;
@@ -38,6 +39,25 @@ private:
     struct MusicDevice;
     QSoundEffect* effect_;
     std::map<QString, std::unique_ptr<MusicDevice>> music_;
+};
+
+// Records effect sounds instead of playing them (tests): while one exists, play_effect
+// only appends the file it was asked to play.
+class SoundRecorder {
+public:
+    SoundRecorder();
+    ~SoundRecorder();
+    SoundRecorder(const SoundRecorder&) = delete;
+    SoundRecorder& operator=(const SoundRecorder&) = delete;
+
+    static SoundRecorder* current();
+
+    std::vector<QString> effects;  // every file played, in order
+    // How many times a file of this name (without its folder) was played.
+    int count(const QString& file_name) const;
+
+private:
+    SoundRecorder* previous_;
 };
 
 // The mode word of a media player's state.

@@ -11,18 +11,9 @@ namespace {
 constexpr double kPhaseUnits = 256.0;  // AO-40's phase: 256 units a revolution
 
 WeekCell minute_cell(const WeekSubject& s, const SatPosition& p) {
-    WeekCell cell;
     const Ao40Marks& m = s.ao40;
-    cell.colour = WeekCellColour::Visible;
-    if (m.is_ao40 && m.squint_usable) {
-        const double squint = squint_deg(m.alat, m.alon, p.true_anomaly);
-        if (squint >= 0 && m.sqa_limit >= squint) cell.colour = WeekCellColour::SquintGood;
-    }
-    if (m.is_ao40) {
-        const double phase = lower_below_360(p.mean_anomaly) / 360.0 * kPhaseUnits;
-        cell.transponder_on = m.ma_start <= phase && phase <= m.ma_end;
-    }
-    return cell;
+    const double squint = m.squint_usable ? squint_deg(m.alat, m.alon, p.true_anomaly) : -1;
+    return visible_minute_cell(m, squint, lower_below_360(p.mean_anomaly));
 }
 
 // Whether the minute counts: the satellite at or above the horizon of the own station,
@@ -34,6 +25,17 @@ bool minute_counts(const WeekSubject& s, const SatPosition& p) {
 }
 
 }  // namespace
+
+WeekCell visible_minute_cell(const Ao40Marks& m, double squint, double mean_anomaly) {
+    WeekCell cell;
+    cell.colour = WeekCellColour::Visible;
+    if (m.is_ao40 && squint >= 0 && m.sqa_limit >= squint) cell.colour = WeekCellColour::SquintGood;
+    if (m.is_ao40) {
+        const double phase = mean_anomaly / 360.0 * kPhaseUnits;
+        cell.transponder_on = m.ma_start <= phase && phase <= m.ma_end;
+    }
+    return cell;
+}
 
 Ao40Marks ao40_marks(const std::string& name, int16_t attitude_fetched, int16_t attitude_error,
                      const std::string& alat, const std::string& alon, const std::string& sqa_limit,

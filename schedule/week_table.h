@@ -60,6 +60,11 @@ Ao40Marks ao40_marks(const std::string& name, int16_t attitude_fetched, int16_t 
                      const std::string& alat, const std::string& alon, const std::string& sqa_limit,
                      double ma_start, double ma_end);
 
+// The cell of a visible minute: AO-40's squint colour when its squint (degrees; -1 when
+// not computed) is within the limit, its transponder-on mark when its phase (from the
+// mean anomaly in degrees, 0..360) lies in the window.
+WeekCell visible_minute_cell(const Ao40Marks& marks, double squint, double mean_anomaly);
+
 // What a week is computed for, fixed when the week starts.
 struct WeekSubject {
     std::string name;         // the satellite, trimmed
