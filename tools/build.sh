@@ -9,4 +9,5 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
-cmake --build build -j"$(nproc)"
+# JOBS limits the parallel compilers when several checkouts build side by side.
+cmake --build build -j"${JOBS:-$(nproc)}"
