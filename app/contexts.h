@@ -24,7 +24,7 @@ struct Form1Windows {
 inline Form1Links form1_links(ProgramState& s, Form1Windows w, Form1Hooks hooks) {
     return Form1Links{s.elements,    s.corrections,    s.station, s.time,     s.orbit, s.doppler,       s.bodies,
                       s.current_sat, s.partners,       s.groups,  s.settings, s.view,  s.chart,         s.rig,
-                      s.tips,        s.element_update, w.form17,  w.dde,      w.tray,  std::move(hooks)};
+                      s.tips,        s.element_update, s.schedule, w.form17,  w.dde,      w.tray,  std::move(hooks)};
 }
 
 // The week windows read the colours and the AO-40 values when they draw.
@@ -67,7 +67,7 @@ inline void fill_element_date_seam(ElementUpdateSeam& seam, platform::FormInstan
 
 // What the transceiver windows read of the main window and publish back.
 inline RigContext rig_context(ProgramState& s) {
-    return RigContext{{s.groups.selected_sat, s.doppler.doppler_factor, s.current_sat}, s.rig};
+    return RigContext{{s.groups.selected_sat, s.doppler.doppler_factor, s.current_sat}, s.rig, s.schedule.sched_running};
 }
 
 }  // namespace torv

@@ -14,6 +14,7 @@
 #include "orbit/sat_position.h"
 #include "orbit/time_base.h"
 #include "rig/tracking.h"
+#include "schedule/schedule_state.h"
 
 // The program's shared state: the plain structs the App owns, handed to the windows by
 // reference through the contexts built from it (app/contexts.h). Test harnesses and
@@ -39,6 +40,7 @@ struct ProgramState {
     SatInfoTips tips;
     ElementUpdateState element_update;
     ElementSources element_sources;
+    ScheduleState schedule;
 };
 
 // The satellite computation over the state, for the selected satellite; display: the

@@ -27,6 +27,7 @@
 #include "platform/menu.h"
 #include "platform/picture_box.h"
 #include "platform/tray.h"
+#include "schedule/schedule_state.h"
 
 namespace torv {
 
@@ -108,6 +109,7 @@ struct Form1Links {
     RigShared& rig;
     SatInfoTips& tips;
     ElementUpdateState& element_update;
+    ScheduleState& schedule;
     platform::FormInstance<Form17>& form17;
     platform::FormInstance<extrn>& dde;
     platform::Tray& tray;

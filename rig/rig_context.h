@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -66,15 +67,19 @@ struct RigServices {
     std::function<void()> cw_editor_load;
 };
 
+// A schedule that never runs, for windows made without one.
+inline constexpr int16_t kNoScheduleRun = 0;
+
 struct RigContext {
-    RigContext(CurrentSatellite current, RigShared& shared) : sat(current), rig(shared) {}
+    RigContext(CurrentSatellite current, RigShared& shared, const int16_t& schedule_running = kNoScheduleRun)
+        : sat(current), rig(shared), sched_running(schedule_running) {}
 
     CurrentSatellite sat;
     RigShared& rig;  // the link's frequencies and modes, shown by the main window too
     ScheduleMirror mirror;
     CatPort ft847_cat, ic910_cat, ts2000_cat, ft736_cat;  // [FT847], [IC910], [TS2000], [FT736] CAT
     cw::Messages cw_message;  // the CW keyer's memories, as stored
-    int sched_running = 0;                         // a schedule run drives the windows
+    const int16_t& sched_running;                  // 1 while a schedule run drives the windows
     platform::ColorValue backcolor = 0x8000000F;   // the main window's background colour
     std::array<std::string, 20> ic910_channel_names;  // the IC-910's memory channels 0..19
     RigServices services;
