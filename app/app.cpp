@@ -51,6 +51,10 @@ void App::fill_rig_context() {
         SatPrograms programs;
         run_sat_programs(state.groups.selected_sat, programs);
     };
+    // The IC-910 window reads the channel names the dialog loaded; a dialog already
+    // loaded keeps what it holds.
+    s.load_channel_names = [this] { form19(); };
+    s.show_channel_names = [this] { form19().Show(); };
     s.local_now = [this] { return clock_local_now(state.time); };
     // Creating the editor runs its load; an editor that exists loads again.
     s.cw_editor_load = [this] {

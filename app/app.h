@@ -18,6 +18,7 @@
 #include "platform/paths.h"
 #include "rig/form15.h"
 #include "rig/form18.h"
+#include "rig/form19.h"
 #include "rig/form20.h"
 #include "rig/form22.h"
 #include "rig/form8.h"
@@ -62,6 +63,7 @@ public:
     platform::FormInstance<Form20> ft736{[this] { return std::make_unique<Form20>(rig_context); }};
     platform::FormInstance<Form15> ts2000{[this] { return std::make_unique<Form15>(rig_context); }};
     platform::FormInstance<Form18> form18{[this] { return std::make_unique<Form18>(rig_context); }};
+    platform::FormInstance<Form19> form19{[this] { return std::make_unique<Form19>(rig_context.ic910_channel_names); }};
     platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
     platform::FormInstance<Form22> form22{[this] {
         return std::make_unique<Form22>(

@@ -108,3 +108,24 @@ TEST_F(Ic910Program, EndingTheProgramStopsTheLinkFirst) {
     EXPECT_EQ(app->rig_context.mirror.ic910_running, 0);
     EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
 }
+
+TEST_F(Ic910Program, TheChannelNameDialogNamesTheWindowsChannels) {
+    ini_write("AO-7:::::FO-29:", "ＣＨ", "IC910", torv_ini());
+    app->form1().Command19_Click();
+    Form18& rig = app->form18();
+    EXPECT_EQ(rig.Label37.caption(), "FO-29");  // channel 5, from the dialog loaded hidden
+    ASSERT_TRUE(app->form19.exists());
+    EXPECT_FALSE(app->form19().isVisible());
+
+    rig.f18menu_ch_settei->trigger();
+    Form19& names = app->form19();
+    EXPECT_TRUE(names.isVisible());
+    names.Text1[6].setText(" RS-44 ");
+    names.Command1_Click();
+    EXPECT_FALSE(app->form19.exists());
+    EXPECT_EQ(ini_read("ＣＨ", "IC910", torv_ini()), "AO-7:::::FO-29:RS-44::::::::::::::");
+
+    rig.Command2_Click();
+    rig.Command18_Click();
+    EXPECT_EQ(rig.Label37.caption(), "RS-44");
+}

@@ -373,3 +373,87 @@ TEST_F(Ic910Fixture, ConverterBoxShowsTheOffset) {
     EXPECT_TRUE(w.Label38.isVisibleTo(&w));
     EXPECT_DOUBLE_EQ(w.state.rx_correction, -3);
 }
+
+TEST_F(Ic910Fixture, ChannelButtonsStepThroughTwentyChannelsAndRequestOne) {
+    ctx.services.load_channel_names = [this] {
+        ctx.ic910_channel_names = {"FO-29", "", "", "", "", "AO-7"};
+        ctx.ic910_channel_names[19] = "RS-44";
+    };
+    Form18& w = window();
+    EXPECT_EQ(w.Label37.caption(), "AO-7");
+    // Stopped: the buttons refuse.
+    w.Command18_Click();
+    w.Command17_Click();
+    EXPECT_EQ(recorder().texts, (Frames{"ＩＣ９１０がリモート運用のモードになっていません",
+                                        "ＩＣ９１０がＣＡＴ運用のモードになっていません"}));
+    EXPECT_EQ(w.Label34.caption(), "5");
+
+    w.Command2_Click();
+    settle();
+    for (int i = 0; i < 14; ++i) w.Command18_Click();
+    EXPECT_EQ(w.Label34.caption(), "19");
+    EXPECT_EQ(w.Label37.caption(), "RS-44");
+    w.Command18_Click();  // up from 19
+    EXPECT_EQ(w.Label34.caption(), "00");
+    EXPECT_EQ(w.Label37.caption(), "FO-29");
+    w.Command16_Click();  // down from 0
+    EXPECT_EQ(w.Label34.caption(), "19");
+
+    // Channel 07 requested; stepping away turns the number black, coming back red.
+    for (int i = 0; i < 12; ++i) w.Command16_Click();
+    recorder().answers.push_back(platform::vbNo);
+    size_t mark = radio.mark();
+    w.Command17_Click();
+    settle();
+    EXPECT_EQ(radio.frames_since(mark).front(), "FEFE60E01A0107FD");
+    EXPECT_EQ(w.Label35.caption(), "チャンネル07をセット");
+    EXPECT_EQ(w.Label34.foreColor(), kRed);
+    w.Command18_Click();
+    EXPECT_EQ(w.Label34.caption(), "08");
+    EXPECT_EQ(w.Label34.foreColor(), 0);
+    w.Command16_Click();
+    EXPECT_EQ(w.Label34.caption(), "7");
+    EXPECT_EQ(w.Label34.foreColor(), kRed);
+    // A channel step sends the SUB mode again on the next tick; the request stays shown.
+    const Frames frames = tick();
+    EXPECT_EQ(count(frames, "FEFE60E00600FD"), 2);
+    EXPECT_EQ(w.Label35.caption(), "チャンネル07をセット");
+    // A stop forgets the request.
+    w.Command2_Click();
+    EXPECT_EQ(w.Label34.foreColor(), 0);
+    EXPECT_TRUE(w.channel_set_text.empty());
+}
+
+// The radio answers a channel request with the channel's contents; the operator is
+// asked before they replace the window's frequencies and modes.
+TEST_F(Ic910Fixture, AChannelsContentsAreTakenOverOnlyWhenTheOperatorAgrees) {
+    // Receive 435.8 MHz CW; transmit 145.95 MHz in a mode byte the window does not know.
+    radio.state.channels[5] = {{435.8, 0x03}, {145.95, 0x02}};
+    Form18& w = started();
+    const std::string question = "メイン周波数＝435.8000　サブ周波数＝145.9500をセットしますか？";
+
+    recorder().answers.push_back(platform::vbNo);
+    w.Command17_Click();
+    settle();
+    EXPECT_EQ(recorder().texts, Frames{question});
+    EXPECT_EQ(w.Label15.caption(), "ＣＨ受信周波数情報");
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.9);
+    EXPECT_EQ(w.state.rx_mode, "1");
+
+    recorder().clear();
+    recorder().answers.push_back(platform::vbYes);
+    const size_t mark = radio.mark();
+    w.Command17_Click();
+    settle();
+    EXPECT_EQ(recorder().texts, Frames{question});
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.8);
+    EXPECT_DOUBLE_EQ(w.state.tx_sum, 145.95);
+    EXPECT_EQ(w.state.rx_base_text, "435.8");
+    EXPECT_EQ(w.state.rx_mode, "3");  // CW, sent at once as by the CW button
+    EXPECT_EQ(w.state.tx_mode, "2");  // kept
+    EXPECT_EQ(count(radio.frames_since(mark), "FEFE60E00603FD"), 2);
+    EXPECT_EQ(radio.state.main.mode, 0x03);
+    // The tracking goes on from the channel's receive frequency (the fixed side).
+    tick();
+    EXPECT_DOUBLE_EQ(radio.state.main.freq, 435.8);
+}
