@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <algorithm>
 #include <memory>
 
 #include "common/companion_programs.h"
@@ -150,7 +151,7 @@ Form1Hooks App::form1_hooks() {
 }
 
 MapWindowLinks App::map_window_links() {
-    return MapWindowLinks{state.view, form1().map_state(), state.settings, state.tips};
+    return MapWindowLinks{state.view, form1().map_state(), state.settings, state.tips, state.partners};
 }
 
 void App::fill_map_window_hooks(Form1Hooks& h) {
@@ -158,11 +159,13 @@ void App::fill_map_window_hooks(Form1Hooks& h) {
     h.local_zoom_show = [this] { form12().open_local(); };
     h.world_zoom_setup = [this](const std::string& word_map) { form14().load_world_map(word_map); };
     h.zoom_slot_labels = [this](const std::array<std::string, kSlots>& names) {
-        const auto labels = form12().slot_labels();
-        for (int i = 0; i < kSlots; ++i) labels[i]->setCaption(QString::fromStdString(names[i]));
+        show_slot_names(form12().slot_labels(), names);
+        show_slot_names(form13().slot_labels(), names);
     };
+    h.open_partner_map = [this](int i) { form13().open_partner_map(i); };
     h.clear_map_windows = [this] {
         form12().Picture1.Cls();
+        form13().Picture1.Cls();
         form14().Picture2.Cls();
     };
     h.show_selected_elsewhere = [this](const SelectedSatTexts& t, const VisibilityColors&) {
@@ -172,13 +175,23 @@ void App::fill_map_window_hooks(Form1Hooks& h) {
     h.show_time_elsewhere = [this](DateTime local, DateTime utc) {
         if (Form12* f = form12.existing()) show_time_on(f->result_labels(), local, utc);
         if (Form14* f = form14.existing()) show_time_on(f->result_labels(), local, utc);
+        if (Form13* f = form13.existing()) {
+            const PartnerStationTable& p = state.partners;
+            const auto i = std::clamp<int64_t>(round_half_even(form1().map_state().partner_zoom_index), 0, kPartnerSlots - 1);
+            f->Label6.setCaption(QString::fromStdString(
+                general_date_text(partner_local_time(local, state.time.local_to_utc_text, p.partner_time_diff[i]))));
+        }
     };
     h.map_windows = [this](MapSurfaces& s, MainLoopControls& c) {
         // The redraw loads a closed window again, hidden.
         Form12& local = form12();
+        Form13& partner = form13();
         Form14& world = form14();
         s.local_zoom = &local.Picture1;
         s.local_zoom_iss = &local.iss();
+        s.partner_zoom = &partner.Picture1;
+        s.partner_zoom_iss = &partner.iss();
+        c.form13_slot_labels = partner.slot_labels();
         s.world_zoom = &world.Picture2;
         s.world_zoom_iss = &world.iss();
         c.form12_slot_labels = local.slot_labels();

@@ -24,6 +24,7 @@
 #include "rig/form8.h"
 #include "schedule/form11.h"
 #include "schedule/form12.h"
+#include "schedule/form13.h"
 #include "schedule/form14.h"
 #include "schedule/form6.h"
 
@@ -71,7 +72,17 @@ public:
     }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }};
-    platform::FormInstance<Form12> form12{[this] { return std::make_unique<Form12>(map_window_links()); }};
+    // A zoom window made again after a close shows the shown group's names at once.
+    platform::FormInstance<Form12> form12{[this] {
+        auto f = std::make_unique<Form12>(map_window_links());
+        show_slot_names(f->slot_labels(), state.groups.shown());
+        return f;
+    }};
+    platform::FormInstance<Form13> form13{[this] {
+        auto f = std::make_unique<Form13>(map_window_links());
+        show_slot_names(f->slot_labels(), state.groups.shown());
+        return f;
+    }};
     platform::FormInstance<Form14> form14{[this] {
         return std::make_unique<Form14>(map_window_links(), [this] { form1().menu_gsiza_max_map.setChecked(false); });
     }};

@@ -50,6 +50,8 @@ struct Form1Hooks {
     std::function<void()> local_zoom_show;
     std::function<void(const std::string& word_map)> world_zoom_setup;
     std::function<void(const std::array<std::string, kSlots>& names)> zoom_slot_labels;
+    // The partner zoom map opened on registered station i (0..5).
+    std::function<void(int i)> open_partner_map;
     // The map windows' pictures and slot labels for the redraw, reached at every use.
     std::function<void(MapSurfaces& surfaces, MainLoopControls& controls)> map_windows;
     // "現在" clears the pictures of the map windows.
@@ -236,6 +238,12 @@ public:
     void check_five_minute_warning() { pass_chart().check_five_minute_warning(); }
     void place_real_time_marker() { pass_chart().place_real_time_marker(); }
     PassChart& pass_chart();
+
+    // ---- map windows ----
+    // The partner zoom map on registered station i (0..5).
+    void open_partner_map(int i) {
+        if (l_.hooks.open_partner_map) l_.hooks.open_partner_map(i);
+    }
 
     // ---- tray and ending ----
     void tray_icon_add();

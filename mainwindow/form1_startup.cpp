@@ -179,7 +179,9 @@ void Form1::settings_load() {
     l_.current_sat.ao40_ma_start = s.ao40.start;
     l_.current_sat.ao40_ma_end = s.ao40.end;
 
-    // Phase 2: the local map.
+    // Phase 2: the local map; the partner zoom map shows it until a partner is picked.
+    maps_.partner_zoom_map_file = s.local.local_map_file;
+    maps_.partner_zoom_lon = s.local.local_map_lon;
     if (l_.hooks.local_zoom_setup)
         l_.hooks.local_zoom_setup(val(s.local.local_map_lat) + 15, val(s.local.local_map_lon) - 15);
 
@@ -276,7 +278,7 @@ void Form1::load_pictures(std::vector<std::string>& failed) {
 void Form1::tell_settings_problems(const SettingsProblems& problems, const std::vector<std::string>& failed) {
     std::string text;
     if (!failed.empty()) {
-        text += "画像ファイルを読み込めませんでした（空の画像で続行します）：";
+        text += kUnreadablePicturesNote;
         for (const std::string& f : failed) text += "\n  " + f;
     }
     if (!problems.values.empty()) {

@@ -275,9 +275,6 @@ void parse_composite_values(MainSettings& s, TimeState& time, SettingsProblems& 
     time.local_to_utc_text = str_num(-time.time_diff);
     time.kasoku_ritu = s.kasoku_ritu;
     if (!parse_local_map(s.local_map, s.local)) problems.add(find_main_setting("HAIKEIZU", "LOCAL_MAP")->key);
-    s.partner_zoom_map_file = s.local.local_map_file;
-    s.partner_zoom_lon = s.local.local_map_lon;
-    s.partner_zoom_lat = s.local.local_map_lat;
     parse_cat_ports(s, problems);
     s.ao40 = parse_ao40_window(s.sat_info);
     s.ntp = parse_time_sync(s.ntp_elm);

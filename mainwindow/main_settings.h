@@ -48,7 +48,6 @@ struct MainSettings {
     std::string tizu, reda, word_map;
     std::string local_map;  // the value as read
     LocalMapSetting local;
-    std::string partner_zoom_map_file, partner_zoom_lon, partner_zoom_lat;
     std::string kesiki_hiru, kesiki_yuugata, kesiki_yoru;
 
     // Phase 3: display options, the number in use and the text as read.

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "common/paint_effects.h"
@@ -22,17 +23,26 @@ constexpr int kOwnStationMarker = 7;  // MapMarkerTable entry of the own station
 struct MapState {
     int16_t draw_slot = 0;  // the display slot being drawn, 0..6
 
-    // The zoom windows' hatching boxes, and the partner map's centre and station.
+    // The zoom windows' hatching boxes, and the partner map's centre, station and bitmap
+    // (the own local map's until a partner station is picked).
     int16_t local_zoom_hatch = 0, partner_zoom_hatch = 0;
     std::string partner_zoom_lon;
     double partner_zoom_index = 0;
+    std::string partner_zoom_map_file;
 
     // Own-station markers held down by the mouse.
     int16_t main_map_own_pinned = 0, world_zoom_own_pinned = 0, local_zoom_own_pinned = 0;
 
     // Previous outline point of a footprint on the partner zoom map.
     double partner_prev_x = 0, partner_prev_y = 0;
+
+    // The map windows' bitmaps the operator has been told are unreadable: a window
+    // loaded again does not tell of them again.
+    std::set<std::string> bitmaps_noted;
 };
+
+// How the windows tell of pictures they could not read; each name follows on a line.
+inline const char* const kUnreadablePicturesNote = "画像ファイルを読み込めませんでした（空の画像で続行します）：";
 
 // The pictures the redraw draws into; a window that does not exist is left null and
 // its pictures are skipped.

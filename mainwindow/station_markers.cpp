@@ -4,9 +4,6 @@
 
 namespace torv {
 
-namespace {
-
-// A station marker: a white ring with the current fill, then a disc in colour.
 void station_marker(platform::PictureBox* box, double x, double y, double ring, double disc, platform::ColorValue c) {
     if (!box) return;
     box->Circle(x, y, ring, kWhite);
@@ -14,6 +11,8 @@ void station_marker(platform::PictureBox* box, double x, double y, double ring, 
     box->fillStyle = platform::PictureBox::Solid;
     box->Circle(x, y, disc, c);
 }
+
+namespace {
 
 void on_world_maps(const MapContext& ctx, double x, double y, platform::ColorValue c) {
     station_marker(ctx.surfaces.main_map, x, y, 6, 4, c);

@@ -10,4 +10,8 @@ namespace torv {
 // was left with, so a station shows inside a ring of the colour drawn before it.
 void plot_stations(MapContext& ctx);
 
+// One station marker at (x, y) in the picture's units: a white ring of radius ring with
+// the picture's current fill, then a solid disc of radius disc in colour c.
+void station_marker(platform::PictureBox* box, double x, double y, double ring, double disc, platform::ColorValue c);
+
 }  // namespace torv

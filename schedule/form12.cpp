@@ -1,6 +1,5 @@
 #include "schedule/form12.h"
 
-#include <QEvent>
 
 #include "common/number_text.h"
 #include "mainwindow/map_geometry.h"
@@ -56,8 +55,10 @@ std::array<platform::Label*, 7> Form12::slot_labels() {
 std::array<platform::Shape*, 7> Form12::slot_lamps() { return {&Shape1, &Shape2, &Shape3, &Shape4, &Shape5, &Shape6, &Shape7}; }
 
 void Form12::Form_Load() {
-    load_map_bitmap(Picture1, l_.settings.local.local_map_file);
-    iss_ = load_iss_picture();
+    std::vector<std::string> missing;
+    load_map_bitmap(Picture1, l_.settings.local.local_map_file, missing);
+    iss_ = load_iss_picture(missing);
+    note_missing_bitmaps(l_.maps.bitmaps_noted, missing);
 }
 
 void Form12::place_local() {
@@ -135,7 +136,7 @@ void Form12::Command1_Click() {
 void Form12::Command2_Click() {
     move_twips(left(), top(), 8115, 7560);
     place_local();
-    load_map_bitmap(Picture1, l_.settings.local.local_map_file);
+    load_map_bitmap(Picture1, l_.settings.local.local_map_file, l_.maps.bitmaps_noted);
     const LocalMapSetting& m = l_.settings.local;
     set_local_zoom_scale(Picture1, val(m.local_map_lon), val(m.local_map_lat));
     l_.view.local_zoom_px_width = l_.view.local_zoom_px_height = kLocalPx;
@@ -145,7 +146,7 @@ void Form12::Command2_Click() {
 void Form12::Command3_Click() {
     move_twips(100, 100, 9620, 11000);
     place_asia();
-    load_map_bitmap(Picture1, "asia090-98.bmp");
+    load_map_bitmap(Picture1, "asia090-98.bmp", l_.maps.bitmaps_noted);
     set_asia_zoom_scale(Picture1);
     l_.view.local_zoom_px_width = kAsiaPxWidth;
     l_.view.local_zoom_px_height = kAsiaPxHeight;
@@ -155,11 +156,7 @@ void Form12::Command3_Click() {
 void Form12::Check1_Click() { l_.maps.local_zoom_hatch = static_cast<int16_t>(Check1.value()); }
 
 bool Form12::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        const auto labels = slot_labels();
-        for (int i = 0; i < 7; ++i)
-            if (watched == labels[i]) show_slot_tip(*labels[i], l_.tips, i);
-    }
+    show_slot_tip_on_hover(watched, event, slot_labels(), l_.tips);
     return platform::Form::eventFilter(watched, event);
 }
 

@@ -43,11 +43,13 @@ Form14::Form14(MapWindowLinks links, std::function<void()> menu_unchecked)
 void Form14::Form_Load() {
     std::string word_map = ini_read("WORD_MAP", "HAIKEIZU", torv_ini());
     if (word_map == "ERROR") word_map = kDefaultWorldMap;
-    load_world_map(word_map);
-    iss_ = load_iss_picture();
+    std::vector<std::string> missing;
+    load_map_bitmap(Picture2, word_map, missing);
+    iss_ = load_iss_picture(missing);
+    note_missing_bitmaps(l_.maps.bitmaps_noted, missing);
 }
 
-void Form14::load_world_map(const std::string& file) { load_map_bitmap(Picture2, file); }
+void Form14::load_world_map(const std::string& file) { load_map_bitmap(Picture2, file, l_.maps.bitmaps_noted); }
 
 void Form14::Command1_Click() {
     if (menu_unchecked_) menu_unchecked_();

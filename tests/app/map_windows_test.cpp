@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
+#include "support/map_fixture.h"
 #include "support/temp_dir.h"
 
 using namespace torv;
@@ -28,6 +29,7 @@ struct MapWindows : ::testing::Test {
         platform::clock_fix({2018, 1, 21, 3, 0, 0});
         ini_write("0", "PORT", "DDE", torv_ini());
         ini_write("JAPAN.BMP,135,35, 1", "LOCAL_MAP", "HAIKEIZU", torv_ini());
+        configure();
         platform::MsgBoxRecorder::current()->clear();
         app = std::make_unique<App>();
         app->start();
@@ -36,6 +38,8 @@ struct MapWindows : ::testing::Test {
         app.reset();
         platform::clock_release();
     }
+    // Settings of a test, written before the program starts.
+    virtual void configure() {}
     // Lets the windows closed meanwhile be destroyed.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -152,7 +156,7 @@ TEST_F(MapWindows, EnlargedWorldMapClosesOnCtrlF12AloneAndUnchecksItsMenuItem) {
     expect_extent(app->form14().Picture2, {0, 180, 720, -360});
 }
 
-TEST_F(MapWindows, MissingBitmapsLeaveAPlainMapWithoutAnyMessage) {
+TEST_F(MapWindows, MissingBitmapsLeaveAPlainMapAndAreToldOfOnceEach) {
     app.reset();
     for (const char* f : {"JAPAN.BMP", "WORD_MAP.BMP", "iss91.bmp", "asia090-98.bmp"})
         std::filesystem::remove(dir.file(f));
@@ -161,8 +165,115 @@ TEST_F(MapWindows, MissingBitmapsLeaveAPlainMapWithoutAnyMessage) {
     app->start();
     app->form12().Command3_Click();
     app->form1().Timer1_Timer();
-    EXPECT_TRUE(app->form12().isVisible());
+    // Closed and loaded again, each window reads its bitmaps again, silently now.
+    for (int round = 0; round < 3; ++round) {
+        app->form12().Command1_Click();
+        app->form13().Command1_Click();
+        app->form14().Command1_Click();
+        settle();
+        app->form1().Timer1_Timer();
+        app->form12().Command3_Click();
+    }
+    EXPECT_FALSE(app->form12().isVisible());
     EXPECT_EQ(app->form12().iss().type, StdPicture::None);
-    for (const std::string& t : platform::MsgBoxRecorder::current()->texts)
-        EXPECT_EQ(t.find("asia090-98.bmp"), std::string::npos) << t;
+    EXPECT_EQ(app->form13().iss().type, StdPicture::None);
+    for (const char* f : {"JAPAN.BMP", "WORD_MAP.BMP", "iss91.bmp", "asia090-98.bmp"}) {
+        int told = 0;
+        for (const std::string& t : platform::MsgBoxRecorder::current()->texts)
+            if (t.find(f) != std::string::npos) ++told;
+        EXPECT_EQ(told, 1) << f;
+    }
+}
+
+namespace {
+
+// Three registered stations: one with a map of its own centred at 5 W, one without a
+// map, one whose map file is not in the program folder.
+struct PartnerMaps : MapWindows {
+    void configure() override {
+        ini_write("EA1,-2,40,,10,1,1, 1,JAPAN.BMP,-5,40", "KYOKU1", "KYOKU-INFO", torv_ini());
+        ini_write("W1AW,-72.7,41.7,,0,-5,0, 0,,,", "KYOKU2", "KYOKU-INFO", torv_ini());
+        ini_write("VK2,151,-34,,0,10,1, 1,nothere.bmp,150,-35", "KYOKU3", "KYOKU-INFO", torv_ini());
+    }
+};
+
+}  // namespace
+
+TEST_F(PartnerMaps, PartnerZoomLoadsHiddenOnTheOwnLocalMapWithThePartnersClock) {
+    app->form1().Timer1_Timer();
+    ASSERT_TRUE(app->form13.exists());
+    Form13& partner = app->form13();
+    EXPECT_FALSE(partner.isVisible());
+    EXPECT_EQ(partner.caption(), QString::fromUtf8("相手局ローカル拡大図 "));
+    EXPECT_EQ(app->form1().map_state().partner_zoom_map_file, "JAPAN.BMP");
+    EXPECT_EQ(app->form1().map_state().partner_zoom_lon, "135");
+    const auto main_slots = app->form1().slot_labels();
+    for (int i = 0; i < kSlots; ++i) EXPECT_EQ(partner.slot_labels()[i]->caption(), main_slots[i]->caption()) << i;
+    // Station 0 keeps UTC+1, the own station UTC+9: its clock is eight hours behind.
+    EXPECT_EQ(partner.Label6.caption().toStdString(),
+              general_date_text(add_hours(app->state.time.display_time, -8)));
+
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(&partner.Label8, &enter);  // slot 6
+    EXPECT_EQ(partner.Label8.toolTip(), partner.Label8.caption() + ":" +
+                                            QString::fromStdString(app->state.tips.sat_info_texts[5]));
+    partner.Check1.click();
+    EXPECT_EQ(app->form1().map_state().partner_zoom_hatch, 1);
+}
+
+TEST_F(PartnerMaps, OpeningAStationsMapFromTheMainWindow) {
+    const struct {
+        int station;
+        std::string centre_lon;
+        Extent extent;
+        bool shown;
+        std::string message;
+    } cases[] = {
+        {0, "355", {340, 55, 30, -30}, true, ""},
+        {1, "", {-15, 15, 30, -30}, false, ""},  // no map of its own: the window is closed
+        {2, "150", {135, -20, 30, -30}, false, "nothere.bmpの地図データのファイルが見つかりません"},
+    };
+    for (const auto& c : cases) {
+        app->form13().Command1_Click();
+        settle();
+        app->form1().Timer1_Timer();
+        platform::MsgBoxRecorder::current()->clear();
+        app->form1().open_partner_map(c.station);
+        settle();
+        const MapState& m = app->form1().map_state();
+        EXPECT_EQ(app->state.view.partner_zoom_open, 1) << c.station;
+        EXPECT_EQ(m.partner_zoom_index, c.station);
+        EXPECT_EQ(m.partner_zoom_lon, c.centre_lon) << c.station;
+        const std::vector<std::string> told = platform::MsgBoxRecorder::current()->texts;
+        if (c.message.empty()) EXPECT_TRUE(told.empty()) << c.station;
+        else EXPECT_EQ(told, std::vector<std::string>{c.message});
+        EXPECT_EQ(app->form13.exists() && app->form13().isVisible(), c.shown) << c.station;
+        if (c.station != 1) expect_extent(app->form13().Picture1, c.extent);
+    }
+}
+
+TEST_F(PartnerMaps, AStationAtTwoDegreesWestIsMarkedAt358OnItsMap) {
+    app->form1().open_partner_map(0);
+    Form13& partner = app->form13();
+    ASSERT_TRUE(partner.isVisible());
+    EXPECT_TRUE(colour_near(partner.Picture1, 358, 40, platform::kCyan));
+    EXPECT_FALSE(colour_near(partner.Picture1, 357, 40, platform::kCyan));
+}
+
+TEST_F(PartnerMaps, TheRedrawLoadsAClosedPartnerMapAgainHiddenAndDrawsIntoIt) {
+    for (int round = 0; round < 100; ++round) {
+        app->form13().Command1_Click();
+        settle();
+        EXPECT_FALSE(app->form13.exists());
+        EXPECT_EQ(app->state.view.partner_zoom_open, 0);
+        app->form1().Timer1_Timer();
+        ASSERT_TRUE(app->form13.exists());
+        EXPECT_FALSE(app->form13().isVisible());
+        if (round % 2 == 1) {
+            app->form1().open_partner_map(0);
+            app->form1().Timer1_Timer();
+        }
+    }
+    EXPECT_EQ(app->state.view.partner_zoom_open, 1);
+    EXPECT_TRUE(app->form13().isVisible());
 }
