@@ -141,6 +141,7 @@ Form1Hooks App::form1_hooks() {
     h.form10_show = [this] { form10().Show(); };
     h.form3_show = [this] { form3().Show(); };
     h.form2_show = [this] { form2().Show(); };
+    h.form7_show = [this] { form7().Show(); };
     h.form11_show = [this] {
         form11().Show();
         form1().Command14.setFocus();
@@ -171,6 +172,13 @@ void App::fill_map_window_hooks(Form1Hooks& h) {
     h.show_selected_elsewhere = [this](const SelectedSatTexts& t, const VisibilityColors&) {
         if (Form12* f = form12.existing()) show_selected_on(f->result_labels(), t, t.range_short);
         if (Form14* f = form14.existing()) show_selected_on(f->result_labels(), t, t.range);
+        // The sky-track chart's read-outs: writing them loads a closed chart again, hidden.
+        Form7& chart = form7();
+        chart.Label6.setCaption(QString::fromStdString(t.az));
+        chart.Label8.setCaption(QString::fromStdString(t.el));
+    };
+    h.show_squint_elsewhere = [this](const std::string& squint) {
+        form7().Label10.setCaption(QString::fromStdString(squint));
     };
     h.show_time_elsewhere = [this](DateTime local, DateTime utc) {
         if (Form12* f = form12.existing()) show_time_on(f->result_labels(), local, utc);

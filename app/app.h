@@ -27,6 +27,7 @@
 #include "schedule/form13.h"
 #include "schedule/form14.h"
 #include "schedule/form6.h"
+#include "schedule/form7.h"
 
 namespace torv {
 
@@ -72,6 +73,10 @@ public:
     }};
     platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }};
     platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }};
+    platform::FormInstance<Form7> form7{[this] {
+        return std::make_unique<Form7>(
+            SkyTrackLinks{state.groups, state.settings, state.time, state.chart, state.bodies, state.orbit});
+    }};
     // A zoom window made again after a close shows the shown group's names at once.
     platform::FormInstance<Form12> form12{[this] {
         auto f = std::make_unique<Form12>(map_window_links());

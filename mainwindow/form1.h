@@ -60,6 +60,9 @@ struct Form1Hooks {
     // sky-track chart.
     std::function<void(const SelectedSatTexts& texts, const VisibilityColors& colors)> show_selected_elsewhere;
     std::function<void(DateTime local, DateTime utc)> show_time_elsewhere;
+    // AO-40's squint angle ("##0.0") for the sky-track chart's read-out, as the orbit-plane
+    // view draws AO-40's attitude.
+    std::function<void(const std::string& squint)> show_squint_elsewhere;
 
     // The FT-847 window: loaded hidden at start-up; set up again on every selection.
     std::function<void()> form8_load_hidden;
@@ -82,6 +85,7 @@ struct Form1Hooks {
     std::function<void()> form5_show;   // version ("バージョン")
     std::function<void()> form6_show;   // week pass table ("週間予定一覧")
     std::function<void()> form11_show;  // two-station week table ("一覧作成"), its close button focused
+    std::function<void()> form7_show;   // sky-track chart (a click on the radar view)
     // The seven screen layouts "0".."6" ("画面サイズ"); the start-up applies GAMEN_NO
     // through it too (nothing then when it is empty).
     std::function<void(const std::string& gamen_no)> apply_layout;
@@ -266,6 +270,7 @@ public:
     void Command24_Click();  // "スケジュール登録開始": the schedule window
     void Command11_Click();  // "週間予定一覧": the week pass table
     void Command18_Click();  // "一覧作成": the two-station week table
+    void Picture4_Click();   // the radar view: the sky-track chart
     void Label33_Click();    // the element-update date: the element-update window, unless in fixed-file mode
     void Command17_Click();  // "運用情報": the operating-status pages chosen in "運用情報の設定"
     void Command22_Click();  // "ログ": the logging program

@@ -50,6 +50,9 @@ void Form1::connect_menus() {
     Command24.Click = menu_schedule.Click = [this] { Command24_Click(); };
     Command11.Click = [this] { Command11_Click(); };
     Command18.Click = [this] { Command18_Click(); };
+    Picture4.MouseUp = [this](int button, int, double, double) {
+        if (button == 1) Picture4_Click();
+    };
     Label33.Click = [this] { Label33_Click(); };
     Command17.Click = [this] { Command17_Click(); };
     Command22.Click = [this] { Command22_Click(); };
@@ -197,6 +200,8 @@ void Form1::Command23_Click() { open_window(l_.hooks.form20_show); }
 void Form1::Command24_Click() { open_window(l_.hooks.form21_show); }
 void Form1::Command11_Click() { open_window(l_.hooks.form6_show); }
 void Form1::Command18_Click() { open_window(l_.hooks.form11_show); }
+
+void Form1::Picture4_Click() { open_window(l_.hooks.form7_show); }
 
 void Form1::Label33_Click() {
     // In fixed-file mode the element sets come from torv_solid.elm alone: nothing to update.

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QImage>
+#include <QImageReader>
 #include <cmath>
 
 #include "common/debug_log.h"
@@ -267,6 +268,9 @@ void Form1::load_pictures(std::vector<std::string>& failed) {
     const std::pair<platform::PictureBox*, const std::string*> maps[] = {{&Picture2, &s.tizu}, {&Picture4, &s.reda}};
     for (const auto& [box, file] : maps)
         if (!load_map_picture(*box, *file)) failed.push_back(*file);
+    // The sky-track chart shows its skies plain without them: told here, with the maps.
+    for (const std::string* sky : {&s.kesiki_hiru, &s.kesiki_yuugata, &s.kesiki_yoru})
+        if (QImageReader(qs(platform::program_file(*sky))).size().isEmpty()) failed.push_back(*sky);
     // The enlarged world map loads its own bitmap, and tells of it, when it exists.
     if (l_.hooks.world_zoom_setup) l_.hooks.world_zoom_setup(s.word_map);
     // The body icons may be missing: their pictures stay empty, silently.

@@ -70,6 +70,8 @@ TEST(MainWindowStartUp, MissingBitmapsAreToldOnceAndLeaveEmptyPictures) {
     ASSERT_EQ(h.messages().size(), 1u);
     EXPECT_NE(h.messages()[0].find("MAP1.BMP"), std::string::npos);
     EXPECT_NE(h.messages()[0].find("REDA.BMP"), std::string::npos);
+    for (const char* sky : {"skya7_18.BMP", "skya18_19.BMP", "skya19_6.BMP"})
+        EXPECT_NE(h.messages()[0].find(sky), std::string::npos) << sky;
     EXPECT_TRUE(f.Picture2.picture().isNull());
     EXPECT_TRUE(f.Timer1.enabled());
     EXPECT_EQ(f.Label3.caption(), "FO-29");

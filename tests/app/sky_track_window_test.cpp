@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+
+#include "app/app.h"
+#include "common/settings_store.h"
+#include "platform/clock.h"
+#include "platform/msg_box.h"
+#include "platform/paths.h"
+#include "support/temp_dir.h"
+
+using namespace torv;
+
+namespace {
+
+// The whole program on the default data, the clock at noon at the station.
+struct SkyTrackWindow : ::testing::Test {
+    TempDir dir;
+    std::unique_ptr<App> app;
+
+    void SetUp() override {
+        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
+            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
+        platform::set_program_folder(dir.str());
+        platform::clock_fix({2018, 1, 21, 3, 0, 0});
+        ini_write("0", "PORT", "DDE", torv_ini());
+        platform::MsgBoxRecorder::current()->clear();
+        app = std::make_unique<App>();
+        app->start();
+    }
+    void TearDown() override {
+        app.reset();
+        platform::clock_release();
+    }
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void click_sky_view(int button) { app->form1().Picture4.MouseUp(button, 0, 1000, 1000); }
+};
+
+}  // namespace
+
+TEST_F(SkyTrackWindow, ALeftClickOnTheSkyViewShowsTheChartOverTheSelectedSatellite) {
+    click_sky_view(2);
+    EXPECT_FALSE(app->form7.exists() && app->form7().isVisible());
+    click_sky_view(1);
+    ASSERT_TRUE(app->form7.exists());
+    Form7& chart = app->form7();
+    EXPECT_TRUE(chart.isVisible());
+    EXPECT_EQ(chart.caption(), QString::fromUtf8("軌道"));
+    chart.Timer1_Timer();
+    EXPECT_EQ(chart.Label4.caption(), QString::fromStdString(app->state.groups.selected_sat));
+    EXPECT_EQ(chart.track_slot, 0);
+}
+
+TEST_F(SkyTrackWindow, TheSelectedSatellitesComputationWritesTheReadOutsLoadingAClosedChartHidden) {
+    for (int round = 0; round < 40; ++round) {
+        if (app->form7.exists()) app->form7().Command1_Click();
+        settle();
+        EXPECT_FALSE(app->form7.exists());
+        app->form1().Timer1_Timer();
+        ASSERT_TRUE(app->form7.exists());
+        Form7& chart = app->form7();
+        EXPECT_FALSE(chart.isVisible());
+        EXPECT_EQ(chart.Label6.caption(), app->form1().Label4.caption());  // azimuth
+        EXPECT_EQ(chart.Label8.caption(), app->form1().Label5.caption());  // elevation
+        chart.Timer1_Timer();
+        if (round % 2 == 1) click_sky_view(1);
+    }
+}
