@@ -142,6 +142,7 @@ Form1Hooks App::form1_hooks() {
     h.form3_show = [this] { form3().Show(); };
     h.form2_show = [this] { form2().Show(); };
     h.form7_show = [this] { form7().Show(); };
+    h.form14_show = [this] { form14().Show(); };
     h.form11_show = [this] {
         form11().Show();
         form1().Command14.setFocus();

@@ -86,9 +86,7 @@ struct Form1Hooks {
     std::function<void()> form6_show;   // week pass table ("週間予定一覧")
     std::function<void()> form11_show;  // two-station week table ("一覧作成"), its close button focused
     std::function<void()> form7_show;   // sky-track chart (a click on the radar view)
-    // The seven screen layouts "0".."6" ("画面サイズ"); the start-up applies GAMEN_NO
-    // through it too (nothing then when it is empty).
-    std::function<void(const std::string& gamen_no)> apply_layout;
+    std::function<void()> form14_show;  // enlarged world map (screen layout "1")
 
     // The per-satellite mean-motion corrections, rebuilt from the element table.
     std::function<void()> sat_hosei_set;
@@ -258,6 +256,17 @@ public:
     // Shows a bitmap of the program folder in a map view, stretched over it; false when
     // it cannot be read (the view is then empty).
     bool load_map_picture(platform::PictureBox& box, const std::string& file);
+
+    // ---- screen layouts ("画面サイズ") ----
+    // Applies layout "0".."6" and remembers it in gamen_no; any other code applies nothing.
+    void apply_layout(const std::string& code);
+    void menu_gsiza_max_Click() { apply_layout("0"); }
+    void menu_gsiza_max_map_Click() { apply_layout("1"); }
+    void menu_gsiza_min_map_Click() { apply_layout("2"); }
+    void menu_gsize_min_rada_Click() { apply_layout("3"); }
+    void menu_gsize_24H_Click() { apply_layout("4"); }
+    void menu_gsize_24H_rada_Click() { apply_layout("5"); }
+    void menu_gsiza_min_map_rada_Click() { apply_layout("6"); }
 
     // ---- menus and commands ----
     void MENU_TIME_CHECK_Click();    // "起動時時間校正 する": on at start-up, and run the program now

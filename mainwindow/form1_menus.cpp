@@ -68,15 +68,13 @@ void Form1::connect_menus() {
     menuhp.Click = [this] { menuhp_Click(); };
 
     // Screen layouts.
-    const std::pair<platform::MenuItem*, const char*> layouts[] = {
-        {&menu_gsiza_max, "0"},     {&menu_gsiza_max_map, "1"},  {&menu_gsiza_min_map, "2"},
-        {&menu_gsize_min_rada, "3"}, {&menu_gsize_24H, "4"},     {&menu_gsize_24H_rada, "5"},
-        {&menu_gsiza_min_map_rada, "6"}};
-    for (const auto& [item, code] : layouts)
-        item->Click = [this, code] {
-            if (l_.hooks.apply_layout) l_.hooks.apply_layout(code);
-            else platform::msg_box(std::string(kNotAvailableMessage));
-        };
+    menu_gsiza_max.Click = [this] { menu_gsiza_max_Click(); };
+    menu_gsiza_max_map.Click = [this] { menu_gsiza_max_map_Click(); };
+    menu_gsiza_min_map.Click = [this] { menu_gsiza_min_map_Click(); };
+    menu_gsize_min_rada.Click = [this] { menu_gsize_min_rada_Click(); };
+    menu_gsize_24H.Click = [this] { menu_gsize_24H_Click(); };
+    menu_gsize_24H_rada.Click = [this] { menu_gsize_24H_rada_Click(); };
+    menu_gsiza_min_map_rada.Click = [this] { menu_gsiza_min_map_rada_Click(); };
 
     Command2.Click = [this] { Command2_Click(); };
     menuend.Click = [this] { menuend_Click(); };

@@ -111,9 +111,7 @@ void Form1::Form_Load() {
     l_.form17.Unload();
     trace("progress_closed");
 
-    // The seven screen layouts come with their own handlers; until then the window
-    // keeps its design size.
-    if (l_.hooks.apply_layout) l_.hooks.apply_layout(l_.settings.gamen_no);
+    apply_layout(l_.settings.gamen_no);
     trace("layout");
     delete_test_log();
     trace("debug_log_deleted");

@@ -154,6 +154,25 @@ Check shows(platform::FormInstance<W> App::*window) {
     };
 }
 
+// A screen layout: the window's size (within a pixel) and gamen_no; "1" also shows the
+// enlarged world map and ticks "通常" beside its own item.
+Check layout(const char* code, int width, int height) {
+    return [=](Fixture& t, Form1& f, const Click& click) {
+        click();
+        EXPECT_EQ(t.app->state.settings.gamen_no, code);
+        EXPECT_NEAR(f.width(), width, 15);
+        EXPECT_NEAR(f.height(), height, 15);
+        if (std::string(code) != "1") {
+            expect_ticked_alone(clicked_item);
+            return;
+        }
+        EXPECT_TRUE(clicked_item->isChecked());
+        EXPECT_TRUE(f.menu_gsiza_max.checked());
+        ASSERT_TRUE(t.app->form14.exists());
+        EXPECT_TRUE(t.app->form14().isVisible());
+    };
+}
+
 Check not_available() {
     return [](Fixture& t, Form1&, const Click& click) {
         const size_t before = t.messages().size();
@@ -276,13 +295,13 @@ const std::vector<Row>& rows() {
         {"menu_ver_chk_off", &F::menu_ver_chk_off, text(&S::ver_on_off, "0")},
         {"menuver", &F::menuver, shows(&App::form5)},
         // 画面サイズ
-        {"menu_gsiza_max", &F::menu_gsiza_max, not_available()},
-        {"menu_gsiza_max_map", &F::menu_gsiza_max_map, not_available()},
-        {"menu_gsiza_min_map", &F::menu_gsiza_min_map, not_available()},
-        {"menu_gsize_min_rada", &F::menu_gsize_min_rada, not_available()},
-        {"menu_gsize_24H", &F::menu_gsize_24H, not_available()},
-        {"menu_gsize_24H_rada", &F::menu_gsize_24H_rada, not_available()},
-        {"menu_gsiza_min_map_rada", &F::menu_gsiza_min_map_rada, not_available()},
+        {"menu_gsiza_max", &F::menu_gsiza_max, layout("0", 9645, 10950)},
+        {"menu_gsiza_max_map", &F::menu_gsiza_max_map, layout("1", 9645, 10950)},
+        {"menu_gsiza_min_map", &F::menu_gsiza_min_map, layout("2", 6290, 4385)},
+        {"menu_gsize_min_rada", &F::menu_gsize_min_rada, layout("3", 6290, 4500)},
+        {"menu_gsize_24H", &F::menu_gsize_24H, layout("4", 6230, 4850)},
+        {"menu_gsize_24H_rada", &F::menu_gsize_24H_rada, layout("5", 9645, 5200)},
+        {"menu_gsiza_min_map_rada", &F::menu_gsiza_min_map_rada, layout("6", 9645, 4550)},
         // リグコントロール
         {"menu_rigu_ft847", &F::menu_rigu_ft847, shows(&App::ft847)},
         {"menu_rigu_ic910", &F::menu_rigu_ic910, shows(&App::form18)},

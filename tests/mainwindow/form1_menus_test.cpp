@@ -331,7 +331,7 @@ TEST(MainWindowMenus, ControlsOfWindowsNotBuiltSaySoAndTheOthersOpenTheirs) {
     Form1& f = h.form1();
     f.Command19.Click();
     f.menu_rigu_ts2000.Click();
-    f.menu_gsize_24H.Click();
+    f.menu_schedule.Click();
     EXPECT_EQ(h.messages(), std::vector<std::string>(3, "この機能はまだありません。"));
 }
 
