@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes docs/main_window.png (the main window after start-up on the default data),
 # docs/world_map.png (the same window after its timers have run a few ticks),
-# docs/week_table.png (the week pass table of the ISS) and docs/form2.png, form3.png and
+# docs/week_table.png (the week pass table of the ISS), docs/sky_track.png (the sky-track
+# chart of the selected satellite) and docs/form2.png, form3.png and
 # form10.png (the settings dialogs), rendered by a real X server (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,3 +14,5 @@ TORV_WEEK_SCREENSHOT="$PWD/docs/week_table.png" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_schedule --gtest_filter='*Screenshot*'
 TORV_DIALOG_SCREENSHOTS="$PWD/docs" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_dialogs --gtest_filter='*Screenshot*'
+TORV_SKY_TRACK_SCREENSHOT="$PWD/docs/sky_track.png" QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_app --gtest_filter='SkyTrackWindow.Screenshot*'

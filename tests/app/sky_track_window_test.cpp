@@ -67,3 +67,17 @@ TEST_F(SkyTrackWindow, TheSelectedSatellitesComputationWritesTheReadOutsLoadingA
         if (round % 2 == 1) click_sky_view(1);
     }
 }
+
+TEST_F(SkyTrackWindow, ScreenshotWhenAsked) {
+    const QString file = qEnvironmentVariable("TORV_SKY_TRACK_SCREENSHOT");
+    if (file.isEmpty()) GTEST_SKIP() << "TORV_SKY_TRACK_SCREENSHOT not set";
+    Form1& f = app->form1();
+    f.Timer2_Timer();
+    f.Timer1_Timer();  // the chart's minute tables of the day
+    click_sky_view(1);
+    Form7& chart = app->form7();
+    chart.Check1.setValue(1);
+    chart.Timer1_Timer();
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+    ASSERT_TRUE(chart.grab().save(file));
+}
