@@ -5,9 +5,11 @@
 #include "common/number_text.h"
 #include "common/settings_store.h"
 #include "orbit/geodesy.h"
+#include "platform/color.h"
 #include "platform/layout.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "schedule/map_window.h"
 #include "schedule/sky_track.h"
 
 namespace torv {
@@ -16,7 +18,6 @@ using platform::qs;
 
 namespace {
 
-constexpr platform::ColorValue kBlack = 0, kWhite = 16777215, kRed = 255, kBlue = 16711680;
 constexpr platform::ColorValue kGridGray = 128 + 256 * 128 + 65536 * 128;
 constexpr platform::ColorValue kBelowHorizonGray = 192 + 256 * 192 + 65536 * 192;
 
@@ -82,7 +83,7 @@ void Form7::Timer1_Timer() {
     const SkyState sky = sky_state_of(l_.bodies.sun_el);
     const MainSettings& s = l_.settings;
     show_sky(sky == SkyState::Day ? s.kesiki_hiru : sky == SkyState::Dusk ? s.kesiki_yuugata : s.kesiki_yoru);
-    Picture1.foreColor = sky == SkyState::Night ? kRed : kBlack;
+    Picture1.foreColor = sky == SkyState::Night ? platform::kRed : platform::kBlack;
     Picture1.Cls();
     find_satellite_slot();
     draw_track(track_slot, track_color);
@@ -98,8 +99,8 @@ void Form7::show_sky(const std::string& file) {
     sky_file_ = path;
     sky_stamp_ = stamp;
     // A missing picture leaves the plain background; the start-up has told of it.
-    const QImage image(qs(path.string()));
-    Picture1.setPicture(image.isNull() ? image : image.scaled(Picture1.size(), Qt::IgnoreAspectRatio));
+    std::vector<std::string> told_at_start_up;
+    load_map_bitmap_at(Picture1, path.string(), file, told_at_start_up);
 }
 
 void Form7::find_satellite_slot() {
@@ -111,7 +112,7 @@ void Form7::find_satellite_slot() {
             track_color = l_.settings.slot_color(slot);
             break;
         }
-    Label4.setBackColor(kBlack);
+    Label4.setBackColor(platform::kBlack);
     Label4.setForeColor(color_of(track_color));
     Label4.setCaption(qs(l_.groups.selected_sat));
 }
@@ -149,7 +150,7 @@ void Form7::draw_chart_grid() {
 void Form7::draw_disc(double az, double el, double radius, platform::ColorValue fill) {
     Picture1.fillStyle = platform::PictureBox::Solid;
     Picture1.fillColor = fill;
-    Picture1.Circle(az, el, radius, kWhite);
+    Picture1.Circle(az, el, radius, platform::kWhite);
     Picture1.fillStyle = platform::PictureBox::Transparent;
 }
 
@@ -186,7 +187,7 @@ void Form7::draw_track(int s, double c) {
             if (el > 0) draw_time_mark(s, m);
         }
     }
-    if (today) draw_disc(rad_to_deg(l_.orbit.selected_az), rad_to_deg(l_.orbit.selected_el), 2, kRed);
+    if (today) draw_disc(rad_to_deg(l_.orbit.selected_az), rad_to_deg(l_.orbit.selected_el), 2, platform::kRed);
 }
 
 void Form7::draw_time_mark(int s, int m) {
@@ -205,7 +206,7 @@ void Form7::show_read_outs() {
     const bool ao40 = l_.groups.selected_sat == "AO-40";
     Label9.setVisible(ao40);
     Label10.setVisible(ao40);
-    const platform::ColorValue fore = val(Label8.caption().toStdString()) >= 0 ? kBlue : kBlack;
+    const platform::ColorValue fore = val(Label8.caption().toStdString()) >= 0 ? platform::kBlue : platform::kBlack;
     for (platform::Label* l : {&Label6, &Label8, &Label10}) l->setForeColor(fore);
 }
 

@@ -242,7 +242,7 @@ TEST_F(SkyTrackChart, TheSkyPictureFollowsTheSunAndNightTextIsRed) {
     for (const auto& k : cases) {
         bodies.sun_el = k.sun_el;
         f.Timer1_Timer();
-        const QImage expected = QImage(QString::fromStdString(dir.file(k.file))).scaled(f.Picture1.size());
+        const QImage expected = QImage(QString::fromStdString(dir.file(k.file))).scaled(f.Picture1.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         EXPECT_EQ(f.Picture1.picture(), expected) << k.sun_el;
         EXPECT_EQ(f.Picture1.foreColor, k.text) << k.sun_el;
     }
