@@ -318,12 +318,14 @@ TEST_F(Ft736Fixture, ACloseDuringAPendingWaitStopsTheLinkBeforeTheWindowGoes) {
         Form20& w = started();
         w.Show();
         w.Command16_Click();  // transmitting
-        bool unloaded_inside = true;
+        bool closed = false, unloaded_inside = true;
         QTimer::singleShot(50, [&] {
             close(w);
+            closed = true;
             unloaded_inside = unloaded;
         });
-        wait_sec(0.3f);
+        // The other window's wait lasts until the close has been asked for.
+        ASSERT_TRUE(wait_sec_until(30.0f, [&] { return closed; }));
         EXPECT_FALSE(unloaded_inside);
         ASSERT_TRUE(pump_until([&] { return unloaded; }));
         settle();
@@ -338,12 +340,13 @@ TEST_F(Ft736Fixture, AMissingRecordDuringAPendingWaitStopsTheLinkBeforeTheWindow
     w.Command16_Click();  // transmitting
     settle();
     selected_sat = "XX-9";
-    bool unloaded_inside = true;
+    bool ticked = false, unloaded_inside = true;
     QTimer::singleShot(50, [&] {
         w.Timer1_Timer();
+        ticked = true;
         unloaded_inside = unloaded;
     });
-    wait_sec(0.3f);
+    ASSERT_TRUE(wait_sec_until(30.0f, [&] { return ticked; }));
     EXPECT_FALSE(unloaded_inside);
     ASSERT_TRUE(pump_until([&] { return unloaded; }));
     settle();

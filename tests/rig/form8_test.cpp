@@ -292,7 +292,8 @@ TEST_F(Ft847Fixture, StopWaitsForAPendingReplyAndExitStopsTheLinkAfterIt) {
         tried_inside = ctx.mirror.ft847_running;
         w.stop_for_exit([&] { ended = true; });
     });
-    wait_sec(0.3f);  // a request waiting for its reply
+    // A request waiting for its reply, still waiting when the stops are asked for.
+    ASSERT_TRUE(wait_sec_until(30.0f, [&] { return tried_inside != -1; }));
     EXPECT_EQ(tried_inside, 1);
     EXPECT_FALSE(ended);
     ASSERT_TRUE(pump_until([&] { return ended; }));
@@ -613,12 +614,14 @@ TEST_F(Ft847Fixture, AReceiveOnlySatelliteGetsNoTransmitFrequencyFrame) {
 TEST_F(Ft847Fixture, TheCloseBoxDuringAWaitKeepsTheWindowUntilTheLinkIsStopped) {
     form8& w = started();
     w.Show();
-    bool shown_after_close = false;
+    bool closed = false, shown_after_close = false;
     QTimer::singleShot(100, [&] {
         w.close();
+        closed = true;
         shown_after_close = w.isVisible();
     });
-    wait_sec(0.3f);  // a request waiting for its reply
+    // A request waiting for its reply, still waiting when the close box is pressed.
+    ASSERT_TRUE(wait_sec_until(30.0f, [&] { return closed; }));
     EXPECT_TRUE(shown_after_close);
     ASSERT_TRUE(pump_until([&] { return !w.isVisible(); }));
     settle();

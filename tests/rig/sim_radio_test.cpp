@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 #include "common/waits.h"
 #include "sim/sim_radio.h"
 
@@ -32,16 +34,20 @@ TEST(SimRadio, CutsFramesKeepsTheTranscriptAndAnswersLateWhenAsked) {
     ASSERT_TRUE(pump_until([&] { return line.received == "FA;"; }));
     EXPECT_EQ(line.radio.frames(), std::vector<std::string>{"FA;"});
     line.write("1;");  // the rest of a frame completes it
-    ASSERT_TRUE(pump_until([&] { return line.radio.frames().size() == 2; }));
+    ASSERT_TRUE(pump_until([&] { return line.received == "FA;FB1;"; }));
     EXPECT_EQ(line.radio.frames_since(1), std::vector<std::string>{"FB1;"});
 
+    // A late answer comes no sooner than the delay after the command was written,
+    // however slowly the machine runs meanwhile.
     line.received.clear();
     line.radio.reply_delay_ms = 300;
+    QElapsedTimer since_written;
+    since_written.start();
     line.write("SM;");
-    ASSERT_TRUE(pump_until([&] { return line.radio.frames().size() == 3; }));
-    wait_sec(0.1f);
-    EXPECT_TRUE(line.received.isEmpty());  // the answer is on its way
+    ASSERT_TRUE(pump_until([&] { return !line.received.isEmpty(); }, 10000));
+    EXPECT_GE(since_written.elapsed(), 300);
     ASSERT_TRUE(pump_until([&] { return line.received == "SM;"; }));
+    EXPECT_EQ(line.radio.frames().size(), 3u);
 
     // A cut cable: nothing the program writes reaches the radio.
     line.radio.line_cut = true;

@@ -6,9 +6,13 @@
 #include <string>
 
 // A client of the item server over real TCP. The server runs on this thread, so every
-// wait pumps the event loop (bounded: a frame that never comes ends the wait).
+// wait pumps the event loop (bounded: a frame that never comes ends the wait; the bound
+// is generous, as a loaded machine may hold this process back for seconds, and a wait
+// that is met ends at once).
 class ItemClient {
 public:
+    static constexpr int kWaitMs = 15000;
+
     struct Frame {
         std::string header;  // "VALUE torv|extrn!Text2 7", "OK ADVISE …", "ERROR …"; empty: none came
         std::string value;   // the bytes of a VALUE or CHANGE frame
@@ -26,7 +30,7 @@ public:
     void send(const std::string& line) { socket_.write(QByteArray::fromStdString(line + "\n")); }
 
     // The next frame, or an empty one when none arrives in time.
-    Frame next(int timeout_ms = 3000) {
+    Frame next(int timeout_ms = kWaitMs) {
         Frame frame;
         if (!pump_until([&] { return complete_frame(); }, timeout_ms)) return frame;
         const qsizetype eol = buffer_.indexOf('\n');
@@ -39,7 +43,7 @@ public:
         }
         return frame;
     }
-    bool closed_by_server(int timeout_ms = 3000) {
+    bool closed_by_server(int timeout_ms = kWaitMs) {
         return pump_until([&] { return socket_.state() == QAbstractSocket::UnconnectedState; }, timeout_ms);
     }
     QTcpSocket& socket() { return socket_; }
@@ -58,7 +62,7 @@ private:
         return n < 0 || buffer_.size() >= eol + 1 + n + 1;
     }
     template <class Done>
-    bool pump_until(Done done, int timeout_ms = 3000) {
+    bool pump_until(Done done, int timeout_ms = kWaitMs) {
         QElapsedTimer t;
         t.start();
         while (!done()) {

@@ -39,6 +39,12 @@ public:
     const std::string& slave_path() const { return path_; }
     int master() const { return master_; }
 
+    // The line stops taking what the program writes (a device holding its flow), or
+    // takes it again.
+    void hold_output(bool hold) {
+        if (slave_ >= 0) tcflow(slave_, hold ? TCOOFF : TCOON);
+    }
+
     // Pulls the line away: the program's end sees a hang-up.
     void close_master() {
         if (master_ >= 0) ::close(master_);
@@ -53,8 +59,10 @@ private:
     std::string path_;
 };
 
-// Lets window events run until the condition holds or the time is up.
-inline bool pump_until(const std::function<bool()>& done, int timeout_ms = 2000) {
+// Lets window events run until the condition holds or the time is up. The default bound
+// is generous: a loaded machine may hold this process back for seconds, and a wait that
+// is met ends at once.
+inline bool pump_until(const std::function<bool()>& done, int timeout_ms = 15000) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
     while (!done()) {
         if (std::chrono::steady_clock::now() > end) return false;
