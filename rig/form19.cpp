@@ -31,7 +31,7 @@ Form19::Form19(ic910::ChannelNames& names) : Frame1(this), Command1(this), names
         platform::lay_out({{&Label1[i], left, top + 60, 480, 300, number.c_str()}, {&Text1[i], left + 600, top, 2520, 360}});
     }
     Command1.Click = [this] { Command1_Click(); };
-    move_twips(3000, 2000, 2 * kColumnStep + 600, kFrameHeight + 1320);
+    move_twips(3000, 2000, 2 * kColumnStep + 480, kFrameHeight + 900);
 }
 
 void Form19::form_load() {
