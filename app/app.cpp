@@ -191,6 +191,10 @@ void App::fill_map_window_hooks(Form1Hooks& h) {
                 general_date_text(partner_local_time(local, state.time.local_to_utc_text, p.partner_time_diff[i]))));
         }
     };
+    h.zoom_lamp = [this](int slot, bool lit) {
+        light_lamp(*form12().slot_lamps()[slot], lit);
+        light_lamp(*form13().slot_lamps()[slot], lit);
+    };
     h.map_windows = [this](MapSurfaces& s, MainLoopControls& c) {
         // The redraw loads a closed window again, hidden.
         Form12& local = form12();

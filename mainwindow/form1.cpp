@@ -204,6 +204,7 @@ void Form1::lay_out() {
     const std::array<platform::Shape*, kSlots> lamps = {&Shape2, &Shape3, &Shape4, &Shape5, &Shape6, &Shape9, &Shape10};
     for (int k = 0; k < kSlots; ++k) {
         lamps[k]->kind = platform::Shape::Circle;
+        lamps[k]->setFilled(false);  // dark until its satellite is drawn above the horizon
         platform::lay_out({{slot_labels()[k], 90 + k * 630, 300, 600, L, nullptr, "衛星を切り替える場合に押下"},
                            {lamps[k], 90 + k * 630 + 225, 540, 150, 90}});
     }

@@ -91,6 +91,10 @@ struct Form1Hooks {
     // The per-satellite mean-motion corrections, rebuilt from the element table.
     std::function<void()> sat_hosei_set;
 
+    // The lamp of a display slot on the zoom map windows, lit or dark (light_lamp); the
+    // windows are loaded hidden when they are not open.
+    std::function<void(int slot, bool lit)> zoom_lamp;
+
     // Ends the program at once: no other window's close handling, no further tick.
     std::function<void()> end_program;
 };
@@ -247,6 +251,17 @@ public:
         if (l_.hooks.open_partner_map) l_.hooks.open_partner_map(i);
     }
 
+    // ---- sky view, alerts and notices ----
+    void plot_radar(double& colour);
+    void check_aos_los(double& e);
+    void play_aos_sound();
+    void play_los_sound();
+    void update_visibility_lamp(double& e);
+    void store_visible_flag(double& e);
+    void show_tray_balloon(const std::string& text);
+    void restore_main_window();
+    std::array<platform::Shape*, kSlots> lamps();
+
     // ---- tray and ending ----
     void tray_icon_add();
     void tray_icon_remove();
@@ -340,6 +355,7 @@ private:
     // The redraw cycle over this window's pictures and labels, made on first use.
     MainLoop& main_loop();
     void lay_out_chart();
+    void set_lamp(int slot, bool lit);
 
     Form1Links l_;
     MapState maps_;
@@ -354,6 +370,11 @@ private:
 inline const char* const kForm1Caption = "軌道計算v1.89";
 inline const char* const kTodayReachedMessage = "現在日付まで戻っています。";
 inline const char* const kTrayTip = "Torv";
+inline const char* const kTrayBalloonTitle = "ＴＯＲＶ可視範囲衛星情報";
+
+// A visibility lamp around a slot's name, on the main window and the zoom windows alike:
+// lit, a red fill behind the name, or dark, its outline only.
+void light_lamp(platform::Shape& lamp, bool lit);
 // What a button or menu item of a window not built yet says.
 inline const char* const kNotAvailableMessage = "この機能はまだありません。";
 // The operating help in the program folder, opened with the desktop's handler.

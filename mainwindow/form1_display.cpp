@@ -56,8 +56,7 @@ MainLoop& Form1::main_loop() {
     surfaces.orbit_view = &Picture1;
     surfaces.sky_view = &Picture4;
     SkyViewSteps sky;
-    // Until the sky view draws its markers, the visible flags that the music reads.
-    sky.plot_radar = [this](double&) { l_.view.slot_visible[maps_.draw_slot] = l_.orbit.calc.calc_el >= 0 ? 1 : 0; };
+    sky.plot_radar = [this](double& colour) { plot_radar(colour); };
     MainLoopControls c;
     c.form1_slot_labels = slot_labels();
     c.Label33 = &Label33;
@@ -125,15 +124,18 @@ void Form1::Timer3_Timer() {
             sat_position_disp(ctx, name);
             const double el = l_.orbit.calc.calc_el * kRadToDeg;
             text25 += text25_line(name, l_.orbit.calc.calc_az * kRadToDeg, el);
-            if (l_.view.scan_notices_off == 0 && l_.groups.group_prev_el[g][s] < 0 && el >= 0)
+            if (l_.view.scan_notices_off == 0 && l_.groups.group_prev_el[g][s] < 0 && el >= 0) {
+                // The shown group's rising satellite brings the window back, notices or not.
+                if (g == l_.groups.group_current) restore_main_window();
                 notices += group_caption(g) + "の " + name + "　が可視範囲に入った。\r\n";
+            }
             l_.groups.group_prev_el[g][s] = el;
         }
     }
     l_.dde().Text25.setText(qs(text25));
     if (notices.empty() || !menu_kasieisei_tuuti.checked()) return;
     if (l_.view.effect_sound_on == 1) play_sound_file(platform::program_file("sound2.wav"));
-    l_.tray.show_balloon(QString::fromUtf8(kTrayTip), qs(notices));
+    show_tray_balloon(notices);
 }
 
 void Form1::blink_element_age_label() { main_loop().blink_element_age_label(); }

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "mainwindow/map_geometry.h"
-#include "platform/twips.h"
+#include "mainwindow/sky_view.h"
 
 namespace torv {
 
@@ -100,12 +100,11 @@ void plot_radar_track_point(MapContext& ctx, double& colour) {
     const CalcResult& calc = ctx.orbit.orbit.calc;
     const double E = rad_to_deg(calc.calc_el);
     if (!box || E < 0) return;
-    const double W = platform::px_to_twips(box->width()), H = platform::px_to_twips(box->height());
-    const double rho = (W / 2) * (90 - E) / 90;
+    const RadarPoint P = sky_view_point(*box, calc.calc_az, E);
     const platform::ColorValue c = color_value(colour);
     box->fillColor = c;
     box->fillStyle = platform::PictureBox::Solid;
-    box->Circle(W / 2 + rho * std::sin(calc.calc_az), H / 2 - rho * std::cos(calc.calc_az), ctx.settings.kiseki_size, c);
+    box->Circle(P.x, P.y, ctx.settings.kiseki_size, c);
     box->fillStyle = platform::PictureBox::Transparent;
 }
 

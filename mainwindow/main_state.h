@@ -44,6 +44,7 @@ struct MainViewState {
     std::array<int16_t, 3> doppler_band{1, 2, 4};  // bands of the three Doppler rows, 1..5
     std::array<int16_t, 7> slot_visible{};
     std::array<double, 7> slot_prev_el{};
+    std::array<int16_t, 7> lamp_blink_phase{};
     double selected_color = 0;
     int16_t blink_phase = 0;
     std::string draw_sat_name;

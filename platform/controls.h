@@ -187,6 +187,7 @@ public:
     void setBorderColor(ColorValue c) { border_ = c; update(); }
     void setFilled(bool on) { filled_ = on; update(); }
     ColorValue fillColor() const { return fill_; }
+    bool filled() const { return filled_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

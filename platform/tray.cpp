@@ -6,6 +6,13 @@
 
 namespace platform {
 
+namespace {
+BalloonRecorder* balloon_recorder = nullptr;
+}  // namespace
+
+BalloonRecorder::BalloonRecorder() : previous_(balloon_recorder) { balloon_recorder = this; }
+BalloonRecorder::~BalloonRecorder() { balloon_recorder = previous_; }
+
 Tray::Tray(QObject* parent) : QObject(parent) {}
 
 Tray::~Tray() { remove(); }
@@ -23,6 +30,10 @@ bool Tray::add(const QIcon& icon, const QString& tip) {
 }
 
 void Tray::show_balloon(const QString& title, const QString& text) {
+    if (balloon_recorder) {
+        balloon_recorder->balloons.push_back({title, text});
+        return;
+    }
     if (shown()) icon_->showMessage(title, text, QSystemTrayIcon::Information);
 }
 

@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <vector>
 
 class QSystemTrayIcon;
 
@@ -28,6 +29,24 @@ public:
 
 private:
     QSystemTrayIcon* icon_ = nullptr;
+};
+
+// Records balloon notices instead of showing them (tests): while one exists,
+// show_balloon only appends the title and the text, shown icon or not.
+class BalloonRecorder {
+public:
+    BalloonRecorder();
+    ~BalloonRecorder();
+    BalloonRecorder(const BalloonRecorder&) = delete;
+    BalloonRecorder& operator=(const BalloonRecorder&) = delete;
+
+    struct Balloon {
+        QString title, text;
+    };
+    std::vector<Balloon> balloons;
+
+private:
+    BalloonRecorder* previous_;
 };
 
 }  // namespace platform

@@ -277,3 +277,19 @@ TEST_F(PartnerMaps, TheRedrawLoadsAClosedPartnerMapAgainHiddenAndDrawsIntoIt) {
     EXPECT_EQ(app->state.view.partner_zoom_open, 1);
     EXPECT_TRUE(app->form13().isVisible());
 }
+
+TEST_F(MapWindows, ZoomWindowLampsFollowTheMainWindowsLamps) {
+    platform::clock_fix({2018, 1, 20, 20, 53, 0});  // 05:53 local: three of group A up
+    Form1& main = app->form1();
+    const auto main_lamps = main.lamps();
+    for (int tick = 0; tick < 2; ++tick) {  // lit, then dark: the lamps blink
+        main.Timer1_Timer();
+        int lit = 0;
+        for (int s = 0; s < kSlots; ++s) {
+            EXPECT_EQ(app->form12().slot_lamps()[s]->filled(), main_lamps[s]->filled()) << s;
+            EXPECT_EQ(app->form13().slot_lamps()[s]->filled(), main_lamps[s]->filled()) << s;
+            lit += main_lamps[s]->filled();
+        }
+        EXPECT_EQ(lit, tick == 0 ? 3 : 0);
+    }
+}
