@@ -1,6 +1,11 @@
-// One 950 ms tick of the real main window, as the running program does it: the App
-// started on the default data (offscreen), then Form1's own tick timed, result labels,
-// Sun/Moon/Mars driver, world map, sky view and the items included.
+// The real main window's ticks, as the running program does them: the App started on the
+// default data (offscreen), its timers stopped, then
+// - one 950 ms tick with no chart refresh due (result labels, Sun/Moon/Mars driver, world
+//   map, sky view and the items);
+// - one 950 ms tick right after a chart reset: the same plus the chart refresh;
+// - the chart refresh alone: the seven rows of 1440 minutes computed and drawn and the
+//   pass list rebuilt, as the redraw's per-slot step does it;
+// - the sky-track chart's one-second redraw.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,7 +20,8 @@
 
 namespace {
 
-// The App started on the default data in a folder of its own, the clock fixed.
+// The App started on the default data in a folder of its own, the clock fixed, the main
+// window's timers stopped after its first redraw.
 struct ProgramOnDefaultData {
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "torv_bench_program";
     std::unique_ptr<torv::App> app;
@@ -28,26 +34,51 @@ struct ProgramOnDefaultData {
         torv::ini_write("28999", "PORT", "DDE", torv::torv_ini());
         app = std::make_unique<torv::App>();
         app->start();
-        app->form1().Timer1.setEnabled(false);
+        torv::Form1& f = form1();
+        for (platform::Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3}) t->setEnabled(false);
+        f.Timer1_Timer();  // the start-up's own chart refresh
     }
     ~ProgramOnDefaultData() {
         app.reset();
         std::filesystem::remove_all(folder);
     }
+    torv::Form1& form1() { return app->form1(); }
+    torv::ChartFlags& chart() { return app->state.chart; }
 };
 
 void BM_ProgramTick(benchmark::State& state) {
     ProgramOnDefaultData p;
-    torv::Form1& form1 = p.app->form1();
-    for (auto _ : state) form1.Timer1_Timer();
+    for (auto _ : state) p.form1().Timer1_Timer();
 }
 BENCHMARK(BM_ProgramTick)->Unit(benchmark::kMillisecond);
+
+void BM_ProgramTickAfterChartReset(benchmark::State& state) {
+    ProgramOnDefaultData p;
+    for (auto _ : state) {
+        p.chart().request_full_refresh();
+        p.form1().Timer1_Timer();
+    }
+}
+BENCHMARK(BM_ProgramTickAfterChartReset)->Unit(benchmark::kMillisecond);
+
+void BM_ChartRefresh(benchmark::State& state) {
+    ProgramOnDefaultData p;
+    torv::PassChart& chart = p.form1().pass_chart();
+    for (auto _ : state) {
+        p.chart().request_full_refresh();
+        for (int s = 0; s < torv::kSlots; ++s) {
+            std::string name = p.app->state.groups.shown()[s];
+            chart.update_pass_timeline(name);
+        }
+    }
+}
+BENCHMARK(BM_ChartRefresh)->Unit(benchmark::kMillisecond);
 
 // The sky-track chart's one-second redraw of the whole day, the part below the horizon
 // shown: the most it draws.
 void BM_SkyTrackTick(benchmark::State& state) {
     ProgramOnDefaultData p;
-    torv::Form1& form1 = p.app->form1();
+    torv::Form1& form1 = p.form1();
     form1.Timer2_Timer();
     form1.Timer1_Timer();  // the chart's minute tables, and the chart loaded hidden
     torv::Form7& chart = p.app->form7();
