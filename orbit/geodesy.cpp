@@ -6,9 +6,38 @@
 namespace torv {
 
 namespace {
-constexpr double kTolerance = 1e-12;
 constexpr double kSouthGuard = 1e-15;
-constexpr int kMaxLatitudeSteps = 100;  // converges in a handful; the cap only guards garbage input
+constexpr int kMaxLatitudeSteps = 100;  // one or two from the start below; the cap only guards garbage input
+// A Newton step this small (relative to 1 + |tan|) leaves an error far below the last digit:
+// the equation's curvature is of the order of e^2.
+constexpr double kLatitudeSmallStep = 1e-6;
+
+// Bowring's closed-form tangent of the latitude of the point at distance p from the axis
+// and Z from the equatorial plane (km): within about 1e-8 (times 1 + |tan|) of the root
+// at any height, so that one Newton step lands on it.
+double bowring_tangent(double p, double Z) {
+    const double a = kBesselAKm, b = a * std::sqrt(1.0 - kBesselE2);
+    const double u = Z * a, v = p * b;  // the parametric latitude's sine and cosine, times r
+    const double r = std::sqrt(u * u + v * v);
+    const double s = u / r, c = v / r;
+    return (Z + kBesselE2 / (1.0 - kBesselE2) * b * s * s * s) / (p - kBesselE2 * a * c * c * c);
+}
+
+// The tangent of the geodetic latitude: the root of tau = d + f tau / sqrt(1 + (1 - e^2) tau^2)
+// (d = Z / p, f = a e^2 / p, 1 - e^2 rounded as the model takes it), by Newton's method.
+double latitude_tangent(double p, double Z) {
+    const double d = Z / p;
+    const double f = kBesselAKm * kBesselE2 / p;
+    double tau = bowring_tangent(p, Z);
+    for (int k = 0; k < kMaxLatitudeSteps; ++k) {
+        const double q = 1.0 + kOneMinusE2Rounded * tau * tau;
+        const double sqrt_q = std::sqrt(q);
+        const double step = (tau - d - f * tau / sqrt_q) / (1.0 - f / (q * sqrt_q));
+        tau -= step;
+        if (std::fabs(step) <= kLatitudeSmallStep * (1.0 + std::fabs(tau))) break;
+    }
+    return tau;
+}
 }  // namespace
 
 double arc_sin(double x) { return std::asin(std::clamp(x, -1.0, 1.0)); }
@@ -34,7 +63,7 @@ StationFrame make_station_frame(double lon_deg, double lat_deg, double height_m)
 
 Geodetic xyz_to_geodetic(double X, double Y, double Z) {
     Geodetic g;
-    g.lon = rad_to_deg(std::atan2(Y, X));
+    g.lon = rad_to_deg(angle_of(Y, X));
     if (g.lon == -180.0) g.lon = 180.0;  // Y = -0 on the negative X axis
 
     const double p = std::sqrt(X * X + Y * Y);
@@ -47,17 +76,7 @@ Geodetic xyz_to_geodetic(double X, double Y, double Z) {
         g.cos_lat = 0;
         return g;
     }
-    const double d = Z / p;
-    const double f = a * kBesselE2 / p;
-    double tau = d;
-    if (std::fabs(tau) > kTolerance) {
-        for (int k = 0; k < kMaxLatitudeSteps; ++k) {
-            const double next = d + f * tau / std::sqrt(1.0 + kOneMinusE2Rounded * tau * tau);
-            const bool done = std::fabs(next - tau) <= kTolerance;
-            tau = next;
-            if (done) break;
-        }
-    }
+    const double tau = latitude_tangent(p, Z);
     g.tan_lat = tau;
     g.cos_lat = 1.0 / std::sqrt(1.0 + tau * tau);
     g.sin_lat = tau * g.cos_lat;
@@ -105,7 +124,7 @@ TopoView view_from(const StationFrame& st, double x, double y, double z) {
 
     const double s = std::clamp(up / v.range, -1.0, 1.0);
     const double c = std::sqrt(1.0 - s * s);
-    v.el = std::atan2(s, c);
+    v.el = angle_of(s, c);
     return v;
 }
 

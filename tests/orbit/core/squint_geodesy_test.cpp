@@ -34,6 +34,47 @@ TEST(Geodesy, ClampedInverseTrig) {
     EXPECT_DOUBLE_EQ(arc_sin(-1), -kPi / 2);
 }
 
+// The angle from the arctangent of the quotient is atan2's to the last digit in every
+// quadrant, and exactly atan2's on the axes and at signed zeros.
+TEST(Geodesy, AngleOfAPointIsAtan2s) {
+    const double values[] = {0.0, -0.0, 1e-300, -1e-300, 1e-12, -3e-9, 0.5, -0.75, 1, -1, 7e3, -2e8, 1e300, -1e300};
+    for (double y : values) {
+        for (double x : values) {
+            const double want = std::atan2(y, x);
+            const double got = angle_of(y, x);
+            if (x == 0 || y == 0)
+                EXPECT_EQ(got, want) << y << " " << x;
+            else
+                EXPECT_NEAR(got, want, 4.5e-16) << y << " " << x;
+            EXPECT_EQ(std::signbit(got), std::signbit(want)) << y << " " << x;
+        }
+    }
+    EXPECT_TRUE(std::isnan(angle_of(NAN, 1)));
+    EXPECT_TRUE(std::isnan(angle_of(1, NAN)));
+}
+
+// A point given by latitude, longitude and height above the ellipsoid comes back as it
+// was, from the surface to far beyond the geostationary orbit and from the equator to the
+// pole. Close to the equatorial plane the latitude is solved as closely as anywhere else:
+// the height, taken through Z / tan(latitude), once came back 0.28 km too high at 1e-9
+// degrees and 42.6 km too high below 1e-10 degrees.
+TEST(Geodesy, PointsComeBackAtEveryHeightAndLatitude) {
+    const double a = kBesselAKm;
+    for (double height : {0.0, 0.5, 300.0, 800.0, 1500.0, 6000.0, 20000.0, 35786.0, 400000.0}) {
+        for (double lat : {-89.999, -60.0, -35.0, -1e-6, 1e-11, 1e-9, 0.3, 20.0, 45.0, 67.5, 80.0, 89.9, 89.99999}) {
+            const double phi = deg_to_rad(lat), lambda = deg_to_rad(-123.4);
+            const double N = a / std::sqrt(1 - kBesselE2 * std::sin(phi) * std::sin(phi));
+            const double p = (N + height) * std::cos(phi);
+            const Geodetic g = xyz_to_geodetic(p * std::cos(lambda), p * std::sin(lambda),
+                                               ((1 - kBesselE2) * N + height) * std::sin(phi));
+            EXPECT_NEAR(g.lat, lat, 1e-8) << lat << " " << height;
+            EXPECT_NEAR(g.lon, -123.4, 1e-11) << lat << " " << height;
+            EXPECT_NEAR(g.height, height, 1e-6) << lat << " " << height;
+            EXPECT_NEAR(g.tan_lat, std::tan(phi), 1e-9 * (1 + std::fabs(std::tan(phi)))) << lat << " " << height;
+        }
+    }
+}
+
 TEST(Geodesy, ClosedFormPoints) {
     const double a = kBesselAKm;
     const double b = a * std::sqrt(1 - kBesselE2);
