@@ -153,7 +153,12 @@ Form1Hooks App::form1_hooks() {
 }
 
 MapWindowLinks App::map_window_links() {
-    return MapWindowLinks{state.view, form1().map_state(), state.settings, state.tips, state.partners};
+    MapWindowActions actions;
+    actions.open_local_zoom = [this] { form1().open_local_zoom_from_map(); };
+    actions.select_partner = [this](int i) { form1().select_partner_station(i); };
+    actions.open_partner_map = [this](int i) { form13().open_partner_map(i); };
+    return MapWindowLinks{state.view,     form1().map_state(), state.settings, state.tips,
+                          state.partners, state.station,       state.bodies,   std::move(actions)};
 }
 
 void App::fill_map_window_hooks(Form1Hooks& h) {

@@ -323,6 +323,7 @@ void Form1::connect_handlers() {
         ini_write_sound("MUSIC_CK2", Check2.value());
     };
     Check3.Click = [this] { ini_write_sound("KOUKA5_CK3", Check3.value()); };
+    connect_map_mouse();
 }
 
 void Form1::trace(const char* step) const {

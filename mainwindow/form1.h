@@ -245,11 +245,17 @@ public:
     void place_real_time_marker() { pass_chart().place_real_time_marker(); }
     PassChart& pass_chart();
 
-    // ---- map windows ----
+    // ---- map windows and the maps' mouse ----
     // The partner zoom map on registered station i (0..5).
     void open_partner_map(int i) {
         if (l_.hooks.open_partner_map) l_.hooks.open_partner_map(i);
     }
+    // The local zoom map opened from a world map: its slot names and descriptions set
+    // from the shown group first.
+    void open_local_zoom_from_map();
+    // Registered station i picked on a map: the partner frame shows the selected
+    // satellite as seen from it, from now on at every redraw.
+    void select_partner_station(int i);
 
     // ---- sky view, alerts and notices ----
     void plot_radar(double& colour);
@@ -349,6 +355,7 @@ private:
     void load_elements();
     void enable_rig_buttons();
     void open_local_zoom();
+    void connect_map_mouse();
     void ini_write_sound(const char* key, int value);
     void tell_settings_problems(const SettingsProblems& problems, const std::vector<std::string>& failed_pictures);
 

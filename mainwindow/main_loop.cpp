@@ -6,21 +6,13 @@
 #include "mainwindow/doppler_display.h"
 #include "mainwindow/ground_track.h"
 #include "mainwindow/map_geometry.h"
+#include "mainwindow/map_mouse.h"
 #include "mainwindow/sat_markers.h"
 #include "orbit/call_if_set.h"
 
 namespace torv {
 
 namespace {
-
-constexpr platform::ColorValue kPinnedLabelColor = 16711680;  // blue
-
-void print_label(platform::PictureBox& box, double x, double y, const std::string& text) {
-    box.foreColor = kPinnedLabelColor;
-    box.currentX = x;
-    box.currentY = y;
-    box.Print(QString::fromStdString(text));
-}
 
 void set_back_color(platform::Label* label, double colour) {
     if (label) label->setBackColor(color_value(colour));
@@ -79,19 +71,13 @@ void MainLoop::erase_pictures() {
 void MainLoop::print_pinned_labels() {
     const MapState& m = map_.maps;
     const MainViewState& v = map_.view;
-    const OwnStation& own = map_.orbit.station;
-    const std::string lat_text = own.call_sign + ":" + "緯度：" + format_number(own.station_lat, "###.00");
-    const std::string lon_text = "経度：" + format_number(own.station_lon, "###.00");
-    auto pinned = [&](platform::PictureBox* box, int16_t flag, double x, double y, double x1, double y1, double x2,
-                      double y2) {
-        if (!box || flag != 1) return;
-        print_label(*box, x + x1, y + y1, lat_text);
-        print_label(*box, x + x2, y + y2, lon_text);
+    auto pinned = [&](platform::PictureBox* box, int16_t flag, const ReadoutParams& p, double x, double y) {
+        if (box && flag == 1) print_own_station(*box, map_.orbit.station, p, x, y);
     };
     const MapSurfaces& s = map_.surfaces;
-    pinned(s.main_map, m.main_map_own_pinned, v.map_mouse_x, v.map_mouse_y, 0, 20, 83, 0);
-    pinned(s.world_zoom, m.world_zoom_own_pinned, v.world_zoom_mouse_x, v.world_zoom_mouse_y, 20, 10, 55, 0);
-    pinned(s.local_zoom, m.local_zoom_own_pinned, v.map_mouse_x, v.map_mouse_y, 2, -2, 5.5, -3.5);
+    pinned(s.main_map, m.main_map_own_pinned, kMainMapReadouts, v.map_mouse_x, v.map_mouse_y);
+    pinned(s.world_zoom, m.world_zoom_own_pinned, kWorldZoomReadouts, v.world_zoom_mouse_x, v.world_zoom_mouse_y);
+    pinned(s.local_zoom, m.local_zoom_own_pinned, kLocalZoomReadouts, v.map_mouse_x, v.map_mouse_y);
 }
 
 void MainLoop::show_selected_views() {

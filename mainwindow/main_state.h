@@ -4,6 +4,7 @@
 #include <string>
 
 #include "mainwindow/timeline.h"
+#include "orbit/body_hit_test.h"
 #include "orbit/daylight_table.h"
 
 // State of the main window that its views, its timers and other windows share.
@@ -32,6 +33,7 @@ struct ChartFlags {
 
 // Marker positions on the maps for the hit tests and tool tips; -999 and "" = none.
 constexpr int kMapMarkers = 8;
+constexpr int kOwnStationMarker = 7;  // the own station's entry
 struct MapMarkerTable {
     std::array<std::string, kMapMarkers> map_marker_name{};
     std::array<double, kMapMarkers> map_marker_x{}, map_marker_y{};
@@ -64,6 +66,8 @@ struct MainViewState {
     int16_t local_zoom_open = 0, partner_zoom_open = 0;
     int local_zoom_px_width = 0, local_zoom_px_height = 0, partner_zoom_px_width = 0, partner_zoom_px_height = 0;
     MapMarkerTable markers;
+    // Where the Sun, the Moon and Mars were last drawn (kept while a body is hidden).
+    BodyMarkers body_markers;
     double map_mouse_x = 9999, map_mouse_y = 9999, world_zoom_mouse_x = 9999, world_zoom_mouse_y = 9999;
     DaylightTable daylight_table{};
 };

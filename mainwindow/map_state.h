@@ -15,8 +15,6 @@
 // What the map drawing reads and keeps, and the pictures it draws into.
 namespace torv {
 
-constexpr int kOwnStationMarker = 7;  // MapMarkerTable entry of the own station
-
 // What only the map drawing keeps; the shared view values (the slot being drawn, the
 // marker table, the zoom windows' open flags and pixel sizes, the mouse positions, the
 // partner pick) are MainViewState's, the display options MainSettings'.

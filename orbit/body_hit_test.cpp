@@ -1,5 +1,7 @@
 #include "orbit/body_hit_test.h"
 
+#include <algorithm>
+
 namespace torv {
 
 namespace {
@@ -11,18 +13,17 @@ float left_edge(const std::string& start_tizu) { return start_tizu == "1" ? 0.0f
 
 }  // namespace
 
-int16_t marker_hits(double bx, double by, float x, float y, const std::string& start_tizu) {
-    const float fx = static_cast<float>(bx), fy = static_cast<float>(by);
-    const float xhi = x + kHalfWindow;
-    float xlo = x - kHalfWindow;
-    if (xlo < left_edge(start_tizu)) xlo = left_edge(start_tizu);
+int16_t box_hits(double px, double py, float x, float y, float half, float xmin, float ymin) {
+    const float fx = static_cast<float>(px), fy = static_cast<float>(py);
+    const float xlo = std::max(x - half, xmin), ylo = std::max(y - half, ymin);
     int16_t hits = 0;
-    if (xlo <= fx && fx <= xhi) hits = 1;
-    const float yhi = y + kHalfWindow;
-    float ylo = y - kHalfWindow;
-    if (ylo < kBottomEdge) ylo = kBottomEdge;
-    if (ylo <= fy && fy <= yhi) ++hits;
+    if (xlo <= fx && fx <= x + half) hits = 1;
+    if (ylo <= fy && fy <= y + half) ++hits;
     return hits;
+}
+
+int16_t marker_hits(double bx, double by, float x, float y, const std::string& start_tizu) {
+    return box_hits(bx, by, x, y, kHalfWindow, left_edge(start_tizu), kBottomEdge);
 }
 
 void body_hit_test_world(const BodyMarkers& m, const std::string& start_tizu, int16_t i, int16_t& hits, float x,

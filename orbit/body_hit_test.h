@@ -13,6 +13,11 @@ struct BodyMarkers {
     std::array<double, 3> body_lon{}, body_lat{};      // degrees, as on the local zoom maps
 };
 
+// Number of the pointer's coordinates (x, y) that match the point (px, py), 0, 1 or 2
+// (2 = hit): within half either way, bounds included, compared in single precision; the
+// lower bounds stop at xmin and ymin.
+int16_t box_hits(double px, double py, float x, float y, float half, float xmin, float ymin);
+
 // Number of the pointer's coordinates that match the marker, 0, 1 or 2 (2 = hit). A
 // match is within 5 units either way, bounds included, compared in single precision;
 // the lower x bound stops at the map's left edge (0 when start_tizu is "1", else -20),

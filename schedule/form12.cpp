@@ -46,6 +46,11 @@ Form12::Form12(MapWindowLinks links)
     Command2.Click = [this] { Command2_Click(); };
     Command3.Click = [this] { Command3_Click(); };
     Check1.Click = [this] { Check1_Click(); };
+    MapClickSteps steps;
+    steps.station = l_.actions.select_partner;
+    steps.mars = l_.actions.start_mars_countdown;
+    attach_map_mouse(Picture1, kLocalZoomReadouts, readout_tables(l_),
+                     {l_.view.map_mouse_x, l_.view.map_mouse_y, &l_.maps.local_zoom_own_pinned}, l_.station, steps);
 }
 
 std::array<platform::Label*, 7> Form12::slot_labels() {

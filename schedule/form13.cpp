@@ -37,6 +37,11 @@ Form13::Form13(MapWindowLinks links)
     Picture1.Scale(15, 15, 30, -30);
     Command1.Click = [this] { Command1_Click(); };
     Check1.Click = [this] { Check1_Click(); };
+    // The own station's print is not held here: the redraw clears it.
+    MapClickSteps steps;
+    steps.station = l_.actions.select_partner;
+    attach_map_mouse(Picture1, kPartnerZoomReadouts, readout_tables(l_), {l_.view.map_mouse_x, l_.view.map_mouse_y, nullptr},
+                     l_.station, steps);
 }
 
 std::array<platform::Label*, 7> Form13::slot_labels() {

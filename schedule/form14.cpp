@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 
 #include "common/settings_store.h"
+#include "common/web_pages.h"
+#include "orbit/call_if_set.h"
 #include "mainwindow/map_geometry.h"
 #include "platform/layout.h"
 
@@ -38,7 +40,22 @@ Form14::Form14(MapWindowLinks links, std::function<void()> menu_unchecked)
     Picture1.hide();
     set_world_map_scale(Picture2);
     Command1.Click = [this] { Command1_Click(); };
+    MapClickSteps steps;
+    steps.own_station = l_.actions.open_local_zoom;
+    steps.satellite = [this](const std::string& name) { open_sat_url(name); };
+    steps.station = [this](int i) {
+        call_if_set(l_.actions.select_partner, i);
+        open_partner_map(i);
+    };
+    steps.mars = l_.actions.start_mars_countdown;
+    attach_map_mouse(Picture2, kWorldZoomReadouts, readout_tables(l_),
+                     {l_.view.world_zoom_mouse_x, l_.view.world_zoom_mouse_y, &l_.maps.world_zoom_own_pinned},
+                     l_.station, steps);
 }
+
+void Form14::open_sat_url(const std::string& name) { torv::open_sat_url(name); }
+
+void Form14::open_partner_map(int i) { call_if_set(l_.actions.open_partner_map, i); }
 
 void Form14::Form_Load() {
     std::string word_map = ini_read("WORD_MAP", "HAIKEIZU", torv_ini());

@@ -30,6 +30,9 @@ public:
     void load_world_map(const std::string& file);
 
     void Command1_Click();  // "終了"
+    // The satellite's web page; the partner zoom map on registered station i.
+    void open_sat_url(const std::string& name);
+    void open_partner_map(int i);
     // Ctrl+F12 closes the window; every other key is ignored. shift: 1 Shift, 2 Ctrl, 4 Alt.
     bool Form_KeyDown(int key_code, int shift);
 

@@ -13,6 +13,10 @@ namespace {
 constexpr const char* kIssPicture = "iss91.bmp";
 }  // namespace
 
+ReadoutTables readout_tables(const MapWindowLinks& l) {
+    return readout_tables(l.view, l.partners, l.bodies, l.settings);
+}
+
 void load_map_bitmap(platform::PictureBox& box, const std::string& file, std::vector<std::string>& missing) {
     load_map_bitmap_at(box, platform::program_file(file), file, missing);
 }

@@ -10,6 +10,7 @@
 #include "common/station_table.h"
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
+#include "mainwindow/map_mouse.h"
 #include "mainwindow/map_state.h"
 #include "mainwindow/result_texts.h"
 #include "common/datetime.h"
@@ -20,13 +21,27 @@
 // state they write for the main window's redraw, and their bitmaps.
 namespace torv {
 
+// What the maps' clicks ask of the main window.
+struct MapWindowActions {
+    std::function<void()> open_local_zoom;      // from a world map's own-station marker
+    std::function<void(int i)> select_partner;  // registered station i picked
+    std::function<void(int i)> open_partner_map;
+    std::function<void()> start_mars_countdown;
+};
+
 struct MapWindowLinks {
     MainViewState& view;
     MapState& maps;
     const MainSettings& settings;
     const SatInfoTips& tips;
     const PartnerStationTable& partners;
+    const OwnStation& station;
+    const BodyState& bodies;
+    MapWindowActions actions;
 };
+
+// The read-outs' tables of the program's state.
+ReadoutTables readout_tables(const MapWindowLinks& l);
 
 // A bitmap laid over the whole picture, so that the picture's user scale falls on the
 // map; a missing or unreadable file leaves the plain background and is added to missing
