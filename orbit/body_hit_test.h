@@ -7,10 +7,11 @@
 // drawing stores where it put each body; the map windows' mouse handlers ask here.
 namespace torv {
 
-// Where the bodies were last plotted, by body index (0 Sun, 1 Moon, 2 Mars).
+// Where the bodies were last plotted, by body index (0 Sun, 1 Moon, 2 Mars); -999, never
+// hit, until they are.
 struct BodyMarkers {
-    std::array<double, 3> body_map_x{}, body_map_y{};  // main world map units
-    std::array<double, 3> body_lon{}, body_lat{};      // degrees, as on the local zoom maps
+    std::array<double, 3> body_map_x{-999, -999, -999}, body_map_y{-999, -999, -999};  // main world map units
+    std::array<double, 3> body_lon{-999, -999, -999}, body_lat{-999, -999, -999};  // degrees, as on the zoom maps
 };
 
 // Number of the pointer's coordinates (x, y) that match the point (px, py), 0, 1 or 2

@@ -180,3 +180,18 @@ TEST_F(Readouts, TheOwnStationsClickKeepsTheTipNearIt) {
     markers.map_marker_x[kOwnStationMarker] = -999;
     EXPECT_EQ(hover(kMainMapReadouts, 275, 69), "観測地:JA3XYZ");
 }
+
+TEST(ReadoutsBeforeAnyDrawing, NoBodyAnswersUntilItIsPlotted) {
+    const MapMarkerTable markers{};
+    const PartnerStationTable partners;
+    const BodyMarkers bodies;
+    const std::array<double, 3> dist{1, 1, 1};
+    const std::array<std::string, 3> names{"太陽", "月", "火星"};
+    const std::string start_tizu = "1";
+    double last_x = 9999, last_y = 9999;
+    std::string tip;
+    for (const ReadoutParams* p : {&kMainMapReadouts, &kLocalZoomReadouts}) {
+        map_hover({markers, partners, bodies, dist, names, start_tizu}, *p, 0, 0, last_x, last_y, tip);
+        EXPECT_EQ(tip, "");
+    }
+}
