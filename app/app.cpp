@@ -62,6 +62,11 @@ void App::fill_rig_context() {
         if (form22.exists()) form22().form_load();
         else form22();
     };
+    s.panel_colors = [this] {
+        const MainSettings& m = state.settings;
+        return RemotePanelColors{m.rmt_send_color,     m.rmt_becon_color,    m.rmt_receive_color, m.rmt_sat_color,
+                                 m.rmt_sat_freq_color, m.rmt_sat_rigu_color, m.rmt_sat_meta_color};
+    };
 }
 
 void App::copy_cat_ports() {

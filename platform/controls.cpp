@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "platform/form.h"
 #include "platform/twips.h"
@@ -107,6 +109,29 @@ void CommandButton::setBackColor(ColorValue color) {
     setAutoFillBackground(true);
 }
 
+void CommandButton::paintEvent(QPaintEvent* event) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // A caption without blanks stays on one line.
+    if (!text().contains(u' ') || fontMetrics().horizontalAdvance(text()) <= room.width()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    option.text.clear();
+    QStylePainter p(this);
+    p.drawControl(QStyle::CE_PushButton, option);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+void Frame::setBackColor(ColorValue color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, to_qcolor(color));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
 ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent) {
     setRange(0, 100);
     setValue(0);
@@ -188,17 +213,18 @@ HScrollBar::HScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(to_qcolor(border_));
+    p.setPen(border_visible_ ? QPen(to_qcolor(border_)) : QPen(Qt::NoPen));
     p.setBrush(filled_ ? QBrush(to_qcolor(fill_)) : Qt::NoBrush);
-    QRect r = rect().adjusted(0, 0, -1, -1);
-    if (kind == Square || kind == Circle) {
+    QRect r = border_visible_ ? rect().adjusted(0, 0, -1, -1) : rect();
+    if (kind == Square || kind == Circle || kind == RoundedSquare) {
         const int side = std::min(r.width(), r.height());
         r = QRect(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
     }
     switch (kind) {
         case Oval:
         case Circle: p.drawEllipse(r); break;
-        case RoundedRectangle: p.drawRoundedRect(r, 4, 4); break;
+        case RoundedRectangle:
+        case RoundedSquare: p.drawRoundedRect(r, 4, 4); break;
         default: p.drawRect(r); break;
     }
 }

@@ -72,6 +72,10 @@ public:
     void setBackColor(ColorValue color);
 
     std::function<void()> Click;
+
+protected:
+    // A caption too long for one line wraps at its blanks, as the desktop's buttons did.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class Frame : public QGroupBox {
@@ -80,6 +84,7 @@ public:
     explicit Frame(QWidget* parent = nullptr) : QGroupBox(parent) {}
     QString caption() const { return title(); }
     void setCaption(const QString& text) { setTitle(text); }
+    void setBackColor(ColorValue color);
 };
 
 class ProgressBar : public QProgressBar {
@@ -176,15 +181,21 @@ public:
     std::function<void()> Change;
 };
 
-// A coloured rectangle, rounded rectangle, oval or circle (lamps and markers).
+// A coloured rectangle, square, oval, circle, rounded rectangle or rounded square
+// (lamps, markers and the backgrounds of control groups). A square or circle takes the
+// largest size that fits, centred.
 class Shape : public QWidget {
     Q_OBJECT
 public:
-    enum Kind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4 };
+    enum Kind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4, RoundedSquare = 5 };
     explicit Shape(QWidget* parent = nullptr) : QWidget(parent) {}
     Kind kind = Rectangle;
+    void setKind(Kind k) { kind = k; update(); }
     void setFillColor(ColorValue c) { fill_ = c; update(); }
     void setBorderColor(ColorValue c) { border_ = c; update(); }
+    // Without a border only the fill is drawn.
+    void setBorderVisible(bool on) { border_visible_ = on; update(); }
+    bool borderVisible() const { return border_visible_; }
     void setFilled(bool on) { filled_ = on; update(); }
     ColorValue fillColor() const { return fill_; }
     bool filled() const { return filled_; }
@@ -194,7 +205,7 @@ protected:
 
 private:
     ColorValue fill_ = 16777215, border_ = 0;
-    bool filled_ = true;
+    bool filled_ = true, border_visible_ = true;
 };
 
 // A straight line between two points of its window, in twips.

@@ -25,6 +25,23 @@ void Form::move_twips(int left, int top, int width, int height) {
     }
 }
 
+namespace {
+// What that desktop drew round a window's client area, in twips: borders of 4 pixels,
+// a title bar of 18 and a menu bar of 20.
+constexpr int kFrameWidth = 120, kFrameHeight = 390, kMenuHeight = 300;
+}  // namespace
+
+void Form::set_outer_size(int width, int height) {
+    const int around = kFrameHeight + (menu_bar_ ? kMenuHeight : 0);
+    resize(twips_to_px(width - kFrameWidth), twips_to_px(height - around) + client_top_);
+}
+
+int Form::outer_width() const { return px_to_twips(QWidget::width()) + kFrameWidth; }
+
+int Form::outer_height() const {
+    return px_to_twips(QWidget::height() - client_top_) + kFrameHeight + (menu_bar_ ? kMenuHeight : 0);
+}
+
 void Form::keep_on_screen() {
     QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
     if (!screen) screen = QGuiApplication::primaryScreen();

@@ -24,6 +24,12 @@ public:
     int height() const;
     // Position and size in twips; a negative width or height keeps the current one.
     void move_twips(int left, int top, int width = -1, int height = -1);
+    // The size in twips that the desktop the layouts were made for gave a window: title
+    // bar, borders and a menu bar of one line included. The window takes the client area
+    // that desktop left inside, so the controls placed in it fit as they were meant to.
+    void set_outer_size(int width, int height);
+    int outer_width() const;
+    int outer_height() const;
     // Moves the window as little as needed to lie wholly on the available area of the
     // screen it is on (the nearest one), title bar included where it is known; a window
     // larger than that area keeps its top-left corner on it. For positions read from the

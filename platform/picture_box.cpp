@@ -209,6 +209,9 @@ ColorValue PictureBox::Point(double x, double y) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, image_);
+    if (!border_) return;
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) { sync_image(); }

@@ -38,6 +38,9 @@ public:
     double currentX = 0, currentY = 0;
     void setBackColor(ColorValue color);
     ColorValue backColor() const { return back_; }
+    // A single dark line round the box's edge, drawn over the picture.
+    void setBorder(bool on) { border_ = on; update(); }
+    bool border() const { return border_; }
     void setFontSize(double points);
     double fontSize() const { return font().pointSizeF(); }
 
@@ -100,7 +103,7 @@ private:
     QImage image_;
     QImage picture_;
     ColorValue back_ = 16777215;
-    bool twips_ = true;
+    bool twips_ = true, border_ = false;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
 

@@ -52,12 +52,18 @@ Form15::Form15(RigContext& context)
                  &context.mirror.ts2000_auto_capture, &context.mirror.ts2000_beacon_mode}),
       Command16(this), Command17(this), Command18(this), Command19(this), Label34(this), Label35(this),
       Label36(this), Label37(this), Label38(this), Label39(this), Shape17(this), Shape20(this), Shape21(this),
-      menu_settings(*this, "設定"), menu_manual(menu_settings, "手動時操作", platform::MenuItem::Menu),
+      menu_settings(*this, "設定"), menu_layout(menu_settings, "画面構成", platform::MenuItem::Menu),
+      MENU_15_hyoujyun_gamen(menu_layout, "標準画面"), MENU_15_rigu(menu_layout, "リグ形式"),
+      MENU_15_ITI(menu_settings, "WINDOWSの位置決定  "), menu_manual(menu_settings, "手動時操作", platform::MenuItem::Menu),
       MENU_15_AUTO_ON(menu_manual, "自動取り込みＯＮ"), MENU_15_AUTO_OFF(menu_manual, "自動取り込みＯＦＦ"),
       menu_debug(menu_settings, "ＤＥＢＵＧ", platform::MenuItem::Menu), MENU_15_DEBUG_ON(menu_debug, "DEBUG_ON"),
       MENU_15_DEBUG_OFF(menu_debug, "DEBUG_OFF"), Command20(this), Frame8(this), Frame9(&Frame8), Frame10(&Frame8),
       Frame11(&Frame8), Text1(&Frame9), Command22(&Frame9), Slider1(&Frame10), Combo3(&Frame11), Label41(&Frame11),
-      Label42(&Frame10), Label43(&Frame9) {
+      Label42(&Frame10), Label43(&Frame9), Label3(this), Picture3(this), Label9(&Picture3), Label11(&Picture3),
+      Label13(&Picture3), Frame5(&Picture3), Frame6(&Picture3), Line1(&Picture3), Line2(&Picture3), Shape4(&Picture3),
+      Shape5(&Picture3), Label17(this), Label18(this), Label19(this), Label20(this), Shape1(this), Shape2(this),
+      Shape3(this), Label7(this), Label26(this), Label28(this), Frame1(this), Frame2(this), Frame3(this), Frame4(this),
+      Label21(this), Shape18(this), Shape19(this), Frame7(this), Timer3(this), Combo1(this), Combo2(this) {
     setCaption("ＴＳ２０００リモートコントロール");
     // Every new window starts with the trace off.
     set_trace("0");
@@ -70,36 +76,30 @@ Form15::Form15(RigContext& context)
     set_fixed_side_lamps(&Shape21, &Shape20);
     place_own_controls();
     place_cw_panel();
+    build_panels();
+    prepare_lamps();
+    layout_standard();
     connect_own_handlers();
     connect_cw_handlers();
+    connect_panel_handlers();
     error_clear_.setSingleShot(true);
     connect(&error_clear_, &QTimer::timeout, this, [this] {
         if (Label38.caption() == "コマンドエラー") Label38_Click();
     });
 }
 
-// The controls of this window beside the template's; the panel layouts place them anew.
+// The captions and tips of this window's controls; the panel layouts place them.
 void Form15::place_own_controls() {
-    platform::lay_out({
-        {&Command16, 120, 4200, 1400, 480, "ＰＴＴ"},
-        {&Command17, 1620, 4200, 1400, 480, "ビーコン受信"},
-        {&Command19, 5060, 3720, 1100, 360, "自動取込"},
-        {&Command18, 6240, 3720, 2400, 360, "トレースＯＮ"},
-        {&Shape17, 5160, 1080, 240, 240},
-        {&Shape21, 1320, 540, 180, 180},
-        {&Shape20, 1320, 900, 180, 180},
-        {&Label39, 4920, 120, 1200, 300},
-        {&Label36, 120, 5220, 3840, 280},
-        {&Label37, 4080, 5220, 3840, 280},
-        {&Label38, 6240, 2940, 2400, 560},
-    });
+    for (auto [button, caption] : {std::pair{&Command16, "ＰＴＴ"}, std::pair{&Command17, "ビーコン受信"},
+                                   std::pair{&Command19, "自動取込"}, std::pair{&Command18, "トレースＯＮ"}})
+        button->setCaption(caption);
     Label14.setToolTip("クリックするとトレース機能を設定する");
     Label15.setToolTip("ＲＳ２３２Ｃの通信ステータス");
     Label16.setToolTip("受信ステータス");
     Picture1.setToolTip("受信信号強度");
     Picture2.setToolTip("送信時パワー");
     Label38.setWordWrap(true);
-    move_twips(9780, 630, 8800, 6180);
+    move_twips(9780, 630);
 }
 
 void Form15::connect_own_handlers() {
@@ -111,6 +111,12 @@ void Form15::connect_own_handlers() {
     Label6.Click = [this] { Label6_Click(); };
     Label14.Click = [this] { Label14_Click(); };
     Label38.Click = [this] { Label38_Click(); };
+    // The rig style has no arrows, whatever the converter shows.
+    Check1.Click = [this] {
+        Check1_Click();
+        if (f15_gamen != 0)
+            for (platform::Label* arrow : {&Label21, &Label22, &Label34}) arrow->hide();
+    };
     MENU_15_AUTO_ON.Click = [this] { MENU_15_AUTO_ON_Click(); };
     MENU_15_AUTO_OFF.Click = [this] { MENU_15_AUTO_OFF_Click(); };
     MENU_15_DEBUG_ON.Click = [this] { MENU_15_DEBUG_ON_Click(); };
@@ -120,15 +126,20 @@ void Form15::connect_own_handlers() {
 // ---- set-up ------------------------------------------------------------------------
 
 void Form15::setup_end() {
-    const WindowPosition at = read_window_position("F15_TOP_LEFT", "630:9780");
-    move_twips(at.left, at.top);
-    keep_on_screen();
     ao51_tone = read_ao51_tone(torv_ini());
     freq_auto = ini_read_or("TS2000", "FREQ_AUTO", "0", torv_ini());
     show_freq_auto();
     trace_reverse = 0;
     color_trace(kLightCyan);
+    // The panel's colours then take the trace label's place too.
+    apply_colors();
+    select_layout();
+    // Placed once its layout has given the window its size.
+    const WindowPosition at = read_window_position("F15_TOP_LEFT", "630:9780");
+    move_twips(at.left, at.top);
+    keep_on_screen();
     cw_setup();
+    init_led_animation();
 }
 
 void Form15::set_freq_auto(const std::string& value) {

@@ -1,10 +1,13 @@
 #pragma once
 #include <QTimer>
+#include <array>
 #include <string>
+#include <vector>
 
 #include "platform/menu.h"
 #include "rig/kenwood_commands.h"
 #include "rig/rig_window.h"
+#include "rig/ts2000_panel.h"
 
 // The TS-2000 remote-control window: the rig's text commands ("FA00145900000;") over
 // one serial port. Its link starts by finding the rig's satellite memory whose VFO bands
@@ -18,6 +21,7 @@ class Form15 : public RigWindow {
     Q_OBJECT
 public:
     explicit Form15(RigContext& context);
+    ~Form15() override;
 
     // ---- link state ----
     int search_count = 0;      // 0..10 while the memory search runs, 99 after it
@@ -41,7 +45,8 @@ public:
     platform::Label Label39;            // beacon mode
     platform::Shape Shape17;            // trace-reverse lamp
     platform::Shape Shape20, Shape21;   // receive / transmit side fixed
-    platform::MenuItem menu_settings, menu_manual, MENU_15_AUTO_ON, MENU_15_AUTO_OFF;
+    platform::MenuItem menu_settings, menu_layout, MENU_15_hyoujyun_gamen, MENU_15_rigu, MENU_15_ITI;
+    platform::MenuItem menu_manual, MENU_15_AUTO_ON, MENU_15_AUTO_OFF;
     platform::MenuItem menu_debug, MENU_15_DEBUG_ON, MENU_15_DEBUG_OFF;
 
     // ---- the CW keyer ----
@@ -58,6 +63,30 @@ public:
     platform::Label Label41, Label42, Label43;  // "%S", the speed, "%C"
     std::array<platform::CommandButton, cw::kMemories> Command21;  // "Ｆ３" .. "Ｆ１２"
     std::array<platform::Label, cw::kMemories> Label40;            // the memories' texts
+
+    // ---- the panel layouts ----
+    platform::Label Label3;                           // "人工衛星"
+    platform::PictureBox Picture3;                    // the dial panel
+    platform::Label Label9, Label11, Label13;         // its captions
+    platform::Frame Frame5, Frame6;                   // the satellite's receive / transmit ranges
+    platform::LineControl Line1, Line2;               // its separators
+    std::array<platform::LineControl, 4> corner_lines;  // Line3..Line6, along the cut corners
+    platform::Shape Shape4, Shape5;                   // its frame
+    platform::Label Label17, Label18, Label19, Label20;  // the meters' scales and captions
+    platform::Shape Shape1, Shape2, Shape3;           // beacon row, transmit and receive blocks
+    platform::Label Label7, Label26, Label28;         // "ビーコン周波数", "周波数補正" twice
+    platform::Frame Frame1, Frame2, Frame3, Frame4;   // transmit / receive modes, receive / transmit auto
+    platform::Label Label21;                          // "→"
+    platform::Shape Shape18, Shape19;                 // rig body, meter panel
+    platform::Frame Frame7;                           // "機能スイッチ"
+
+    // ---- the lamp rows of the rig-style layout ----
+    std::array<platform::Shape, led::kLamps> Shape22, Shape23;
+    platform::Timer Timer3;
+    platform::ComboBox Combo1, Combo2;  // pattern and lamp shape, never shown
+    int led_position_row1 = 0, led_direction_row1 = 0;
+    int led_position_row2 = 0, led_direction_row2 = 0;
+    int led_interval = 20;
 
     // ---- commands and replies ----
     // Sends one command, traced; a text of two characters or fewer is not a command.
@@ -102,6 +131,21 @@ public:
     void write_cw_log(const std::string& message, const std::string& callsign, const std::string& report);
     // Shows the stored memories (upper-cased) beside their buttons.
     void show_cw_messages();
+    // ---- the panel layouts ----
+    void apply_colors();
+    void select_layout();
+    void layout_standard();
+    void layout_rig();
+    void shape_dial_region();
+    void MENU_15_hyoujyun_gamen_Click() { choose_layout(0); }
+    void MENU_15_rigu_Click() { choose_layout(1); }
+    void MENU_15_ITI_Click();
+
+    // ---- the lamp rows ----
+    void init_led_animation();
+    void Combo2_Click();
+    void Timer3_Timer();
+
     // F3..F12 key a memory while CW is on; Delete and Alt empty the callsign and report
     // boxes; Ctrl is the template's PTT.
     bool Form_KeyDown(int key_code, int shift, bool auto_repeat) override;
@@ -142,6 +186,12 @@ private:
     void connect_cw_handlers();
     void cw_setup();
     void size_for_cw();
+    void build_panels();
+    void connect_panel_handlers();
+    void lay_out_panel(bool rig);
+    void choose_layout(int layout);
+    void prepare_lamps();
+    void step_lamp_row(int row);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     kenwood::ReplyReader reader_;

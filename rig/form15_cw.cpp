@@ -23,8 +23,6 @@ using platform::qs;
 namespace {
 
 constexpr const char* kCwLog = "TS2000_CW_LOG.LOG";
-// The window's size without the CW panel, and what the panel adds below it (twips).
-constexpr int kWidth = 8800, kHeight = 6180, kCwPanelHeight = 2140;
 constexpr int kButtonTop = 1020, kButtonStep = 220;
 
 const char* const kKeyCaptions[cw::kMemories] = {"Ｆ３", "Ｆ４", "Ｆ５", "Ｆ６",  "Ｆ７",
@@ -39,27 +37,29 @@ std::string trimmed(const QString& text) { return trim(text.toStdString()); }
 }  // namespace
 
 void Form15::place_cw_panel() {
+    // The panel's own place is the layouts'.
+    Command20.setCaption("ＣＷ開始");
+    Command20.setToolTip("ＣＷの自動送信を実行します");
+    Frame8.setCaption("ＣＷ送信制御");
     platform::lay_out({
-        {&Command20, 3120, 4200, 1800, 480, "ＣＷ開始", "ＣＷの自動送信を実行します"},
-        {&Frame8, 120, kHeight - 660, 8560, kCwPanelHeight - 60, "ＣＷ送信制御"},
-        {&Frame9, 120, 240, 3000, 720, "コールサイン "},
-        {&Label43, 120, 340, 300, 300, "%C", "相手局のコールサイン"},
-        {&Text1, 420, 300, 1560, 360, nullptr, "相手局のコールサイン"},
-        {&Command22, 2040, 300, 840, 360, "クリア"},
-        {&Frame11, 3240, 240, 1920, 720, "シグナルリポート"},
-        {&Label41, 120, 340, 300, 300, "%S", "相手局のシグナルリポート"},
-        {&Combo3, 420, 300, 1380, 360},
-        {&Frame10, 5280, 240, 3160, 720, "キーイングスピード"},
-        {&Slider1, 120, 300, 2400, 360, nullptr, "キーイングスピードの設定"},
-        {&Label42, 2580, 340, 480, 300},
+        {&Frame9, 90, 240, 2460, 720, "コールサイン "},
+        {&Label43, 90, 340, 300, 300, "%C", "相手局のコールサイン"},
+        {&Text1, 390, 300, 1260, 360, nullptr, "相手局のコールサイン"},
+        {&Command22, 1710, 300, 660, 360, "クリア"},
+        {&Frame11, 2610, 240, 1560, 720, "シグナルリポート"},
+        {&Label41, 90, 340, 300, 300, "%S", "相手局のシグナルリポート"},
+        {&Combo3, 390, 300, 1080, 360},
+        {&Frame10, 4230, 240, 2310, 720, "キーイングスピード"},
+        {&Slider1, 90, 300, 1700, 360, nullptr, "キーイングスピードの設定"},
+        {&Label42, 1830, 340, 420, 300},
     });
     for (int i = 0; i < cw::kMemories; ++i) {
         Command21[i].setParent(&Frame8);
         Label40[i].setParent(&Frame8);
         // Two columns of five: F3..F7 at the left, F8..F12 at the right.
-        const int left = i < 5 ? 120 : 4320, top = kButtonTop + (i % 5) * kButtonStep;
-        platform::lay_out({{&Command21[i], left, top, 720, kButtonStep, kKeyCaptions[i], kKeyTips[i]},
-                           {&Label40[i], left + 780, top + 20, 3300, kButtonStep - 20}});
+        const int left = i < 5 ? 90 : 3330, top = kButtonTop + (i % 5) * kButtonStep;
+        platform::lay_out({{&Command21[i], left, top, 660, kButtonStep, kKeyCaptions[i], kKeyTips[i]},
+                           {&Label40[i], left + 720, top + 20, 2460, kButtonStep - 20}});
     }
     Combo3.setEditable(true);
     for (const char* report : {"599", "589", "579", "559", "589", "579"}) Combo3.AddItem(report);
@@ -95,7 +95,10 @@ void Form15::show_cw_messages() {
     for (int i = 0; i < cw::kMemories; ++i) Label40[i].setCaption(qs(cw::upper(ctx.cw_message[i])));
 }
 
-void Form15::size_for_cw() { move_twips(left(), top(), kWidth, kHeight + (cw_running == 1 ? kCwPanelHeight : 0)); }
+void Form15::size_for_cw() {
+    const panel::Size size = panel::window_size(f15_gamen, cw_running == 1);
+    set_outer_size(size.width, size.height);
+}
 
 void Form15::Command20_Click() {
     if (cw_running == 0) {

@@ -44,6 +44,13 @@ struct ScheduleMirror {
     int ft847_beacon_mode = 0, ts2000_beacon_mode = 0;
 };
 
+// The TS-2000 panel's colours as the main window loaded them ([COLOR] RMT_ keys, colour
+// number texts).
+struct RemotePanelColors {
+    std::string rmt_send_color, rmt_becon_color, rmt_receive_color, rmt_sat_color, rmt_sat_freq_color,
+        rmt_sat_rigu_color, rmt_sat_meta_color;
+};
+
 // Services of other windows. Any left empty does nothing.
 struct RigServices {
     // Writes an item of the DDE export window ("Text12", "Text13", "Text15", "Text16").
@@ -65,6 +72,8 @@ struct RigServices {
     // Loads the CW message memories into cw_message, the TS-2000 window's labels and
     // the editor, creating the editor (hidden) on first use.
     std::function<void()> cw_editor_load;
+    // The TS-2000 panel's colours as the main window holds them now.
+    std::function<RemotePanelColors()> panel_colors;
 };
 
 // A schedule that never runs, for windows made without one.
