@@ -4,8 +4,9 @@
 # docs/chart_sky_view.png (the same at a minute when satellites of group A are up),
 # docs/week_table.png (the week pass table of the ISS), docs/sky_track.png (the sky-track
 # chart of the selected satellite), docs/local_zoom.png, partner_zoom.png and world_zoom.png
-# (the three map windows) and docs/form2.png, form3.png and
-# form10.png (the settings dialogs), rendered by a real X server (Xvfb).
+# (the three map windows), docs/form2.png, form3.png and form10.png (the settings
+# dialogs) and docs/ts2000_standard.png and ts2000_rig.png (the TS-2000 window's two
+# layouts on a simulated rig), rendered by a real X server (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
@@ -21,3 +22,5 @@ TORV_SKY_TRACK_SCREENSHOT="$PWD/docs/sky_track.png" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_app --gtest_filter='SkyTrackWindow.Screenshot*'
 TORV_MAP_SCREENSHOTS="$PWD/docs" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_app --gtest_filter='MapWindows.Screenshots*'
+TORV_TS2000_SCREENSHOTS="$PWD/docs" QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_rig --gtest_filter='PanelFixture.Screenshot*'

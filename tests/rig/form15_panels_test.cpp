@@ -259,8 +259,8 @@ TEST_F(PanelFixture, OtherListTextsGiveRectanglesAndNoPattern) {
 }
 
 // Saves the window in both layouts, running on the simulated rig with the colour
-// dialog's default colours, as ts2000_standard.png and ts2000_rig.png in the folder
-// TORV_TS2000_SCREENSHOTS names (tools/screenshot.sh).
+// dialog's default colours, as ts2000_standard.png and ts2000_rig.png (with the CW panel
+// open) in the folder TORV_TS2000_SCREENSHOTS names (tools/screenshot.sh).
 TEST_F(PanelFixture, ScreenshotsOfBothLayoutsWhenAsked) {
     const QString folder = qEnvironmentVariable("TORV_TS2000_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "TORV_TS2000_SCREENSHOTS not set";
@@ -273,6 +273,10 @@ TEST_F(PanelFixture, ScreenshotsOfBothLayoutsWhenAsked) {
         w.Show();
         for (int i = 0; i < 7; ++i) w.Timer3_Timer();
         tick();
+        if (stored[0] == '1') {
+            w.Command20_Click();
+            w.Text1.setText("JA1XYZ");
+        }
         for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
         const QString name = stored[0] == '0' ? "ts2000_standard.png" : "ts2000_rig.png";
         EXPECT_TRUE(w.grab().save(folder + "/" + name));
