@@ -313,6 +313,8 @@ void Form1::connect_handlers() {
     Command13.Click = [this] { Command13_Click(); };
     Command4.Click = [this] { Command4_Click(); };
     Command14.Click = [this] { Command14_Click(); };
+    Label67.Click = [this] { Label67_Click(); };
+    Label67.setToolTip(QString::fromUtf8(kRoundTripTip));
     connect_menus();
     Timer1.Timer_ = [this] { Timer1_Timer(); };
     Timer2.Timer_ = [this] { Timer2_Timer(); };

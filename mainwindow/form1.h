@@ -9,6 +9,7 @@
 #include "common/sat_info_tips.h"
 #include "common/sat_records.h"
 #include "common/station_table.h"
+#include "mainwindow/body_maps.h"
 #include "mainwindow/main_loop.h"
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
@@ -234,6 +235,14 @@ public:
     void redraw_all();
     void sun_moon_mars_disp();
     void blink_element_age_label();
+
+    // ---- Sun, Moon and Mars on the maps; the round trip to Mars ----
+    void draw_bodies();
+    const BodyIcons& body_icons() const { return body_icons_; }
+    // A click on Mars on any map: counts the radio round trip down in Label67.
+    void start_rtt_countdown();
+    void update_rtt_countdown();
+    void Label67_Click();  // cancels the count
     // The computation context of the shared state, displaying through this window.
     OrbitContext orbit_context();
 
@@ -369,6 +378,7 @@ private:
     std::unique_ptr<OrbitContext> loop_orbit_;
     std::unique_ptr<MainLoop> main_loop_;
     std::unique_ptr<PassChart> pass_chart_;
+    BodyIcons body_icons_;
     PlayList music_;
     MusicMedia music_media_ = system_music();
 };
@@ -382,6 +392,7 @@ inline const char* const kTrayBalloonTitle = "ＴＯＲＶ可視範囲衛星情�
 // A visibility lamp around a slot's name, on the main window and the zoom windows alike:
 // lit, a red fill behind the name, or dark, its outline only.
 void light_lamp(platform::Shape& lamp, bool lit);
+inline const char* const kRoundTripTip = "電波の往復に要する時間の残り時間。クリックするとリセットされます。";
 // What a button or menu item of a window not built yet says.
 inline const char* const kNotAvailableMessage = "この機能はまだありません。";
 // The operating help in the program folder, opened with the desktop's handler.

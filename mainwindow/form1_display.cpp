@@ -72,6 +72,8 @@ MainLoop& Form1::main_loop() {
     s.sun_moon_mars_disp = [this] { sun_moon_mars_disp(); };
     s.check_music = [this] { check_music(); };
     s.reach_map_windows = l_.hooks.map_windows;
+    s.draw_bodies = [this] { draw_bodies(); };
+    s.update_rtt_countdown = [this] { update_rtt_countdown(); };
     s.update_pass_timeline = [this](std::string& name) { update_pass_timeline(name); };
     ChartTickSteps& chart = s.chart;
     chart.draw_grid_lines = [this] { pass_chart().draw_grid_lines(); };

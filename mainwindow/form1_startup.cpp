@@ -272,9 +272,13 @@ void Form1::load_pictures(std::vector<std::string>& failed) {
     // The enlarged world map loads its own bitmap, and tells of it, when it exists.
     if (l_.hooks.world_zoom_setup) l_.hooks.world_zoom_setup(s.word_map);
     // The body icons may be missing: their pictures stay empty, silently.
-    Picture6.setPicture(bitmap("sun1.bmp"));
-    Picture7.setPicture(bitmap("moon1.bmp"));
-    Picture8.setPicture(bitmap("kaseix.bmp"));
+    const std::pair<platform::PictureBox*, const char*> icons[] = {
+        {&Picture6, "sun1.bmp"}, {&Picture7, "moon1.bmp"}, {&Picture8, "kaseix.bmp"}};
+    for (int i = 0; i < 3; ++i) {
+        const QImage image = bitmap(icons[i].second);
+        icons[i].first->setPicture(image);
+        body_icons_[i] = image.isNull() ? StdPicture{} : StdPicture{StdPicture::Bitmap, image};
+    }
 }
 
 void Form1::tell_settings_problems(const SettingsProblems& problems, const std::vector<std::string>& failed) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "mainwindow/mars_echo.h"
 #include "mainwindow/timeline.h"
 #include "orbit/body_hit_test.h"
 #include "orbit/daylight_table.h"
@@ -68,6 +69,8 @@ struct MainViewState {
     MapMarkerTable markers;
     // Where the Sun, the Moon and Mars were last drawn (kept while a body is hidden).
     BodyMarkers body_markers;
+    // The round trip to Mars counted down on the clock; the map windows start it too.
+    MarsEchoState mars_echo;
     double map_mouse_x = 9999, map_mouse_y = 9999, world_zoom_mouse_x = 9999, world_zoom_mouse_y = 9999;
     DaylightTable daylight_table{};
 };

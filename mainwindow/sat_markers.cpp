@@ -22,19 +22,9 @@ void print_at(platform::PictureBox& box, double x, double y, platform::ColorValu
     box.Print(text);
 }
 
-// Paints the satellite picture with black transparent; a window without its picture
-// (the file was missing) shows the marker alone.
+// A window without its satellite picture (the file was missing) shows the marker alone.
 void paint_iss(platform::PictureBox& box, const StdPicture* picture, QPoint corner) {
-    if (!picture || picture->type == StdPicture::None) return;
-    paint_transparent(box.image_for_painting(), corner.x(), corner.y(), kIssSize, kIssSize, *picture, 0, 0, 0);
-    box.update();
-}
-
-void two_circles(platform::PictureBox& box, double x, double y, double outer, double inner, platform::ColorValue c) {
-    box.fillColor = c;
-    box.fillStyle = platform::PictureBox::Solid;
-    box.Circle(x, y, outer, kBlack);
-    box.Circle(x, y, inner, c);
+    paint_map_picture(box, picture, corner, kIssSize);
 }
 
 void marker_on_world_zoom(const MapContext& ctx, double x, double y, platform::ColorValue c) {
@@ -61,6 +51,20 @@ void marker_on_zoom(const MapContext& ctx, platform::PictureBox& box, const StdP
 }
 
 }  // namespace
+
+bool paint_map_picture(platform::PictureBox& box, const StdPicture* picture, QPoint corner, int size) {
+    if (!picture || picture->type == StdPicture::None || picture->image.isNull()) return false;
+    paint_transparent(box.image_for_painting(), corner.x(), corner.y(), size, size, *picture, 0, 0, 0);
+    box.update();
+    return true;
+}
+
+void two_circles(platform::PictureBox& box, double x, double y, double outer, double inner, platform::ColorValue c) {
+    box.fillColor = c;
+    box.fillStyle = platform::PictureBox::Solid;
+    box.Circle(x, y, outer, kBlack);
+    box.Circle(x, y, inner, c);
+}
 
 bool shows_iss_picture(const std::string& name) { return name == "ISS" || name == "ISSDG"; }
 

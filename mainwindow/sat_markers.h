@@ -24,6 +24,14 @@ void plot_satellite_marker(MapContext& ctx, double& colour);
 QPoint iss_corner_world_zoom(double x, double y);
 QPoint iss_corner_zoom(const platform::PictureBox& box, double X, double Y, int px_w, int px_h);
 
+// Paints the top-left size x size pixels of a picture with black transparent, its
+// corner at a pixel of the box; false (nothing painted) when there is no picture.
+bool paint_map_picture(platform::PictureBox& box, const StdPicture* picture, QPoint corner, int size);
+
+// A disc in colour c with a black rim: a filled circle of radius outer in black under
+// one of radius inner in c.
+void two_circles(platform::PictureBox& box, double x, double y, double outer, double inner, platform::ColorValue c);
+
 // Whether a satellite carries the ISS picture.
 bool shows_iss_picture(const std::string& name);
 

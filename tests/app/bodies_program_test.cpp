@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+
+#include "app/app.h"
+#include "common/settings_store.h"
+#include "platform/clock.h"
+#include "platform/msg_box.h"
+#include "platform/paths.h"
+#include "platform/sound.h"
+#include "support/temp_dir.h"
+
+using namespace torv;
+
+namespace {
+
+constexpr platform::ColorValue kSunColour = 65535, kMoonColour = 16777088, kMarsColour = 4227327;
+
+// The whole program on the default data with the three bodies shown as icons, the
+// clock at noon at the station.
+struct Bodies : ::testing::Test {
+    TempDir dir;
+    std::unique_ptr<App> app;
+    platform::SoundRecorder sounds;
+
+    void SetUp() override {
+        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
+            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
+        platform::set_program_folder(dir.str());
+        platform::clock_fix({2018, 1, 21, 3, 0, 0});
+        const std::string ini = torv_ini();
+        ini_write("0", "PORT", "DDE", ini);
+        for (const char* body : {"SUN", "MOON", "KASEI"}) ini_write("2", "DISP", body, ini);
+        ini_write(std::to_string(kSunColour), "SUN_COLOR", "COLOR", ini);
+        ini_write(std::to_string(kMoonColour), "MOON_COLOR", "COLOR", ini);
+        ini_write(std::to_string(kMarsColour), "KASEI_COLOR", "COLOR", ini);
+        platform::MsgBoxRecorder::current()->clear();
+        app = std::make_unique<App>();
+        app->start();
+    }
+    void TearDown() override {
+        app.reset();
+        platform::clock_release();
+    }
+    Form1& main() { return app->form1(); }
+
+    // The share of the icon's non-black pixels that the picture shows at corner.
+    static double icon_match(const QImage& shown, const QImage& icon, QPoint corner) {
+        int lit = 0, same = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 30; ++x) {
+                const QRgb p = icon.pixel(x, y);
+                if ((p & 0xFFFFFF) == 0) continue;
+                ++lit;
+                const QPoint at = corner + QPoint(x, y);
+                if (shown.rect().contains(at) && (shown.pixel(at) & 0xFFFFFF) == (p & 0xFFFFFF)) ++same;
+            }
+        return lit ? double(same) / lit : 0;
+    }
+};
+
+}  // namespace
+
+TEST_F(Bodies, AWholeRedrawShowsEachBodyWhereItsPositionPutsIt) {
+    main().Timer1_Timer();
+    const BodyState& b = app->state.bodies;
+    const BodyMarkers& t = app->state.view.body_markers;
+    const std::pair<int, platform::ColorValue> shown[] = {{kSun, kSunColour}, {kMoon, kMoonColour}, {kMars, kMarsColour}};
+    const double lats[] = {b.sun_sub_lat, b.moon_sub_lat, b.mars_sub_lat};
+    for (const auto& [i, colour] : shown) {
+        EXPECT_DOUBLE_EQ(t.body_map_y[i], 2 * lats[i]) << i;
+        EXPECT_EQ(main().Picture2.Point(t.body_map_x[i], t.body_map_y[i]), colour) << i;
+        // The enlarged world map shows the icon hanging 10 pixels left and up of the point.
+        const QPoint corner(qRound(t.body_map_x[i] * 903 / 720 - 10), qRound((180 - t.body_map_y[i]) * 453 / 360 - 10));
+        EXPECT_GT(icon_match(app->form14().Picture2.image(), main().body_icons()[i].image, corner), 0.8) << i;
+    }
+}
+
+TEST_F(Bodies, MarsCountdownRunsOnTheClockWarnsAndCanBeCancelled) {
+    Form1& f = main();
+    app->state.bodies.body_dist[kMars] = 78'000'000;
+    f.start_rtt_countdown();
+    EXPECT_EQ(f.Label67.caption(), QString::fromUtf8("残り08分40秒"));
+    EXPECT_EQ(f.Label67.foreColor(), 16711680);
+    EXPECT_TRUE(f.Label67.isEnabled());
+    EXPECT_EQ(f.Label67.toolTip(), QString::fromUtf8("電波の往復に要する時間の残り時間。クリックするとリセットされます。"));
+
+    platform::clock_fix({2018, 1, 21, 3, 5, 41});  // 341 s after the click
+    f.update_rtt_countdown();
+    EXPECT_EQ(f.Label67.caption(), QString::fromUtf8("残り02分59秒"));
+    EXPECT_EQ(f.Label67.foreColor(), 255);
+    EXPECT_EQ(sounds.count("sound2.wav"), 1);
+
+    f.Label67_Click();
+    EXPECT_EQ(app->state.view.mars_echo.mars_echo_state, 0);
+    EXPECT_TRUE(f.Label67.caption().isEmpty());
+    EXPECT_FALSE(f.Label67.isEnabled());
+    EXPECT_EQ(f.Label67.foreColor(), 0);
+    platform::clock_fix({2018, 1, 21, 3, 6, 0});
+    f.update_rtt_countdown();
+    EXPECT_TRUE(f.Label67.caption().isEmpty());
+    EXPECT_EQ(sounds.count("sound2.wav"), 1);
+}
