@@ -243,6 +243,8 @@ public:
     void start_rtt_countdown();
     void update_rtt_countdown();
     void Label67_Click();  // cancels the count
+    // The selected satellite's orbit seen face-on in Picture1.
+    void draw_orbit_plane();
     // The computation context of the shared state, displaying through this window.
     OrbitContext orbit_context();
 
@@ -349,6 +351,7 @@ private:
     void connect_menus();
     void connect_option_menus();
     void step_doppler_band(int row);
+    void fetch_ao40_attitude();  // once per run
     // Runs show, or tells the operator that its window is not built yet.
     void open_window(const std::function<void()>& show);
     void start_companion(const char* program, const char* missing_message);

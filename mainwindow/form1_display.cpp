@@ -9,6 +9,7 @@
 #include "common/sound_music.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/map_geometry.h"
+#include "mainwindow/orbit_plane.h"
 #include "orbit/ao40_attitude.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
@@ -73,6 +74,7 @@ MainLoop& Form1::main_loop() {
     s.check_music = [this] { check_music(); };
     s.reach_map_windows = l_.hooks.map_windows;
     s.draw_bodies = [this] { draw_bodies(); };
+    s.draw_orbit_plane = [this] { draw_orbit_plane(); };
     s.update_rtt_countdown = [this] { update_rtt_countdown(); };
     s.update_pass_timeline = [this](std::string& name) { update_pass_timeline(name); };
     ChartTickSteps& chart = s.chart;
@@ -103,12 +105,21 @@ PassChart& Form1::pass_chart() {
         return captions;
     };
     c.five_minute_ticked = [this] { return Check3.value() == 1; };
-    c.ao40_attitude_fetch = [this] {
-        MainViewState& v = l_.view;
-        ao40_attitude_fetch(v.ao40_attitude_fetched, v.ao40_alat, v.ao40_alon, v.ao40_attitude_error);
-    };
+    c.ao40_attitude_fetch = [this] { fetch_ao40_attitude(); };
     pass_chart_ = std::make_unique<PassChart>(*loop_orbit_, l_.chart, l_.settings, l_.view, std::move(c));
     return *pass_chart_;
+}
+
+void Form1::fetch_ao40_attitude() {
+    MainViewState& v = l_.view;
+    ao40_attitude_fetch(v.ao40_attitude_fetched, v.ao40_alat, v.ao40_alon, v.ao40_attitude_error);
+}
+
+void Form1::draw_orbit_plane() {
+    OrbitPlaneControls c{&Picture1, &Label1, &Label2, &Label44, &Label11, &Label42, &Label43, &Label46, &Label47};
+    c.ao40_attitude_fetch = [this] { fetch_ao40_attitude(); };
+    c.show_squint_elsewhere = l_.hooks.show_squint_elsewhere;
+    torv::draw_orbit_plane(c, {l_.orbit, l_.groups.selected_sat, l_.settings, l_.view});
 }
 
 void Form1::Timer3_Timer() {

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/app.h"
+#include "mainwindow/orbit_plane_geometry.h"
 #include "common/settings_store.h"
 #include "platform/clock.h"
 #include "platform/msg_box.h"
@@ -75,6 +76,19 @@ TEST_F(Bodies, AWholeRedrawShowsEachBodyWhereItsPositionPutsIt) {
         const QPoint corner(qRound(t.body_map_x[i] * 903 / 720 - 10), qRound((180 - t.body_map_y[i]) * 453 / 360 - 10));
         EXPECT_GT(icon_match(app->form14().Picture2.image(), main().body_icons()[i].image, corner), 0.8) << i;
     }
+}
+
+TEST_F(Bodies, AWholeRedrawShowsTheSelectedSatelliteOnItsEllipse) {
+    main().Timer1_Timer();
+    // The instant of the redraw again, for the selected satellite alone.
+    OrbitContext ctx = orbit_context(app->state);
+    std::string name = app->state.groups.selected_sat;
+    sat_position_disp(ctx, name);
+    const CalcResult& r = app->state.orbit.calc;
+    const OrbitPlaneScale sc = orbit_plane_scale(r.calc_semi_major_axis, r.calc_ecc);
+    const double sx = sc.cx + r.calc_plane_x / sc.s, sy = kOrbitAxisY - r.calc_plane_y / sc.s;
+    EXPECT_EQ(main().Picture1.Point(sx, sy), 255);  // the default satellite colour
+    EXPECT_EQ(main().Picture1.Point(sc.cx, kOrbitAxisY), 16744448);  // the Earth
 }
 
 TEST_F(Bodies, MarsCountdownRunsOnTheClockWarnsAndCanBeCancelled) {
