@@ -314,6 +314,9 @@ void Form1::connect_handlers() {
     Command4.Click = [this] { Command4_Click(); };
     Command14.Click = [this] { Command14_Click(); };
     Label67.Click = [this] { Label67_Click(); };
+    Label18.MouseMove = [this](double x, double) { Label18_MouseMove(x); };
+    Picture3.MouseMove = [this](int, int, double x, double) { Picture3_MouseMove(x); };
+    Picture3.MouseDown = [this](int, int, double x, double) { Picture3_MouseDown(x); };
     Label67.setToolTip(QString::fromUtf8(kRoundTripTip));
     connect_menus();
     Timer1.Timer_ = [this] { Timer1_Timer(); };

@@ -256,6 +256,13 @@ public:
     void place_real_time_marker() { pass_chart().place_real_time_marker(); }
     PassChart& pass_chart();
 
+    // ---- 24-hour chart: which day is under the pointer; a click picks the shown time ----
+    void Label18_MouseMove(double x);
+    void Picture3_MouseMove(double x);
+    void Picture3_MouseDown(double x);
+    void set_display_time();  // from chart_click_x
+    float chart_click_x = 0;  // twips
+
     // ---- map windows and the maps' mouse ----
     // The partner zoom map on registered station i (0..5).
     void open_partner_map(int i) {

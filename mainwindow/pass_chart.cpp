@@ -173,6 +173,12 @@ void PassChart::place_real_time_marker() {
     c_.Line12->setVisible(m.visible);
 }
 
+void PassChart::mark_picked_time(double x) {
+    const int at = static_cast<int>(std::lround(x));
+    c_.Line10->setPoints(at, 0, at, static_cast<int>(line_height()));
+    c_.Line10->setVisible(true);
+}
+
 void PassChart::check_five_minute_warning() {
     if (!c_.five_minute_ticked || !c_.five_minute_ticked()) return;
     const int d = warning_offset(orbit_.time.display_time, chart_.chart_shift);

@@ -56,6 +56,8 @@ public:
     void move_markers();
     void place_real_time_marker();
     void check_five_minute_warning();
+    // The display-time marker straight through a point picked on the chart (x in twips).
+    void mark_picked_time(double x);
 
 private:
     void recompute_timeline_row(const std::string& name);

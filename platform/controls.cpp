@@ -29,7 +29,10 @@ void place(QWidget* control, int left, int top, int width, int height) {
                          twips_to_px(height));
 }
 
-Label::Label(QWidget* parent) : QLabel(parent) { apply_colors(); }
+Label::Label(QWidget* parent) : QLabel(parent) {
+    apply_colors();
+    setMouseTracking(true);
+}
 
 void Label::setCaption(const QString& text) {
     if (text == QLabel::text()) return;
@@ -47,6 +50,12 @@ void Label::setCaption(const QString& text) {
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && Click) Click();
     QLabel::mouseReleaseEvent(event);
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    if (MouseMove) MouseMove(p.x() * kTwipsPerPixel, p.y() * kTwipsPerPixel);
+    QLabel::mouseMoveEvent(event);
 }
 
 void Label::paintEvent(QPaintEvent* event) {

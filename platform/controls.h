@@ -33,6 +33,8 @@ public:
 
     std::function<void()> Change;  // runs after setCaption changed the caption
     std::function<void()> Click;   // the operator pressed the left button on the label
+    // The pointer moved over the label (no button needed), at x, y twips in the label.
+    std::function<void(double x, double y)> MouseMove;
     // A caption that does not fit the label's width in the window font is shown in the
     // largest smaller size that fits (down to 6 pixels), never cut.
     bool shrink_to_fit = false;
@@ -43,6 +45,7 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
