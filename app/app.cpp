@@ -162,6 +162,7 @@ MapWindowLinks App::map_window_links() {
     actions.open_local_zoom = [this] { form1().open_local_zoom_from_map(); };
     actions.select_partner = [this](int i) { form1().select_partner_station(i); };
     actions.open_partner_map = [this](int i) { form13().open_partner_map(i); };
+    actions.start_mars_countdown = [this] { form1().start_rtt_countdown(); };
     return MapWindowLinks{state.view,     form1().map_state(), state.settings, state.tips,
                           state.partners, state.station,       state.bodies,   std::move(actions)};
 }

@@ -18,7 +18,7 @@ void Form1::connect_map_mouse() {
         select_partner_station(i);
         open_partner_map(i);
     };
-    // steps.mars: the round-trip count to Mars, once it exists.
+    steps.mars = [this] { start_rtt_countdown(); };
     attach_map_mouse(Picture2, kMainMapReadouts, readout_tables(l_.view, l_.partners, l_.bodies, l_.settings),
                      {l_.view.map_mouse_x, l_.view.map_mouse_y, &maps_.main_map_own_pinned}, l_.station, steps);
 }
