@@ -238,6 +238,7 @@ public:
 
     // ---- Sun, Moon and Mars on the maps; the round trip to Mars ----
     void draw_bodies();
+    void plot_sun_moon_mars();  // on the sky view, after each satellite's marker
     const BodyIcons& body_icons() const { return body_icons_; }
     // A click on Mars on any map: counts the radio round trip down in Label67.
     void start_rtt_countdown();

@@ -1,6 +1,7 @@
 // The Sun, the Moon and Mars on the main window's maps and the map windows, and the
 // countdown of the radio round trip to Mars in Label67.
 #include "common/sound_music.h"
+#include "mainwindow/body_sky.h"
 #include "mainwindow/form1.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -12,6 +13,15 @@ constexpr platform::ColorValue kCountBlue = 16711680, kCountRed = 255;
 }  // namespace
 
 void Form1::draw_bodies() { torv::draw_bodies(main_loop().map(), l_.bodies, body_icons_); }
+
+void Form1::plot_sun_moon_mars() {
+    BodySkyControls c;
+    c.Picture4 = &Picture4;
+    c.swatch = {&Shape8, &Shape7, &Shape11};
+    c.az_label = {&Label36, &Label40, &Label65};
+    c.el_label = {&Label37, &Label41, &Label66};
+    torv::plot_sun_moon_mars(c, l_.bodies, l_.settings, body_icons_);
+}
 
 void Form1::start_rtt_countdown() {
     MarsEchoState& e = l_.view.mars_echo;

@@ -58,6 +58,7 @@ MainLoop& Form1::main_loop() {
     surfaces.sky_view = &Picture4;
     SkyViewSteps sky;
     sky.plot_radar = [this](double& colour) { plot_radar(colour); };
+    sky.plot_sun_moon_mars = [this] { plot_sun_moon_mars(); };
     MainLoopControls c;
     c.form1_slot_labels = slot_labels();
     c.Label33 = &Label33;

@@ -5,6 +5,8 @@
 
 #include "app/app.h"
 #include "mainwindow/orbit_plane_geometry.h"
+#include "mainwindow/radar_view.h"
+#include "platform/twips.h"
 #include "common/settings_store.h"
 #include "platform/clock.h"
 #include "platform/msg_box.h"
@@ -49,8 +51,8 @@ struct Bodies : ::testing::Test {
     // The share of the icon's non-black pixels that the picture shows at corner.
     static double icon_match(const QImage& shown, const QImage& icon, QPoint corner) {
         int lit = 0, same = 0;
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 30; ++x) {
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x) {
                 const QRgb p = icon.pixel(x, y);
                 if ((p & 0xFFFFFF) == 0) continue;
                 ++lit;
@@ -75,6 +77,18 @@ TEST_F(Bodies, AWholeRedrawShowsEachBodyWhereItsPositionPutsIt) {
         // The enlarged world map shows the icon hanging 10 pixels left and up of the point.
         const QPoint corner(qRound(t.body_map_x[i] * 903 / 720 - 10), qRound((180 - t.body_map_y[i]) * 453 / 360 - 10));
         EXPECT_GT(icon_match(app->form14().Picture2.image(), main().body_icons()[i].image, corner), 0.8) << i;
+    }
+    // The sky view: each icon's top-left 20 pixels, 8 (the Moon 10) left and 8 (6) up.
+    platform::PictureBox& sky = main().Picture4;
+    const double W = platform::px_to_twips(sky.width()), H = platform::px_to_twips(sky.height());
+    const double az[] = {b.sun_az, b.moon_az, b.mars_az}, el[] = {b.sun_el, b.moon_el, b.mars_el};
+    const QPoint offset[] = {{8, 8}, {10, 6}, {8, 8}};
+    for (int i : {kSun, kMoon, kMars}) {
+        const RadarPoint p = radar_point(W, H, az[i] * M_PI / 180, el[i]);
+        const QPoint corner = QPoint(qRound(p.x * 100 / (W / 2)), qRound(p.y * 100 / (H / 2))) - offset[i];
+        const QImage icon = main().body_icons()[i].image.copy(0, 0, 20, 20);
+        if (sky.image().rect().contains(QRect(corner, QSize(20, 20))))
+            EXPECT_GT(icon_match(sky.image(), icon, corner), 0.8) << i;
     }
 }
 
