@@ -2,6 +2,7 @@
 # Takes docs/main_window.png (the main window after start-up on the default data),
 # docs/world_map.png (the same window after its timers have run a few ticks),
 # docs/chart_sky_view.png (the same at a minute when satellites of group A are up),
+# docs/bodies.png (the Sun, the Moon and Mars on the maps and the sky view, the orbit plane),
 # docs/week_table.png (the week pass table of the ISS), docs/sky_track.png (the sky-track
 # chart of the selected satellite), docs/local_zoom.png, partner_zoom.png and world_zoom.png
 # (the three map windows), docs/form2.png, form3.png and form10.png (the settings
@@ -12,7 +13,8 @@ cd "$(dirname "$0")/.."
 bash tools/build.sh
 mkdir -p docs
 TORV_SCREENSHOT="$PWD/docs/main_window.png" TORV_WORLD_MAP_SCREENSHOT="$PWD/docs/world_map.png" \
-  TORV_CHART_SCREENSHOT="$PWD/docs/chart_sky_view.png" QT_QPA_PLATFORM=xcb \
+  TORV_CHART_SCREENSHOT="$PWD/docs/chart_sky_view.png" TORV_BODIES_SCREENSHOT="$PWD/docs/bodies.png" \
+  QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_mainwindow --gtest_filter='*Screenshot.*'
 TORV_WEEK_SCREENSHOT="$PWD/docs/week_table.png" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_schedule --gtest_filter='*Screenshot*'

@@ -11,6 +11,8 @@
 // file is not named):
 // - docs/world_map.png at the test clock (the element sets' epoch): satellites, trails,
 //   footprints and the station on the world map;
+// - docs/bodies.png with the Sun, the Moon and Mars shown as icons and AO-40's attitude
+//   on the orbit-plane view: the bodies on the world map and the sky view, the orbit;
 // - docs/chart_sky_view.png at 05:53 local time on 21 January, when three satellites of
 //   group A are up: the chart rows, the pass list and the sky view with its captions.
 namespace {
@@ -41,5 +43,12 @@ TEST(ChartAndSkyScreenshot, SavesTheRunningWindowWithSatellitesUpWhenAsked) {
     if (file.isEmpty()) GTEST_SKIP() << "TORV_CHART_SCREENSHOT not set";
     MainHarness h({{"REDA_DISP_INFO", "DISP", "1"}});
     platform::clock_fix({2018, 1, 20, 20, 53, 0});
+    save_running_window(h, file);
+}
+
+TEST(BodiesScreenshot, SavesTheRunningWindowWithTheBodiesWhenAsked) {
+    const QString file = qEnvironmentVariable("TORV_BODIES_SCREENSHOT");
+    if (file.isEmpty()) GTEST_SKIP() << "TORV_BODIES_SCREENSHOT not set";
+    MainHarness h({{"SUN", "DISP", "2"}, {"MOON", "DISP", "2"}, {"KASEI", "DISP", "2"}});
     save_running_window(h, file);
 }
