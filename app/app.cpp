@@ -57,6 +57,9 @@ void App::fill_rig_context() {
     s.load_channel_names = [this] { form19(); };
     s.show_channel_names = [this] { form19().Show(); };
     s.local_now = [this] { return clock_local_now(state.time); };
+    s.sched_status = [this](const std::string& text) {
+        if (Form21* f = form21.existing()) f->Label12.setCaption(QString::fromStdString(text));
+    };
     // Creating the editor runs its load; an editor that exists loads again.
     s.cw_editor_load = [this] {
         if (form22.exists()) form22().form_load();
@@ -90,6 +93,9 @@ void App::ft847_setup() {
 
 void App::end_program() {
     const auto quit = [] { QCoreApplication::exit(0); };
+    // A running schedule stops where it is: no further tick starts or stops a receiver.
+    if (Form21* f = form21.existing()) f->Timer1.setEnabled(false);
+    state.schedule.sched_running = 0;
     std::vector<RigWindow*> running;
     for (RigWindow* w : rig_windows())
         if (w->link_busy()) running.push_back(w);
@@ -117,6 +123,16 @@ std::vector<RigWindow*> App::rig_windows() {
     return windows;
 }
 
+RigWindow* App::rig_window(int rig) {
+    switch (rig) {
+        case 1: return ft847.existing();
+        case 2: return form18.existing();
+        case 3: return ts2000.existing();
+        case 4: return ft736.existing();
+        default: return nullptr;
+    }
+}
+
 ProgramEnd App::program_end() {
     return ProgramEnd{[this] { form1().save_settings(); }, [this] { end_program(); }};
 }
@@ -140,6 +156,10 @@ Form1Hooks App::form1_hooks() {
     h.form18_show = [this] { form18().Show(); };
     h.form9_show = [this] { form9().Show(); };
     h.form22_show = [this] { form22().Show(); };
+    h.form21_show = [this] { form21().Show(); };
+    h.form21_take_pass = [this](const SchedulePass& pass) {
+        if (Form21* f = form21.existing()) f->take_pass(pass);
+    };
     h.form4_show = [this] { form4().Show(); };
     h.form5_show = [this] { form5().Show(); };
     h.form6_show = [this] { form6().Show(); };

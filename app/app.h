@@ -91,6 +91,10 @@ public:
     platform::FormInstance<Form14> form14{[this] {
         return std::make_unique<Form14>(map_window_links(), [this] { form1().menu_gsiza_max_map.setChecked(false); });
     }};
+    platform::FormInstance<Form21> form21{[this] {
+        return std::make_unique<Form21>(
+            form21_links(state, rig_context.mirror, form1, extrn_form, [this](int rig) { return rig_window(rig); }));
+    }};
     platform::FormInstance<Form2> form2{[this] {
         return std::make_unique<Form2>(
             StationDialogContext{state.station, state.time, state.settings, torv_ini(), platform::program_folder(),
@@ -113,6 +117,9 @@ public:
     void end_program();
     // The transceiver windows that exist now.
     std::vector<RigWindow*> rig_windows();
+    // The window of a schedule's receiver digit (1 FT-847, 2 IC-910, 3 TS-2000, 4 FT-736)
+    // if it exists now.
+    RigWindow* rig_window(int rig);
     // How the settings dialogs end the program: the main window's settings saved, then
     // ended as above.
     ProgramEnd program_end();

@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/tray.h"
 #include "rig/rig_context.h"
+#include "schedule/form21.h"
 #include "schedule/week_window.h"
 
 // The windows' contexts, built from the program state in one place: the App builds its
@@ -68,6 +69,13 @@ inline void fill_element_date_seam(ElementUpdateSeam& seam, platform::FormInstan
 // What the transceiver windows read of the main window and publish back.
 inline RigContext rig_context(ProgramState& s) {
     return RigContext{{s.groups.selected_sat, s.doppler.doppler_factor, s.current_sat}, s.rig, s.schedule.sched_running};
+}
+
+// The schedule window over the state; rig_window: the transceiver window of a receiver
+// digit as it is now.
+inline Form21Links form21_links(ProgramState& s, ScheduleMirror& mirror, platform::FormInstance<Form1>& form1,
+                                platform::FormInstance<extrn>& dde, std::function<RigWindow*(int rig)> rig_window) {
+    return Form21Links{s.schedule, s.groups, s.chart, s.time, s.settings, mirror, form1, dde, std::move(rig_window)};
 }
 
 }  // namespace torv

@@ -1,22 +1,8 @@
 #include "common/dde_items.h"
 
-#include <charconv>
-
 #include "common/number_text.h"
 
 namespace torv {
-
-namespace {
-// The single-precision value a writer holds, as its 7 significant digits.
-double single_precision(double value) {
-    char buf[32] = {};
-    std::to_chars(buf, buf + sizeof buf - 1, static_cast<double>(static_cast<float>(value)),
-                  std::chars_format::general, 7);
-    double x = 0;
-    parse_number(buf, x);
-    return x;
-}
-}  // namespace
 
 const std::vector<DdeItem>& dde_item_table() {
     using F = DdeForm;

@@ -179,6 +179,14 @@ std::string str_num(double x) {
     return (negative ? "-" : " ") + body;
 }
 
+double single_precision(double x) {
+    char buf[32] = {};
+    std::to_chars(buf, buf + sizeof buf - 1, static_cast<double>(static_cast<float>(x)), std::chars_format::general, 7);
+    double v = 0;
+    parse_number(buf, v);
+    return v;
+}
+
 std::string format_number(double x, std::string_view pattern) {
     // Split the pattern into literal prefix, digit section and literal suffix.
     auto is_pat = [](char c) { return c == '0' || c == '#' || c == '.' || c == ','; };

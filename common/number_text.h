@@ -31,6 +31,10 @@ std::string num_text(double x);
 // "-.25".
 std::string str_num(double x);
 
+// The value a single-precision variable holds, as its 7 significant digits (45.3, not
+// 45.2999992370605), for the text forms above.
+double single_precision(double x);
+
 // A display pattern such as "###0.00000", "0.0" or "00000.00 km": "0" is a digit
 // always shown, "#" a digit shown only when significant, "." the decimal point,
 // "," groups thousands; text before and after the digits is kept. The number is

@@ -259,7 +259,7 @@ void Form1::lay_out() {
         {&Label47, 760, 2550, 700, L},
         {&Picture4, 6210, 4680, 3330, 3330},
         {&Label19, 6210, 8050, 3330, L, kPassListHeading},
-        {&List1, 6210, 8300, 3330, 1830},
+        {&List1, 6210, 8300, 3330, 1830, nullptr, "選択されている衛星のスケジュール"},
     });
     for (platform::PictureBox* icon : {&Picture6, &Picture7, &Picture8}) icon->hide();
     for (platform::Label* l : {&Label11, &Label42, &Label43, &Label44, &Label46, &Label47}) l->hide();

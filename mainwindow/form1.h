@@ -15,6 +15,7 @@
 #include "mainwindow/main_state.h"
 #include "mainwindow/music_play.h"
 #include "mainwindow/pass_chart.h"
+#include "mainwindow/pass_list.h"
 #include "mainwindow/result_texts.h"
 #include "mainwindow/sat_groups.h"
 #include "orbit/bodies.h"
@@ -31,6 +32,15 @@
 #include "schedule/schedule_state.h"
 
 namespace torv {
+
+// A pass of the pass list as the schedule window's boxes take it: the times, the
+// maximum elevation's text, the group's and the satellite's names.
+struct SchedulePass {
+    PassPick pass;
+    std::string max_el_text;
+    std::string group;
+    std::string satellite;
+};
 
 // What the main window does to windows and routines that other parts of the program
 // provide. Each is a seam: left empty, the step is skipped (the window it would touch
@@ -82,6 +92,8 @@ struct Form1Hooks {
     std::function<void()> form4_show;   // element update ("軌道要素更新", the element date)
     std::function<void()> form9_show;   // satellite information ("衛星の情報登録")
     std::function<void()> form21_show;  // schedule ("スケジュール登録開始", "スケジュール登録")
+    // A pass double-clicked in the pass list, into the schedule window's boxes and added there.
+    std::function<void(const SchedulePass& pass)> form21_take_pass;
     std::function<void()> form22_show;  // CW messages ("ＣＷメッセージ登録")
     std::function<void()> form5_show;   // version ("バージョン")
     std::function<void()> form6_show;   // week pass table ("週間予定一覧")
@@ -321,6 +333,7 @@ public:
     void Command18_Click();  // "一覧作成": the two-station week table
     void Picture4_Click();   // the radar view: the sky-track chart
     void Label33_Click();    // the element-update date: the element-update window, unless in fixed-file mode
+    void List1_DblClick();   // a pass into the schedule, while its window is open and not running
     void Command17_Click();  // "運用情報": the operating-status pages chosen in "運用情報の設定"
     void Command22_Click();  // "ログ": the logging program
     void Command6_Click();   // "アンテナ追尾起動": the antenna-rotator program
@@ -404,6 +417,12 @@ inline const char* const kTrayBalloonTitle = "ＴＯＲＶ可視範囲衛星情�
 // lit, a red fill behind the name, or dark, its outline only.
 void light_lamp(platform::Shape& lamp, bool lit);
 inline const char* const kRoundTripTip = "電波の往復に要する時間の残り時間。クリックするとリセットされます。";
+
+// The pass list's look while the schedule window takes passes, and otherwise.
+inline constexpr platform::ColorValue kPassListRegistering = 12648447;
+inline const char* const kPassListRegisteringTip = "ダブルクリックするとスケジュールに登録します。";
+inline constexpr platform::ColorValue kPassListPlain = 12648384;
+inline const char* const kPassListPlainTip = "選択されている衛星のスケジュール";
 // What a button or menu item of a window not built yet says.
 inline const char* const kNotAvailableMessage = "この機能はまだありません。";
 // The operating help in the program folder, opened with the desktop's handler.

@@ -1,7 +1,9 @@
 // The main window's menus and command buttons: the display options, the Doppler band
 // selectors, the clock correction, the windows and programs opened from here, the help.
+#include <algorithm>
 #include <filesystem>
 
+#include "common/number_text.h"
 #include "common/settings_store.h"
 #include "common/web_pages.h"
 #include "mainwindow/form1.h"
@@ -10,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"
+#include "schedule/schedule_timeline.h"
 
 namespace torv {
 
@@ -54,6 +57,7 @@ void Form1::connect_menus() {
         if (button == 1) Picture4_Click();
     };
     Label33.Click = [this] { Label33_Click(); };
+    List1.DblClick = [this] { List1_DblClick(); };
     Command17.Click = [this] { Command17_Click(); };
     Command22.Click = [this] { Command22_Click(); };
     Command6.Click = [this] { Command6_Click(); };
@@ -195,7 +199,13 @@ void Form1::Command12_Click() { open_window(l_.hooks.form8_show); }
 void Form1::Command19_Click() { open_window(l_.hooks.form18_show); }
 void Form1::Command21_Click() { open_window(l_.hooks.form15_show); }
 void Form1::Command23_Click() { open_window(l_.hooks.form20_show); }
-void Form1::Command24_Click() { open_window(l_.hooks.form21_show); }
+void Form1::Command24_Click() {
+    // While the schedule window is open the pass list registers passes.
+    List1.setBackColor(kPassListRegistering);
+    List1.setToolTip(QString::fromUtf8(kPassListRegisteringTip));
+    Command24.setBackColor(platform::kYellow);
+    open_window(l_.hooks.form21_show);
+}
 void Form1::Command11_Click() { open_window(l_.hooks.form6_show); }
 void Form1::Command18_Click() { open_window(l_.hooks.form11_show); }
 
@@ -204,6 +214,29 @@ void Form1::Picture4_Click() { open_window(l_.hooks.form7_show); }
 void Form1::Label33_Click() {
     // In fixed-file mode the element sets come from torv_solid.elm alone: nothing to update.
     if (l_.element_update.elm_auto_sw != "2") open_window(l_.hooks.form4_show);
+}
+
+void Form1::List1_DblClick() {
+    ScheduleState& s = l_.schedule;
+    if (s.sched_running == 1 || s.sched_window_open == 0 || !l_.hooks.form21_take_pass) return;
+    const int row = List1.listIndex();
+    if (row < 0) return;
+    SchedulePass p;
+    p.pass = pick_pass(List1.list(row).toStdString());
+    s.sched_pass_minutes = p.pass.minutes;
+    s.sched_pass_az = p.pass.max_az;
+    s.sched_pass_max_el = p.pass.max_el;
+    p.max_el_text = str_num(single_precision(p.pass.max_el));
+    const int16_t g = l_.groups.group_current;
+    p.group = group_name(g);
+    p.satellite = Label3.caption().toStdString();
+    if (g >= 0 && g < kGroups) {
+        const auto& names = l_.groups.group_sat_names[g];
+        const auto it = std::find(names.begin(), names.end(), p.satellite);
+        if (it != names.end()) s.sched_entry_slot = static_cast<int16_t>(it - names.begin());
+    }
+    s.sched_from_pass_list = 1;
+    l_.hooks.form21_take_pass(p);
 }
 
 // ---- pages and programs ------------------------------------------------------------------

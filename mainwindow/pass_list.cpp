@@ -88,4 +88,25 @@ int current_pass_row(const std::vector<PassRow>& rows, std::optional<int> d) {
     return -1;
 }
 
+PassPick pick_pass(const std::string& row_text) {
+    // Cut at single blanks: the runs of blanks between the values give empty fields.
+    std::vector<std::string> f(1);
+    for (char c : row_text) {
+        if (c != ' ') f.back() += c;
+        else if (f.size() < 30) f.emplace_back();
+    }
+    f.resize(30);
+    const auto first2 = [](const std::string& t) { return t.substr(0, 2); };
+    const auto last2 = [](const std::string& t) { return t.size() < 2 ? t : t.substr(t.size() - 2); };
+    PassPick p;
+    p.start_hour = first2(f[0]);
+    p.start_minute = last2(f[0]);
+    p.end_hour = first2(f[20]);
+    p.end_minute = last2(f[20]);
+    p.minutes = round_half_even_as<int16_t>(val(f[26]));
+    p.max_az = static_cast<float>(val(f[11]));
+    p.max_el = static_cast<float>(val(f[13]));
+    return p;
+}
+
 }  // namespace torv

@@ -20,6 +20,16 @@ struct PassRow {
     int pass_row_los = 0;
 };
 
+// A row as the schedule takes it: the rise and set hours and minutes (two-digit texts),
+// the minutes visible, the azimuth at the highest point and the elevation there.
+struct PassPick {
+    std::string start_hour, start_minute, end_hour, end_minute;
+    int16_t minutes = 0;
+    float max_az = 0;
+    float max_el = 0;
+};
+PassPick pick_pass(const std::string& row_text);
+
 // The clock time of a chart minute offset: "HH:MM", the hour wrapping at 24.
 std::string chart_time_text(int offset, int16_t chart_shift);
 

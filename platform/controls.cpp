@@ -187,6 +187,72 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::currentRowChanged, this, [this] {
         if (Click) Click();
     });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this] {
+        if (DblClick) DblClick();
+    });
+}
+
+void ListBox::setBackColor(ColorValue color) {
+    back_ = color;
+    QPalette p = palette();
+    p.setColor(QPalette::Base, to_qcolor(color));
+    setPalette(p);
+}
+
+ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QTreeWidget::itemClicked, this, [this] {
+        if (Click) Click();
+    });
+}
+
+void ListView::setColumns(const QStringList& headers) {
+    setColumnCount(static_cast<int>(headers.size()));
+    setHeaderLabels(headers);
+}
+
+int ListView::AddItem(const QString& text, const QStringList& sub_items) {
+    auto* item = new QTreeWidgetItem(this);
+    item->setText(0, text);
+    for (int c = 0; c < sub_items.size(); ++c) item->setText(c + 1, sub_items[c]);
+    for (int c = 0; c < columnCount(); ++c) item->setData(c, Qt::ForegroundRole, to_qcolor(kBlack));
+    return indexOfTopLevelItem(item);
+}
+
+void ListView::RemoveItem(int i) { delete takeTopLevelItem(i); }
+
+QString ListView::cell(int i, int column) const {
+    const QTreeWidgetItem* item = topLevelItem(i);
+    return item ? item->text(column) : QString();
+}
+
+void ListView::setCellForeColor(int i, int column, ColorValue color) {
+    if (QTreeWidgetItem* item = topLevelItem(i)) item->setData(column, Qt::ForegroundRole, to_qcolor(color));
+}
+
+ColorValue ListView::cellForeColor(int i, int column) const {
+    const QTreeWidgetItem* item = topLevelItem(i);
+    return item ? from_qcolor(item->data(column, Qt::ForegroundRole).value<QColor>()) : kBlack;
+}
+
+void ListView::setItemForeColor(int i, ColorValue color) {
+    for (int c = 0; c < columnCount(); ++c) setCellForeColor(i, c, color);
+}
+
+int ListView::selectedItem() const {
+    const QList<QTreeWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? -1 : indexOfTopLevelItem(chosen.front());
+}
+
+void ListView::setSelectedItem(int i) {
+    clearSelection();
+    if (QTreeWidgetItem* item = topLevelItem(i)) {
+        item->setSelected(true);
+        setCurrentItem(item);
+    }
 }
 
 FileListBox::FileListBox(QWidget* parent) : ListBox(parent) {}

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 
 #include "platform/qt_color.h"
@@ -144,6 +145,8 @@ class ListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
+    void setBackColor(ColorValue color);
+    ColorValue backColor() const { return back_; }
     void AddItem(const QString& text) { addItem(text); }
     void Clear() { clear(); }
     int listCount() const { return count(); }
@@ -151,7 +154,33 @@ public:
     int listIndex() const { return currentRow(); }
     void setListIndex(int i) { setCurrentRow(i); }
     void RemoveItem(int i) { delete takeItem(i); }
-    std::function<void()> Click;
+    std::function<void()> Click;     // the chosen row changed
+    std::function<void()> DblClick;  // the operator double-clicked a row (after it became the chosen one)
+
+private:
+    ColorValue back_ = kWhite;
+};
+
+// A list of items in columns under a header (report view): each item has its text in
+// column 0 and sub-items in the columns after it, each cell with its own text colour.
+// Items count from 0; selectedItem -1 means none.
+class ListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ListView(QWidget* parent = nullptr);
+    void setColumns(const QStringList& headers);
+    // Appends an item: its text and sub-items 1.. ; returns its index.
+    int AddItem(const QString& text, const QStringList& sub_items = {});
+    void RemoveItem(int i);
+    int listCount() const { return topLevelItemCount(); }
+    QString cell(int i, int column) const;
+    void setCellForeColor(int i, int column, ColorValue color);
+    ColorValue cellForeColor(int i, int column) const;
+    // The item's text and every sub-item in one colour.
+    void setItemForeColor(int i, ColorValue color);
+    int selectedItem() const;
+    void setSelectedItem(int i);
+    std::function<void()> Click;  // the operator clicked an item
 };
 
 // The files of one folder whose names match a pattern such as "*.BMP" (letter case

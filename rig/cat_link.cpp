@@ -5,7 +5,6 @@
 #include "common/number_text.h"
 #include "common/settings_keys.h"
 #include "common/settings_store.h"
-#include "platform/msg_box.h"
 
 namespace torv {
 
@@ -25,9 +24,11 @@ bool open_cat_port(platform::SerialPort& port, const std::string& port_text, con
     port.CommPort = cat_port_number(port_text);
     port.Device = port.CommPort >= 1 ? com_port_device(port.CommPort) : std::string();
     port.Settings = QString::fromStdString(speed + "," + std::string(framing));
-    if (port.CommPort >= 1 && port.setPortOpen(true)) return true;
-    platform::msg_box("ＣＯＭポート　" + port_text + " のオープンができませんでした。");
-    return false;
+    return port.CommPort >= 1 && port.setPortOpen(true);
+}
+
+std::string port_open_failure_message(const std::string& port_text) {
+    return "ＣＯＭポート　" + port_text + " のオープンができませんでした。";
 }
 
 namespace {

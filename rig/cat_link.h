@@ -15,10 +15,11 @@ int cat_port_number(std::string_view port_text);
 std::string com_port_device(int port);
 
 // Configures (port number, speed and framing such as "n,8,1", no handshaking) and
-// opens the port. On failure shows "ＣＯＭポート　<port text> のオープンができませんでした。"
-// and returns false.
+// opens the port; false when it does not open.
 bool open_cat_port(platform::SerialPort& port, const std::string& port_text, const std::string& speed,
                    std::string_view framing);
+// What the operator is told when the port does not open.
+std::string port_open_failure_message(const std::string& port_text);
 
 // A window's saved top-left corner in twips ("top:left" under [WIN_POSITION]).
 struct WindowPosition {

@@ -171,6 +171,7 @@ void RigWindow::start_link() {
     MSComm1.SThreshold = radio_.s_threshold;
     MSComm1.InputLen = radio_.input_len;
     if (!open_cat_port(MSComm1, cat_.port, cat_.speed, port_framing())) {
+        notice(port_open_failure_message(cat_.port));
         end_window(radio_.start_failure);
         return;
     }
@@ -383,11 +384,16 @@ void RigWindow::send_beacon_frequency() {
     if (beacon > radio_.beacon_lowest) {
         send_frequency(Side::Rx, beacon);
     } else if (ctx.sched_running != 0) {
-        if (ctx.services.sched_status) ctx.services.sched_status(ctx.sat.selected_sat + ":ビーコン周波数の確認をしてください");
+        notice(ctx.sat.selected_sat + ":ビーコン周波数の確認をしてください");
     } else {
         notice("ビーコン周波数の確認をしてください。");
         beacon_toggle();
     }
+}
+
+void RigWindow::notice(const std::string& text) {
+    if (ctx.sched_running != 0 && ctx.services.sched_status) ctx.services.sched_status(text);
+    else torv::notice(text);
 }
 
 // ---- the port ----------------------------------------------------------------------

@@ -250,6 +250,16 @@ public:
     void draw_meter(platform::PictureBox& meter, int columns, platform::ColorValue color);
     void MSComm1_OnComm();
 
+    // ---- for scheduled operation ----
+    // The buttons of beacon reception and auto-capture, in a radio that has them.
+    void beacon_toggle();
+    void auto_capture_toggle();
+    // The flags this window keeps for the schedule; beacon and capture only where it has them.
+    const Mirror& mirror() const { return mirror_; }
+    // What the operator is told: a message box; during a schedule run, which nobody
+    // attends, the schedule window's status line instead, so no boxes pile up.
+    void notice(const std::string& text);
+
 protected:
     // ---- what a radio provides ----
     // Frames that put the radio under control (CAT on, satellite mode) once the port is
@@ -302,8 +312,6 @@ protected:
     void set_link_buttons(platform::CommandButton* ptt, platform::CommandButton* beacon,
                           platform::CommandButton* capture);
     void ptt_toggle();
-    void beacon_toggle();
-    void auto_capture_toggle();
     // The read buttons' template: tick held, the radio's request, a forced tick.
     void read_frequency(Side side);
     // A read-back of one side, continuing the tracking from it: false when refused.

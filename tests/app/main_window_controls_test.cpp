@@ -173,12 +173,23 @@ Check layout(const char* code, int width, int height) {
     };
 }
 
-Check not_available() {
-    return [](Fixture& t, Form1&, const Click& click) {
-        const size_t before = t.messages().size();
+// The schedule window, opened with the pass list taking passes and the button yellow;
+// closed again, both as they were.
+Check opens_schedule() {
+    return [](Fixture& t, Form1& f, const Click& click) {
         click();
-        ASSERT_EQ(t.messages().size(), before + 1);
-        EXPECT_EQ(t.messages().back(), kNotAvailableMessage);
+        ASSERT_TRUE(t.app->form21.exists());
+        EXPECT_TRUE(t.app->form21().isVisible());
+        EXPECT_EQ(t.app->state.schedule.sched_window_open, 1);
+        EXPECT_EQ(f.List1.backColor(), 12648447);
+        EXPECT_EQ(f.List1.toolTip(), "ダブルクリックするとスケジュールに登録します。");
+        EXPECT_EQ(f.Command24.palette().color(QPalette::Button), QColor(255, 255, 0));
+        t.app->form21().Command3_Click();
+        EXPECT_FALSE(t.app->form21.exists());
+        EXPECT_EQ(t.app->state.schedule.sched_window_open, 0);
+        EXPECT_EQ(f.List1.backColor(), 12648384);
+        EXPECT_EQ(f.List1.toolTip(), "選択されている衛星のスケジュール");
+        EXPECT_EQ(f.Command24.palette().color(QPalette::Button), platform::to_qcolor(platform::kButtonFace));
     };
 }
 
@@ -238,7 +249,7 @@ const std::vector<Row>& rows() {
         {"menueisei", &F::menueisei, shows(&App::form3)},
         {"menukidou", &F::menukidou, shows(&App::form4)},
         {"menu_e_info", &F::menu_e_info, shows(&App::form9)},
-        {"menu_schedule", &F::menu_schedule, not_available()},
+        {"menu_schedule", &F::menu_schedule, opens_schedule()},
         {"menu_cw_mes_set", &F::menu_cw_mes_set, shows(&App::form22)},
         {"menuend", &F::menuend,
          [](Fixture& t, Form1&, const Click& click) {
@@ -397,7 +408,7 @@ const std::vector<Row>& rows() {
         {"Command21", &F::Command21, shows(&App::ts2000)},
         {"Command22", &F::Command22, starts("Vantle.exe", platform::WindowMode::Normal)},
         {"Command23", &F::Command23, shows(&App::ft736)},
-        {"Command24", &F::Command24, not_available()},
+        {"Command24", &F::Command24, opens_schedule()},
         {"Check1", &F::Check1, sound_box("KOUKAON_CK1")},
         {"Check2", &F::Check2, sound_box("MUSIC_CK2")},
         {"Check3", &F::Check3, sound_box("KOUKA5_CK3")},

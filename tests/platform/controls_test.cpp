@@ -145,3 +145,77 @@ TEST(Choosers, AScriptAnswersInPlaceOfTheOperator) {
     EXPECT_EQ(platform::choose_color(255), std::nullopt);  // run out: cancelled
     EXPECT_EQ(script.color_starts, (std::deque<platform::ColorValue>{0, 255}));
 }
+
+namespace {
+
+// A press and release of the left button at a point of a list's viewport; double: a
+// double-click.
+void click_at(QAbstractItemView& view, QPoint at, bool twice = false) {
+    const auto send = [&](QEvent::Type type) {
+        QMouseEvent e(type, QPointF(at), view.viewport()->mapToGlobal(QPointF(at)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(view.viewport(), &e);
+    };
+    send(QEvent::MouseButtonPress);
+    send(QEvent::MouseButtonRelease);
+    if (!twice) return;
+    send(QEvent::MouseButtonDblClick);
+    send(QEvent::MouseButtonRelease);
+}
+
+}  // namespace
+
+TEST(Controls, ListViewHoldsItemsInColumnsWithAColourPerCell) {
+    platform::Form window;
+    window.resize(600, 300);
+    platform::ListView view(&window);
+    view.setGeometry(0, 0, 600, 300);
+    view.setColumns({"リグ", "衛星グループ", "衛星名"});
+    EXPECT_EQ(view.headerItem()->text(2), "衛星名");
+    EXPECT_EQ(view.AddItem("ＩＣ９１０", {"グループＡ", "FO-29"}), 0);
+    EXPECT_EQ(view.AddItem("ＦＴ８４７", {"グループＢ", "AO-7"}), 1);
+    EXPECT_EQ(view.listCount(), 2);
+    EXPECT_EQ(view.cell(1, 2), "AO-7");
+    EXPECT_EQ(view.cellForeColor(1, 2), platform::kBlack);  // items start black
+    view.setCellForeColor(1, 2, platform::kRed);
+    EXPECT_EQ(view.cellForeColor(1, 2), platform::kRed);
+    EXPECT_EQ(view.cellForeColor(1, 1), platform::kBlack);
+    view.setItemForeColor(0, platform::kRed);
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(view.cellForeColor(0, c), platform::kRed);
+
+    EXPECT_EQ(view.selectedItem(), -1);
+    view.setSelectedItem(1);
+    EXPECT_EQ(view.selectedItem(), 1);
+
+    // The operator's click chooses the item and runs Click; a click by code runs nothing.
+    window.show();
+    int clicks = 0;
+    view.Click = [&] { ++clicks; };
+    EXPECT_EQ(clicks, 0);
+    click_at(view, view.visualItemRect(view.topLevelItem(0)).center());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(view.selectedItem(), 0);
+
+    view.RemoveItem(0);
+    EXPECT_EQ(view.listCount(), 1);
+    EXPECT_EQ(view.cell(0, 0), "ＦＴ８４７");
+    EXPECT_EQ(view.cell(5, 0), "");  // no such item
+}
+
+TEST(Controls, ListBoxDoubleClickFollowsTheRowChoice) {
+    platform::Form window;
+    platform::ListBox list(&window);
+    list.setGeometry(0, 0, 300, 200);
+    list.AddItem("first");
+    list.AddItem("second");
+    window.show();
+    std::vector<std::string> events;
+    list.Click = [&] { events.push_back("click " + std::to_string(list.listIndex())); };
+    list.DblClick = [&] { events.push_back("double " + std::to_string(list.listIndex())); };
+    click_at(list, list.visualItemRect(list.item(1)).center(), true);
+    EXPECT_EQ(events, (std::vector<std::string>{"click 1", "double 1"}));
+
+    list.setBackColor(12648447);
+    EXPECT_EQ(list.backColor(), 12648447);
+    EXPECT_EQ(list.palette().color(QPalette::Base), platform::to_qcolor(12648447));
+}

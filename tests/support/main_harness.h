@@ -37,6 +37,8 @@ struct MainHarness : torv::ProgramState {
     platform::FormInstance<torv::Form1> form1;
 
     std::vector<std::string> steps;  // the start-up's trace
+    // Hooks a test adds to the main window's, before the window is first used.
+    std::function<void(torv::Form1Hooks&)> more_hooks;
     int ended = 0;                   // times the program was ended
     int form8_loads = 0;             // set-ups of the FT-847 window
 
@@ -77,6 +79,7 @@ struct MainHarness : torv::ProgramState {
         h.element_settings_load = [this] { element_startup.element_settings_load(); };
         h.element_load_hooks = [this](torv::ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
         torv::fill_element_date_seam(element_seam, form1);
+        if (more_hooks) more_hooks(h);
         return torv::form1_links(*this, {form17, dde, tray}, h);
     }
 

@@ -329,3 +329,20 @@ TEST(Timeline, Ao40SquintAndTransponderMarks) {
     compute_timeline_row(s, w.utc(WeekFixture::day(2018, 1, 21)), row);
     EXPECT_EQ(row.timeline_squint[500], -1);
 }
+
+TEST(PassList, TheScheduleTakesTheTimesMinutesAndHighestPointOfARow) {
+    // Shifted chart: a pass rising at 23:58 and setting at 00:09.
+    TimelineRow row = row_with({{719, 729}}, 12.34);
+    row.timeline_az[725] = rad(181.25);
+    row.timeline_el[725] = rad(45.5);
+    const std::vector<PassRow> rows = build_pass_rows(row, 1);
+    ASSERT_EQ(rows.size(), 1u);
+    const PassPick p = pick_pass(rows[0].text);
+    EXPECT_EQ(p.start_hour, "23");
+    EXPECT_EQ(p.start_minute, "58");
+    EXPECT_EQ(p.end_hour, "00");
+    EXPECT_EQ(p.end_minute, "09");
+    EXPECT_EQ(p.minutes, 11);
+    EXPECT_FLOAT_EQ(p.max_az, 181.3f);  // as the row shows it
+    EXPECT_FLOAT_EQ(p.max_el, 45.5f);
+}
