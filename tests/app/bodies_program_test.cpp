@@ -12,7 +12,7 @@
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "platform/sound.h"
-#include "support/temp_dir.h"
+#include "support/program_fixture.h"
 
 using namespace torv;
 
@@ -22,29 +22,14 @@ constexpr platform::ColorValue kSunColour = 65535, kMoonColour = 16777088, kMars
 
 // The whole program on the default data with the three bodies shown as icons, the
 // clock at noon at the station.
-struct Bodies : ::testing::Test {
-    TempDir dir;
-    std::unique_ptr<App> app;
+struct Bodies : ProgramOnDefaultData {
     platform::SoundRecorder sounds;
 
-    void SetUp() override {
-        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
-            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
-        platform::set_program_folder(dir.str());
-        platform::clock_fix({2018, 1, 21, 3, 0, 0});
-        const std::string ini = torv_ini();
-        ini_write("0", "PORT", "DDE", ini);
+    void configure(const std::string& ini) override {
         for (const char* body : {"SUN", "MOON", "KASEI"}) ini_write("2", "DISP", body, ini);
         ini_write(std::to_string(kSunColour), "SUN_COLOR", "COLOR", ini);
         ini_write(std::to_string(kMoonColour), "MOON_COLOR", "COLOR", ini);
         ini_write(std::to_string(kMarsColour), "KASEI_COLOR", "COLOR", ini);
-        platform::MsgBoxRecorder::current()->clear();
-        app = std::make_unique<App>();
-        app->start();
-    }
-    void TearDown() override {
-        app.reset();
-        platform::clock_release();
     }
     Form1& main() { return app->form1(); }
 

@@ -10,7 +10,7 @@
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "support/map_fixture.h"
-#include "support/temp_dir.h"
+#include "support/program_fixture.h"
 
 using namespace torv;
 
@@ -18,30 +18,13 @@ namespace {
 
 // The whole program on the default data, the local map shown at start-up, the clock at
 // noon at the station.
-struct MapWindows : ::testing::Test {
-    TempDir dir;
-    std::unique_ptr<App> app;
-
-    void SetUp() override {
-        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
-            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
-        platform::set_program_folder(dir.str());
-        platform::clock_fix({2018, 1, 21, 3, 0, 0});
-        ini_write("0", "PORT", "DDE", torv_ini());
-        ini_write("JAPAN.BMP,135,35, 1", "LOCAL_MAP", "HAIKEIZU", torv_ini());
-        configure();
-        platform::MsgBoxRecorder::current()->clear();
-        app = std::make_unique<App>();
-        app->start();
-    }
-    void TearDown() override {
-        app.reset();
-        platform::clock_release();
+struct MapWindows : ProgramOnDefaultData {
+    void configure(const std::string& ini) override {
+        ini_write("JAPAN.BMP,135,35, 1", "LOCAL_MAP", "HAIKEIZU", ini);
+        configure_more(ini);
     }
     // Settings of a test, written before the program starts.
-    virtual void configure() {}
-    // Lets the windows closed meanwhile be destroyed.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    virtual void configure_more(const std::string& /*ini*/) {}
 
     static constexpr int kPixel = 15;  // twips; window places are whole pixels
 
@@ -190,10 +173,10 @@ namespace {
 // Three registered stations: one with a map of its own centred at 5 W, one without a
 // map, one whose map file is not in the program folder.
 struct PartnerMaps : MapWindows {
-    void configure() override {
-        ini_write("EA1,-2,40,,10,1,1, 1,JAPAN.BMP,-5,40", "KYOKU1", "KYOKU-INFO", torv_ini());
-        ini_write("W1AW,-72.7,41.7,,0,-5,0, 0,,,", "KYOKU2", "KYOKU-INFO", torv_ini());
-        ini_write("VK2,151,-34,,0,10,1, 1,nothere.bmp,150,-35", "KYOKU3", "KYOKU-INFO", torv_ini());
+    void configure_more(const std::string& ini) override {
+        ini_write("EA1,-2,40,,10,1,1, 1,JAPAN.BMP,-5,40", "KYOKU1", "KYOKU-INFO", ini);
+        ini_write("W1AW,-72.7,41.7,,0,-5,0, 0,,,", "KYOKU2", "KYOKU-INFO", ini);
+        ini_write("VK2,151,-34,,0,10,1, 1,nothere.bmp,150,-35", "KYOKU3", "KYOKU-INFO", ini);
     }
 };
 

@@ -8,32 +8,13 @@
 #include "platform/clock.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
-#include "support/temp_dir.h"
+#include "support/program_fixture.h"
 
 using namespace torv;
 
 namespace {
 
-// The whole program on the default data, the clock at noon at the station.
-struct SkyTrackWindow : ::testing::Test {
-    TempDir dir;
-    std::unique_ptr<App> app;
-
-    void SetUp() override {
-        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
-            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
-        platform::set_program_folder(dir.str());
-        platform::clock_fix({2018, 1, 21, 3, 0, 0});
-        ini_write("0", "PORT", "DDE", torv_ini());
-        platform::MsgBoxRecorder::current()->clear();
-        app = std::make_unique<App>();
-        app->start();
-    }
-    void TearDown() override {
-        app.reset();
-        platform::clock_release();
-    }
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+struct SkyTrackWindow : ProgramOnDefaultData {
     void click_sky_view(int button) { app->form1().Picture4.MouseUp(button, 0, 1000, 1000); }
 };
 
