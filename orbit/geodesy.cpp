@@ -18,21 +18,22 @@ constexpr double kLatitudeSmallStep = 1e-6;
 double bowring_tangent(double p, double Z) {
     const double a = kBesselAKm, b = a * std::sqrt(1.0 - kBesselE2);
     const double u = Z * a, v = p * b;  // the parametric latitude's sine and cosine, times r
-    const double r = std::sqrt(u * u + v * v);
-    const double s = u / r, c = v / r;
+    const double inv_r = 1.0 / std::sqrt(u * u + v * v);
+    const double s = u * inv_r, c = v * inv_r;
     return (Z + kBesselE2 / (1.0 - kBesselE2) * b * s * s * s) / (p - kBesselE2 * a * c * c * c);
 }
 
 // The tangent of the geodetic latitude: the root of tau = d + f tau / sqrt(1 + (1 - e^2) tau^2)
 // (d = Z / p, f = a e^2 / p, 1 - e^2 rounded as the model takes it), by Newton's method.
 double latitude_tangent(double p, double Z) {
-    const double d = Z / p;
-    const double f = kBesselAKm * kBesselE2 / p;
+    const double inv_p = 1.0 / p;
+    const double d = Z * inv_p;
+    const double f = kBesselAKm * kBesselE2 * inv_p;
     double tau = bowring_tangent(p, Z);
     for (int k = 0; k < kMaxLatitudeSteps; ++k) {
         const double q = 1.0 + kOneMinusE2Rounded * tau * tau;
-        const double sqrt_q = std::sqrt(q);
-        const double step = (tau - d - f * tau / sqrt_q) / (1.0 - f / (q * sqrt_q));
+        const double f_over_sqrt_q = f / std::sqrt(q);
+        const double step = (tau - d - f_over_sqrt_q * tau) / (1.0 - f_over_sqrt_q / q);
         tau -= step;
         if (std::fabs(step) <= kLatitudeSmallStep * (1.0 + std::fabs(tau))) break;
     }
@@ -58,6 +59,9 @@ StationFrame make_station_frame(double lon_deg, double lat_deg, double height_m)
     st.x = (height_m + N) * st.cos_lat * st.cos_lon + kDatumShiftX;
     st.y = (height_m + N) * st.cos_lat * st.sin_lon + kDatumShiftY;
     st.z = ((1.0 - kBesselE2) * N + height_m) * st.sin_lat + kDatumShiftZ;
+    st.x_km = st.x / 1000.0;
+    st.y_km = st.y / 1000.0;
+    st.z_km = st.z / 1000.0;
     return st;
 }
 
@@ -100,12 +104,12 @@ void xyz_to_geodetic(double x_km, double y_km, double z_km, double& lat, double&
 }
 
 double range_from(const StationFrame& st, double x, double y, double z) {
-    const double dX = x - st.x / 1000.0, dY = y - st.y / 1000.0, dZ = z - st.z / 1000.0;
+    const double dX = x - st.x_km, dY = y - st.y_km, dZ = z - st.z_km;
     return std::sqrt(dX * dX + dY * dY + dZ * dZ);
 }
 
 TopoView view_from(const StationFrame& st, double x, double y, double z) {
-    const double dX = x - st.x / 1000.0, dY = y - st.y / 1000.0, dZ = z - st.z / 1000.0;
+    const double dX = x - st.x_km, dY = y - st.y_km, dZ = z - st.z_km;
     TopoView v;
     v.range = std::sqrt(dX * dX + dY * dY + dZ * dZ);
 

@@ -15,8 +15,10 @@ constexpr double kDatumShiftX = -136.0;           // m, applied to the station o
 constexpr double kDatumShiftY = 521.0;
 constexpr double kDatumShiftZ = 681.0;
 
-inline double deg_to_rad(double deg) { return deg * kPi / 180.0; }
-inline double rad_to_deg(double rad) { return rad * 180.0 / kPi; }
+// By a factor rather than a quotient: a division costs several multiplications, and the
+// satellite computation converts half a dozen angles per instant.
+inline double deg_to_rad(double deg) { return deg * (kPi / 180.0); }
+inline double rad_to_deg(double rad) { return rad * (180.0 / kPi); }
 
 // An angle in degrees lowered by whole turns while it is 360 or more (nothing is added
 // below 0). The same value as subtracting 360 again and again, taken in one exact step,
@@ -42,6 +44,7 @@ double arc_cos(double x);
 struct StationFrame {
     double lon = 0, lat = 0, height = 0;  // as given: degrees, degrees, m
     double x = 0, y = 0, z = 0;           // Earth-fixed, m
+    double x_km = 0, y_km = 0, z_km = 0;  // the same in km
     double sin_lat = 0, cos_lat = 1, sin_lon = 0, cos_lon = 1;
 };
 StationFrame make_station_frame(double lon_deg, double lat_deg, double height_m);
