@@ -82,16 +82,17 @@ Geodetic xyz_to_geodetic(double X, double Y, double Z) {
     }
     const double tau = latitude_tangent(p, Z);
     g.tan_lat = tau;
-    g.cos_lat = 1.0 / std::sqrt(1.0 + tau * tau);
+    const double sec_lat = std::sqrt(1.0 + tau * tau);
+    g.cos_lat = 1.0 / sec_lat;
     g.sin_lat = tau * g.cos_lat;
-    g.cos_lon = X / p;
-    g.sin_lon = Y / p;
+    const double inv_p = 1.0 / p;
+    g.cos_lon = X * inv_p;
+    g.sin_lon = Y * inv_p;
     g.lat = rad_to_deg(std::atan(tau));
     if (tau == 0.0) {  // equatorial plane: the height quotient Z / tau has no value
         g.height = p - a;
     } else {
-        g.height = (Z / tau - (1.0 - kBesselE2) * a / std::sqrt(1.0 + (1.0 - kBesselE2) * tau * tau)) *
-                   std::sqrt(1.0 + tau * tau);
+        g.height = (Z / tau - (1.0 - kBesselE2) * a / std::sqrt(1.0 + (1.0 - kBesselE2) * tau * tau)) * sec_lat;
     }
     return g;
 }

@@ -166,7 +166,7 @@ std::string unusable_elements_message(const std::string& name) {
 
 EccentricAnomaly solve_kepler(double M, double e) {
     // The start is taken for M reduced to one turn and carried back to M's own turn.
-    const double m = M - 2.0 * kPi * std::round(M / (2.0 * kPi));
+    const double m = M - 2.0 * kPi * nearest_integer(M * (0.5 / kPi));
     double E = M + (kepler_start(m, e) - m);
     for (int step = 0; step < kMaxKeplerSteps; ++step) {
         const auto [sin_E, cos_E] = sin_cos(E);

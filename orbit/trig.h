@@ -13,6 +13,13 @@ struct SinCos {
     double sin = 0, cos = 1;
 };
 
+// The integer nearest to x (ties to even) for |x| below 2^51: adding and taking away
+// 1.5 * 2^52 rounds in two additions, where nearbyint and round are library calls.
+inline double nearest_integer(double x) {
+    constexpr double kRoundingShift = 0x1.8p52;
+    return (x + kRoundingShift) - kRoundingShift;
+}
+
 namespace trig_detail {
 // pi/2 in three parts (Cody and Waite): the first two have 33 significant bits, so
 // k times either is exact for any k below 2^20, and x - k * part1 is exact near a
@@ -22,9 +29,6 @@ constexpr double kHalfPi2 = 0x1.0b4611a6p-34;
 constexpr double kHalfPi3 = 0x1.3198a2e037073p-69;
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 constexpr double kLargestReduced = 1e6;  // radians; k stays below 2^20
-// Adding and taking away 1.5 * 2^52 rounds a double below 2^51 to the nearest integer
-// (ties to even) in two additions, where nearbyint is a library call.
-constexpr double kRoundingShift = 0x1.8p52;
 
 // c0 + c1 z + ... + c7 z^7 by Estrin's scheme: four independent pairs, then two, then
 // one, so that the multiplications overlap instead of waiting on each other in turn.
@@ -55,7 +59,7 @@ inline double cos_near_zero(double r) {
 inline SinCos sin_cos(double x) {
     using namespace trig_detail;
     if (!(std::fabs(x) <= kLargestReduced)) return {std::sin(x), std::cos(x)};
-    const double k = (x * kTwoOverPi + kRoundingShift) - kRoundingShift;  // the nearest multiple of pi/2
+    const double k = nearest_integer(x * kTwoOverPi);  // the nearest multiple of pi/2
     const double r = ((x - k * kHalfPi1) - k * kHalfPi2) - k * kHalfPi3;
     const double s = sin_near_zero(r), c = cos_near_zero(r);
     switch (static_cast<long long>(k) & 3) {

@@ -45,3 +45,12 @@ TEST(Trig, FarAndNonFiniteAnglesAreTheLibrarys) {
     }
 }
 
+
+// The nearest integer, ties to the even one, for values up to 2^51 of both signs.
+TEST(Trig, NearestIntegerRoundsTiesToEven) {
+    const struct {
+        double x, want;
+    } cases[] = {{0.0, 0.0},   {0.49999999999999994, 0.0}, {0.5, 0.0}, {1.5, 2.0},         {2.5, 2.0},
+                 {-2.5, -2.0}, {-7.6, -8.0},               {3.4999, 3.0}, {1e15 + 0.5, 1e15}, {-2251799813685247.5, -2251799813685248.0}};
+    for (const auto& c : cases) EXPECT_EQ(nearest_integer(c.x), c.want) << c.x;
+}
