@@ -50,6 +50,8 @@ void Sound::play_effect(const QString& file) {
     effect_->play();  // starts as soon as the file is loaded
 }
 
+bool Sound::effect_loading() const { return effect_->status() == QSoundEffect::Loading; }
+
 void Sound::open_music(const QString& file) {
     auto [it, created] = music_.try_emplace(file);
     if (!created) return;

@@ -22,6 +22,9 @@ public:
 
     // Starts a short sound file; a sound still playing is cut off by the new one.
     void play_effect(const QString& file);
+    // True while the last effect's file is still being read (it plays once read; a
+    // missing or unreadable file ends the loading without a sound).
+    bool effect_loading() const;
 
     // Music: one device per file, addressed by the file name, from open to close.
     void open_music(const QString& file);   // no effect when already open

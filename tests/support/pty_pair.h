@@ -1,13 +1,11 @@
 #pragma once
-#include <QCoreApplication>
-#include <chrono>
 #include <fcntl.h>
-#include <functional>
 #include <pty.h>
 #include <string>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
+
+#include "support/pump_until.h"
 
 // A pseudo-terminal for serial tests: the program opens slave_path() as its port,
 // the test (or a simulator) holds the master end.
@@ -58,16 +56,3 @@ private:
     int slave_ = -1;
     std::string path_;
 };
-
-// Lets window events run until the condition holds or the time is up. The default bound
-// is generous: a loaded machine may hold this process back for seconds, and a wait that
-// is met ends at once.
-inline bool pump_until(const std::function<bool()>& done, int timeout_ms = 15000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
