@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
-#include <QElapsedTimer>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <vector>
@@ -27,7 +25,7 @@
 #include "sim/ft847_sim.h"
 #include "sim/ts2000_sim.h"
 #include "support/item_client.h"
-#include "support/temp_dir.h"
+#include "support/program_fixture.h"
 
 using namespace torv;
 
@@ -35,42 +33,20 @@ namespace {
 
 // The whole program started as main() starts it, in a program folder of its own with
 // the default data, the clock a day after the default element sets' epochs and the
-// FT-847 port leading to a simulated radio.
-struct Program : ::testing::Test {
-    TempDir dir;
+// FT-847 port leading to a simulated radio; each test starts the program itself.
+struct Program : ProgramNotStarted {
     sim::Ft847Sim radio;
-    std::unique_ptr<App> app;
 
     void SetUp() override {
         ASSERT_TRUE(radio.ok());
-        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
-            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
-        platform::set_program_folder(dir.str());
-        platform::clock_fix({2018, 1, 21, 3, 0, 0});  // noon at the station (UTC+9)
-        const std::string ini = torv_ini();
-        ini_write(std::to_string(30000 + ::getpid() % 20000), "PORT", "DDE", ini);
+        ProgramNotStarted::SetUp();
+    }
+    void configure(const std::string& ini) override {
         ini_write(radio.port_path(), "COM1", "SERIAL", ini);
         ini_write("1:COM1:9600:", "CAT", "FT847", ini);
-        platform::MsgBoxRecorder::current()->clear();
-    }
-    void TearDown() override {
-        app.reset();
-        QGuiApplication::setQuitOnLastWindowClosed(true);
-        platform::clock_release();
-    }
-
-    void start() {
-        app = std::make_unique<App>();
-        app->start();
     }
     static void settle_ms(int ms) {
         pump_until([] { return false; }, ms);
-    }
-    static bool pump_until(const std::function<bool()>& done, int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return done();
     }
 };
 
