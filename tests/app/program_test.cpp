@@ -26,6 +26,7 @@
 #include "sim/ts2000_sim.h"
 #include "support/item_client.h"
 #include "support/program_fixture.h"
+#include "support/pump_until.h"
 
 using namespace torv;
 
