@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QGuiApplication>
-#include <filesystem>
-#include <unistd.h>
-
 #include "app/app.h"
 #include "common/settings_store.h"
-#include "platform/clock.h"
 #include "platform/msg_box.h"
-#include "platform/paths.h"
 #include "sim/ic910_sim.h"
-#include "support/temp_dir.h"
+#include "support/program_fixture.h"
+#include "support/pump_until.h"
 
 using namespace torv;
 
@@ -20,44 +13,18 @@ namespace {
 
 // The whole program on the default data with its IC-910 port leading to a simulated
 // radio; the clock stands still, so the main loop keeps one Doppler factor.
-struct Ic910Program : ::testing::Test {
-    TempDir dir;
-    std::filesystem::path old_dir = std::filesystem::current_path();
+struct Ic910Program : ProgramOnDefaultData {
     sim::Ic910Sim radio;
-    std::unique_ptr<App> app;
 
     void SetUp() override {
         ASSERT_TRUE(radio.ok());
-        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
-            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
-        platform::set_program_folder(dir.str());
-        std::filesystem::current_path(dir.str());
-        platform::clock_fix({2018, 1, 21, 3, 0, 0});
-        const std::string ini = torv_ini();
-        ini_write(std::to_string(30000 + ::getpid() % 20000), "PORT", "DDE", ini);
-        ini_write(radio.port_path(), "COM2", "SERIAL", ini);
-        ini_write("1:COM2:9600:60:E0", "CAT", "IC910", ini);
-        platform::MsgBoxRecorder::current()->clear();
         // The radio's MAIN band is already on the satellite's downlink band.
         radio.state.main.freq = 435.85;
-        start();
+        ProgramOnDefaultData::SetUp();
     }
-    void TearDown() override {
-        app.reset();
-        QGuiApplication::setQuitOnLastWindowClosed(true);
-        platform::clock_release();
-        std::filesystem::current_path(old_dir);
-    }
-
-    void start() {
-        app = std::make_unique<App>();
-        app->start();
-    }
-    static bool pump_until(const std::function<bool()>& done, int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return done();
+    void configure(const std::string& ini) override {
+        ini_write(radio.port_path(), "COM2", "SERIAL", ini);
+        ini_write("1:COM2:9600:60:E0", "CAT", "IC910", ini);
     }
     // Opens the IC-910 window from the main window and starts its link.
     Form18& started() {

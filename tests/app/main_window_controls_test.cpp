@@ -7,19 +7,15 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QUrl>
-#include <filesystem>
 #include <map>
 #include <variant>
-#include <unistd.h>
 
 #include "app/app.h"
 #include "common/settings_store.h"
 #include "platform/browser.h"
-#include "platform/clock.h"
 #include "platform/msg_box.h"
-#include "platform/paths.h"
 #include "platform/process.h"
-#include "support/temp_dir.h"
+#include "support/program_fixture.h"
 
 using namespace torv;
 using platform::MenuItem;
@@ -29,36 +25,26 @@ namespace {
 // The whole program on the default data, every transceiver port switched on (so that
 // every button can be pressed), a play list of three tracks, no browser and no
 // companion program really started.
-struct MainWindowControls : ::testing::Test {
-    TempDir dir;
-    std::unique_ptr<App> app;
+struct MainWindowControls : ProgramOnDefaultData {
     platform::ProcessRecorder programs;
     std::vector<QUrl> pages;
 
-    void SetUp() override {
-        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
-            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
+    void configure(const std::string& ini) override {
         dir.write("torv.csv", "/nowhere/a.mp3\r\n/nowhere/b.mp3\r\n/nowhere/c.mp3\r\n");
-        platform::set_program_folder(dir.str());
-        platform::clock_fix({2018, 1, 21, 3, 0, 0});
-        const std::string ini = torv_ini();
-        ini_write(std::to_string(32000 + ::getpid() % 20000), "PORT", "DDE", ini);
         for (const char* rig : {"FT847", "IC910", "TS2000", "FT736"}) ini_write("1:COM9:9600:", "CAT", rig, ini);
         platform::set_url_opener([this](const QUrl& url) {
             pages.push_back(url);
             return true;
         });
-        platform::MsgBoxRecorder::current()->clear();
-        app = std::make_unique<App>();
-        app->start();
+    }
+    void SetUp() override {
+        ProgramOnDefaultData::SetUp();
         Form1& f = app->form1();
         for (platform::Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3}) t->setEnabled(false);  // no tick between rows
     }
     void TearDown() override {
-        app.reset();
+        ProgramOnDefaultData::TearDown();
         platform::set_url_opener(nullptr);
-        QGuiApplication::setQuitOnLastWindowClosed(true);
-        platform::clock_release();
     }
     std::vector<std::string>& messages() { return platform::MsgBoxRecorder::current()->texts; }
     std::string ini(const char* section, const char* key) { return ini_read(key, section, torv_ini()); }

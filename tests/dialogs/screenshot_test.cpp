@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <filesystem>
 
 #include "common/settings_store.h"
 #include "dialogs/dialog_harness.h"
@@ -9,6 +8,7 @@
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "mainwindow/sat_groups.h"
+#include "support/default_data.h"
 
 using namespace torv;
 
@@ -18,9 +18,7 @@ TEST(DialogScreenshots, SavesEachDialogWhenAsked) {
     const QString folder = qEnvironmentVariable("TORV_DIALOG_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "TORV_DIALOG_SCREENSHOTS not set";
     DialogFolder f("");
-    for (const auto& entry : std::filesystem::directory_iterator(TORV_DATA))
-        std::filesystem::copy_file(entry.path(), f.dir.file(entry.path().filename().string()),
-                                   std::filesystem::copy_options::overwrite_existing);
+    copy_default_data(f.dir);
     OwnStation station;
     TimeState time;
     MainSettings settings;
