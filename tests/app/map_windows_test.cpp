@@ -144,8 +144,7 @@ TEST_F(MapWindows, MissingBitmapsLeaveAPlainMapAndAreToldOfOnceEach) {
     for (const char* f : {"JAPAN.BMP", "WORD_MAP.BMP", "iss91.bmp", "asia090-98.bmp"})
         std::filesystem::remove(dir.file(f));
     platform::MsgBoxRecorder::current()->clear();
-    app = std::make_unique<App>();
-    app->start();
+    start();
     app->form12().Command3_Click();
     app->form1().Timer1_Timer();
     // Closed and loaded again, each window reads its bitmaps again, silently now.

@@ -1,21 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QTimer>
-#include <filesystem>
-#include <unistd.h>
 
 #include "app/app.h"
 #include "common/settings_store.h"
 #include "platform/clock.h"
 #include "platform/msg_box.h"
-#include "platform/paths.h"
 #include "sim/ft736_sim.h"
 #include "sim/ft847_sim.h"
 #include "sim/ic910_sim.h"
-#include "support/temp_dir.h"
+#include "support/program_fixture.h"
+#include "support/pump_until.h"
 
 using namespace torv;
 
@@ -24,46 +20,33 @@ namespace {
 // The whole program on the default data with the FT-847, IC-910 and FT-736 on simulated
 // radios; the clock stands at 12:00 local time (03:00 UTC) when the schedule window
 // opens, and moves only when a test moves it.
-struct ScheduleProgram : ::testing::Test {
-    TempDir dir;
-    std::filesystem::path old_dir = std::filesystem::current_path();
+struct ScheduleProgram : ProgramOnDefaultData {
     sim::Ft847Sim ft847;
     sim::Ic910Sim ic910;
     sim::Ft736Sim ft736;
-    std::unique_ptr<App> app;
 
     void SetUp() override {
         ASSERT_TRUE(ft847.ok() && ic910.ok() && ft736.ok());
-        for (const auto& f : std::filesystem::directory_iterator(TORV_DATA))
-            std::filesystem::copy(f.path(), dir.str(), std::filesystem::copy_options::recursive);
-        platform::set_program_folder(dir.str());
-        std::filesystem::current_path(dir.str());
-        at(12, 0);
-        const std::string ini = torv_ini();
-        ini_write(std::to_string(34000 + ::getpid() % 20000), "PORT", "DDE", ini);
+        ic910.state.main.freq = 435.85;  // FO-29's downlink band
+        ft847.state.sat_rx_freq = 145.95;  // AO-7's downlink, where the operator left it
+        ProgramOnDefaultData::SetUp();
+        app->form1().Command24_Click();
+        form21().Timer1.setEnabled(false);  // the test gives the ticks
+    }
+    void configure(const std::string& ini) override {
         ini_write(ft847.port_path(), "COM1", "SERIAL", ini);
         ini_write(ic910.port_path(), "COM2", "SERIAL", ini);
         ini_write(ft736.port_path(), "COM4", "SERIAL", ini);
         ini_write("1:COM1:9600:", "CAT", "FT847", ini);
         ini_write("1:COM2:9600:60:E0", "CAT", "IC910", ini);
         ini_write("1:COM4:4800:", "CAT", "FT736", ini);
-        ic910.state.main.freq = 435.85;  // FO-29's downlink band
-        ft847.state.sat_rx_freq = 145.95;  // AO-7's downlink, where the operator left it
-        platform::MsgBoxRecorder::current()->clear();
-        app = std::make_unique<App>();
-        app->start();
-        app->form1().Command24_Click();
-        form21().Timer1.setEnabled(false);  // the test gives the ticks
     }
     void TearDown() override {
         if (app) {
             for (RigWindow* w : app->rig_windows())
                 if (w->running()) w->stop_operation();
         }
-        app.reset();
-        QGuiApplication::setQuitOnLastWindowClosed(true);
-        platform::clock_release();
-        std::filesystem::current_path(old_dir);
+        ProgramOnDefaultData::TearDown();
     }
 
     Form21& form21() { return app->form21(); }
@@ -76,12 +59,6 @@ struct ScheduleProgram : ::testing::Test {
         const int total = ((h - 9) * 60 + m) * 60 + s;  // seconds after 00:00 UTC of the 21st
         const int day = 21 + total / 86400, rest = total % 86400;
         platform::clock_fix({2018, 1, day, rest / 3600, rest / 60 % 60, rest % 60});
-    }
-    static bool pump_until(const std::function<bool()>& done, int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return done();
     }
     // An entry from the boxes.
     void add(const char* rig, int group, int satellite, int option, const char* h1, const char* m1, const char* h2,
