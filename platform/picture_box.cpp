@@ -15,6 +15,8 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     fill_background();
 }
 
+PictureBox::~PictureBox() = default;
+
 void PictureBox::Scale(double left, double top, double width, double height) {
     twips_ = false;
     left_ = left;
@@ -63,6 +65,7 @@ void PictureBox::setPicture(const QImage& picture) {
 }
 
 void PictureBox::fill_background() {
+    end_painting();
     image_.fill(to_qcolor(back_));
     if (!picture_.isNull()) {
         QPainter p(&image_);
@@ -85,8 +88,7 @@ QPen PictureBox::pen(ColorValue color) const {
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, ColorValue color) {
-    sync_image();
-    QPainter p(&image_);
+    QPainter& p = painter();
     p.setPen(pen(color));
     p.drawLine(to_pixels(x1, y1), to_pixels(x2, y2));
     currentX = x2;
@@ -95,13 +97,13 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, ColorValue col
 }
 
 void PictureBox::Box(double x1, double y1, double x2, double y2, ColorValue color, bool filled) {
-    sync_image();
-    QPainter p(&image_);
+    QPainter& p = painter();
     const QRectF r = QRectF(to_pixels(x1, y1), to_pixels(x2, y2)).normalized();
     if (filled) {
         p.fillRect(r.adjusted(0, 0, 1, 1), to_qcolor(color));
     } else {
         p.setPen(pen(color));
+        p.setBrush(Qt::NoBrush);
         p.drawRect(r);
     }
     currentX = x2;
@@ -110,14 +112,13 @@ void PictureBox::Box(double x1, double y1, double x2, double y2, ColorValue colo
 }
 
 void PictureBox::Circle(double x, double y, double radius, ColorValue color, double aspect) {
-    sync_image();
     const QPointF c = to_pixels(x, y);
     double rx = std::abs(radius * px_per_unit_x()), ry = rx * aspect;
     if (aspect > 1.0) {  // the radius is then the vertical one
         ry = rx;
         rx = ry / aspect;
     }
-    QPainter p(&image_);
+    QPainter& p = painter();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(pen(color));
     p.setBrush(fillStyle == Solid ? QBrush(to_qcolor(fillColor)) : Qt::NoBrush);
@@ -130,14 +131,13 @@ void PictureBox::Circle(double x, double y, double radius, ColorValue color, dou
 }
 
 void PictureBox::Arc(double x, double y, double radius, ColorValue color, double start, double end, double aspect) {
-    sync_image();
     const QPointF c = to_pixels(x, y);
     const double rx = std::abs(radius * px_per_unit_x()), ry = rx * aspect;
     // Angles count counter-clockwise from east on screen; a span wraps through zero.
     const double a0 = std::abs(start), a1 = std::abs(end);
     double span = a1 - a0;
     if (span < 0) span += 2 * M_PI;
-    QPainter p(&image_);
+    QPainter& p = painter();
     p.setPen(pen(color));
     p.drawArc(QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry), static_cast<int>(a0 * 180 / M_PI * 16),
               static_cast<int>(span * 180 / M_PI * 16));
@@ -147,8 +147,7 @@ void PictureBox::Arc(double x, double y, double radius, ColorValue color, double
 }
 
 void PictureBox::PSet(double x, double y, ColorValue color) {
-    sync_image();
-    QPainter p(&image_);
+    QPainter& p = painter();
     const QPointF c = to_pixels(x, y);
     if (drawWidth <= 1) {
         p.setPen(to_qcolor(color));
@@ -164,8 +163,7 @@ void PictureBox::PSet(double x, double y, ColorValue color) {
 }
 
 void PictureBox::Print(const QString& text) {
-    sync_image();
-    QPainter p(&image_);
+    QPainter& p = painter();
     p.setFont(font());
     p.setPen(to_qcolor(foreColor));
     const QPointF at = to_pixels(currentX, currentY);
@@ -177,8 +175,7 @@ void PictureBox::Print(const QString& text) {
 }
 
 void PictureBox::PaintPicture(const QImage& picture, double x, double y, double width, double height) {
-    sync_image();
-    QPainter p(&image_);
+    QPainter& p = painter();
     const QPointF at = to_pixels(x, y);
     QSizeF size = picture.size();
     if (width >= 0 && height >= 0) {
@@ -202,11 +199,13 @@ ColorValue PictureBox::Point(double x, double y) {
     sync_image();
     const QPointF c = to_pixels(x, y);
     const QPoint px(static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y())));
+    end_painting();
     if (!image_.rect().contains(px)) return -1;
     return from_qcolor(image_.pixelColor(px));
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    end_painting();
     QPainter p(this);
     p.drawImage(0, 0, image_);
     if (!border_) return;
@@ -219,11 +218,20 @@ void PictureBox::resizeEvent(QResizeEvent*) { sync_image(); }
 void PictureBox::sync_image() {
     // A hidden box gets no resize event, so every drawing step checks the size itself.
     if (size().expandedTo(QSize(1, 1)) == image_.size()) return;
+    end_painting();
     QImage old = image_;
     image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     fill_background();
     QPainter(&image_).drawImage(0, 0, old);
 }
+
+QPainter& PictureBox::painter() {
+    sync_image();
+    if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
+    return *painter_;
+}
+
+void PictureBox::end_painting() { painter_.reset(); }
 
 void PictureBox::mouse(QMouseEvent* e, const std::function<void(int, int, double, double)>& handler) {
     if (!handler) return;

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "platform/qt_color.h"
 
@@ -19,6 +20,7 @@ public:
     enum FillStyle { Solid = 0, Transparent = 1 };
 
     explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
 
     // --- scale ---
     void Scale(double left, double top, double width, double height);
@@ -73,11 +75,13 @@ public:
     // The drawn image in pixels (what the screen shows).
     const QImage& image() {
         sync_image();
+        end_painting();
         return image_;
     }
     // For painters that draw directly (transparent blits); call update() afterwards.
     QImage& image_for_painting() {
         sync_image();
+        end_painting();
         return image_;
     }
     void Refresh() { update(); }
@@ -97,10 +101,16 @@ private:
     double px_per_unit_y() const;
     void fill_background();
     void sync_image();
+    QPainter& painter();
+    void end_painting();
     QPen pen(ColorValue color) const;
     void mouse(QMouseEvent* e, const std::function<void(int, int, double, double)>& handler);
 
     QImage image_;
+    // Open on image_ from the first drawing step until the image is shown, read or
+    // replaced: opening a painter for every line and dot of a map redraw cost more than
+    // the drawing. Each step sets the pen, brush and font it draws with.
+    std::unique_ptr<QPainter> painter_;
     QImage picture_;
     ColorValue back_ = 16777215;
     bool twips_ = true, border_ = false;

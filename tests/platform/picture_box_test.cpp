@@ -47,6 +47,31 @@ TEST_F(WorldMap, CirclesAreRoundAndFilledByTheCarriedFillState) {
     EXPECT_EQ(box.Point(200, 100), kBlack);
 }
 
+// Steps draw one after another on one image, reads in between: each step draws with
+// its own pen and fill only (an outline box after a solid circle stays hollow, a line
+// after a wide dot has its own pen), and a box grown between steps keeps what was drawn.
+TEST_F(WorldMap, EachStepDrawsWithItsOwnPenAndFillOnly) {
+    box.fillColor = kRed;
+    box.fillStyle = PictureBox::Solid;
+    box.Circle(100, 100, 5, kWhite);
+    box.Box(300, 100, 340, 60, kGreen, false);
+    EXPECT_EQ(box.Point(300, 80), kGreen);  // the outline
+    EXPECT_EQ(box.Point(320, 80), kBlack);  // hollow
+    box.drawWidth = 5;
+    box.PSet(500, 0, kBlue);
+    EXPECT_EQ(box.Point(500, 0), kBlue);
+    box.drawWidth = 1;
+    box.Line(0, -100, 720, -100, kWhite);
+    EXPECT_EQ(box.Point(200, -100), kWhite);
+    box.resize(1440, 720);  // two pixels a unit from now on
+    box.Line(0, -150, 720, -150, kGreen);
+    EXPECT_EQ(box.Point(200, -150), kGreen);
+    const QImage& image = box.image();
+    EXPECT_EQ(image.size(), QSize(1440, 720));
+    EXPECT_EQ(image.pixelColor(300, 100), QColor(0, 255, 0));  // the outline, where it was drawn
+    EXPECT_EQ(image.pixelColor(320, 100), QColor(0, 0, 0));
+}
+
 TEST_F(WorldMap, ClsKeepsTheBackgroundPicture) {
     QImage picture(720, 360, QImage::Format_RGB32);
     picture.fill(QColor(0, 0, 255));
