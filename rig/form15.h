@@ -173,6 +173,7 @@ protected:
 
 private:
     bool search_for_memory();
+    StepFrequencies tuned() const;
     void send_start_state();
     void send_start_side(Side side);
     void send_tone(const std::string& number, const char* note);

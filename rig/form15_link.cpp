@@ -107,7 +107,7 @@ void Form15::on_pc_reply(const std::string& reply) {
 void Form15::on_fa_reply(const std::string& reply) {
     ++fa_replies_;
     if (search_count <= 10) {
-        rx_band = ts2000::band_of(state.recive_freq);
+        rx_band = ts2000::band_of(tuned().recive_freq);
         fa_band_digits = ts2000::band_digits(reply, rx_band);
         write_test_log("FA_INT: " + str_num(rx_band) + " " + fa_band_digits);
         return;
@@ -121,7 +121,7 @@ void Form15::on_fa_reply(const std::string& reply) {
 void Form15::on_fb_reply(const std::string& reply) {
     ++fb_replies_;
     if (search_count <= 10) {
-        const int band = ts2000::band_of(state.send_freq);
+        const int band = ts2000::band_of(tuned().send_freq);
         const std::string digits = ts2000::band_digits(reply, band);
         write_test_log("FB_INT: " + str_num(band) + " " + digits + " FA_INT: " + str_num(rx_band) + " " +
                        fa_band_digits);
@@ -135,6 +135,10 @@ void Form15::on_fb_reply(const std::string& reply) {
 }
 
 // ---- the satellite-memory search -----------------------------------------------------
+
+// The bands are those the rig is tuned to once the tick runs: right after a set-up the
+// state still holds the nominal frequencies, without a receive converter's offset.
+StepFrequencies Form15::tuned() const { return next_step_frequencies(state, ctx.rig, ctx.sat.doppler_factor); }
 
 void Form15::find_satellite_memory() {
     search_count = 0;

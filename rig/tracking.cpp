@@ -157,6 +157,11 @@ TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k) {
     return s.fixed_side == 2 ? track_rx_fixed(s, shared, k) : track_tx_fixed(s, shared, k);
 }
 
+StepFrequencies next_step_frequencies(RigWindowState s, RigShared shared, double k) {
+    track_step(s, shared, k);
+    return {s.send_freq, s.recive_freq};
+}
+
 void rebase_tx(RigWindowState& s) { s.tx_base_text = num_text(s.send_freq - s.tx_correction); }
 void rebase_rx(RigWindowState& s) { s.rx_base_text = num_text(s.recive_freq - s.rx_correction); }
 

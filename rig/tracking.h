@@ -85,6 +85,13 @@ TrackDisplay track_rx_fixed(RigWindowState& s, RigShared& shared, double k);
 TrackDisplay track_separate(RigWindowState& s, RigShared& shared, double k);
 // The step of the tick: separate for conversion type 0, else that of the fixed side.
 TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k);
+// Where the tick's next step would tune the transceiver (transmit, receive), the state
+// left as it is: with the corrections and the receive converter, which the set-up's
+// nominal frequencies do not hold yet.
+struct StepFrequencies {
+    double send_freq = 0, recive_freq = 0;
+};
+StepFrequencies next_step_frequencies(RigWindowState s, RigShared shared, double k);
 
 // A frequency read back from the transceiver is believed unless it lies above 460 MHz
 // or more than 10 MHz below the one known before (or above it too, when either_way).

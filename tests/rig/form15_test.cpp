@@ -274,6 +274,39 @@ TEST_F(Ts2000Fixture, ASatelliteChangeRepeatsTheSearch) {
     EXPECT_EQ(unloads, 1);
 }
 
+TEST_F(Ts2000Fixture, WithAReceiveConverterTheSearchLooksForTheFrequencyTheRigIsTunedTo) {
+    // 2.4 GHz downlinks through a 2256 MHz down-converter: the rig's memory holds the
+    // converted 145.2 MHz on VFO A, as the ticks tune it.
+    for (const char* sat : {"AO-40", "SB-1"}) ini_write("0:1269.5:2:2401.2:1::2:,:,:2256:", sat, "SAT-INFO", torv_ini());
+    // The first start after the set-up, and the search a satellite change repeats.
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed ? "satellite change" : "first start");
+        radio.load_memories({{29.4, 145.9}, {145.2, 1269.5}});
+        Form15& w = window(changed ? "SB-1" : "AO-40");
+        w.Check1.setValue(1);  // the converter box ticked
+        w.Command2_Click();
+        settle();
+        if (changed) {
+            w.Timer1.setEnabled(false);
+            selected_sat = "AO-40";
+            tick();
+            EXPECT_EQ(w.Label4.caption(), "AO-40");
+        }
+        EXPECT_EQ(w.memory_found, 1);
+        EXPECT_EQ(ctx.mirror.ts2000_running, 1);
+        EXPECT_TRUE(w.Timer1.enabled());
+        EXPECT_EQ(radio.state.channel, 1u);
+        EXPECT_TRUE(recorder().texts.empty());
+        w.Timer1.setEnabled(false);
+        // The tick tunes the rig where its memory stands.
+        const Commands frames = tick();
+        ASSERT_FALSE(frames.empty());
+        EXPECT_EQ(frames.back(), "FA00145200000;");
+        w.stop_operation();
+        settle();
+    }
+}
+
 TEST_F(Ts2000Fixture, ToneRulesFollowTheToneTable) {
     struct Case {
         const char* tone;
