@@ -170,6 +170,8 @@ protected:
     bool rx_toggle_allowed() override;
     void side_toggled(Side side, bool to_auto) override;
     platform::Label* beacon_mode_label() override { return &Label39; }
+    // The panel's receive colour.
+    platform::ColorValue converter_color() override;
 
 private:
     bool search_for_memory();

@@ -247,6 +247,11 @@ void Form15::apply_colors() {
     Label2.setBackColor(kYellow);
 }
 
+platform::ColorValue Form15::converter_color() {
+    if (!ctx.services.panel_colors) return RigWindow::converter_color();
+    return panel::color_of(ctx.services.panel_colors().rmt_receive_color);
+}
+
 // ---- the layouts -------------------------------------------------------------------------
 
 void Form15::select_layout() {

@@ -202,7 +202,7 @@ void RigWindow::Label2_Click() {
 
 void RigWindow::Check1_Click() {
     const bool on = Check1.value() == 1;
-    const platform::ColorValue color = on ? kLightGreen : kButtonFace;
+    const platform::ColorValue color = on ? converter_color() : kButtonFace;
     QPalette p = Check1.palette();
     p.setColor(QPalette::Window, platform::to_qcolor(color));
     Check1.setPalette(p);

@@ -340,6 +340,8 @@ protected:
     void set_fixed_side_lamps(platform::Shape* tx, platform::Shape* rx);
     // The beacon-mode label of the window, if it has one.
     virtual platform::Label* beacon_mode_label() { return nullptr; }
+    // The colour of the converter box and its labels while it is ticked.
+    virtual platform::ColorValue converter_color() { return kLightGreen; }
 
     void Form_Load() override { form_load(); }
     void Form_Unload(bool& cancel) override;

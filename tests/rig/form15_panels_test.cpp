@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/settings_store.h"
+#include "platform/qt_color.h"
 #include "platform/twips.h"
 #include "support/ts2000_fixture.h"
 
@@ -117,6 +118,18 @@ TEST_F(PanelFixture, ColoursGoToTheirGroups) {
     EXPECT_EQ(w.Picture3.backColor(), platform::kButtonFace);
     EXPECT_EQ(w.Label17.backColor(), platform::kButtonFace);
     EXPECT_TRUE(w.Shape5.borderVisible());
+}
+
+TEST_F(PanelFixture, TheConverterBoxTakesThePanelsReceiveColourWhileTicked) {
+    Form15& w = window();
+    w.Check1.setValue(1);
+    EXPECT_EQ(w.Shape16.fillColor(), 1003);
+    EXPECT_EQ(w.Label35.backColor(), 1003);
+    EXPECT_EQ(w.Check1.palette().color(QPalette::Window), platform::to_qcolor(1003));
+    w.Check1.setValue(0);
+    EXPECT_EQ(w.Shape16.fillColor(), platform::kButtonFace);
+    EXPECT_EQ(w.Label35.backColor(), platform::kButtonFace);
+    EXPECT_EQ(w.Check1.palette().color(QPalette::Window), platform::to_qcolor(platform::kButtonFace));
 }
 
 TEST_F(PanelFixture, TheRigStyleColoursItsBodyAndCutsTheDialsCorners) {
