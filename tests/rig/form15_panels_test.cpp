@@ -120,6 +120,23 @@ TEST_F(PanelFixture, ColoursGoToTheirGroups) {
     EXPECT_TRUE(w.Shape5.borderVisible());
 }
 
+TEST_F(PanelFixture, AChangeOfTheFixedSidePaintsTheFreeSideLightOrangeOrLightGreen) {
+    // The panel's transmit and receive colours are 1001 and 1003 here; once the operator
+    // moves the fixed side, the free side's labels take the fixed light colours.
+    Form15& w = in_layout("1");
+    w.Label5_Click();  // transmit side fixed
+    for (const platform::Label* l : {&w.Label5, &w.Label1}) EXPECT_EQ(l->backColor(), platform::kYellow);
+    for (const platform::Label* l : {&w.Label6, &w.Label2}) EXPECT_EQ(l->backColor(), kLightGreen);
+    EXPECT_EQ(w.Shape21.fillColor(), platform::kRed);
+    w.Label6_Click();  // receive side fixed
+    for (const platform::Label* l : {&w.Label6, &w.Label2}) EXPECT_EQ(l->backColor(), platform::kYellow);
+    for (const platform::Label* l : {&w.Label5, &w.Label1}) EXPECT_EQ(l->backColor(), kLightOrange);
+    EXPECT_EQ(w.Shape20.fillColor(), platform::kRed);
+    // The rest of each block keeps the panel's colour.
+    EXPECT_EQ(w.Label28.backColor(), 1001);
+    EXPECT_EQ(w.Label26.backColor(), 1003);
+}
+
 TEST_F(PanelFixture, TheConverterBoxTakesThePanelsReceiveColourWhileTicked) {
     Form15& w = window();
     w.Check1.setValue(1);
