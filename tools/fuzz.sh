@@ -2,6 +2,7 @@
 # Builds the fuzz targets of tests/fuzz with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-fuzz/ and runs each on a seed corpus taken from
 # data/ and the test fixtures: `bash tools/fuzz.sh [seconds per target, default 180]`.
+# JOBS limits the parallel compilers (all cores by default).
 # What a run finds is kept as build-fuzz/findings/<target>-*; the corpus grows in
 # build-fuzz/corpus/<target>/ from one run to the next.
 set -euo pipefail
@@ -26,7 +27,7 @@ declare -A seeds=(
   [reply_readers]="tests/fuzz/seeds/reply_readers"
 )
 targets=(element_reader settings_store download_parser reply_readers)
-cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
+cmake --build build-fuzz -j"${JOBS:-$(nproc)}" --target "${targets[@]/#/fuzz_}"
 
 mkdir -p build-fuzz/findings
 # The targets that read files write them into a folder of their own; in memory where the
