@@ -131,30 +131,29 @@ void RigWindow::parse_sat_info(const std::string& record) {
         HScroll1.setValue(setup.sliders->first);
         HScroll2.setValue(setup.sliders->second);
     } else {
-        reset_corrections();
+        HScroll2.setValue(0);
+        HScroll1.setValue(0);
     }
+    // A slider left where it stood kept the previous satellite's correction: its scale
+    // (FM or not) and, with the converter ticked, its converter offset. Both are worked
+    // out again here, without the pause, so the next tick tunes the radio for this one.
+    apply_tx_correction();
+    apply_rx_correction();
+    show_converter_offset();
 
     if (platform::Label* label = beacon_mode_label()) label->setCaption(qs(mode_name(ctx.sat.values.sat_beacon_mode)));
 }
 
-void RigWindow::reset_corrections() {
-    HScroll2.setValue(0);
-    state.rx_correction = 0;
-    HScroll1.setValue(0);
-    state.tx_correction = 0;
-}
-
-void RigWindow::HScroll1_Change() {
+void RigWindow::apply_tx_correction() {
     const bool on = !radio_.engine.correction_boxes || Check2.value() == 1;
     const SliderCorrection c = slider_correction(HScroll1.value(), state.tx_mode, on);
     state.tx_correction = c.mhz;
     Label29.setCaption(qs(c.value));
     Label31.setCaption(qs(c.unit));
     update_transponder_constant(state);
-    sleep_sec(0.5f);
 }
 
-void RigWindow::HScroll2_Change() {
+void RigWindow::apply_rx_correction() {
     const bool on = !radio_.engine.correction_boxes || Check3.value() == 1;
     const SliderCorrection c = slider_correction(HScroll2.value(), state.rx_mode, on);
     state.rx_correction = c.mhz;
@@ -162,6 +161,15 @@ void RigWindow::HScroll2_Change() {
     Label27.setCaption(qs(c.value));
     Label30.setCaption(qs(c.unit));
     update_transponder_constant(state);
+}
+
+void RigWindow::HScroll1_Change() {
+    apply_tx_correction();
+    sleep_sec(0.5f);
+}
+
+void RigWindow::HScroll2_Change() {
+    apply_rx_correction();
     sleep_sec(0.5f);
 }
 
@@ -210,11 +218,15 @@ void RigWindow::Check1_Click() {
     Shape16.setFillColor(color);
     Label22.setVisible(!on);
     if (converter_shown_) converter_shown_->setVisible(on);
-    if (converter_text_) {
-        converter_text_->setBackColor(color);
-        converter_text_->setCaption(on ? qs("-" + str_num(ctx.rig.sat_converter_offset) + "MHZ") : QString());
-    }
+    if (converter_text_) converter_text_->setBackColor(color);
+    show_converter_offset();
     HScroll2_Change();
+}
+
+void RigWindow::show_converter_offset() {
+    if (!converter_text_) return;
+    const bool on = Check1.value() == 1;
+    converter_text_->setCaption(on ? qs("-" + str_num(ctx.rig.sat_converter_offset) + "MHZ") : QString());
 }
 
 void RigWindow::show(const TrackDisplay& d) {

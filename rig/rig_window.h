@@ -333,7 +333,12 @@ protected:
     void show(const TrackDisplay& d);
     void show_mode_lamps(std::array<platform::Shape, 4>& lamps, const std::string& code);
     void dde_put(std::string_view item, const std::string& text);
-    void reset_corrections();
+    // A correction worked out from its slider, as the slider's handler does, without
+    // the handler's pause.
+    void apply_tx_correction();
+    void apply_rx_correction();
+    // The converter's offset label: the offset while the box is ticked, else empty.
+    void show_converter_offset();
     // The converter's two labels, which the windows name differently.
     void set_converter_labels(platform::Label* shown_when_on, platform::Label* offset_text);
     // Lamps of the fixed side, in a window that has them: red on the fixed side.

@@ -45,7 +45,10 @@ class TestWindow : public RigWindow {
 public:
     explicit TestWindow(RigContext& c)
         : RigWindow(c, kTestRadio, c.ic910_cat,
-                    {&c.mirror.ic910_running, &c.mirror.ic910_rx_auto, &c.mirror.ic910_fixed_side}) {}
+                    {&c.mirror.ic910_running, &c.mirror.ic910_rx_auto, &c.mirror.ic910_fixed_side}) {
+        set_converter_labels(&converter_on, &converter_offset);
+    }
+    platform::Label converter_on{this}, converter_offset{this};
 
 protected:
     void put(const std::string& command) {
@@ -92,6 +95,12 @@ struct TemplateFixture : ::testing::Test {
         pump_until([] { return false; }, 150);
         return radio.frames_since(mark);
     }
+    // The frequency frames of one tick.
+    std::vector<std::string> tuned() {
+        std::vector<std::string> frames = tick();
+        std::erase_if(frames, [](const std::string& f) { return f[0] != 'F'; });
+        return frames;
+    }
 };
 
 }  // namespace
@@ -134,4 +143,47 @@ TEST_F(TemplateFixture, CloseAndAFailedStartUnloadTheWindow) {
     EXPECT_EQ(unloads, 2);
     EXPECT_EQ(platform::MsgBoxRecorder::current()->texts,
               std::vector<std::string>{"ＣＯＭポート　COM9 のオープンができませんでした。"});
+}
+
+TEST_F(TemplateFixture, AfterASatelliteChangeTheCorrectionsAreThoseOfTheNewSatellitesRecord) {
+    // Two 2.4 GHz downlinks through down-converters of different offsets, the receive
+    // side fixed (non-inverting, so the uplink follows as uplink + correction). The
+    // set-up runs on the tick that finds the new satellite; the next tick must tune the
+    // rig with the new satellite's offset and corrections, whether or not the record
+    // moves a slider.
+    struct Case {
+        const char* name;
+        const char* before;  // record of the satellite tracked first
+        const char* after;   // record of the satellite changed to
+        const char* fb_before;  // transmit frame of a tick before the change
+        const char* fb;      // transmit frame of the tick after the change
+        const char* fa;      // receive frame
+    };
+    const Case cases[] = {
+        {"sliders stay at 0", "0:435.2:2:2401.2:1::2:,: 0, 0: 2256:", "0:435.3:2:2400.5:1::2:,: 0, 0: 1968:",
+         "FB00435200000;", "FB00435300000;", "FA00432500000;"},
+        {"the receive slider moves", "0:435.2:2:2401.2:1::2:,: 0, 0: 2256:", "0:435.3:2:2400.5:1::2:,: 0, 20: 1968:",
+         "FB00435200000;", "FB00435300000;", "FA00432501000;"},
+        // The transmit slider stays at 5: 5 kHz in FM, 250 Hz in LSB.
+        {"the transmit scale changes with the mode", "0:435.2:4:2401.2:1::2:,: 5, 0: 2256:",
+         "0:435.3:2:2400.5:1::2:,: 5, 0: 1968:", "FB00435205000;", "FB00435300250;", "FA00432500000;"},
+    };
+    w->Command2_Click();
+    ASSERT_EQ(ctx.mirror.ic910_running, 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ini_write(c.before, "SB-1", "SAT-INFO", torv_ini());
+        ini_write(c.after, "SB-2", "SAT-INFO", torv_ini());
+        selected_sat = "SB-1";
+        tick();
+        for (platform::CheckBox* box : {&w->Check1, &w->Check2, &w->Check3}) box->setValue(1);
+        EXPECT_EQ(tuned(), (std::vector<std::string>{c.fb_before, "FA00145200000;"}));
+        selected_sat = "SB-2";
+        tick();
+        EXPECT_EQ(tuned(), (std::vector<std::string>{c.fb, c.fa}));
+        EXPECT_EQ(w->converter_offset.caption(), "- 1968MHZ");
+        selected_sat = "HI-1";  // the next row starts from a third satellite
+        tick();
+        for (platform::CheckBox* box : {&w->Check1, &w->Check2, &w->Check3}) box->setValue(0);
+    }
 }
