@@ -158,15 +158,16 @@ TEST_F(TemplateFixture, AfterASatelliteChangeTheCorrectionsAreThoseOfTheNewSatel
         const char* fb_before;  // transmit frame of a tick before the change
         const char* fb;      // transmit frame of the tick after the change
         const char* fa;      // receive frame
+        const char* tx_value;  // what the transmit correction's label shows, in HZ
     };
     const Case cases[] = {
         {"sliders stay at 0", "0:435.2:2:2401.2:1::2:,: 0, 0: 2256:", "0:435.3:2:2400.5:1::2:,: 0, 0: 1968:",
-         "FB00435200000;", "FB00435300000;", "FA00432500000;"},
+         "FB00435200000;", "FB00435300000;", "FA00432500000;", "0"},
         {"the receive slider moves", "0:435.2:2:2401.2:1::2:,: 0, 0: 2256:", "0:435.3:2:2400.5:1::2:,: 0, 20: 1968:",
-         "FB00435200000;", "FB00435300000;", "FA00432501000;"},
+         "FB00435200000;", "FB00435300000;", "FA00432501000;", "0"},
         // The transmit slider stays at 5: 5 kHz in FM, 250 Hz in LSB.
         {"the transmit scale changes with the mode", "0:435.2:4:2401.2:1::2:,: 5, 0: 2256:",
-         "0:435.3:2:2400.5:1::2:,: 5, 0: 1968:", "FB00435205000;", "FB00435300250;", "FA00432500000;"},
+         "0:435.3:2:2400.5:1::2:,: 5, 0: 1968:", "FB00435205000;", "FB00435300250;", "FA00432500000;", "250"},
     };
     w->Command2_Click();
     ASSERT_EQ(ctx.mirror.ic910_running, 1);
@@ -182,6 +183,7 @@ TEST_F(TemplateFixture, AfterASatelliteChangeTheCorrectionsAreThoseOfTheNewSatel
         tick();
         EXPECT_EQ(tuned(), (std::vector<std::string>{c.fb, c.fa}));
         EXPECT_EQ(w->converter_offset.caption(), "- 1968MHZ");
+        EXPECT_EQ(w->Label29.caption().toStdString() + w->Label31.caption().toStdString(), std::string(c.tx_value) + "HZ");
         selected_sat = "HI-1";  // the next row starts from a third satellite
         tick();
         for (platform::CheckBox* box : {&w->Check1, &w->Check2, &w->Check3}) box->setValue(0);
