@@ -10,16 +10,6 @@ namespace {
 
 constexpr platform::ColorValue kMarsColour = 4227327, kSunColour = 65535, kMoonColour = 16777088;
 
-// Icons of one colour each; black would be transparent.
-BodyIcons green_icons() {
-    BodyIcons icons;
-    for (StdPicture& p : icons) {
-        p = {StdPicture::Bitmap, QImage(30, 30, QImage::Format_RGB32)};
-        p.image.fill(QColor(0, 255, 0));
-    }
-    return icons;
-}
-
 struct BodyFixture : MapFixture {
     BodyFixture() {
         settings.kasei_color = kMarsColour;

@@ -34,15 +34,6 @@ struct SkyFixture : MapFixture {
     bool green_at(int x, int y) { return sky.image().pixelColor(x, y) == QColor(0, 255, 0); }
 };
 
-BodyIcons green_icons() {
-    BodyIcons icons;
-    for (StdPicture& p : icons) {
-        p = {StdPicture::Bitmap, QImage(30, 30, QImage::Format_RGB32)};
-        p.image.fill(QColor(0, 255, 0));
-    }
-    return icons;
-}
-
 }  // namespace
 
 TEST(BodySky, ReadOutTextsAndColours) {

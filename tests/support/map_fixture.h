@@ -6,6 +6,7 @@
 
 #include "app/program_state.h"
 #include "common/extrn_window.h"
+#include "mainwindow/body_maps.h"
 #include "mainwindow/main_loop.h"
 #include "mainwindow/map_geometry.h"
 #include "mainwindow/map_state.h"
@@ -37,6 +38,16 @@ inline bool reddish_text_in(platform::PictureBox& box, double x1, double y1, dou
             if (c.red() > 180 && c.green() < 90 && c.blue() < 90) return true;
         }
     return false;
+}
+
+// Body icons of one colour each (green; black would be transparent), 30 pixels square.
+inline torv::BodyIcons green_icons() {
+    torv::BodyIcons icons;
+    for (torv::StdPicture& p : icons) {
+        p = {torv::StdPicture::Bitmap, QImage(30, 30, QImage::Format_RGB32)};
+        p.image.fill(QColor(0, 255, 0));
+    }
+    return icons;
 }
 
 // The program state with a station, a few element sets, a fixed clock and the six
