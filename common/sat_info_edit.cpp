@@ -67,12 +67,12 @@ std::optional<std::string> frequency_error(const std::string& beacon, const std:
     return std::nullopt;
 }
 
-std::string fitted_comment(const SatInfoRecord& rec) {
+std::string fitted_comment(const SatInfoRecord& rec, const std::string& ini_file) {
     SatInfoRecord without = rec;
     without.comment.clear();
-    const size_t rest = utf8_to_cp932(format_sat_info(without)).size();
+    const size_t rest = ini_value_bytes(format_sat_info(without), ini_file);
     const size_t room = rest < kSettingReadBytes ? kSettingReadBytes - rest : 0;
-    return cut_cp932_bytes(rec.comment, room);
+    return ini_cut_value(rec.comment, room, ini_file);
 }
 
 bool store_sat_info_entry(const SatInfoEntry& e, SatInfoEditorContext& ctx) {

@@ -51,8 +51,10 @@ bool number_key_allowed(char32_t c);
 std::optional<std::string> frequency_error(const std::string& beacon, const std::string& uplink,
                                            const std::string& downlink);
 
-// The comment cut so that the whole stored record reads back in one piece.
-std::string fitted_comment(const SatInfoRecord& rec);
+// The comment cut so that the whole record, stored in ini_file, reads back in one piece
+// (counted in the file's own encoding: a Japanese character takes two bytes in CP932,
+// three in a file kept as UTF-8).
+std::string fitted_comment(const SatInfoRecord& rec, const std::string& ini_file);
 
 // Everything one store writes for one satellite.
 struct SatInfoEntry {

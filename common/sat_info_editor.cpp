@@ -348,7 +348,7 @@ SatInfoEntry Form9::entry_from_controls() {
     e.info = {trim(s(Text1)), trim(s(Text2)), edit_up_mode, trim(s(Text3)), edit_down_mode, s(Text4),
               std::to_string(edit_conv_type), {s(Text6), s(Text7)}, {trim(edit_tx_correction), trim(edit_rx_correction)},
               trim(s(Text10))};
-    e.info.comment = fitted_comment(e.info);
+    e.info.comment = fitted_comment(e.info, ctx_.ini_file);
     Text4.setText(qs(e.info.comment));
     const std::string beacon =
         chosen_mode(beacon_modes(), ctx_.current.sat_beacon_mode);

@@ -159,6 +159,11 @@ std::string cut_utf8_bytes(const std::string& text, size_t max_bytes) {
     return text.substr(0, end);
 }
 
+// value cut to max_bytes in the file's encoding, at a whole character.
+std::string cut_value(const IniFile& f, std::string_view value, size_t max_bytes) {
+    return f.utf8 ? cut_utf8_bytes(std::string(value), max_bytes) : cut_cp932_bytes(value, max_bytes);
+}
+
 // A line end inside a value would split the file's line; store it as a blank instead.
 std::string one_line(std::string_view text) {
     std::string s(text);
@@ -178,7 +183,7 @@ std::string ini_read(std::string_view key, std::string_view section, const std::
     auto k = find_key(*f, *s, key);
     if (!k) return kMissing;
     std::string value = clean_value(key_line(decode(*f, f->raw[*k]))->value);
-    return f->utf8 ? cut_utf8_bytes(value, kSettingReadBytes) : cut_cp932_bytes(value, kSettingReadBytes);
+    return cut_value(*f, value, kSettingReadBytes);
 }
 
 std::string ini_read_or(std::string_view section, std::string_view key, std::string_view def,
@@ -212,9 +217,16 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
     return reported(file, save(f, file));
 }
 
+size_t ini_value_bytes(std::string_view value, const std::string& file) {
+    return encode(parse(platform::read_whole_file(file).bytes), value).size();
+}
+
 bool ini_value_fits(std::string_view value, const std::string& file) {
-    platform::FileContent content = platform::read_whole_file(file);
-    return encode(parse(std::move(content.bytes)), value).size() <= kSettingReadBytes;
+    return ini_value_bytes(value, file) <= kSettingReadBytes;
+}
+
+std::string ini_cut_value(std::string_view value, size_t max_bytes, const std::string& file) {
+    return cut_value(parse(platform::read_whole_file(file).bytes), value, max_bytes);
 }
 
 void set_settings_write_report(std::function<void(const std::string& file)> report) {

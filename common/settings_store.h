@@ -34,9 +34,17 @@ std::string ini_read_or(std::string_view section, std::string_view key, std::str
 // A file saved as UTF-8 (with or without a byte-order mark) is read and kept as UTF-8.
 bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file);
 
+// The bytes value takes in file: in the file's encoding (CP932, or UTF-8 for a file
+// saved so; CP932 for a file that does not exist yet).
+size_t ini_value_bytes(std::string_view value, const std::string& file);
+
 // Whether value, stored in file, would be read back whole: its bytes in the file's
-// encoding (CP932, or UTF-8 for a file saved so) are no more than kSettingReadBytes.
+// encoding are no more than kSettingReadBytes.
 bool ini_value_fits(std::string_view value, const std::string& file);
+
+// The longest start of value that takes no more than max_bytes in file's encoding,
+// cut at a whole character.
+std::string ini_cut_value(std::string_view value, size_t max_bytes, const std::string& file);
 
 // Called when a write to a settings file fails, so that the operator learns that
 // changes are not being kept: once per file, and again only after a write to it has

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -100,23 +101,40 @@ TEST(SatInfoEdit, NumberTextsAndKeys) {
     EXPECT_EQ(frequency_error("0", "1", "436MHz").value(), "ダウンリンクの周波数が数字になっていません");
 }
 
+// A long comment is cut so that the whole record reads back in one piece, counted in
+// the settings file's own encoding: a Japanese character takes two bytes in a CP932
+// file (or one not yet written) and three in a file kept as UTF-8, where a comment cut
+// by CP932 bytes once made a record the read cut short.
 TEST(SatInfoEdit, LongCommentIsCutSoTheRecordReadsBackWhole) {
-    SatInfoRecord r = parse_sat_info("29.408:145.9:2:435.8:1::1:,:0,0:0:");
-    r.comment.clear();
-    for (int i = 0; i < 200; ++i) r.comment += "衛";  // 400 bytes in the file
-    r.comment = fitted_comment(r);
-    const std::string stored = format_sat_info(r);
-    EXPECT_LE(utf8_to_cp932(stored).size(), kSettingReadBytes);
-    EXPECT_GT(utf8_to_cp932(stored).size(), kSettingReadBytes - 2);  // cut at a whole character
-
+    const struct {
+        const char* what;
+        std::string content;
+        size_t char_bytes;
+    } files[] = {
+        {"new file", "", 2},
+        {"CP932 file", utf8_to_cp932("[SAT]\nAO-7=衛星\n"), 2},
+        {"UTF-8 file", "[SAT]\nAO-7=衛星\n", 3},
+    };
     TempIni ini;
-    write_sat_info("FO-29", r, ini.path);
-    const SatInfoRecord back = parse_sat_info(read_sat_info("FO-29", ini.path).value());
-    EXPECT_EQ(back.comment, r.comment);
-    EXPECT_EQ(back.converter_offset, "0");
+    for (const auto& f : files) {
+        std::filesystem::remove(ini.path);
+        if (!f.content.empty()) std::ofstream(ini.path, std::ios::binary) << f.content;
+        SatInfoRecord r = parse_sat_info("29.408:145.9:2:435.8:1::1:,:0,0:0:");
+        r.comment.clear();
+        for (int i = 0; i < 200; ++i) r.comment += "衛";
+        r.comment = fitted_comment(r, ini.path);
+        const size_t stored = ini_value_bytes(format_sat_info(r), ini.path);
+        EXPECT_LE(stored, kSettingReadBytes) << f.what;
+        EXPECT_GT(stored, kSettingReadBytes - f.char_bytes) << f.what;  // cut at a whole character
 
-    r.comment = "short";
-    EXPECT_EQ(fitted_comment(r), "short");
+        write_sat_info("FO-29", r, ini.path);
+        const SatInfoRecord back = parse_sat_info(read_sat_info("FO-29", ini.path).value());
+        EXPECT_EQ(back.comment, r.comment) << f.what;
+        EXPECT_EQ(back.converter_offset, "0") << f.what;
+
+        r.comment = "short";
+        EXPECT_EQ(fitted_comment(r, ini.path), "short") << f.what;
+    }
 }
 
 TEST(SatInfoEditor, OpensWithTheDefaultsForASatelliteWithoutValues) {
