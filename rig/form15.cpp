@@ -30,7 +30,8 @@ const RigWindow::Radio kTs2000{
     .missing_record = RigWindow::MissingRecord::NoticeAndUnload,
     .close_button = RigWindow::End::Unload,
     .start_failure = RigWindow::End::Unload,
-    // The closing commands end with "RX;"; a start keys nothing.
+    // The closing commands unkey the rig after the tone goes off, and the start unkeys
+    // it before its memory search.
     .ptt_in_own_frames = true,
     .burst_sending_text = "トーン信号を送信",
     .burst_done_text = "トーン信号７４．４ＨＺを送信完了",
@@ -169,7 +170,12 @@ bool Form15::send_opening() {
     delete_test_log();
     Command2.setEnabled(false);
     Command1.setEnabled(false);
-    if (search_for_memory()) return true;
+    enter_satellite_mode();
+    // A link lost while transmitting left the rig keyed: unkeyed now, not after a
+    // search that can take 23 seconds.
+    send_ptt(false);
+    find_satellite_memory();
+    if (memory_found == 1) return true;
     if (debug_trace().empty() || debug_trace() == "0") {
         notice(kNoMemoryMessage);
         return false;
@@ -188,18 +194,18 @@ void Form15::send_initial_state() {
 }
 
 bool Form15::start_sequence() {
-    if (!search_for_memory()) return false;
+    enter_satellite_mode();
+    find_satellite_memory();
+    if (memory_found != 1) return false;
     send_start_state();
     return true;
 }
 
-bool Form15::search_for_memory() {
+void Form15::enter_satellite_mode() {
     const std::string caption = ctx.services.main_caption ? ctx.services.main_caption() : std::string();
     write_test_log("衛星の名称　" + ctx.sat.selected_sat + " " + caption);
     data_put("SA0000000;");
     data_put("SA1010000;");
-    find_satellite_memory();
-    return memory_found == 1;
 }
 
 void Form15::send_start_state() {

@@ -174,7 +174,8 @@ protected:
     platform::ColorValue converter_color() override;
 
 private:
-    bool search_for_memory();
+    // The trace's heading of a search and the satellite mode it starts from.
+    void enter_satellite_mode();
     StepFrequencies tuned() const;
     void send_start_state();
     void send_start_side(Side side);

@@ -60,14 +60,16 @@ TEST_F(Ts2000Fixture, SetUpTakesThePortSettingsAndThePlace) {
 
 TEST_F(Ts2000Fixture, StartFindsTheSatelliteMemoryAndSetsTheRigUp) {
     sat_values.sat_tx_power = "50";
+    radio.state.ptt = true;  // left transmitting by a link whose line was lost
     Form15& w = window();
     w.Command2_Click();
     settle();
-    // The first memory holds a 29 MHz downlink: one step to the next.
-    EXPECT_EQ(radio.frames(),
-              (Commands{"SA0000000;", "SA1010000;", "FA;", "FB;", "SA1010001;", "CH0;", "FA;", "FB;", "SA1010000;",
-                        "PC050;", "SA1010010;", "MD2;", "FA00435900000;", "SA1011010;", "MD1;", "FB00145900000;",
-                        "SA1011010;"}));
+    // The first memory holds a 29 MHz downlink: one step to the next. "RX;" follows the
+    // satellite mode at once (it was not sent at all, so a rig left keyed stayed keyed
+    // through the search and the start until the window was closed).
+    EXPECT_EQ(radio.frames(), (Commands{"SA0000000;", "SA1010000;", "RX;", "FA;", "FB;", "SA1010001;", "CH0;", "FA;",
+                                        "FB;", "SA1010000;", "PC050;", "SA1010010;", "MD2;", "FA00435900000;",
+                                        "SA1011010;", "MD1;", "FB00145900000;", "SA1011010;"}));
     EXPECT_EQ(w.search_count, 99);
     EXPECT_EQ(ctx.mirror.ts2000_running, 1);
     EXPECT_TRUE(w.Timer1.enabled());
@@ -84,6 +86,7 @@ TEST_F(Ts2000Fixture, StartFindsTheSatelliteMemoryAndSetsTheRigUp) {
     EXPECT_EQ(s.mode_a, 2);  // USB
     EXPECT_EQ(s.mode_b, 1);  // LSB
     EXPECT_EQ(s.power, 50);
+    EXPECT_FALSE(s.ptt);
     EXPECT_TRUE(recorder().texts.empty());
 }
 
@@ -92,7 +95,7 @@ TEST_F(Ts2000Fixture, NoMatchingMemoryStopsAfterElevenLooksAndClosesTheWindow) {
     Form15& w = window();
     w.Command2_Click();
     settle();
-    Commands expected{"SA0000000;", "SA1010000;"};
+    Commands expected{"SA0000000;", "SA1010000;", "RX;"};  // every start unkeys the rig first
     for (int i = 0; i < 10; ++i) expected.insert(expected.end(), {"FA;", "FB;", "SA1010001;", "CH0;"});
     expected.insert(expected.end(), {"FA;", "FB;", "SA1010000;", "TO0;", "RX;", "SA0000000;"});
     EXPECT_EQ(radio.frames(), expected);
