@@ -31,6 +31,10 @@ std::string port_open_failure_message(const std::string& port_text) {
     return "ＣＯＭポート　" + port_text + " のオープンができませんでした。";
 }
 
+std::string line_lost_message(const std::string& port_text) {
+    return "ＣＯＭポート　" + port_text + " の無線機との回線が切れました。運用を停止しました。";
+}
+
 namespace {
 
 // The farthest a window system places a window (32767 pixels), in twips.

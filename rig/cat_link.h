@@ -20,6 +20,9 @@ bool open_cat_port(platform::SerialPort& port, const std::string& port_text, con
                    std::string_view framing);
 // What the operator is told when the port does not open.
 std::string port_open_failure_message(const std::string& port_text);
+// What the operator is told when the port hangs up (a USB adapter pulled, a radio
+// switched off) and the link has ended.
+std::string line_lost_message(const std::string& port_text);
 
 // A window's saved top-left corner in twips ("top:left" under [WIN_POSITION]).
 struct WindowPosition {

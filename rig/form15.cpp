@@ -176,6 +176,8 @@ bool Form15::send_opening() {
     send_ptt(false);
     find_satellite_memory();
     if (memory_found == 1) return true;
+    // A line lost during the search is told as such, not as a missing memory.
+    if (!MSComm1.PortOpen()) return false;
     if (debug_trace().empty() || debug_trace() == "0") {
         notice(kNoMemoryMessage);
         return false;
@@ -232,6 +234,8 @@ void Form15::send_start_side(Side side) {
 bool Form15::after_satellite_change() {
     Timer1.setEnabled(false);
     if (!running() || start_sequence()) return true;
+    // A line lost during the search ends the link and is told by itself.
+    if (!MSComm1.PortOpen()) return false;
     notice(kNoMemoryMessage);
     Command1_Click();
     return false;

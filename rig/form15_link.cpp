@@ -149,24 +149,30 @@ void Form15::find_satellite_memory() {
         const int fa = fa_replies_, fb = fb_replies_;
         data_put("FA;");
         data_put("FB;");
-        // The look ends once both replies are in.
-        wait_sec_until(seconds, [&] { return memory_found == 1 || (fa_replies_ > fa && fb_replies_ > fb); });
+        // The look ends once both replies are in, or none can come: the line was lost.
+        wait_sec_until(seconds, [&] {
+            return memory_found == 1 || (fa_replies_ > fa && fb_replies_ > fb) || !MSComm1.PortOpen();
+        });
         return memory_found == 1;
     };
     bool found = false;
-    for (int step = 0; step < 10 && !found; ++step) {
+    for (int step = 0; step < 10; ++step) {
         Label38.setForeColor(kRed);
         Label38.setCaption("サテライトチャネルを探しています");
         found = check(2.0f);
-        if (found) break;
+        if (found || !MSComm1.PortOpen()) break;
         data_put("SA1010001;");
         data_put("CH0;");
         ++search_count;
         write_test_log("SAT_CHK_CNT: " + str_num(search_count));
     }
-    if (!found) found = check(3.0f);
+    if (!found && MSComm1.PortOpen()) found = check(3.0f);
     data_put("SA1010000;");
     search_count = 99;
+    if (!MSComm1.PortOpen()) {
+        Label38.setCaption("");
+        return;
+    }
     if (!found) {
         Label38.setForeColor(kRed);
         Label38.setCaption("サテライトチャネルが見つかりません");

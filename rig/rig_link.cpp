@@ -1,5 +1,7 @@
 // The link part of the transceiver window template: set-up, start, stop and its
 // deferral, closing, the tick and the frames every tick sends.
+#include <QTimer>
+
 #include "common/number_text.h"
 #include "common/sat_records.h"
 #include "common/settings_store.h"
@@ -177,10 +179,16 @@ void RigWindow::start_link() {
     }
     Label15.setCaption(radio_.open_status);
     ptt_on = 0;
+    line_lost_ = false;
     // The link counts as running once the radio has taken the opening frames; one it
-    // gives up is stopped like a running one, so the radio is given back.
+    // gives up is stopped like a running one, so the radio is given back. A line that
+    // hung up meanwhile ends it as a lost line, whatever the opening made of it.
     const bool opened = send_opening();
     *mirror_.running = 1;
+    if (line_lost_) {
+        end_lost_link();
+        return;
+    }
     if (!opened) {
         end_window(radio_.start_failure);
         return;
@@ -189,6 +197,8 @@ void RigWindow::start_link() {
     // A link lost while transmitting left the radio keyed, whatever the window shows.
     if (ptt_button_ && !radio_.ptt_in_own_frames) send_ptt(false);
     after_opening();
+    // Ended under the start's notices (a line lost meanwhile): nothing more to start.
+    if (!running()) return;
     Command2.setBackColor(kGreen);
     Command2.setCaption(radio_.stop_caption);
     if (ctx.services.run_sat_programs) ctx.services.run_sat_programs();
@@ -416,7 +426,28 @@ void RigWindow::send_request(const std::string& hex_frame) {
 void RigWindow::MSComm1_OnComm() {
     const int event = MSComm1.CommEvent;
     if (event == platform::comEvReceive) receive_reply();
+    else if (event == platform::comEventCDTO) line_lost();
     else if (event > 1000 && radio_.shows_serial_errors) Label16.setCaption(qs(comm_error_text(event)));
+}
+
+void RigWindow::line_lost() {
+    // Told once: the first report closes the port, so nothing more is written to the
+    // dead line and its further reads and writes report nothing.
+    if (!MSComm1.PortOpen()) return;
+    MSComm1.setPortOpen(false);
+    line_lost_ = true;
+    // The link ends from the event loop, never inside the read or write that found the
+    // line gone; a start still sending its opening frames ends it itself.
+    QTimer::singleShot(0, this, [this] { end_lost_link(); });
+}
+
+void RigWindow::end_lost_link() {
+    if (!line_lost_ || !running()) return;
+    line_lost_ = false;
+    // As a stop (its frames go nowhere, the port being closed), then the notice; during
+    // a wait both come once the outermost wait has ended.
+    after_stop_calls_.push_back([this] { notice(line_lost_message(cat_.port)); });
+    request_stop();
 }
 
 // A meter is 32 columns: a bar of that many columns, then the grid over it.

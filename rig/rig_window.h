@@ -31,6 +31,8 @@
 //  - a stop or close asked for while a wait runs is carried out once the outermost
 //    wait has ended, never dropped; meanwhile the start button shows it, a second
 //    request changes nothing, and the window refuses to unload; stop_for_exit;
+//  - a line that hangs up (the port's comEventCDTO) closes the port at once and ends
+//    the link as a stop does, its frames going nowhere, with one notice naming the port;
 //  - the tick (Timer1), never re-entered by its own timer: satellite changed -> set-up
 //    again; missing record -> the radio's rule (notice once and hide, or notice and
 //    unload); else modes and tone, the radio's poll, the engine step, the frequencies;
@@ -363,6 +365,9 @@ private:
     void set_auto(int& flag, platform::Shape& lamp, platform::CommandButton& button, bool on);
     void show_passbands();
     void start_link();
+    // The port hung up: closed at once; the link ends from the event loop.
+    void line_lost();
+    void end_lost_link();
     void end_window(End how);
     void carry_out_stop();
     void tick_steps();
@@ -384,6 +389,7 @@ private:
     bool key_preview_ = false;
     bool reading_ = false;  // a read button's request waits for its reply
     bool stop_pending_ = false;
+    bool line_lost_ = false;  // the port hung up and the link has not been ended for it yet
     End end_after_stop_ = End::None;
     std::vector<std::function<void()>> after_stop_calls_;
 };

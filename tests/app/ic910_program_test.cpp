@@ -38,7 +38,7 @@ struct Ic910Program : ProgramOnDefaultData {
 
 }  // namespace
 
-TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndSurvivesALostLine) {
+TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndEndsTheLinkOnALostLine) {
     // FO-29 of the default settings: inverting transponder, receive side fixed at 435.85 MHz.
     Form18& rig = started();
     ASSERT_TRUE(pump_until([&] { return radio.state.sub.freq > 0; }, 8000));
@@ -51,8 +51,12 @@ TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndSurvivesALostLine) {
     EXPECT_TRUE(radio.state.sat_mode);
     EXPECT_TRUE(rig.Label36.caption().isEmpty());  // the radio was on the right band
 
-    // The line is pulled away mid-pass: no report, the program and the window tick on.
+    // The line is pulled away mid-pass: the link ends as a stop does and the operator is
+    // told once (it used to go on "running" without a word, its frames dropped); the
+    // program and the window tick on.
     radio.unplug();
+    ASSERT_TRUE(pump_until([&] { return app->rig_context.mirror.ic910_running == 0; }, 5000));
+    EXPECT_EQ(rig.Command2.caption(), "ＩＣ９１０運用開始");
     const QString shown = rig.Label1.caption();
     rig.Label1.setCaption("");
     ASSERT_TRUE(pump_until([&] { return !rig.Label1.caption().isEmpty(); }, 5000));  // the next tick
@@ -60,11 +64,10 @@ TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndSurvivesALostLine) {
     EXPECT_TRUE(rig.Timer1.enabled());
     EXPECT_TRUE(app->form1().Timer1.enabled());
     EXPECT_FALSE(rig.Label16.caption().contains("エラー"));
-    EXPECT_TRUE(platform::MsgBoxRecorder::current()->texts.empty());
-    // And the link can be stopped.
-    rig.Command2_Click();
-    EXPECT_EQ(app->rig_context.mirror.ic910_running, 0);
-    EXPECT_EQ(rig.Command2.caption(), "ＩＣ９１０運用開始");
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts,
+              std::vector<std::string>{"ＣＯＭポート　COM2 の無線機との回線が切れました。運用を停止しました。"});
+    // The stop saved the corrections.
+    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
 }
 
 TEST_F(Ic910Program, EndingTheProgramStopsTheLinkFirst) {

@@ -15,6 +15,7 @@
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "platform/qt_color.h"
+#include "rig/cat_link.h"
 #include "rig/form15.h"
 #include "sim/ts2000_sim.h"
 #include "support/rig_fixture.h"
@@ -106,6 +107,27 @@ TEST_F(Ts2000Fixture, NoMatchingMemoryStopsAfterElevenLooksAndClosesTheWindow) {
     EXPECT_FALSE(w.MSComm1.PortOpen());
     EXPECT_FALSE(radio.state.sat_mode);
     EXPECT_EQ(unloads, 1);
+}
+
+// The line hangs up while the start looks for the satellite's memory: the search ends
+// with the look under way, and the operator is told of the lost line, not of a missing
+// memory; with the trace on the link does not run on either.
+TEST_F(Ts2000Fixture, ALineLostDuringTheStartsSearchEndsTheStartAsALostLine) {
+    radio.answer_reads = false;  // the search waits for replies
+    Form15& w = window();
+    w.MENU_15_DEBUG_ON_Click();
+    QTimer::singleShot(50, &radio, [this] { radio.unplug(); });
+    w.Command2_Click();
+    EXPECT_EQ(recorder().texts, Commands{line_lost_message("COM3")});
+    EXPECT_EQ(ctx.mirror.ts2000_running, 0);
+    EXPECT_FALSE(w.MSComm1.PortOpen());
+    EXPECT_FALSE(w.Timer1.enabled());
+    const std::string kept = cp932_to_utf8(dir.read("TESTlog.LOG"));
+    EXPECT_NE(kept.find("PUT: FB;\r\n"), std::string::npos);
+    EXPECT_EQ(kept.find("SAT_CHK_CNT:"), std::string::npos) << kept;  // no step to a next memory
+    EXPECT_TRUE(w.Command2.isEnabled() && w.Command1.isEnabled());
+    EXPECT_EQ(w.Command2.caption(), "TS2000   運用開始");
+    EXPECT_EQ(unloads, 0);
 }
 
 TEST_F(Ts2000Fixture, WithTheTraceOnAFailedSearchStillRunsTheLink) {

@@ -12,6 +12,7 @@
 #include "common/waits.h"
 #include "platform/msg_box.h"
 #include "platform/paths.h"
+#include "rig/cat_link.h"
 #include "rig/form8.h"
 #include "rig/ft847_frames.h"
 #include "sim/ft847_sim.h"
@@ -345,9 +346,11 @@ TEST_F(Ft847Fixture, EndToEndPassAgainstTheSimulator) {
     EXPECT_EQ(radio.state.sat_tx_mode, 0x00);
     EXPECT_EQ(dde["Text12"], freq_text((435.8 / k - 289.9) / k));
 
-    // Pulling the line away mid-pass: the report, and the timers keep going.
+    // Pulling the line away mid-pass ends the link (it used to leave it "running" with a
+    // generic error text), told once; the window and the main loop keep going.
     radio.unplug();
-    ASSERT_TRUE(pump_until([&] { return w.Label16.caption() == "未定義エラー発生 通信エラー"; }, 3000));
+    ASSERT_TRUE(pump_until([&] { return ctx.mirror.ft847_running == 0; }, 3000));
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{line_lost_message("COM3")});
     EXPECT_TRUE(w.Timer1.enabled());
     EXPECT_TRUE(main_loop.isActive());
     doppler_factor = 0.99999;
@@ -355,6 +358,22 @@ TEST_F(Ft847Fixture, EndToEndPassAgainstTheSimulator) {
     const std::string moved = freq_text((435.8 / 0.99999 - 289.9) / 0.99999);
     ASSERT_TRUE(pump_until([&] { return dde["Text12"] == moved; }, 3000));
     w.Timer1.setEnabled(false);
+}
+
+// The line hangs up while the start's notice waits for the operator: the link has ended
+// by the time the notice is answered, and the start does not go on to show it running.
+TEST_F(Ft847Fixture, ALineLostUnderTheStartsNoticeLeavesTheLinkStopped) {
+    form8& w = window("ISSDG");  // one band: the start asks for split operation
+    recorder().on_show = [&] {
+        recorder().on_show = nullptr;
+        radio.unplug();
+        ASSERT_TRUE(pump_until([&] { return ctx.mirror.ft847_running == 0; }));
+    };
+    w.Command2_Click();
+    EXPECT_EQ(recorder().texts.back(), line_lost_message("COM3"));
+    EXPECT_EQ(ctx.mirror.ft847_running, 0);
+    EXPECT_EQ(w.Command2.caption(), "FT847CAT運用開始");
+    EXPECT_FALSE(w.MSComm1.PortOpen());
 }
 
 TEST_F(Ft847Fixture, StopAfterAPassLeavesTheRadioOutOfCatAndSatelliteMode) {
