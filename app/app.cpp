@@ -88,7 +88,7 @@ std::unique_ptr<Form9> App::make_form9() {
 }
 
 void App::ft847_setup() {
-    if (ft847.exists()) ft847().form_load();
+    if (ft847.exists()) ft847().request_setup();
 }
 
 void App::end_program() {

@@ -250,6 +250,19 @@ void RigWindow::request_stop() {
     });
 }
 
+void RigWindow::request_setup() {
+    if (!wait_busy()) {
+        form_load();
+        return;
+    }
+    if (setup_pending_) return;
+    setup_pending_ = true;
+    after_waits(this, [this] {
+        setup_pending_ = false;
+        form_load();
+    });
+}
+
 void RigWindow::carry_out_stop() {
     stop_operation();
     const End end = end_after_stop_;

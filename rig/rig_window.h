@@ -30,7 +30,8 @@
 //    flags and captions back, the corrections saved);
 //  - a stop or close asked for while a wait runs is carried out once the outermost
 //    wait has ended, never dropped; meanwhile the start button shows it, a second
-//    request changes nothing, and the window refuses to unload; stop_for_exit;
+//    request changes nothing, and the window refuses to unload; stop_for_exit; a set-up
+//    asked for from outside (request_setup) waits for the outermost wait the same way;
 //  - a line that hangs up (the port's comEventCDTO) closes the port at once and ends
 //    the link as a stop does, its frames going nowhere, with one notice naming the port;
 //  - the tick (Timer1), never re-entered by its own timer: satellite changed -> set-up
@@ -210,6 +211,11 @@ public:
 
     // ---- the link ----
     void form_load();
+    // The set-up asked for from outside the window (another satellite chosen, its record
+    // stored): now, or once the outermost wait has ended, so that a tick waiting for a
+    // reply ends with the satellite it began with and the next one sends the new modes
+    // and tone before the new frequencies. A request while one is pending changes nothing.
+    void request_setup();
     void Command1_Click();
     void Command2_Click();
     // Stops the link at once; does nothing while a wait runs (a request still waits for
@@ -389,6 +395,7 @@ private:
     bool key_preview_ = false;
     bool reading_ = false;  // a read button's request waits for its reply
     bool stop_pending_ = false;
+    bool setup_pending_ = false;
     bool line_lost_ = false;  // the port hung up and the link has not been ended for it yet
     End end_after_stop_ = End::None;
     std::vector<std::function<void()>> after_stop_calls_;

@@ -360,6 +360,26 @@ TEST_F(Ft847Fixture, EndToEndPassAgainstTheSimulator) {
     w.Timer1.setEnabled(false);
 }
 
+// The main window chooses another satellite while the tick waits for the meter replies:
+// the tick ends with the satellite it began with, and the next one sends the new
+// satellite's modes and tone before its frequencies, as every tick does.
+TEST_F(Ft847Fixture, ASatelliteChosenDuringTheTicksWaitIsSetUpOnceTheWaitHasEnded) {
+    form8& w = started("FO-29");  // LSB up, USB down
+    QTimer::singleShot(0, &w, [&] {
+        selected_sat = "SO-50";  // FM both ways, 67 Hz tone
+        w.request_setup();
+    });
+    EXPECT_EQ(tick(), (std::vector<std::string>{"00000000E7", "00000000F7", "1459000021", "4359000011"}));
+    ASSERT_TRUE(pump_until([&] { return w.Label4.caption() == "SO-50"; }));
+    const std::vector<std::string> next = tick();
+    const auto at = [&](const char* frame) { return std::find(next.begin(), next.end(), frame) - next.begin(); };
+    ASSERT_LT(at("1458500021"), static_cast<long>(next.size()));
+    ASSERT_LT(at("4367950011"), static_cast<long>(next.size()));
+    EXPECT_LT(at("0800000027"), at("1458500021"));
+    EXPECT_LT(at("0800000017"), at("4367950011"));
+    EXPECT_LT(at("2A0000002A"), at("1458500021"));  // the tone on
+}
+
 // The line hangs up while the start's notice waits for the operator: the link has ended
 // by the time the notice is answered, and the start does not go on to show it running.
 TEST_F(Ft847Fixture, ALineLostUnderTheStartsNoticeLeavesTheLinkStopped) {
