@@ -218,6 +218,10 @@ void Form18::parse_civ_frame(const civ::Frame& frame) {
     if (command == "1502") {
         draw_s_meter(t.substr(12, 4));
     } else if (command == "1A01") {
+        // The first memory contents after the channel request answer it; any other
+        // controller's are none of this window's business.
+        if (!memory_reply_awaited) return;
+        memory_reply_awaited = false;
         load_memory_channel(frame);
     } else if (command.starts_with("03")) {
         const std::optional<double> mhz = ic910::reply_frequency(frame);
@@ -327,6 +331,7 @@ void Form18::Command17_Click() {
     channel_set_text = channel_text;
     Label34.setForeColor(kRed);
     channel_requested = 1;
+    memory_reply_awaited = true;
     Label35.setCaption(qs("チャンネル" + channel_set_text + "をセット"));
 }
 
@@ -338,6 +343,8 @@ void Form18::clear_channel_request() {
     Label34.setForeColor(0);
     channel_requested = 0;
     channel_set_text.clear();
+    // A request the radio never answered is forgotten with its link.
+    memory_reply_awaited = false;
 }
 
 void Form18::load_memory_channel(const civ::Frame& frame) {

@@ -32,6 +32,9 @@ public:
     std::string channel_text;      // channel_number as two digits
     std::string channel_set_text;  // two digits of the channel last requested
     int channel_requested = 0;     // 1 once a channel was requested since start or set-up
+    // The channel request's memory contents are not in yet: only that reply is offered
+    // for taking over (another controller on the bus reads memories too).
+    bool memory_reply_awaited = false;
 
     platform::Label Label36;  // warnings
     platform::Label Label38;  // shown while the receive converter is on

@@ -457,3 +457,24 @@ TEST_F(Ic910Fixture, AChannelsContentsAreTakenOverOnlyWhenTheOperatorAgrees) {
     tick();
     EXPECT_DOUBLE_EQ(radio.state.main.freq, 435.8);
 }
+
+// Another controller on the CI-V bus reading the radio's memories gets contents addressed
+// as the window's replies are: only the first contents after the window's own request
+// ask the operator; the others are none of the window's business.
+TEST_F(Ic910Fixture, OnlyTheAnswerToTheChannelRequestAsksToTakeItOver) {
+    radio.state.channels[5] = {{435.8, 0x03}, {145.95, 0x02}};
+    Form18& w = started();
+    const std::string contents = "FEFEE0601A01050000803504030000000000000000000095450102FD";
+    for (int i = 0; i < 3; ++i) from_radio(contents);
+    EXPECT_TRUE(recorder().texts.empty());
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.9);
+
+    recorder().answers = {platform::vbNo, platform::vbYes};
+    w.Command17_Click();
+    settle();
+    from_radio(contents);  // after the answer: not asked for
+    EXPECT_EQ(recorder().texts, Frames{"メイン周波数＝435.8000　サブ周波数＝145.9500をセットしますか？"});
+    EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.9);
+    EXPECT_EQ(w.Label35.caption(), "チャンネル05をセット");  // the request stays shown
+    EXPECT_EQ(w.channel_requested, 1);
+}
