@@ -138,7 +138,9 @@ std::array<platform::Label*, kSlots> Form1::slot_labels() {
 }
 
 void Form1::lay_out() {
-    move_twips(600, 300, 9645, 10950);
+    move_twips(600, 300);
+    // The full layout's size, which the start-up's stored layout then replaces.
+    set_outer_size(9645, 10950);
     constexpr int L = 240, B = 330;  // the usual heights of a label and a button
     const char* const kGroupTip = "衛星クループの切り替え";
     const char* const kShiftTip = "日次スケジュールを１２時間シフトさせて表示する";

@@ -27,6 +27,7 @@ enum Shown : int8_t {
 struct Size {
     int width, height;
 };
+// The window's outer size: title bar, borders and menu bar included.
 constexpr std::array<Size, kLayouts> kWindowSizes{
     {{9645, 10950}, {9645, 10950}, {6290, 4385}, {6290, 4500}, {6230, 4850}, {9645, 5200}, {9645, 4550}}};
 
@@ -42,7 +43,7 @@ void Form1::apply_layout(const std::string& code) {
     if (code.size() != 1 || code[0] < '0' || code[0] >= '0' + kLayouts) return;
     const auto n = static_cast<size_t>(code[0] - '0');
 
-    move_twips(left(), top(), kWindowSizes[n].width, kWindowSizes[n].height);
+    set_outer_size(kWindowSizes[n].width, kWindowSizes[n].height);
 
     using Places = std::array<TopLeft, kLayouts>;
     const std::pair<QWidget*, Places> places[] = {
@@ -55,6 +56,9 @@ void Form1::apply_layout(const std::string& code) {
         {&Frame1, {{{3780, 45}, {3780, 45}, {3780, 45}, {3780, 45}, kKeep, {570, 6210}, {3780, 45}}}},
     };
     for (const auto& [control, at] : places) move_keeping_size(control, at[n]);
+    // A view moved onto the value labels of the full layout hides them, as a picture
+    // covers the labels drawn on its window (the sky view of "縮小（レーダー）").
+    for (QWidget* view : {&Picture1, &Picture3, &Picture4, &Picture5}) view->raise();
 
     // "運用情報" comes back with the full layouts after "5" hid it.
     const std::pair<QWidget*, std::array<Shown, kLayouts>> shown[] = {

@@ -140,14 +140,15 @@ Check shows(platform::FormInstance<W> App::*window) {
     };
 }
 
-// A screen layout: the window's size (within a pixel) and gamen_no; "1" also shows the
-// enlarged world map and ticks "通常" beside its own item.
+// A screen layout: the window's outer size (title bar, borders and menu bar included;
+// within a pixel) and gamen_no; "1" also shows the enlarged world map and ticks "通常"
+// beside its own item.
 Check layout(const char* code, int width, int height) {
     return [=](Fixture& t, Form1& f, const Click& click) {
         click();
         EXPECT_EQ(t.app->state.settings.gamen_no, code);
-        EXPECT_NEAR(f.width(), width, 15);
-        EXPECT_NEAR(f.height(), height, 15);
+        EXPECT_NEAR(f.outer_width(), width, 15);
+        EXPECT_NEAR(f.outer_height(), height, 15);
         if (std::string(code) != "1") {
             expect_ticked_alone(clicked_item);
             return;

@@ -58,8 +58,9 @@ TEST(ScreenLayouts, EachLayoutAppliedAfterTheFullOneSetsItsSizePlacesAndViews) {
         f.apply_layout(k.code);
         const std::string c = k.code;
         EXPECT_EQ(h.settings.gamen_no, c);
-        EXPECT_NEAR(f.width(), k.width, 15) << c;
-        EXPECT_NEAR(f.height(), k.height, 15) << c;
+        // The outer frame: title bar, borders and menu bar included.
+        EXPECT_NEAR(f.outer_width(), k.width, 15) << c;
+        EXPECT_NEAR(f.outer_height(), k.height, 15) << c;
         EXPECT_EQ(top_left(f, f.Picture4), px(k.radar)) << c;
         EXPECT_EQ(top_left(f, f.Picture1), px(k.orbit_plane)) << c;
         EXPECT_EQ(top_left(f, f.Picture3), px(k.chart)) << c;
@@ -77,6 +78,32 @@ TEST(ScreenLayouts, EachLayoutAppliedAfterTheFullOneSetsItsSizePlacesAndViews) {
         EXPECT_EQ(shown(f.Command17), k.status) << c;
         EXPECT_EQ(shown(f.Command22), k.log) << c;
         EXPECT_EQ(shown(f.Command23), k.ft736) << c;
+    }
+}
+
+TEST(ScreenLayouts, TheCompactLayoutsShowNothingOfTheControlsBelowOrRightOfTheirSize) {
+    MainHarness h;
+    Form1& f = h.form1();
+    const auto inside = [&f](const QWidget& control) {
+        const QRect client(0, f.client_top_px(), f.QWidget::width(), f.QWidget::height() - f.client_top_px());
+        return client.intersects(control.geometry());
+    };
+    for (const char* code : {"2", "3", "6"}) {
+        f.apply_layout("0");
+        f.apply_layout(code);
+        EXPECT_FALSE(inside(f.Command3)) << code;  // "←" and "→" beside the group frame
+        EXPECT_FALSE(inside(f.Command5)) << code;
+    }
+    f.apply_layout("2");
+    EXPECT_FALSE(inside(f.Picture1)) << "orbit-plane view";
+    EXPECT_TRUE(inside(f.Label6));  // the distance, the row's right end
+
+    // "縮小（レーダー）": the sky view covers the value labels of the full layout's rows.
+    f.apply_layout("3");
+    for (const platform::Label* value : {&f.Label10, &f.Label23, &f.Label4}) {
+        const QPoint centre = value->geometry().center();
+        ASSERT_TRUE(f.Picture4.geometry().contains(centre)) << value->caption().toStdString();
+        EXPECT_EQ(f.childAt(centre), &f.Picture4) << value->caption().toStdString();
     }
 }
 
@@ -165,7 +192,8 @@ TEST(ScreenLayouts, TheStartUpAppliesTheStoredLayoutAndKeepsAnUnknownCode) {
         MainHarness h({{"SYOKI_GAMEN", "GAMEN_NO", "9"}});
         Form1& f = h.form1();
         EXPECT_EQ(h.settings.gamen_no, "9");
-        EXPECT_EQ(f.width(), 9645);
+        EXPECT_NEAR(f.outer_width(), 9645, 15);  // the full layout's outer size, as the window is made
+        EXPECT_NEAR(f.outer_height(), 10950, 15);
         EXPECT_EQ(top_left(f, f.Picture4), px({4680, 6210}));
         for (const platform::MenuItem* item : {&f.menu_gsiza_max, &f.menu_gsize_min_rada}) EXPECT_FALSE(item->checked());
         f.menu_gsize_24H.Click();
