@@ -381,7 +381,9 @@ void Form2::write_keys() {
     const auto write = [&ini](const char* section, const char* key, const std::string& value) {
         write_setting(key_of(section, key), value, ini);
     };
-    write("POSITION", "CALL", s(Text5.text()));
+    // The box capitalises what it holds before each key's own letter goes in, so the
+    // last letter typed may still be small: a callsign is stored in capitals.
+    write("POSITION", "CALL", s(Text5.text().toUpper()));
     write("POSITION", "KEIDO", str_num(ctx_.station.station_lon));
     write("POSITION", "IDO", str_num(ctx_.station.station_lat));
     ini_write(grid_locator, "GURID", "POSITION", ini);

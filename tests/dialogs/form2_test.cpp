@@ -79,6 +79,18 @@ TEST(Form2, RegisteringEditsWritesEveryKeyAndRestarts) {
     EXPECT_DOUBLE_EQ(st.station.station_height, 45);
 }
 
+TEST(Form2, ACallsignTypedInSmallLettersIsStoredInCapitals) {
+    Station st(fixture("station.ini"));
+    auto d = st.open();
+    d->Text5.clear();
+    // Each key capitalises what the box holds before its own letter goes in: the last
+    // letter stays small in the box.
+    for (const QChar c : QString("ja1abc")) type_key(d->Text5, c);
+    EXPECT_EQ(d->Text5.text(), "JA1ABc");
+    EXPECT_TRUE(d->Command1_Click());
+    EXPECT_EQ(st.written("CALL"), "JA1ABC");
+}
+
 TEST(Form2, AFreshFileRegistersItsDefaultsOnceACallsignIsGiven) {
     Station st("");
     auto d = st.open();
