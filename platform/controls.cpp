@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -29,6 +31,13 @@ void place(QWidget* control, int left, int top, int width, int height) {
                          twips_to_px(height));
 }
 
+QFont font_to_fit(const QFont& base, const std::function<bool(const QFontMetrics&)>& fits) {
+    constexpr int kSmallest = 6;  // pixels
+    QFont f = base;
+    for (int px = QFontInfo(base).pixelSize() - 1; px >= kSmallest && !fits(QFontMetrics(f)); --px) f.setPixelSize(px);
+    return f;
+}
+
 Label::Label(QWidget* parent) : QLabel(parent) {
     apply_colors();
     setMouseTracking(true);
@@ -38,11 +47,9 @@ void Label::setCaption(const QString& text) {
     if (text == QLabel::text()) return;
     setText(text);
     if (shrink_to_fit) {
-        QFont f = QApplication::font();
         const int width = contentsRect().width();
-        for (int px = QFontMetrics(f).height(); px >= 6 && QFontMetrics(f).horizontalAdvance(text) > width; --px)
-            f.setPixelSize(px);
-        setFont(f);
+        setFont(font_to_fit(QApplication::font(),
+                            [&](const QFontMetrics& fm) { return fm.horizontalAdvance(text) <= width; }));
     }
     if (Change) Change();
 }
@@ -118,17 +125,45 @@ void CommandButton::setBackColor(ColorValue color) {
     setAutoFillBackground(true);
 }
 
-void CommandButton::paintEvent(QPaintEvent* event) {
+QRect CommandButton::caption_room() const {
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    // A caption without blanks stays on one line.
-    if (!text().contains(u' ') || fontMetrics().horizontalAdvance(text()) <= room.width()) {
-        QPushButton::paintEvent(event);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+namespace {
+bool fits_on_one_line(const QFontMetrics& fm, const QString& text, const QRect& room) {
+    return fm.horizontalAdvance(text) <= room.width();
+}
+bool fits_wrapped(const QFontMetrics& fm, const QString& text, const QRect& room) {
+    const QRect wrapped = fm.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
+    return wrapped.width() <= room.width() && wrapped.height() <= room.height();
+}
+}  // namespace
+
+QFont CommandButton::caption_font() const {
+    const QRect room = caption_room();
+    const auto on_one_line_or_at_blanks = [&](const QFontMetrics& fm) {
+        return fits_on_one_line(fm, text(), room) || (text().contains(u' ') && fits_wrapped(fm, text(), room));
+    };
+    const QFont f = font_to_fit(font(), on_one_line_or_at_blanks);
+    if (on_one_line_or_at_blanks(QFontMetrics(f))) return f;
+    // Too long for one line even in the smallest size: Japanese text wraps between its
+    // characters.
+    return font_to_fit(font(), [&](const QFontMetrics& fm) { return fits_wrapped(fm, text(), room); });
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect room = caption_room();
+    QStylePainter p(this);
+    p.setFont(caption_font());
+    if (fits_on_one_line(p.fontMetrics(), text(), room)) {
+        p.drawControl(QStyle::CE_PushButton, option);
         return;
     }
     option.text.clear();
-    QStylePainter p(this);
     p.drawControl(QStyle::CE_PushButton, option);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, text());
@@ -151,6 +186,24 @@ CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
     connect(this, &QCheckBox::toggled, this, [this] {
         if (Click) Click();
     });
+}
+
+QFont CheckBox::caption_font() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).width();
+    // Blanks after the caption take no room that shows.
+    QString shown = text();
+    while (shown.endsWith(u' ')) shown.chop(1);
+    return font_to_fit(font(), [&](const QFontMetrics& fm) { return fm.horizontalAdvance(shown) <= room; });
+}
+
+void CheckBox::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QStylePainter p(this);
+    p.setFont(caption_font());
+    p.drawControl(QStyle::CE_CheckBox, option);
 }
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {

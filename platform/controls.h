@@ -21,6 +21,11 @@ namespace platform {
 // Places a control inside its window; all values in twips.
 void place(QWidget* control, int left, int top, int width, int height);
 
+// The fonts here are wider than the ones the windows' places were made for: a caption
+// that does not fit its control is drawn in the largest smaller size of the control's
+// font that fits, down to 6 pixels, never cut. The size for a caption that fits holds.
+QFont font_to_fit(const QFont& base, const std::function<bool(const QFontMetrics&)>& fits);
+
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -77,9 +82,16 @@ public:
 
     std::function<void()> Click;
 
+    // The font the caption is drawn in (see font_to_fit): it fits on one line or wrapped
+    // at its blanks, or else wrapped between Japanese characters.
+    QFont caption_font() const;
+
 protected:
-    // A caption too long for one line wraps at its blanks, as the desktop's buttons did.
+    // A caption too long for one line wraps as the desktop's buttons wrapped it.
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect caption_room() const;
 };
 
 class Frame : public QGroupBox {
@@ -107,6 +119,12 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& text) { setText(text); }
     std::function<void()> Click;
+
+    // The font the caption is drawn in beside the box (see font_to_fit).
+    QFont caption_font() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // Option buttons with one parent frame or window form one exclusive set.

@@ -6,6 +6,7 @@
 // opening and saves the window's position.
 #include <QPolygon>
 #include <QRegion>
+#include <QRegularExpression>
 
 #include "common/settings_store.h"
 #include "platform/layout.h"
@@ -31,6 +32,21 @@ struct LinePlace {
     platform::LineControl* line;
     int x1, y1, x2_standard, x2_rig, y2;
 };
+
+// A meter's scale spaces its numbers with blanks, which the fonts here draw wider than
+// the font it was written for (the power scale's "100" would fall off its end): each number
+// stands where its characters stand along the text, as a share of the scale's width.
+void place_words_by_column(platform::Label& scale) {
+    scale.word_centre_x = [&scale](int i, int) {
+        const QString text = scale.caption();
+        QRegularExpressionMatchIterator words = QRegularExpression(QStringLiteral("[^ ]+")).globalMatch(text);
+        for (int word = 0; words.hasNext(); ++word) {
+            const QRegularExpressionMatch m = words.next();
+            if (word == i) return (m.capturedStart() + m.capturedEnd()) / 2.0 / text.size() * scale.width();
+        }
+        return 0.0;
+    };
+}
 
 }  // namespace
 
@@ -105,6 +121,7 @@ void Form15::build_panels() {
     QFont small = Label17.font();
     small.setPixelSize(10);
     for (platform::Label* scale : {&Label17, &Label18, &Label19, &Label20}) scale->setFont(small);
+    for (platform::Label* scale : {&Label17, &Label20}) place_words_by_column(*scale);
     Shape4.setFilled(false);
     Shape4.lower();
     // The group backgrounds lie under the controls drawn on them, the rig body under all.
@@ -178,7 +195,7 @@ void Form15::lay_out_panel(bool rig) {
         {&Shape1, {0, 3330, 3780, 300}, {4680, 3465, 3960, 300}},
         {&Label7, {105, 3360, 1300, 240}, {4725, 3495, 1365, 240}},
         {&Label8, {1410, 3360, 950, 240}, {6090, 3495, 1000, 240}},
-        {&Label39, {2370, 3360, 430, 240}, {7095, 3495, 450, 240}},
+        {&Label39, {2370, 3360, 360, 240}, {7095, 3495, 450, 240}},
         {&Command17, {2730, 3345, 1035, 270}, {7545, 3480, 1080, 270}},
         {&Shape16, {1035, 3630, 2760, 375}, {4680, 3780, 3975, 375}},
         {&Check1, {1080, 3660, 1500, 315}, {4725, 3810, 1800, 315}},

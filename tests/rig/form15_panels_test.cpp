@@ -7,6 +7,7 @@
 #include "common/settings_store.h"
 #include "platform/qt_color.h"
 #include "platform/twips.h"
+#include "support/caption_fit.h"
 #include "support/ts2000_fixture.h"
 
 using namespace torv;
@@ -68,6 +69,66 @@ TEST_F(PanelFixture, TheStoredChoiceGivesTheLayout) {
         EXPECT_EQ(w.Label6.caption(), rig ? "受信周波数固定" : "受信周波数");
         // The CW panel lies below the window's bottom edge.
         EXPECT_GE(w.Frame8.y(), w.QWidget::height());
+    }
+}
+
+TEST_F(PanelFixture, EachCaptionFitsItsControlInBothLayouts) {
+    for (const char* stored : {"0", "1"}) {
+        SCOPED_TRACE(stored);
+        Form15& w = in_layout(stored);
+        const bool rig = stored[0] == '1';
+        const struct {
+            const QWidget& control;
+            const char* caption;
+        } rows[] = {
+            {w.Label3, "人工衛星"},
+            {w.Command2, "TS2000   運用開始"},
+            {w.Command20, "ＣＷ開始"},
+            {w.Label19, "信号強度"},
+            {w.Label17, "0   1   2   3   4   5   6   7   8   9 +20 +40 +60 "},
+            {w.Label18, "POWER"},
+            {w.Label20, "0   5               30           50                             100"},
+            {w.Label5, rig ? "送信周波数固定" : "送信周波数"},
+            {w.Label28, "周波数補正"},
+            {w.Frame1, "送信電波形式"},
+            {w.Command6, "USB"},
+            {w.Command5, "LSB"},
+            {w.Command3, "CW"},
+            {w.Command4, "FM"},
+            {w.Frame4, "自動周波数調整"},
+            {w.Command12, "自動"},
+            {w.Command14, "周波数取込"},
+            {w.Label7, "ビーコン周波数"},
+            {w.Command17, "ビーコン受信"},
+            {w.Check1, "受信コンバータ "},
+            {w.Label6, rig ? "受信周波数固定" : "受信周波数"},
+            {w.Label26, "周波数補正"},
+            {w.Frame2, "受信電波形式"},
+            {w.Command7, "USB"},
+            {w.Command8, "LSB"},
+            {w.Command9, "CW"},
+            {w.Command10, "FM"},
+            {w.Frame3, "自動周波数調整"},
+            {w.Command11, "自動"},
+            {w.Command13, "周波数取込"},
+            {w.Command19, "自動取込"},
+            {w.Label9, "衛星の受信周波数 "},
+            {w.Frame5, "衛星の受信周波数範囲 "},
+            {w.Label13, "周波数"},
+            {w.Label11, "衛星の発信周波数"},
+            {w.Frame6, "衛星の送信周波数範囲"},
+            {w.Frame7, "機能スイッチ"},
+            {w.Command18, "トレースＯＮ"},
+            {w.Command16, "ＰＴＴ"},
+            {w.Command15, "ＳＯ－５０オン信号"},
+            {w.Command1, "終了"},
+        };
+        for (const auto& r : rows) {
+            EXPECT_EQ(caption_of(r.control), QString::fromUtf8(r.caption));
+            EXPECT_EQ(caption_overflow(r.control), 0) << r.caption;
+        }
+        // The beacon's mode stands clear of "ビーコン受信".
+        EXPECT_FALSE(w.Label39.geometry().intersects(w.Command17.geometry()));
     }
 }
 
