@@ -7,7 +7,8 @@
 # chart of the selected satellite), docs/local_zoom.png, partner_zoom.png and world_zoom.png
 # (the three map windows), docs/form2.png, form3.png and form10.png (the settings
 # dialogs) and docs/ts2000_standard.png and ts2000_rig.png (the TS-2000 window's two
-# layouts on a simulated rig), rendered by a real X server (Xvfb).
+# layouts in the whole program on the default data, on a simulated rig), rendered by a
+# real X server (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
@@ -25,4 +26,4 @@ TORV_SKY_TRACK_SCREENSHOT="$PWD/docs/sky_track.png" QT_QPA_PLATFORM=xcb \
 TORV_MAP_SCREENSHOTS="$PWD/docs" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_app --gtest_filter='MapWindows.Screenshots*'
 TORV_TS2000_SCREENSHOTS="$PWD/docs" QT_QPA_PLATFORM=xcb \
-  xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_rig --gtest_filter='PanelFixture.Screenshot*'
+  xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/test_app --gtest_filter='Ts2000Screenshots.*'

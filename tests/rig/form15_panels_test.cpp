@@ -348,30 +348,3 @@ TEST_F(PanelFixture, OtherListTextsGiveRectanglesAndNoPattern) {
     EXPECT_EQ(w.Timer3.interval(), 30);
     for (const platform::Shape& lamp : w.Shape23) EXPECT_EQ(lamp.fillColor(), platform::kWhite);
 }
-
-// Saves the window in both layouts, running on the simulated rig with the colour
-// dialog's default colours, as ts2000_standard.png and ts2000_rig.png (with the CW panel
-// open) in the folder TORV_TS2000_SCREENSHOTS names (tools/screenshot.sh).
-TEST_F(PanelFixture, ScreenshotsOfBothLayoutsWhenAsked) {
-    const QString folder = qEnvironmentVariable("TORV_TS2000_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "TORV_TS2000_SCREENSHOTS not set";
-    colors = {"8438015", "16761024", "8454016", "16777152", "16777088", "13882321", "12648447"};
-    for (int i = 0; i < cw::kMemories; ++i) ctx.cw_message[i] = i == 0 ? "CQ CQ DE JA1XYZ K" : "";
-    for (const char* stored : {"0", "1"}) {
-        ini_write(stored, "F15_GAMEN", "TS2000", torv_ini());
-        Form15& w = started();
-        w.show_cw_messages();
-        w.Show();
-        for (int i = 0; i < 7; ++i) w.Timer3_Timer();
-        tick();
-        if (stored[0] == '1') {
-            w.Command20_Click();
-            w.Text1.setText("JA1XYZ");
-        }
-        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-        const QString name = stored[0] == '0' ? "ts2000_standard.png" : "ts2000_rig.png";
-        EXPECT_TRUE(w.grab().save(folder + "/" + name));
-        w.stop_operation();
-        w.hide();
-    }
-}
