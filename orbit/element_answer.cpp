@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "orbit/element_file_io.h"
+#include "orbit/sat_elements.h"
 
 namespace torv {
 
@@ -10,6 +11,14 @@ namespace {
 constexpr size_t kMaxLineBytes = 257;
 constexpr size_t kElementLineLength = 69;
 
+// A set the computation can take: usable as the element table reads it, and an orbit
+// that closes. The eccentricity field is read as "0." and its digits, so an exponent
+// there ("1E9") makes it any size.
+bool computable_set(const std::string& l1, const std::string& l2) {
+    const SatElements el = parse_sat_elements(l1, l2);
+    return el.usable && el.eccentricity < 1;
+}
+
 bool well_formed_set(const std::vector<std::string>& lines, size_t i) {
     if (i + 2 >= lines.size()) return false;
     const std::string& name = lines[i];
@@ -17,7 +26,7 @@ bool well_formed_set(const std::vector<std::string>& lines, size_t i) {
     const std::string& l2 = lines[i + 2];
     return !trim_ws(name).empty() && !is_element_line(name, '1') && !is_element_line(name, '2') &&
            is_element_line(l1, '1') && is_element_line(l2, '2') && l1.size() >= kElementLineLength &&
-           l2.size() >= kElementLineLength && l1.compare(2, 5, l2, 2, 5) == 0;
+           l2.size() >= kElementLineLength && l1.compare(2, 5, l2, 2, 5) == 0 && computable_set(l1, l2);
 }
 
 }  // namespace

@@ -33,9 +33,11 @@ BulletinParse parse_bulletin(const std::vector<std::string>& lines, const std::s
                              const std::string& bulletin_line);
 
 // True when the lines hold at least one well-formed three-line set (a name, then
-// lines 1 and 2 of at least 69 characters for the same catalogue number) and every
-// non-blank line belongs to such a set, so neither a body cut short nor a page of
-// other text that happens to hold a set can replace an element file.
+// lines 1 and 2 of at least 69 characters for the same catalogue number, whose numbers
+// the computation can use: a usable set with an eccentricity below 1) and every
+// non-blank line belongs to such a set, so neither a body cut short, nor a page of
+// other text that happens to hold a set, nor a set that could never be computed can
+// replace an element file.
 bool holds_element_sets(const std::vector<std::string>& lines);
 
 }  // namespace torv

@@ -287,6 +287,66 @@ TEST_F(ElementDownloadRun, BadListKeepsItsFileAndIsReportedAsAPartialFailure) {
     EXPECT_EQ(ini_read("YYMMDD", "KIDOUKOUSIN", folder.ini()), "ERROR");
 }
 
+// ISS's set of the list fixture with the text at a column (counted from 1) replaced.
+std::string iss_line(int line, size_t column = 1, const std::string& text = "") {
+    std::string l = line == 1 ? "1 25544U 98067A   25120.75000000  .00000123  00000-0  12345-4 0  9997"
+                              : "2 25544  51.6400 199.0000 0004001 101.0000 259.0000 15.50000100500085";
+    return l.replace(column - 1, text.size(), text);
+}
+
+TEST_F(ElementDownloadRun, ListWhoseSetCannotBeComputedKeepsItsFile) {
+    const std::string line1 = iss_line(1), line2 = iss_line(2);
+    const struct {
+        const char* what;
+        std::string line1, line2;
+        bool accepted;
+    } cases[] = {
+        {"exponent fields of a real list", iss_line(1, 34, "-.00001234  12345-3 -12345-3"), line2, true},
+        {"eccentricity just below 1", line1, iss_line(2, 27, "9999999"), true},
+        {"letters in the mean motion", line1, iss_line(2, 53, "FIFTEEN.REV"), false},
+        {"eccentricity 1E9", line1, iss_line(2, 27, "1E9    "), false},
+        {"epoch on no day of the year", iss_line(1, 19, "25400.75000000"), line2, false},
+    };
+    sources.kidou_url1.clear();
+    for (const auto& c : cases) {
+        const std::string body = crlf({"ISS", c.line1, c.line2});
+        server.route("/norad", Reply::text(body));
+        folder.write("TORV_NORAD.ELM", crlf({"old TORV_NORAD.ELM"}));
+        messages.clear();
+        state.kidoukousin_yymmdd = "2025/05/01 12:00:00";
+
+        const auto outcome = run();
+
+        if (c.accepted) {
+            EXPECT_EQ(folder.read("TORV_NORAD.ELM"), body) << c.what;
+            EXPECT_TRUE(messages.empty()) << c.what;
+            continue;
+        }
+        EXPECT_TRUE(unchanged("TORV_NORAD.ELM")) << c.what;
+        EXPECT_EQ(outcome.failed, (Lines{"TORV_NORAD.ELM"})) << c.what;
+        ASSERT_EQ(messages.size(), 2u) << c.what;
+        EXPECT_EQ(messages[0], "インターネットと接続されていないか、接続先のＵＲＬ:" + sources.kidou_url3 +
+                                   " が正常稼動していない可能性があります。確認してください"
+                                   "\n（受信したデータに軌道要素がないか、途中で終わっています）")
+            << c.what;
+    }
+}
+
+TEST_F(ElementDownloadRun, BulletinWhoseSetCannotBeComputedEndsTheRun) {
+    Lines bad = lines_of(ElementTestFolder::fixture("nasa.all"));
+    const auto first_line2 =
+        std::find_if(bad.begin(), bad.end(), [](const std::string& l) { return l.starts_with("2 "); });
+    first_line2->replace(26, 7, "1E9    ");
+    server.route("/nasa.all", Reply::text(joined_crlf(bad)));
+
+    const auto outcome = run();
+
+    for (const char* f : kFiles) EXPECT_TRUE(unchanged(f)) << f;
+    EXPECT_EQ(outcome.failed, (Lines{"TORV.ELM"}));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].ends_with("（受信したデータに軌道要素がありません）")) << messages[0];
+}
+
 TEST_F(ElementDownloadRun, BadFixedFileIsReportedWithItsPrefix) {
     server.route("/solid", Reply::html("<html>gone</html>", 404));
     const auto outcome = run();
