@@ -42,13 +42,17 @@ std::string failure_message(const std::string& prefix, const std::string& url, c
     return prefix + kFailureHead + url + kFailureTail + "\n（" + reason + "）";
 }
 
-// Fetches url; on success the lines of the body, else the reason.
+// Fetches url; on success the lines of the body, else the reason and no line: a failed
+// answer is neither listed nor kept.
 bool fetch_lines(const std::string& url, const ElementDownloadOptions& options, std::vector<std::string>& lines,
                  std::string& reason) {
     const platform::HttpResult r = platform::http_get(url, platform::HttpOptions{options.timeout});
+    if (!r.ok) {
+        reason = r.error;
+        return false;
+    }
     lines = download_lines(r.body);
-    if (!r.ok) reason = r.error;
-    return r.ok;
+    return true;
 }
 
 class Run {

@@ -18,14 +18,22 @@ bool running = false;
 bool cancel_requested = false;
 
 struct Transfer {
+    CURL* easy = nullptr;
     size_t limit = 0;
     std::string body;
     bool too_large = false;
+    bool other_status = false;  // the answer's status is not 200: its body is not taken
 };
 
 size_t on_data(char* data, size_t size, size_t count, void* user) {
     auto* t = static_cast<Transfer*>(user);
     const size_t n = size * count;
+    long status = 0;
+    curl_easy_getinfo(t->easy, CURLINFO_RESPONSE_CODE, &status);
+    if (status != 200) {
+        t->other_status = true;
+        return 0;  // makes curl stop with a write error: nobody reads a failed answer's body
+    }
     if (n > t->limit - t->body.size()) {
         t->too_large = true;
         return 0;  // makes curl stop with a write error
@@ -56,6 +64,7 @@ struct RunningGuard {
 };
 
 void configure(CURL* easy, const std::string& url, const HttpOptions& options, Transfer& transfer) {
+    transfer.easy = easy;
     curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
@@ -121,16 +130,15 @@ HttpResult http_get(const std::string& url, const HttpOptions& options) {
     curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
     curl_multi_remove_handle(multi.get(), easy.get());
 
-    if (transfer.too_large) std::string().swap(transfer.body);  // keep no part of a refused answer
-    result.body = std::move(transfer.body);
-    if (code != CURLE_OK) {
-        result.error = failure_text(code, transfer);
-    } else if (result.status != 200) {
+    if (transfer.other_status || (code == CURLE_OK && result.status != 200)) {
         result.error = "HTTP " + std::to_string(result.status);
+    } else if (code != CURLE_OK) {
+        result.error = failure_text(code, transfer);
     } else {
         result.ok = true;
+        result.body = std::move(transfer.body);
     }
-    return result;
+    return result;  // the bytes of a failed answer are let go with the transfer
 }
 
 void http_cancel() {

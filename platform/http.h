@@ -15,7 +15,7 @@ struct HttpOptions {
 struct HttpResult {
     bool ok = false;    // the whole body arrived with status 200
     long status = 0;    // the final HTTP status after redirects; 0 when no answer came
-    std::string body;   // the bytes received (also for another status); empty for an answer over the limit
+    std::string body;   // the whole body when ok; empty otherwise (a failed answer's bytes are not kept)
     std::string error;  // why it failed, for the operator; empty when ok
 };
 
@@ -24,7 +24,8 @@ struct HttpResult {
 // document only), a body cut short or larger than the limit, and when another
 // transfer is already running (a click handled while waiting). An answer that
 // announces more than the limit is refused before its body is received; one that
-// grows past it is dropped as soon as it does, and its bytes are let go.
+// grows past it is dropped as soon as it does. The body of an answer with another
+// status is not received at all, and the bytes of any failed answer are let go.
 HttpResult http_get(const std::string& url, const HttpOptions& options = {});
 
 // Ends the running transfer, if any; its http_get returns a failure.

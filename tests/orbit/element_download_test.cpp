@@ -287,6 +287,38 @@ TEST_F(ElementDownloadRun, BadListKeepsItsFileAndIsReportedAsAPartialFailure) {
     EXPECT_EQ(ini_read("YYMMDD", "KIDOUKOUSIN", folder.ini()), "ERROR");
 }
 
+TEST_F(ElementDownloadRun, FailedAnswerIsNeitherListedNorKept) {
+    // Each body starts with a line of its own, so that any of it listed shows.
+    const std::string bulletin = crlf({"FAILED ANSWER"}) + ElementTestFolder::fixture("nasa.all");
+    const std::string list = crlf({"FAILED ANSWER"}) + ElementTestFolder::fixture("norad.txt");
+    const struct {
+        const char* what;
+        Reply bulletin, list;
+    } cases[] = {
+        {"500 with a body", Reply::text(bulletin, 500), Reply::text(list, 500)},
+        {"body cut short", Reply::truncated(bulletin), Reply::truncated(list)},
+    };
+    const auto listed_failed_answer = [this] {
+        return std::any_of(listed.begin(), listed.end(),
+                           [](const std::string& l) { return l.ends_with("FAILED ANSWER"); });
+    };
+    for (const auto& c : cases) {
+        server.route("/nasa.all", c.bulletin);
+        listed.clear();
+        run();
+        EXPECT_TRUE(listed.empty()) << c.what;
+
+        server.route("/nasa.all", Reply::text(ElementTestFolder::fixture("nasa.all")));
+        server.route("/norad", c.list);
+        listed.clear();
+        state.kidoukousin_yymmdd = "2025/05/01 12:00:00";
+        const auto outcome = run();
+        EXPECT_EQ(outcome.failed, (Lines{"TORV_NORAD.ELM"})) << c.what;
+        EXPECT_FALSE(listed_failed_answer()) << c.what;
+        EXPECT_TRUE(unchanged("TORV_NORAD.ELM")) << c.what;
+    }
+}
+
 // ISS's set of the list fixture with the text at a column (counted from 1) replaced.
 std::string iss_line(int line, size_t column = 1, const std::string& text = "") {
     std::string l = line == 1 ? "1 25544U 98067A   25120.75000000  .00000123  00000-0  12345-4 0  9997"

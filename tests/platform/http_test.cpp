@@ -18,8 +18,11 @@ TEST(HttpGet, WholeBodyOfA200AnswerAndRedirectsFollowed) {
     std::string big(200'000, 'x');
     server.route("/big", LocalHttpServer::Reply::text(big));
     server.route("/moved", LocalHttpServer::Reply::redirect("/big"));
+    LocalHttpServer::Reply moved_with_page = LocalHttpServer::Reply::redirect("/big");
+    moved_with_page.body = "<html>This page has moved.</html>";
+    server.route("/moved_with_page", moved_with_page);
 
-    for (const char* path : {"/big", "/moved"}) {
+    for (const char* path : {"/big", "/moved", "/moved_with_page"}) {
         const auto r = http_get(server.url(path));
         EXPECT_TRUE(r.ok) << path << ": " << r.error;
         EXPECT_EQ(r.status, 200);
@@ -50,6 +53,9 @@ TEST(HttpGet, FailuresAreReportedNotPassedOffAsData) {
         EXPECT_FALSE(r.ok) << c.url;
         EXPECT_EQ(r.status, c.status) << c.url;
         EXPECT_FALSE(r.error.empty()) << c.url;
+        // Nothing of a failed answer is handed on or kept.
+        EXPECT_TRUE(r.body.empty()) << c.url;
+        EXPECT_EQ(r.body.capacity(), std::string().capacity()) << c.url;
     }
 }
 
