@@ -11,11 +11,15 @@
 #include "common/settings_store.h"
 #include "orbit/mean_motion.h"
 #include "orbit/time_base.h"
+#include "platform/files.h"
 #include "platform/msg_box.h"
+#include "platform/paths.h"
 
 namespace torv {
 
 void App::start() {
+    // Saves cut short by an earlier end of the program leave their temporary files.
+    platform::remove_abandoned_temporary_files(platform::program_folder());
     set_settings_write_report([](const std::string& file) {
         platform::msg_box("設定ファイルに書き込めません。設定の変更は保存されません。\n" + file);
     });

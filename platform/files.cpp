@@ -1,17 +1,23 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <filesystem>
+#include <limits>
+#include <optional>
 
 namespace platform {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::string_view kTemporaryMark = ".tmp";
 
 bool write_all(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -37,11 +43,45 @@ bool may_write(const fs::path& file, const struct stat& st) {
     return ::access(file.c_str(), W_OK) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
+// The temporary file of a replacement: tmp_name, the writing process and a serial
+// number of its writes ("TORV.tmp.4711.0").
+std::string temporary_name(const std::string& tmp_name, pid_t pid, unsigned serial) {
+    return tmp_name + "." + std::to_string(pid) + "." + std::to_string(serial);
+}
+
+// A whole number written as std::to_string writes it: digits only, no leading zero.
+std::optional<unsigned long> plain_decimal(std::string_view digits) {
+    if (digits.empty() || (digits.size() > 1 && digits.front() == '0')) return std::nullopt;
+    unsigned long n = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return n;
+}
+
+// The process that wrote a temporary file named "<name>.tmp.<pid>.<n>"; nothing for
+// any other name.
+std::optional<pid_t> temporary_owner(std::string_view file_name) {
+    const size_t serial_dot = file_name.rfind('.');
+    if (serial_dot == std::string_view::npos || !plain_decimal(file_name.substr(serial_dot + 1))) return std::nullopt;
+    const std::string_view before_serial = file_name.substr(0, serial_dot);
+    const size_t pid_dot = before_serial.rfind('.');
+    if (pid_dot == std::string_view::npos) return std::nullopt;
+    const std::string_view tmp_name = before_serial.substr(0, pid_dot);
+    if (!tmp_name.ends_with(kTemporaryMark) || tmp_name.size() == kTemporaryMark.size()) return std::nullopt;
+    const std::optional<unsigned long> pid = plain_decimal(before_serial.substr(pid_dot + 1));
+    if (!pid || *pid == 0 || *pid > static_cast<unsigned long>(std::numeric_limits<pid_t>::max())) return std::nullopt;
+    return static_cast<pid_t>(*pid);
+}
+
+// Whether the process may still run: only "no such process" says it has ended (a
+// process of another user answers with EPERM).
+bool process_may_run(pid_t pid) { return ::kill(pid, 0) == 0 || errno != ESRCH; }
+
 // Creates a temporary file that no other process or earlier write is using.
 int create_temporary(const fs::path& folder, const std::string& tmp_name, fs::path& tmp) {
     static unsigned serial = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tmp = folder / (tmp_name + "." + std::to_string(::getpid()) + "." + std::to_string(serial++));
+        tmp = folder / temporary_name(tmp_name, ::getpid(), serial++);
         const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -114,6 +154,16 @@ bool replace_file(const std::string& path, const std::string& tmp_name, std::str
     }
     sync_folder(target.parent_path());
     return true;
+}
+
+void remove_abandoned_temporary_files(const std::string& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::optional<pid_t> owner = temporary_owner(it->path().filename().string());
+        std::error_code entry_ec;  // one entry gone meanwhile ends nothing
+        if (!owner || it->symlink_status(entry_ec).type() != fs::file_type::regular) continue;
+        if (!process_may_run(*owner)) ::unlink(it->path().c_str());
+    }
 }
 
 }  // namespace platform

@@ -24,6 +24,7 @@
 #include "sim/ft736_sim.h"
 #include "sim/ft847_sim.h"
 #include "sim/ts2000_sim.h"
+#include "support/child_process.h"
 #include "support/item_client.h"
 #include "support/program_fixture.h"
 #include "support/pump_until.h"
@@ -297,6 +298,21 @@ TEST_F(Program, StartsOnDamagedFilesWithDefaultsAndChangesNoElementFile) {
     OrbitContext ctx = app->form1().orbit_context();
     EXPECT_FALSE(sat_position_disp(ctx, iss));
     EXPECT_EQ(texts.back(), unusable_elements_message("ISS"));
+}
+
+TEST_F(Program, StartRemovesTheTemporaryFilesOfSavesCutShortAndKeepsThoseOfRunningPrograms) {
+    const WaitingChild other_program;
+    ASSERT_GT(other_program.pid(), 0);
+    const std::string cut_short = "TORV_NORAD.tmp." + std::to_string(ended_process_id()) + ".0";
+    const std::string being_written = "torv.ini.tmp." + std::to_string(other_program.pid()) + ".4";
+    dir.write(cut_short, "ISS\r\n1 25544U");
+    dir.write(being_written, "[POSITION]\r\nKEI");
+
+    start();
+
+    const std::set<std::string> names = dir.names();
+    EXPECT_FALSE(names.contains(cut_short));
+    EXPECT_TRUE(names.contains(being_written));
 }
 
 // The program takes the true instant from the clock and forms the station's local time by

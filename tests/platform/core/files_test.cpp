@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/files.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 using platform::FileContent;
@@ -56,6 +57,49 @@ TEST(Files, AFileWithoutWritePermissionIsNotReplaced) {
     ASSERT_EQ(::stat(dir.file("torv.ini").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0444u);
     EXPECT_EQ(dir.names(), std::set<std::string>{"torv.ini"});
+}
+
+TEST(Files, TemporaryFilesOfEndedProcessesAreRemovedAndNothingElse) {
+    TempDir dir;
+    const WaitingChild running;
+    ASSERT_GT(running.pid(), 0);
+    const std::string ended = std::to_string(ended_process_id());
+    const std::string own = std::to_string(::getpid());
+    const struct {
+        std::string name;
+        bool kept;
+    } cases[] = {
+        {"TORV.tmp." + ended + ".0", false},
+        {"torv.ini.tmp." + ended + ".17", false},
+        {"TORV.tmp." + std::to_string(running.pid()) + ".3", true},
+        {"torv.ini.tmp." + own + ".0", true},
+        {"TORV.tmp.1.0", true},  // the first process: it runs, perhaps for another user
+        {"TORV.ELM", true},
+        {"TORV.tmp", true},
+        {"TORV.tmp." + ended, true},
+        {"TORV.tmp." + ended + ".x", true},
+        {"TORV.tmp." + ended + ".01", true},
+        {"TORV.tmp.0" + ended + ".0", true},
+        {"TORV.tmp.0.0", true},
+        {"TORV.tmp.99999999999.0", true},  // no process id
+        {"TORV.bak." + ended + ".0", true},
+        {".tmp." + ended + ".0", true},
+        {"TORV.tmp.-" + ended + ".0", true},
+    };
+    std::set<std::string> kept;
+    for (const auto& c : cases) {
+        dir.write(c.name, "x");
+        if (c.kept) kept.insert(c.name);
+    }
+    // Only files: a folder or a link of such a name stays.
+    const std::string folder = "TORV_NORAD.tmp." + ended + ".1", link = "torv_solid.tmp." + ended + ".2";
+    std::filesystem::create_directory(dir.file(folder));
+    std::filesystem::create_symlink("TORV.ELM", dir.file(link));
+    kept.insert({folder, link});
+
+    platform::remove_abandoned_temporary_files(dir.str());
+
+    EXPECT_EQ(dir.names(), kept);
 }
 
 TEST(Files, LinesWithTheirEndsTakenOff) {
