@@ -1,7 +1,9 @@
 // The transceivers' replies: any bytes, arriving in pieces of any size, are cut into
-// CI-V frames and Kenwood replies and read as the windows read them; the FT-847's
-// five-byte replies are read at every offset. No reader holds more than its bound, and
-// every frame or reply it gives is whole.
+// CI-V frames and Kenwood replies and read as the windows read them (the IC-910's
+// frequency, S-meter and memory-channel replies, the TS-2000's S-meter, power and band
+// replies); the FT-847's five-byte replies are read at every offset. No reader holds
+// more than its bound, every frame or reply it gives is whole, and every value read
+// lies within what the window shows.
 #include <algorithm>
 #include <array>
 #include <string>
@@ -10,11 +12,49 @@
 #include "fuzz_support.h"
 #include "rig/civ_frames.h"
 #include "rig/ft847_frames.h"
+#include "rig/ic910_frames.h"
 #include "rig/kenwood_commands.h"
+#include "rig/ts2000_commands.h"
 
 using namespace torv;
 
 namespace {
+
+bool within_meter(int cells) { return cells >= 0 && cells <= 32; }
+// What five CI-V frequency bytes hold, each nibble read as a digit even past 9.
+bool within_civ_range(double mhz) { return mhz >= 0 && mhz < 16'667; }
+
+// A reply to the IC-910 window, read as the window reads it: by the command text after
+// the addresses, the S-meter's level digits after the command.
+void read_ic910(const civ::Frame& f) {
+    if (!ic910::is_reply(f)) return;
+    const std::string t = f.text();
+    const std::string command = t.substr(8, 4);
+    if (command == "1502") {
+        fuzz::check(within_meter(ic910::s_meter_units(t.substr(12, 4))));
+    } else if (command == "1A01") {
+        if (const auto m = ic910::memory_contents(f)) {
+            fuzz::check(within_civ_range(m->rx_mhz) && within_civ_range(m->tx_mhz));
+            ic910::reply_mode(m->rx_mode);
+            ic910::reply_mode(m->tx_mode);
+        }
+    } else if (command.starts_with("03")) {
+        if (const auto mhz = ic910::reply_frequency(f)) fuzz::check(within_civ_range(*mhz));
+    }
+}
+
+// A reply to the TS-2000 window, by its head as the window dispatches it.
+void read_ts2000(const std::string& reply) {
+    const std::string_view head = std::string_view(reply).substr(0, 2);
+    if (head == "SM") {
+        if (const auto level = ts2000::s_meter_level(reply)) fuzz::check(within_meter(*level));
+    } else if (head == "PC") {
+        fuzz::check(within_meter(ts2000::power_cells(reply)));
+    } else if (head == "FA" || head == "FB") {
+        for (int band : {1, 4, 12}) fuzz::check(ts2000::band_digits(reply, band).size() <= 2);
+        if (const auto mhz = kenwood::reply_frequency(reply)) ts2000::band_of(*mhz);
+    }
+}
 
 void read_civ(const civ::Frame& f) {
     fuzz::check(!f.bytes.empty() && f.bytes.back() == civ::kEnd);
@@ -26,12 +66,14 @@ void read_civ(const civ::Frame& f) {
         std::copy_n(body.begin() + 1, 5, data.begin());
         civ::data_frequency(data);
     }
+    read_ic910(f);
 }
 
 void read_kenwood(const std::string& reply) {
     fuzz::check(!reply.empty() && reply.back() == ';');
     kenwood::reply_frequency(reply);
     kenwood::reply_is(reply, "FA", 14);
+    read_ts2000(reply);
 }
 
 }  // namespace
