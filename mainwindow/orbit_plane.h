@@ -23,10 +23,10 @@ struct OrbitPlaneControls {
     platform::Label* Label43 = nullptr;  // ALAT value
     platform::Label* Label46 = nullptr;  // "SQA ="
     platform::Label* Label47 = nullptr;  // squint value
-    // Fetches AO-40's attitude into the view's values (once per run).
-    std::function<void()> ao40_attitude_fetch;
-    // The squint readout of the sky-track chart window.
-    std::function<void(const std::string& caption)> show_squint_elsewhere;
+    // Fetches AO-40's attitude into the view's values (once per run); empty: none is fetched.
+    std::function<void()> ao40_attitude_fetch = {};
+    // The squint readout of the sky-track chart window; empty: shown nowhere else.
+    std::function<void(const std::string& caption)> show_squint_elsewhere = {};
 };
 
 // What the view reads: the selected satellite's last computation (and calc_squint,

@@ -72,8 +72,9 @@ TEST_F(Bodies, AWholeRedrawShowsEachBodyWhereItsPositionPutsIt) {
         const RadarPoint p = radar_point(W, H, az[i] * M_PI / 180, el[i]);
         const QPoint corner = QPoint(qRound(p.x * 100 / (W / 2)), qRound(p.y * 100 / (H / 2))) - offset[i];
         const QImage icon = main().body_icons()[i].image.copy(0, 0, 20, 20);
-        if (sky.image().rect().contains(QRect(corner, QSize(20, 20))))
+        if (sky.image().rect().contains(QRect(corner, QSize(20, 20)))) {
             EXPECT_GT(icon_match(sky.image(), icon, corner), 0.8) << i;
+        }
     }
 }
 
