@@ -6,12 +6,11 @@
 #include <cmath>
 
 #include "platform/clock.h"
+#include "support/date_at.h"
 
 namespace {
 
 using namespace torv;
-
-DateTime at(int y, int mo, int d, int h, int mi, int s = 0) { return make_datetime(DateParts{y, mo, d, h, mi, s}); }
 
 torv::OwnStation station(double lon, double lat) {
     torv::OwnStation st;

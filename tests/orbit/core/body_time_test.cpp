@@ -4,12 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/clock.h"
+#include "support/date_at.h"
 
 namespace {
 
 using namespace torv;
-
-DateTime at(int y, int mo, int d, int h, int mi, int s = 0) { return make_datetime(DateParts{y, mo, d, h, mi, s}); }
 
 struct J2000Case {
     DateTime reading;

@@ -7,13 +7,13 @@
 #include "app/program_state.h"
 #include "platform/clock.h"
 #include "platform/msg_box.h"
+#include "support/date_at.h"
 
 using namespace torv;
 
 namespace {
 
 double deg(double rad) { return rad * 180.0 / kPi; }
-DateTime at(int y, int mo, int d, int h, int mi, int s = 0) { return make_datetime(DateParts{y, mo, d, h, mi, s}); }
 
 // Records what the computation hands to the windows.
 struct RecordingDisplay : SatDisplay {

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/clock.h"
+#include "support/date_at.h"
 
 using namespace torv;
 
 namespace {
-DateTime at(int y, int mo, int d, int h, int mi, int s = 0) { return make_datetime(DateParts{y, mo, d, h, mi, s}); }
 
 TimeState realtime_state(double jisa) {
     TimeState ts;
