@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTcpServer>
 #include <memory>
 #include <vector>
 
-#include "support/item_client.h"
 #include "platform/item_server.h"
+#include "support/item_client.h"
+#include "support/pump_until.h"
 
 using platform::ItemServer;
 
@@ -39,14 +39,10 @@ TEST_F(ItemServerTest, DocumentedPythonClientWorks) {
         "s.sendall(b\"REQUEST torv|extrn!Text2\\n\");print(s.recv(65536).decode())").arg(server.port());
     QProcess python;
     python.start("python3", {"-c", one_liner});
-    ASSERT_TRUE(python.waitForStarted(5000));
     // The server answers from this thread's events; on a loaded machine the client
-    // itself may take many seconds to start and finish.
-    QElapsedTimer t;
-    t.start();
-    while (python.state() != QProcess::NotRunning && t.elapsed() < 60000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    ASSERT_EQ(python.state(), QProcess::NotRunning);
+    // itself may take many seconds to start and finish. Each wait ends when it is met.
+    ASSERT_TRUE(python.waitForStarted(120000));
+    ASSERT_TRUE(pump_until([&] { return python.state() == QProcess::NotRunning; }, 120000));
     EXPECT_EQ(python.readAllStandardOutput().toStdString(), "VALUE torv|extrn!Text2 7\n4.72274\n\n");
 }
 
@@ -139,9 +135,7 @@ TEST(ItemServer, ClientsBeyondTheLimitAreTurnedAway) {
     clients[0]->socket().disconnectFromHost();
     clients.erase(clients.begin());
     ItemClient late;
-    QElapsedTimer t;
-    t.start();
-    while (server.client_count() > 1 && t.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    pump_until([&] { return server.client_count() <= 1; });
     EXPECT_EQ(server.client_count(), 1);
     server.publish("extrn", "Text1", "AO-7");
     ASSERT_TRUE(late.connect(server.port()));

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "platform/msg_box.h"
@@ -37,6 +39,16 @@ struct PortOnPty {
         return got;
     }
 };
+
+// Waits, running no window events, until the line holds count bytes for the program.
+bool held_by_line(const PtyPair& pty, int count) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (pty.queued_for_program() != count) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -80,14 +92,14 @@ TEST(SerialPort, BytesGoOutAndComeBackWithAReceiveEvent) {
     EXPECT_EQ(t.port.InBufferCount(), 0);
 
     // Bytes the driver holds but has not handed over yet are discarded too: a late reply
-    // must not be read as the answer to the next request.
+    // must not be read as the answer to the next request. (No window events run until
+    // the driver holds them, so the port cannot read them first.)
     t.from_radio(std::string("\x43\x97", 2));
-    usleep(20000);
+    ASSERT_TRUE(held_by_line(t.pty, 2));
     t.port.setInBufferCount(0);
     t.from_radio(std::string("\x14", 1));
-    ASSERT_TRUE(pump_until([&] { return t.port.InBufferCount() > 0; }));
-    usleep(20000);
-    QCoreApplication::processEvents();
+    // Everything the line held has been read by the port.
+    ASSERT_TRUE(pump_until([&] { return t.port.InBufferCount() > 0 && t.pty.queued_for_program() == 0; }));
     EXPECT_EQ(t.port.Input(), QByteArray("\x14", 1));
 }
 
@@ -209,7 +221,7 @@ TEST(SerialPort, DrainingWaitsForTheOutputAndGivesUpOnALineThatTakesNothing) {
     ASSERT_TRUE(t.pty.ok());
     ASSERT_TRUE(t.port.setPortOpen(true));
     t.port.Output("TO0;RX;");
-    EXPECT_TRUE(t.port.drain_output(1000));
+    EXPECT_TRUE(t.port.drain_output(15000));  // ends as soon as the line has taken it
     EXPECT_EQ(t.port.OutBufferCount(), 0);
     EXPECT_EQ(t.to_radio(7), "TO0;RX;");
 

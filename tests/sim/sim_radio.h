@@ -49,6 +49,10 @@ public:
 
     // Sends raw bytes to the program at once, as a radio talking on its own would.
     void send(const std::vector<uint8_t>& bytes);
+    // Takes at once everything the program has written so far, without waiting for the
+    // line to report it: a read that finds nothing first lets the line finish handing
+    // over what it still holds, however late a loaded machine would have delivered it.
+    void take_written() { on_readable(); }
     // Pulls the line away mid-pass: the program sees the port hang up.
     void unplug();
 

@@ -1,9 +1,10 @@
 #pragma once
 #include <fcntl.h>
 #include <pty.h>
-#include <string>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <string>
 
 #include "support/pump_until.h"
 
@@ -36,6 +37,13 @@ public:
     bool ok() const { return !path_.empty(); }
     const std::string& slave_path() const { return path_; }
     int master() const { return master_; }
+
+    // How many bytes the line holds for the program that the program has not read yet.
+    int queued_for_program() const {
+        int queued = -1;
+        if (slave_ >= 0) ioctl(slave_, FIONREAD, &queued);
+        return queued;
+    }
 
     // The line stops taking what the program writes (a device holding its flow), or
     // takes it again.

@@ -58,11 +58,13 @@ struct RigFixture : ::testing::Test {
         settle();
         return w;
     }
-    // Lets the simulator take what was written.
+    // Lets the simulator take what was written: each round it takes every byte written
+    // so far, until a few rounds bring no new frame.
     void settle() {
         size_t seen = radio.frames().size();
         for (int quiet = 0; quiet < 3;) {
             torv::wait_sec(0.02f);
+            radio.take_written();
             quiet = radio.frames().size() == seen ? quiet + 1 : 0;
             seen = radio.frames().size();
         }
