@@ -24,8 +24,16 @@ std::string mid(const std::string& s, size_t first, size_t count = std::string::
     return first - 1 < s.size() ? s.substr(first - 1, count) : std::string();
 }
 
+// The start-up flag: 1 opens the local zoom window at start-up, 0 does not; the menus
+// write nothing else.
+bool start_up_flag(const std::string& text, int16_t& flag) {
+    if (!is_number_text(trim(text))) return false;
+    flag = integer(text);
+    return flag == 0 || flag == 1;
+}
+
 // Fills m with the fields value has, in order; false when it lacks the centre or its
-// fourth field is not a number.
+// fourth field is not a start-up flag.
 bool parse_local_map_fields(const std::string& value, LocalMapSetting& m) {
     if (value.empty()) return false;
     std::string rest = value;
@@ -43,8 +51,8 @@ bool parse_local_map_fields(const std::string& value, LocalMapSetting& m) {
         return true;
     }
     m.local_map_lat = cut(rest, ',');
-    const bool flag_ok = is_number_text(trim(rest));
-    m.local_map_show = flag_ok ? integer(rest) : 0;
+    const bool flag_ok = start_up_flag(rest, m.local_map_show);
+    if (!flag_ok) m.local_map_show = 0;
     return flag_ok;
 }
 
@@ -128,15 +136,19 @@ constexpr SettingRange kTimeDifference{-24, 24};            // hours
 constexpr SettingRange kAccelerationMinutes{-1440, 1440};   // minutes per step, at most a day
 constexpr SettingRange kLineWidth{0, 100};                  // pixels
 constexpr SettingRange kDotSize{0, 1000};                   // track dots, pixels
+// The own station as its settings dialog accepts it.
+constexpr SettingRange kLongitude{-180, 180};  // degrees east
+constexpr SettingRange kLatitude{-90, 90};     // degrees north
+constexpr SettingRange kHeight{0, 3000};       // metres above sea level
 constexpr int kTopPort = 65535;
 
 // Rows whose save flag is set are written by the shutdown save in this order.
 const MainSettingRow kRows[] = {
     // Station and time difference.
     {{"POSITION", "CALL", ""}, &OwnStation::call_sign},
-    {{"POSITION", "KEIDO", "135.15"}, {}, &OwnStation::station_lon},
-    {{"POSITION", "IDO", "34.5"}, {}, &OwnStation::station_lat},
-    {{"POSITION", "TAKASA", "45"}, {}, &OwnStation::station_height},
+    {{"POSITION", "KEIDO", "135.15", kLongitude}, {}, &OwnStation::station_lon},
+    {{"POSITION", "IDO", "34.5", kLatitude}, {}, &OwnStation::station_lat},
+    {{"POSITION", "TAKASA", "45", kHeight}, {}, &OwnStation::station_height},
     {{"JIKAN", "JISA", "9", kTimeDifference}, {}, &TimeState::time_diff},
     // The selection; the group table reads it (a missing key has its own meaning there).
     {{"SATELITE", "SELECT", ""}, &SatGroupTable::satelite_select, {}, kAsHeld, false},

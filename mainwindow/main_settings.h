@@ -21,7 +21,7 @@ struct LocalMapSetting {
     std::string local_map_file;
     std::string local_map_lon;  // a negative longitude is stored plus 360
     std::string local_map_lat;
-    int16_t local_map_show = 0;
+    int16_t local_map_show = 0;  // 1: the local zoom window opens at start-up
 };
 
 // CatPortString of one transceiver: enable flag, port, speed (and the IC-910's addresses).
@@ -101,8 +101,9 @@ inline const char* const kDefaultIc910Cat = "0:COM1:9600:60:E0";
 inline const char* const kDefaultTs2000Cat = "0:COM3:9600:";
 inline const char* const kDefaultFt736Cat = "0:COM1:4800:";
 
-// False when the value lacks a field or its start-up flag is not a number; out then
-// holds the fields the value has and the default's for the others.
+// False when the value lacks a field, its centre is off the globe or its start-up flag is
+// neither 0 nor 1; out then holds the usable fields the value has and the default's for
+// the others (a start-up flag that cannot be used reads 0).
 bool parse_local_map(const std::string& value, LocalMapSetting& out);
 // Each parser returns false, and leaves out unchanged, when the value lacks its fields.
 bool parse_cat_port(const std::string& value, bool ic910, CatPortSetting& out);

@@ -80,6 +80,41 @@ TEST(MainSettings, NumbersBeyondTheirRangeTakeTheDefaultAndAreNamedOnce) {
                                                   "[JIKAN] TIME_LINE", "[NTP_TIME] NTP_ELM"}));
 }
 
+TEST(MainSettings, StationAndStartUpFlagOutsideTheirRangeTakeTheDefaultAndAreNamed) {
+    // The station as its dialog accepts it (longitude -180 to 180, latitude -90 to 90,
+    // height 0 to 3000 m); the local map's start-up flag 0 or 1, as its menus write it.
+    struct Case {
+        const char* ini;
+        const char* named;  // nullptr: the value is used
+        double lon, lat, height;
+        int show;
+    } cases[] = {
+        {"[POSITION]\nKEIDO=1E300\n", "[POSITION] KEIDO", 135.15, 34.5, 45, 0},
+        {"[POSITION]\nKEIDO=500\n", "[POSITION] KEIDO", 135.15, 34.5, 45, 0},
+        {"[POSITION]\nKEIDO=-180.5\n", "[POSITION] KEIDO", 135.15, 34.5, 45, 0},
+        {"[POSITION]\nIDO=-91\n", "[POSITION] IDO", 135.15, 34.5, 45, 0},
+        {"[POSITION]\nTAKASA=3001\n", "[POSITION] TAKASA", 135.15, 34.5, 45, 0},
+        {"[POSITION]\nTAKASA=-1\n", "[POSITION] TAKASA", 135.15, 34.5, 45, 0},
+        {"[HAIKEIZU]\nLOCAL_MAP=JAPAN.BMP,135,35, 2\n", "[HAIKEIZU] LOCAL_MAP", 135.15, 34.5, 45, 0},
+        {"[HAIKEIZU]\nLOCAL_MAP=JAPAN.BMP,135,35,1E300\n", "[HAIKEIZU] LOCAL_MAP", 135.15, 34.5, 45, 0},
+        {"[HAIKEIZU]\nLOCAL_MAP=JAPAN.BMP,135,35,-1\n", "[HAIKEIZU] LOCAL_MAP", 135.15, 34.5, 45, 0},
+        {"[POSITION]\nKEIDO= -180\nIDO= 90\nTAKASA= 3000\n[HAIKEIZU]\nLOCAL_MAP=JAPAN.BMP,135,35, 1\n", nullptr, -180,
+         90, 3000, 1},
+        {"[POSITION]\nKEIDO=180\nIDO=-90\nTAKASA=0\n", nullptr, 180, -90, 0, 0},
+    };
+    for (const Case& c : cases) {
+        OwnStation st;
+        TimeState ts;
+        SettingsProblems p;
+        const MainSettings s = read(c.ini, st, ts, p);
+        EXPECT_EQ(p.values, c.named ? std::vector<std::string>{c.named} : std::vector<std::string>{}) << c.ini;
+        EXPECT_DOUBLE_EQ(st.station_lon, c.lon) << c.ini;
+        EXPECT_DOUBLE_EQ(st.station_lat, c.lat) << c.ini;
+        EXPECT_DOUBLE_EQ(st.station_height, c.height) << c.ini;
+        EXPECT_EQ(s.local.local_map_show, c.show) << c.ini;
+    }
+}
+
 TEST(MainSettings, StoredValuesAreCutAsTheDialogsWriteThem) {
     OwnStation st;
     TimeState ts;
