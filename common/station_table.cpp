@@ -1,6 +1,7 @@
 #include "common/station_table.h"
 
 #include "common/number_text.h"
+#include "common/settings_keys.h"
 #include "common/settings_store.h"
 
 namespace torv {
@@ -17,6 +18,15 @@ void reset_slot(PartnerStationTable& t, int i) {
     t.partner_map_file[i].clear();
     t.partner_map_lon[i] = "999";
     t.partner_map_lat[i] = "99";
+}
+
+// Field 7: 0 the station belongs to the world map, 1 to a local map; the dialog writes
+// nothing else. Empty reads 0.
+bool map_selection(const std::string& field, int16_t& sel) {
+    sel = field.empty() ? 0 : round_half_even_as<int16_t>(val(field));
+    if (sel == 0 || sel == 1) return true;
+    sel = 0;
+    return false;
 }
 
 }  // namespace
@@ -46,7 +56,7 @@ PartnerStationFields split_partner_record(const std::string& record) {
     return f;
 }
 
-void apply_partner_record(PartnerStationTable& t, int i, const std::string& record) {
+bool apply_partner_record(PartnerStationTable& t, int i, const std::string& record) {
     const PartnerStationFields f = split_partner_record(record);
     auto& s = f.field;
     if (!s[0].empty()) t.partner_name[i] = s[0];
@@ -54,19 +64,21 @@ void apply_partner_record(PartnerStationTable& t, int i, const std::string& reco
     if (!s[2].empty()) t.partner_lat[i] = val(s[2]);
     if (!s[4].empty()) t.partner_height[i] = val(s[4]);
     t.partner_time_diff[i] = val(s[5]);
-    t.partner_map_sel[i] = s[6].empty() ? 0 : round_half_even_as<int16_t>(val(s[6]));
+    const bool usable = map_selection(s[6], t.partner_map_sel[i]);
     t.partner_has_map[i] = s[7].empty() ? "0" : num_text(val(s[7]));
     t.partner_map_file[i] = s[8];
     t.partner_map_lon[i] = s[9].empty() ? std::string() : num_text(val(s[9]));
     t.partner_map_lat[i] = s[10].empty() ? std::string() : num_text(val(s[10]));
+    return usable;
 }
 
 void load_station_list(PartnerStationTable& t, const std::string& ini_file) {
     for (int i = 0; i < kPartnerSlots; ++i) reset_slot(t, i);
     for (int n = 1; n <= kPartnerRecords; ++n) {
-        const std::string record = ini_read_or("KYOKU-INFO", "KYOKU" + std::to_string(n), kDefaultPartnerRecord, ini_file);
+        const std::string key = "KYOKU" + std::to_string(n);
+        const std::string record = ini_read_or("KYOKU-INFO", key, kDefaultPartnerRecord, ini_file);
         t.record_text[n - 1] = record;
-        apply_partner_record(t, n - 1, record);
+        if (!apply_partner_record(t, n - 1, record)) report_unusable_setting("[KYOKU-INFO] " + key);
     }
 }
 

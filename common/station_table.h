@@ -44,11 +44,13 @@ struct PartnerStationTable {
     PartnerStationTable();  // every slot at its reset values
 };
 
-// Fills slot of the table from one record.
-void apply_partner_record(PartnerStationTable& table, int slot, const std::string& record);
+// Fills slot of the table from one record. False when a value lies outside its field's
+// range (a map selection other than 0 or 1) and took the field's default instead.
+bool apply_partner_record(PartnerStationTable& table, int slot, const std::string& record);
 
 // Resets the table (partner_has_map keeps its values) and fills slots 0..4 from
 // [KYOKU-INFO] KYOKU1..KYOKU5 of the settings file, the default record for a missing key.
+// A record with a value it cannot use is told through report_unusable_setting.
 void load_station_list(PartnerStationTable& table, const std::string& ini_file);
 
 // Whether a dialog row's local-map controls (file label, list, centre boxes) are

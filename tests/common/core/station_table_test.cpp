@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "common/settings_keys.h"
 #include "support/temp_ini.h"
 
 using namespace torv;
-
 
 TEST(StationTable, DefaultRecordForMissingKeys) {
     TempIni ini("[KYOKU-INFO]\r\n");
@@ -70,6 +70,29 @@ TEST(StationTable, StoredRecords) {
     EXPECT_EQ(t.partner_time_diff[4], 5.5);
     EXPECT_EQ(t.partner_map_lon[4], "77.5");
     EXPECT_EQ(t.partner_map_lat[4], "13");  // field 11: leading number of the rest
+}
+
+TEST(StationTable, AMapSelectionOtherThanWorldOrLocalReadsWorldAndIsToldOnce) {
+    TempIni ini(
+        "[KYOKU-INFO]\r\n"
+        "KYOKU1=JA1AAA,139.7,35.7,,40,9,2, 1,japan95.bmp,135,35\r\n"
+        "KYOKU2=JA2AAA,136.9,35.2,,10,9,1E300, 1,japan95.bmp,135,35\r\n"
+        "KYOKU3=JA3AAA,135.5,34.7,,20,9,-1, 1,japan95.bmp,135,35\r\n"
+        "KYOKU4=JA4AAA,132.5,34.4,,30,9,1, 0,,,\r\n"
+        "KYOKU5=JA5AAA,133.5,33.6,,50,9,0.4, 0,,,\r\n");  // rounds to 0
+    std::vector<std::string> told;
+    set_unusable_setting_report([&](const std::string& name) { told.push_back(name); });
+    PartnerStationTable t;
+    load_station_list(t, ini.path);
+    load_station_list(t, ini.path);  // the partner dialog loads them again
+    set_unusable_setting_report(nullptr);
+    EXPECT_EQ(told, (std::vector<std::string>{"[KYOKU-INFO] KYOKU1", "[KYOKU-INFO] KYOKU2", "[KYOKU-INFO] KYOKU3"}));
+    const int16_t map_sel[] = {0, 0, 0, 1, 0};
+    for (int i = 0; i < kPartnerRecords; ++i) EXPECT_EQ(t.partner_map_sel[i], map_sel[i]) << i;
+    // The rest of a record is used as it stands.
+    EXPECT_EQ(t.partner_name[0], "JA1AAA");
+    EXPECT_EQ(t.partner_has_map[0], "1");
+    EXPECT_TRUE(partner_row_state(t, 0).map_controls_enabled);
 }
 
 TEST(StationTable, SplitRecord) {
