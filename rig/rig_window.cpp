@@ -1,6 +1,7 @@
 #include "rig/rig_window.h"
 
 #include "common/number_text.h"
+#include "common/settings_keys.h"
 #include "common/waits.h"
 #include "platform/text.h"
 
@@ -142,6 +143,8 @@ void RigWindow::parse_sat_info(const std::string& record) {
     show_converter_offset();
 
     if (platform::Label* label = beacon_mode_label()) label->setCaption(qs(mode_name(ctx.sat.values.sat_beacon_mode)));
+    // Told once the window shows what it set up, as the box waits for the operator.
+    if (setup.unusable_value) report_unusable_setting("[SAT-INFO] " + ctx.sat.selected_sat);
 }
 
 void RigWindow::apply_tx_correction() {

@@ -1,6 +1,6 @@
 #include "rig/tracking.h"
 
-#include <algorithm>
+#include <cstdint>
 
 #include "common/number_text.h"
 #include "common/sat_records.h"
@@ -13,9 +13,30 @@ std::string or_default(const std::string& field, std::string_view fallback) {
     return field.empty() ? std::string(fallback) : field;
 }
 
-// A slider position from stored text: whole, halves to even, within the slider's range.
-int slider_position(std::string_view text) {
-    return std::clamp(round_half_even_as<int>(val(text)), -1000, 1000);
+// What a usable value of the record's numeric fields lies in. A value outside takes its
+// field's default, as an empty field does, and the set-up says the record has one.
+constexpr double kTopFrequency = 100000;  // MHz: eleven digits of hertz, the widest tuning command
+constexpr int64_t kSliderEnd = 1000;      // the correction sliders reach -1000 to 1000
+
+// A frequency field as the text the set-up works from; empty when it lies below 0 or
+// beyond every transceiver.
+std::string usable_frequency(const std::string& field, bool& unusable) {
+    const double mhz = val(field);
+    if (mhz >= 0 && mhz < kTopFrequency) return field;
+    unusable = true;
+    return {};
+}
+
+// A whole number from stored text, halves to even; 0 when it lies outside lowest..highest.
+int whole_within(std::string_view text, int64_t lowest, int64_t highest, bool& unusable) {
+    const int64_t n = round_half_even(val(text));
+    if (n >= lowest && n <= highest) return static_cast<int>(n);
+    unusable = true;
+    return 0;
+}
+
+int slider_position(std::string_view text, bool& unusable) {
+    return whole_within(text, -kSliderEnd, kSliderEnd, unusable);
 }
 
 void beacon_step(TrackDisplay& d, const RigWindowState& s, RigShared& shared, double k) {
@@ -54,8 +75,10 @@ void update_transponder_constant(RigWindowState& s) {
 }
 
 SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::string& record, double k) {
-    const SatInfoRecord r = parse_sat_info(record);
+    SatInfoRecord r = parse_sat_info(record);
     SatInfoSetup setup;
+    bool& unusable = setup.unusable_value;
+    for (std::string* f : {&r.beacon, &r.uplink, &r.downlink}) *f = usable_frequency(*f, unusable);
 
     s.beacon_text = or_default(r.beacon, "0");
     shared.rig_beacon_text = num_text(val(s.beacon_text) * k);
@@ -86,8 +109,10 @@ SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::str
 
     // A record without conversion type resets the corrections, as an empty field does.
     if (!r.conversion.empty() && !record_field(record, 9).empty())
-        setup.sliders = std::make_pair(slider_position(r.corrections.first), slider_position(r.corrections.second));
-    shared.sat_converter_offset = round_half_even_as<int>(val(r.converter_offset));
+        setup.sliders = std::make_pair(slider_position(r.corrections.first, unusable),
+                                       slider_position(r.corrections.second, unusable));
+    // The receive converter's offset: whole MHz, held as a 16-bit whole number.
+    shared.sat_converter_offset = whole_within(r.converter_offset, INT16_MIN, INT16_MAX, unusable);
     return setup;
 }
 

@@ -52,12 +52,17 @@ struct SatInfoSetup {
     std::optional<std::pair<int, int>> sliders;
     bool tx_mode_known = false;  // the mode codes are one of "1".."4"
     bool rx_mode_known = false;
+    // A value lay outside its field's range and took the field's default: a frequency
+    // below 0 or of 100000 MHz and more, a slider position beyond -1000..1000, a
+    // converter offset beyond a 16-bit whole number.
+    bool unusable_value = false;
 };
 
 // Fills the state and the published values from a satellite information record
 // (ten fields, each ended by ":"), k being the Doppler factor. Empty fields take the
 // defaults: beacon, uplink and downlink "0", uplink mode "2", downlink mode "1",
-// conversion type "0" (which also resets the corrections), converter offset 0.
+// conversion type "0" (which also resets the corrections), converter offset 0; so do
+// values outside their field's range (see unusable_value).
 SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::string& record, double k);
 
 // K of a linear transponder from the nominal frequencies; unchanged for the fixed type.

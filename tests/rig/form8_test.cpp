@@ -8,6 +8,7 @@
 #include <map>
 
 #include "common/sat_records.h"
+#include "common/settings_keys.h"
 #include "common/settings_store.h"
 #include "common/waits.h"
 #include "platform/msg_box.h"
@@ -432,6 +433,27 @@ TEST_F(Ft847Fixture, BeaconReceptionFollowsTheShiftedBeacon) {
     // The next tick sends the receive mode again, which differs from the beacon's.
     frames = tick();
     EXPECT_EQ(frames.front(), "0100000017");
+}
+
+TEST_F(Ft847Fixture, RecordValuesOutsideTheirFieldsAreToldOnceAndTakeTheirDefaults) {
+    std::vector<std::string> told;
+    set_unusable_setting_report([&](const std::string& name) { told.push_back(name); });
+    // A beacon of 1E30 MHz, a transmit correction beyond its slider, a converter offset
+    // beyond its range.
+    ini_write("1E30:435.8:2:145.95:1::1:,: 5000, 20: 99999:", "BAD-1", "SAT-INFO", torv_ini());
+    form8& w = started("BAD-1");
+    EXPECT_EQ(w.HScroll1.value(), 0);
+    EXPECT_EQ(w.HScroll2.value(), 20);
+    EXPECT_EQ(ctx.rig.sat_converter_offset, 0);
+    // The beacon reads 0: nothing to tune to, and the operator is asked to check it.
+    w.Command17_Click();
+    recorder().clear();
+    tick();
+    EXPECT_EQ(recorder().texts, std::vector<std::string>{"ビーコン周波数の確認をしてください。"});
+    EXPECT_EQ(w.beacon_on, 0);
+    w.form_load();  // set up again: told once
+    set_unusable_setting_report(nullptr);
+    EXPECT_EQ(told, std::vector<std::string>{"[SAT-INFO] BAD-1"});
 }
 
 TEST_F(Ft847Fixture, AutoCaptureNeedsTheReceiveSideFixedAndManual) {

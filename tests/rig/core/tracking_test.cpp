@@ -61,7 +61,6 @@ TEST(TrackingSetUp, FieldsAndTheirDefaults) {
         {"0:146:2:436:1::1:,: 2.5,3.5:0.5:", std::make_pair(2, 4), 0, "1", 582},  // halves to even
         {"0:146:2:436:1:::,:7,7:3:", std::nullopt, 3, "0", 0},              // no conversion type
         {"0:146:2:436:1::2:,::9:", std::nullopt, 9, "2", -290},             // no corrections
-        {"0:146:2:436:1::2:,:5000,-9999:0:", std::make_pair(1000, -1000), 0, "2", -290},
         {"0:146:2:436:1::2:,:12:0:", std::make_pair(12, 0), 0, "2", -290},  // no ","
     };
     for (const Case& c : cases) {
@@ -70,6 +69,41 @@ TEST(TrackingSetUp, FieldsAndTheirDefaults) {
         EXPECT_EQ(e.shared.sat_converter_offset, c.offset) << c.record;
         EXPECT_EQ(e.s.conversion_type, c.conversion) << c.record;
         EXPECT_NEAR(e.s.transponder_constant, c.K, 1e-9) << c.record;
+    }
+}
+
+TEST(TrackingSetUp, ValuesOutsideTheirFieldTakeItsDefaultAndMarkTheRecord) {
+    // Frequencies from 0 up to, not including, 100000 MHz (eleven digits of hertz); slider
+    // positions -1000 to 1000; the converter offset a 16-bit whole number of MHz.
+    struct Case {
+        const char* record;
+        bool unusable;
+        const char *beacon, *uplink, *downlink;
+        std::pair<int, int> sliders;
+        int offset;
+    };
+    const Case cases[] = {
+        {"1E30:146:2:436:1::2:,:0,0:0:", true, "0", "146", "436", {0, 0}, 0},
+        {"-5:146:2:436:1::2:,:0,0:0:", true, "0", "146", "436", {0, 0}, 0},
+        {"0:1E30:2:436:1::2:,:0,0:0:", true, "0", "0", "436", {0, 0}, 0},
+        {"0:146:2:100000:1::2:,:0,0:0:", true, "0", "146", "0", {0, 0}, 0},
+        {"0:146:2:436:1::2:,:1001,-3:0:", true, "0", "146", "436", {0, -3}, 0},
+        {"0:146:2:436:1::2:,:5000,-9999:0:", true, "0", "146", "436", {0, 0}, 0},  // no longer held at the ends
+        {"0:146:2:436:1::2:,:1E300,-1E300:0:", true, "0", "146", "436", {0, 0}, 0},
+        {"0:146:2:2401:1::2:,:0,0:32768:", true, "0", "146", "2401", {0, 0}, 0},
+        {"0:146:2:2401:1::2:,:0,0:1E300:", true, "0", "146", "2401", {0, 0}, 0},
+        // The ends themselves are used.
+        {"99999.9:0:2:99999.9:1::2:,:1000.4,-1000:-32768:", false, "99999.9", "0", "99999.9", {1000, -1000}, -32768},
+        {"0:146:2:10489.5:1::2:,: 20,-40: 9750:", false, "0", "146", "10489.5", {20, -40}, 9750},
+    };
+    for (const Case& c : cases) {
+        Engine e(c.record);
+        EXPECT_EQ(e.setup.unusable_value, c.unusable) << c.record;
+        EXPECT_EQ(e.s.beacon_text, c.beacon) << c.record;
+        EXPECT_EQ(e.s.uplink_text, c.uplink) << c.record;
+        EXPECT_EQ(e.s.downlink_text, c.downlink) << c.record;
+        EXPECT_EQ(e.setup.sliders, c.sliders) << c.record;
+        EXPECT_EQ(e.shared.sat_converter_offset, c.offset) << c.record;
     }
 }
 
