@@ -45,8 +45,10 @@ std::string hex_text(const std::vector<uint8_t>& bytes) {
 }
 
 int64_t frequency_steps(double mhz, int decimals) {
-    if (!(mhz >= 0) || !std::isfinite(mhz)) return -1;
-    return static_cast<int64_t>(std::floor(mhz * std::pow(10.0, decimals) + 1e-6));
+    const double steps = std::floor(mhz * std::pow(10.0, decimals) + 1e-6);
+    // 2^63: the first count the result cannot hold.
+    if (!(mhz >= 0) || !(steps < 9223372036854775808.0)) return -1;
+    return static_cast<int64_t>(steps);
 }
 
 std::optional<double> tone_hz(std::string_view stored) {

@@ -26,7 +26,7 @@ std::string hex_text(const std::vector<uint8_t>& bytes);
 // A frequency in MHz as a whole number of steps of 10^-decimals MHz (decimals 5: 10 Hz,
 // 6: 1 Hz), the digits below the step truncated. The value is taken as the decimal it
 // stands for: 581.8 - 435.9, held as 145.89999999999998, counts as 145.9. Negative
-// frequencies give -1.
+// frequencies, and those of more steps than the result holds, give -1.
 int64_t frequency_steps(double mhz, int decimals);
 
 // The tone (Hz) a stored tone text names, found in a radio's tone table as a number, so

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "rig/civ_frames.h"
 #include "rig/frame_text.h"
 #include "rig/kenwood_commands.h"
@@ -30,6 +32,11 @@ TEST(FrameText, PackedBcdAndHexPairs) {
     EXPECT_EQ(frames::frequency_steps(145.57, 6), 145570000);
     EXPECT_EQ(frames::frequency_steps(145.9123456, 5), 14591234);
     EXPECT_EQ(frames::frequency_steps(-0.001, 5), -1);
+    // A frequency of more steps than the count holds is no count: it gives -1 too.
+    EXPECT_EQ(frames::frequency_steps(9.2e12, 6), 9'200'000'000'000'000'000);
+    EXPECT_EQ(frames::frequency_steps(9.3e12, 6), -1);
+    EXPECT_EQ(frames::frequency_steps(1e30, 5), -1);
+    EXPECT_EQ(frames::frequency_steps(std::numeric_limits<double>::infinity(), 5), -1);
 }
 
 TEST(YaesuFrames, OpcodeModeAndFrequencyFrames) {
