@@ -100,8 +100,10 @@ void Form15::on_sm_reply(const std::string& reply) {
 
 void Form15::on_pc_reply(const std::string& reply) {
     ++pc_replies_;
+    const std::optional<int> cells = ts2000::power_cells(reply);
+    if (!cells) return;
     Picture2.Cls();
-    draw_meter(Picture2, ts2000::power_cells(reply), kRed);
+    draw_meter(Picture2, *cells, kRed);
 }
 
 void Form15::on_fa_reply(const std::string& reply) {

@@ -6,6 +6,7 @@
 
 #include "common/number_text.h"
 #include "rig/frame_text.h"
+#include "rig/kenwood_commands.h"
 
 namespace torv::ts2000 {
 
@@ -72,9 +73,12 @@ std::optional<int> s_meter_level(std::string_view reply) {
     return std::clamp(whole_part_as<int>(val(chars(reply, 4, 4))), 0, 32);
 }
 
-int power_cells(std::string_view reply) {
-    const int watts = whole_part_as<int>(val(chars(reply, 3, 3)));
-    return std::clamp(round_half_even_as<int>(watts * 32 / 100.0), 0, 32);
+std::optional<int> power_cells(std::string_view reply) {
+    if (!kenwood::reply_is(reply, "PC", 6)) return std::nullopt;
+    const std::string_view digits = reply.substr(2, 3);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+    const int watts = whole_part_as<int>(val(digits));  // 0 to 999
+    return std::min(round_half_even_as<int>(watts * 32 / 100.0), 32);
 }
 
 }  // namespace torv::ts2000

@@ -35,7 +35,8 @@ std::string band_digits(std::string_view reply, int band);
 // nothing for the sub receiver's.
 std::optional<int> s_meter_level(std::string_view reply);
 // The cells of the 32-cell power bar for a reply "PC" + three digits of watts + ";":
-// watts x 32 / 100, rounded (50 W fill 16), at most 32.
-int power_cells(std::string_view reply);
+// watts x 32 / 100, rounded (50 W fill 16), at most 32; nothing for a reply of another
+// form, which leaves the bar as it is.
+std::optional<int> power_cells(std::string_view reply);
 
 }  // namespace torv::ts2000

@@ -189,6 +189,21 @@ TEST_F(Ts2000Fixture, RepliesSplitOrMergedAreDispatchedOnceEachInOrder) {
     EXPECT_NEAR(w.state.rx_sum, 435.81234, 1e-9);
 }
 
+TEST_F(Ts2000Fixture, APowerReplyThatIsNoWattsLeavesTheBar) {
+    Form15& w = started();
+    auto cells = [](platform::PictureBox& p, platform::ColorValue color) {
+        int n = 0;
+        for (int i = 0; i < 32; ++i) n += p.Point(i + 0.5, 0.5) == color;
+        return n;
+    };
+    radio.send({'P', 'C', '0', '5', '0', ';'});
+    ASSERT_TRUE(pump_until([&] { return cells(w.Picture2, kRed) == 16; }));
+    // The S-meter reply after it shows that it was handled.
+    radio.send({'P', 'C', '1', 'E', '8', ';', 'S', 'M', '0', '0', '0', '0', '7', ';'});
+    ASSERT_TRUE(pump_until([&] { return cells(w.Picture1, kGreen) == 7; }));
+    EXPECT_EQ(cells(w.Picture2, kRed), 16);
+}
+
 TEST_F(Ts2000Fixture, AStreamWithoutSemicolonIsDroppedNeverHeldPastTheBuffer) {
     Form15& w = started();
     w.MENU_15_DEBUG_ON_Click();

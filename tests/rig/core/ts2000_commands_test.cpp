@@ -69,5 +69,9 @@ TEST(Ts2000Commands, BandDigitsAndMeterCells) {
     EXPECT_EQ(ts2000::power_cells("PC005;"), 2);
     EXPECT_EQ(ts2000::power_cells("PC100;"), 32);
     EXPECT_EQ(ts2000::power_cells("PC000;"), 0);
-    EXPECT_EQ(ts2000::power_cells("PC;"), 0);
+    EXPECT_EQ(ts2000::power_cells("PC150;"), 32);  // at most the whole bar
+    // A reply that is not three digits of watts is no power reading: the bar stays as it
+    // is (an empty one once read 0 and cleared it).
+    for (const char* other : {"PC;", "PC1E8;", "PC-50;", "PC 50;", "PC0500;", "PC05;"})
+        EXPECT_EQ(ts2000::power_cells(other), std::nullopt) << other;
 }
