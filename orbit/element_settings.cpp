@@ -1,6 +1,8 @@
 #include "orbit/element_settings.h"
 
+#include "common/settings_keys.h"
 #include "common/settings_store.h"
+#include "orbit/element_stamps.h"
 
 namespace torv {
 
@@ -21,8 +23,13 @@ std::string read_or_store(std::string_view key, std::string_view section, const 
 
 }  // namespace
 
-void read_element_stamps(ElementUpdateState& state, const std::string& ini, std::string_view absent_stamp) {
+void read_element_stamps(ElementUpdateState& state, const std::string& ini, std::string_view absent_stamp,
+                         const platform::ClockReading& now) {
     state.kidoukousin_yymmdd = ini_read_or(kStampSection, "YYMMDD", absent_stamp, ini);
+    if (!usable_stamp(state.kidoukousin_yymmdd, now)) {
+        report_unusable_setting("[KIDOUKOUSIN] YYMMDD");
+        state.kidoukousin_yymmdd = absent_stamp;
+    }
     state.kidoukousin_orbit = ini_read_or(kStampSection, "ORBIT", "04008", ini);
 }
 

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/clock.h"
+
 // The settings of the element update: when element sets were last fetched, the
 // automatic-update mode, where the data comes from and which satellites get "DG" and
 // "TR" duplicates. Plain values, read and written through torv.ini.
@@ -44,8 +46,11 @@ inline constexpr std::string_view kDefaultBulletinLine = "20";
 inline constexpr std::string_view kAbsentStampMain = "000000000000";
 inline constexpr std::string_view kAbsentStampWindow = "0000000000";
 
-// YYMMDD (absent_stamp when missing) and ORBIT (default "04008").
-void read_element_stamps(ElementUpdateState& state, const std::string& ini, std::string_view absent_stamp);
+// YYMMDD (absent_stamp when missing) and ORBIT (default "04008"). A stamp that cannot be
+// used at now (usable_stamp) reads as absent_stamp and is told through
+// report_unusable_setting.
+void read_element_stamps(ElementUpdateState& state, const std::string& ini, std::string_view absent_stamp,
+                         const platform::ClockReading& now);
 void write_element_stamps(const ElementUpdateState& state, const std::string& ini);
 // ELM_AUTO_SW, default "0".
 std::string read_elm_auto_sw(const std::string& ini);

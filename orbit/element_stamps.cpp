@@ -10,6 +10,7 @@ namespace torv {
 namespace {
 
 constexpr int kStaleDays = 10;
+constexpr double kStampLeadHours = 48;
 
 bool all_digits(const std::string& s, size_t pos, size_t n) {
     if (pos + n > s.size()) return false;
@@ -51,6 +52,13 @@ std::optional<DateTime> parse_stamp(const std::string& s) {
     // A day past the month's end (2月30日) is no date.
     if (split_datetime(date_serial(p.year, p.month, p.day)).day != p.day) return std::nullopt;
     return make_datetime(p);
+}
+
+bool usable_stamp(const std::string& yymmdd, const platform::ClockReading& now) {
+    if (yymmdd == kAbsentStampMain || yymmdd == kAbsentStampWindow) return true;
+    const std::optional<DateTime> stamp = parse_stamp(yymmdd);
+    const DateParts local{now.year, now.month, now.day, now.hour, now.minute, now.second};
+    return stamp && *stamp <= add_hours(make_datetime(local), kStampLeadHours);
 }
 
 std::string element_date_caption(const ElementUpdateState& state) {

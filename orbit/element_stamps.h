@@ -18,6 +18,13 @@ std::string stamp_text(const platform::ClockReading& now);
 // defaults, anything not in the stamp's form).
 std::optional<DateTime> parse_stamp(const std::string& yymmdd);
 
+// Whether a stored stamp can be used: one of the all-zero texts kept for "never
+// updated", or a stamp parse_stamp reads that lies at most two days after now (a change
+// of the time difference within its -24 to 24 hours moves the local clock that far).
+// A later one would keep the lists from being fetched and the label from ever turning
+// stale.
+bool usable_stamp(const std::string& yymmdd, const platform::ClockReading& now);
+
 // The element-date label: the stamp, two blanks, "ORB" and the tag.
 std::string element_date_caption(const ElementUpdateState& state);
 

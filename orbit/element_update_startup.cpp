@@ -14,7 +14,7 @@ ElementStartup::ElementStartup(ElementUpdateContext& context, platform::FormInst
 void ElementStartup::element_settings_load() {
     const std::string ini = torv_ini();
     ElementUpdateState& st = ctx_.state;
-    read_element_stamps(st, ini, kAbsentStampMain);
+    read_element_stamps(st, ini, kAbsentStampMain, clock_local_reading(ctx_.time));
     call_if_set(ctx_.seam.set_element_date_caption, element_date_caption(st));
     st.elements_stale = elements_stale_flag(st.kidoukousin_yymmdd, clock_local_reading(ctx_.time));
     st.elm_auto_sw = read_elm_auto_sw(ini);

@@ -50,7 +50,7 @@ Form4::Form4(ElementUpdateContext& context)
 
 void Form4::Form_Load() {
     const std::string ini = torv_ini();
-    read_element_stamps(ctx_.state, ini, kAbsentStampWindow);
+    read_element_stamps(ctx_.state, ini, kAbsentStampWindow, clock_local_reading(ctx_.time));
     Label2.setCaption(qs(element_date_caption(ctx_.state)));
     Label2.setForeColor(kRed);
     read_kidou_urls(ctx_.sources, ini);

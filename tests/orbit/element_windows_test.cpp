@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "common/settings_keys.h"
 #include "common/settings_store.h"
 #include "support/element_test_folder.h"
 #include "orbit/element_source_window.h"
@@ -82,6 +83,20 @@ TEST_F(ElementWindows, Form4ModesAreStoredOnlyByFinishing) {
     EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(calls.empty());
     EXPECT_FALSE(form4.exists());
+}
+
+TEST_F(ElementWindows, AStampFarAheadIsToldAndTheListsAreFetchedAgain) {
+    // Written by a clock set years ahead: kept, it would hold the lists back until then.
+    ini_write("2099/01/01 00:00:00", "YYMMDD", "KIDOUKOUSIN", folder.ini());
+    std::vector<std::string> told;
+    set_unusable_setting_report([&](const std::string& name) { told.push_back(name); });
+    Form4& f = form4();
+    EXPECT_EQ(f.Label2.caption(), "0000000000  ORB04008");
+    f.Command1_Click();
+    set_unusable_setting_report(nullptr);
+    EXPECT_EQ(told, Lines{"[KIDOUKOUSIN] YYMMDD"});
+    EXPECT_TRUE(folder.exists("TORV_NORAD.ELM"));
+    EXPECT_TRUE(folder.exists("TORV_NORAD_NEW.ELM"));
 }
 
 TEST_F(ElementWindows, Form4UpdateThenCloseBoxAsksForARestartAndEnds) {

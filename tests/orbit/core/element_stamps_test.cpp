@@ -34,6 +34,24 @@ TEST(ElementStamps, StaleFromTenCalendarDaysOn) {
     for (const Case& c : cases) EXPECT_EQ(elements_stale_flag(c.stamp, today), c.stale) << c.stamp;
 }
 
+TEST(ElementStamps, AUsableStampIsTheNeverUpdatedTextOrOneAtMostTwoDaysAhead) {
+    const platform::ClockReading now{2025, 5, 13, 12, 0, 0};
+    const std::pair<const char*, bool> cases[] = {
+        {"000000000000", true},  // never updated, as each reader keeps it
+        {"0000000000", true},
+        {"2025/05/13 12:00:00", true},
+        {"2001/01/01 00:00:00", true},
+        {"2025/05/15 12:00:00", true},  // a change of the time difference moves the clock this far
+        {"2025/05/15 12:00:01", false},
+        {"2099/12/31 23:59:59", false},
+        {"2025/02/30 00:00:00", false},  // no date
+        {"1E300", false},
+        {"", false},
+        {"00000000", false},
+    };
+    for (const auto& [stamp, usable] : cases) EXPECT_EQ(usable_stamp(stamp, now), usable) << stamp;
+}
+
 TEST(ElementStamps, CaptionTooltipAndFixedFileStamp) {
     ElementUpdateState st;
     EXPECT_EQ(element_date_caption(st), "000000000000  ORB04008");
