@@ -56,6 +56,11 @@ void extrn::Form_Load() {
     Text19.setText("0");
 }
 
+void extrn::Form_Unload(bool& cancel) {
+    cancel = true;
+    hide();
+}
+
 void extrn::lay_out() {
     move_twips(1200, 1200, 9600, 6300);
     auto caption = [this](QWidget* parent, std::string_view text, int left, int top, int width) {

@@ -13,7 +13,7 @@ namespace torv {
 // The DDE export window "外部参照（ＤＤＥ）": its text boxes and value labels are
 // items that programs on this machine can request or follow through the item server,
 // topic "extrn". Writers set an item's text; every change reaches the advised clients
-// at once. Normally hidden; the display menu shows it.
+// at once. Normally hidden; the display menu shows it, closing hides it again.
 class extrn : public platform::Form {
     Q_OBJECT
 public:
@@ -36,6 +36,9 @@ public:
 
 protected:
     void Form_Load() override;
+    // Closing only hides the window: it stays loaded until the program ends, so its
+    // items keep their values for the clients and for the window shown again.
+    void Form_Unload(bool& cancel) override;
 
 private:
     struct ItemControl {

@@ -77,13 +77,17 @@ TEST(ExtrnWindow, ValuesBeforeTheFirstWrite) {
     EXPECT_FALSE(window().set_item_text("Label1", "x"));
     EXPECT_FALSE(window().visible());  // loaded hidden
 
-    // Closed and written again, it comes back with the initial values.
+    // Closed, it is only hidden and keeps what was written (it no longer unloads and
+    // comes back with the initial values: the main loop writes through the window it
+    // took at the start, and the clients would be sent the initial values again).
     window().Text17.setText("45");
-    window.Unload();
-    EXPECT_EQ(window().item_text("Text17"), "0");
+    window().Show();
+    EXPECT_FALSE(window.Unload());
+    EXPECT_FALSE(window().visible());
+    EXPECT_EQ(window().item_text("Text17"), "45");
 }
 
-TEST(ExtrnWindow, ReloadedWindowPushesItsInitialValues) {
+TEST(ExtrnWindow, ClosedWindowKeepsTheValuesItsClientsFollow) {
     platform::ItemServer server("torv");
     ASSERT_TRUE(server.listen(0));
     platform::FormInstance<extrn> window([&] { return std::make_unique<extrn>(&server); });
@@ -93,9 +97,15 @@ TEST(ExtrnWindow, ReloadedWindowPushesItsInitialValues) {
     client.send("ADVISE torv|extrn!Text12");
     client.next();
     EXPECT_EQ(client.next().value, "145.90000");
-    window.Unload();
-    window();  // the next write loads it again
-    EXPECT_EQ(client.next().value, "Text12");
+    extrn& shown = window();
+    shown.Show();
+    shown.close();  // its close box
+    EXPECT_EQ(window.existing(), &shown);
+    EXPECT_FALSE(shown.visible());
+    // The next write is the next change the clients see: no initial value in between.
+    shown.Text12.setText("145.91000");
+    EXPECT_EQ(client.next().value, "145.91000");
+    EXPECT_EQ(server.value(extrn::kTopic, "Text12"), "145.91000");
 }
 
 TEST(DdeItems, NumberForms) {
