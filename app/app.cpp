@@ -91,12 +91,23 @@ std::unique_ptr<Form9> App::make_form9() {
         [this] { sat_hosei_set(state.corrections, state.elements, torv_ini()); }, [this] { ft847_setup(); }});
 }
 
+std::unique_ptr<Form22> App::make_form22() {
+    return std::make_unique<Form22>(CwEditorContext{rig_context.cw_message, [this] { ts2000().show_cw_messages(); }});
+}
+
+std::unique_ptr<Form14> App::make_form14() {
+    return std::make_unique<Form14>(map_window_links(), [this] { form1().menu_gsiza_max_map.setChecked(false); });
+}
+
 void App::ft847_setup() {
     if (ft847.exists()) ft847().request_setup();
 }
 
 void App::end_program() {
     const auto quit = [] { QCoreApplication::exit(0); };
+    // No window ticks again, and what still runs meanwhile (the links' stops below, a
+    // handler under a wait) finds the windows it knew: none is made or deleted any more.
+    windows.end();
     // A running schedule stops where it is: no further tick starts or stops a receiver.
     if (Form21* f = form21.existing()) f->Timer1.setEnabled(false);
     state.schedule.sched_running = 0;

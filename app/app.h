@@ -52,68 +52,70 @@ public:
     platform::Tray tray;
 
     // ---- windows ----
-    platform::FormInstance<Form17> form17;
-    platform::FormInstance<Form5> form5;
-    platform::FormInstance<Form4> form4{[this] { return std::make_unique<Form4>(element_context); }};
-    platform::FormInstance<Form16> form16{[this] { return std::make_unique<Form16>(element_context); }};
-    platform::FormInstance<extrn> extrn_form{[this] { return std::make_unique<extrn>(&item_server); }};
+    // Every window below is one of these; ending the program ends them.
+    platform::FormSet windows;
+    platform::FormInstance<Form17> form17{windows};
+    platform::FormInstance<Form5> form5{windows};
+    platform::FormInstance<Form4> form4{[this] { return std::make_unique<Form4>(element_context); }, windows};
+    platform::FormInstance<Form16> form16{[this] { return std::make_unique<Form16>(element_context); }, windows};
+    platform::FormInstance<extrn> extrn_form{[this] { return std::make_unique<extrn>(&item_server); }, windows};
     ElementStartup element_startup{element_context, form4};
-    platform::FormInstance<Form1> form1{[this] {
-        return std::make_unique<Form1>(form1_links(state, {form17, extrn_form, tray}, form1_hooks()));
-    }};
-    platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }};
-    platform::FormInstance<Form20> ft736{[this] { return std::make_unique<Form20>(rig_context); }};
-    platform::FormInstance<Form15> ts2000{[this] { return std::make_unique<Form15>(rig_context); }};
-    platform::FormInstance<Form18> form18{[this] { return std::make_unique<Form18>(rig_context); }};
-    platform::FormInstance<Form19> form19{[this] { return std::make_unique<Form19>(rig_context.ic910_channel_names); }};
-    platform::FormInstance<Form9> form9{[this] { return make_form9(); }};
-    platform::FormInstance<Form22> form22{[this] {
-        return std::make_unique<Form22>(
-            CwEditorContext{rig_context.cw_message, [this] { ts2000().show_cw_messages(); }});
-    }};
-    platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }};
-    platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }};
-    platform::FormInstance<Form7> form7{[this] {
-        return std::make_unique<Form7>(
-            SkyTrackLinks{state.groups, state.settings, state.time, state.chart, state.bodies, state.orbit});
-    }};
-    // A zoom window made again after a close shows the shown group's names at once.
-    platform::FormInstance<Form12> form12{[this] {
-        auto f = std::make_unique<Form12>(map_window_links());
-        show_slot_names(f->slot_labels(), state.groups.shown());
-        return f;
-    }};
-    platform::FormInstance<Form13> form13{[this] {
-        auto f = std::make_unique<Form13>(map_window_links());
-        show_slot_names(f->slot_labels(), state.groups.shown());
-        return f;
-    }};
-    platform::FormInstance<Form14> form14{[this] {
-        return std::make_unique<Form14>(map_window_links(), [this] { form1().menu_gsiza_max_map.setChecked(false); });
-    }};
-    platform::FormInstance<Form21> form21{[this] {
-        return std::make_unique<Form21>(
-            form21_links(state, rig_context.mirror, form1, extrn_form, [this](int rig) { return rig_window(rig); }));
-    }};
-    platform::FormInstance<Form2> form2{[this] {
-        return std::make_unique<Form2>(
-            StationDialogContext{state.station, state.time, state.settings, torv_ini(), platform::program_folder(),
-                                 [this](const std::string& file) { form1().load_map_picture(form1().Picture2, file); },
-                                 [this] { copy_cat_ports(); }, program_end()});
-    }};
-    platform::FormInstance<Form3> form3{[this] {
-        return std::make_unique<Form3>(GroupDialogContext{
-            state.settings, state.time, state.elements, torv_ini(),
-            [this](const std::string& caption) { form1().Command13.setCaption(QString::fromStdString(caption)); },
-            program_end()});
-    }};
-    platform::FormInstance<Form10> form10{[this] {
-        return std::make_unique<Form10>(
-            PartnerDialogContext{state.partners, torv_ini(), platform::program_folder(), program_end()});
-    }};
+    platform::FormInstance<Form1> form1{
+        [this] {
+            return std::make_unique<Form1>(form1_links(state, {form17, extrn_form, tray}, form1_hooks()));
+        },
+        windows};
+    platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }, windows};
+    platform::FormInstance<Form20> ft736{[this] { return std::make_unique<Form20>(rig_context); }, windows};
+    platform::FormInstance<Form15> ts2000{[this] { return std::make_unique<Form15>(rig_context); }, windows};
+    platform::FormInstance<Form18> form18{[this] { return std::make_unique<Form18>(rig_context); }, windows};
+    platform::FormInstance<Form19> form19{[this] { return std::make_unique<Form19>(rig_context.ic910_channel_names); },
+                                          windows};
+    platform::FormInstance<Form9> form9{[this] { return make_form9(); }, windows};
+    platform::FormInstance<Form22> form22{[this] { return make_form22(); }, windows};
+    platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }, windows};
+    platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }, windows};
+    platform::FormInstance<Form7> form7{
+        [this] {
+            return std::make_unique<Form7>(
+                SkyTrackLinks{state.groups, state.settings, state.time, state.chart, state.bodies, state.orbit});
+        },
+        windows};
+    platform::FormInstance<Form12> form12{[this] { return make_zoom_window<Form12>(); }, windows};
+    platform::FormInstance<Form13> form13{[this] { return make_zoom_window<Form13>(); }, windows};
+    platform::FormInstance<Form14> form14{[this] { return make_form14(); }, windows};
+    platform::FormInstance<Form21> form21{
+        [this] {
+            return std::make_unique<Form21>(form21_links(state, rig_context.mirror, form1, extrn_form,
+                                                         [this](int rig) { return rig_window(rig); }));
+        },
+        windows};
+    platform::FormInstance<Form2> form2{
+        [this] {
+            return std::make_unique<Form2>(StationDialogContext{
+                state.station, state.time, state.settings, torv_ini(), platform::program_folder(),
+                [this](const std::string& file) { form1().load_map_picture(form1().Picture2, file); },
+                [this] { copy_cat_ports(); }, program_end()});
+        },
+        windows};
+    platform::FormInstance<Form3> form3{
+        [this] {
+            return std::make_unique<Form3>(GroupDialogContext{
+                state.settings, state.time, state.elements, torv_ini(),
+                [this](const std::string& caption) { form1().Command13.setCaption(QString::fromStdString(caption)); },
+                program_end()});
+        },
+        windows};
+    platform::FormInstance<Form10> form10{
+        [this] {
+            return std::make_unique<Form10>(
+                PartnerDialogContext{state.partners, torv_ini(), platform::program_folder(), program_end()});
+        },
+        windows};
 
-    // Ends the program. Every running transceiver link is stopped first (transmitter
-    // off, closing commands, corrections saved), so no radio is left transmitting.
+    // Ends the program. Every window's timers stop; every running transceiver link is
+    // stopped (transmitter off, closing commands, corrections saved), so no radio is left
+    // transmitting, and the program ends once the last stop is done.
     void end_program();
     // The transceiver windows that exist now.
     std::vector<RigWindow*> rig_windows();
@@ -130,6 +132,15 @@ private:
     void copy_cat_ports();
     void ft847_setup();
     std::unique_ptr<Form9> make_form9();
+    std::unique_ptr<Form22> make_form22();
+    std::unique_ptr<Form14> make_form14();
+    // A zoom window made again after a close shows the shown group's names at once.
+    template <class W>
+    std::unique_ptr<W> make_zoom_window() {
+        auto f = std::make_unique<W>(map_window_links());
+        show_slot_names(f->slot_labels(), state.groups.shown());
+        return f;
+    }
     Form1Hooks form1_hooks();
     MapWindowLinks map_window_links();
     // The main window's seams into the map windows.

@@ -14,7 +14,7 @@ public:
 
     platform::ProgressBar ProgressBar1;
     platform::Label Label1;
-    platform::Timer Timer1;
+    platform::Timer Timer1{this};
 
     // Advances the bar by 8; at the maximum it stays there and the timer stops.
     void ProgressBar_CNTUP();

@@ -207,9 +207,9 @@ public:
     platform::Shape Shape7, Shape8, Shape11;  // Moon, Sun and Mars colour swatches
 
     // ---- timers ----
-    platform::Timer Timer1;  // 950 ms main tick
-    platform::Timer Timer2;  // 24-hour chart (15 s, 3 s while accelerated)
-    platform::Timer Timer3;  // 60 s visible-satellite scan
+    platform::Timer Timer1{this};  // 950 ms main tick
+    platform::Timer Timer2{this};  // 24-hour chart (15 s, 3 s while accelerated)
+    platform::Timer Timer3{this};  // 60 s visible-satellite scan
 
     // ---- start-up and settings ----
     void settings_load();

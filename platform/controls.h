@@ -278,11 +278,12 @@ private:
 };
 
 // A window timer: fires Timer every interval milliseconds while enabled. Changing the
-// interval of an enabled timer starts the count anew; an interval of 0 stops it.
+// interval of an enabled timer starts the count anew; an interval of 0 stops it. Its
+// parent is its window (or a control in it), which stops it when the window unloads.
 class Timer : public QObject {
     Q_OBJECT
 public:
-    explicit Timer(QObject* parent = nullptr);
+    explicit Timer(QObject* parent);
     int interval() const { return interval_; }
     void setInterval(int ms);
     bool enabled() const { return enabled_; }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <QMenuBar>
 
+#include "platform/controls.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -88,14 +89,36 @@ bool Form::Unload() {
     Form_Unload(cancel);
     if (cancel) return false;
     hide();
+    // An unloaded window is deleted only once the program's events come round again:
+    // none of its ticks may run meanwhile.
+    stop_timers();
     if (on_unloaded) on_unloaded();
     return true;
+}
+
+void Form::stop_timers() {
+    for (Timer* t : findChildren<Timer*>()) t->setEnabled(false);
 }
 
 void Form::closeEvent(QCloseEvent* event) {
     // Closing the window by its title bar unloads it, as the close button of each window does.
     if (Unload()) event->accept();
     else event->ignore();
+}
+
+FormInstanceBase::FormInstanceBase(FormSet* set) : set_(set) {
+    if (set_) set_->instances_.push_back(this);
+}
+
+FormInstanceBase::~FormInstanceBase() {
+    if (!set_) return;
+    std::erase(set_->instances_, this);
+}
+
+void FormSet::end() {
+    ended_ = true;
+    for (FormInstanceBase* instance : instances_)
+        if (Form* f = instance->existing_form()) f->stop_timers();
 }
 
 }  // namespace platform

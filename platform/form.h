@@ -2,6 +2,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QMenuBar;
 
@@ -44,9 +45,11 @@ public:
     void load();
     bool loaded() const { return loaded_; }
 
-    // Runs the unload step; unless it refuses, hides the window and tells the owner,
-    // which destroys it. Returns false when the window refused.
+    // Runs the unload step; unless it refuses, hides the window, stops its timers and
+    // tells the owner, which destroys it. Returns false when the window refused.
     bool Unload();
+    // Stops every timer of the window (a Timer is always a child of its window).
+    void stop_timers();
 
     // The window's menu bar, created on first use above the client area. Create it
     // before placing controls: control positions count from below the bar.
@@ -71,19 +74,67 @@ private:
     int client_top_ = 0;
 };
 
+class FormInstanceBase;
+
+// The windows of one program. When the program ends, every window's timers stop and a
+// window unloaded from then on is only hidden: code still running while the program
+// ends (a handler under a wait, a transceiver link being stopped) finds the windows it
+// knew, none of them deleted and none made anew.
+class FormSet {
+public:
+    FormSet() = default;
+    FormSet(const FormSet&) = delete;
+    FormSet& operator=(const FormSet&) = delete;
+
+    void end();
+    bool ended() const { return ended_; }
+    // How many windows the instances have made so far.
+    int made() const { return made_; }
+
+private:
+    friend class FormInstanceBase;
+    std::vector<FormInstanceBase*> instances_;
+    bool ended_ = false;
+    int made_ = 0;
+};
+
+// What a set knows of each of its instances.
+class FormInstanceBase {
+public:
+    FormInstanceBase(const FormInstanceBase&) = delete;
+    FormInstanceBase& operator=(const FormInstanceBase&) = delete;
+    virtual Form* existing_form() const = 0;
+
+protected:
+    explicit FormInstanceBase(FormSet* set);
+    ~FormInstanceBase();
+    void count_made() {
+        if (set_) ++set_->made_;
+    }
+    bool keeps_unloaded() const { return set_ && set_->ended(); }
+
+private:
+    FormSet* set_;
+};
+
 // The one default instance of a window: created (and loaded) on first use,
-// destroyed when unloaded, created again on the next use.
+// destroyed when unloaded (once its set has ended, kept hidden), created again on the
+// next use.
 template <class F>
-class FormInstance {
+class FormInstance : public FormInstanceBase {
 public:
     using Factory = std::function<std::unique_ptr<F>()>;
-    FormInstance() : factory_([] { return std::make_unique<F>(); }) {}
-    explicit FormInstance(Factory factory) : factory_(std::move(factory)) {}
+    FormInstance() : FormInstance(nullptr, [] { return std::make_unique<F>(); }) {}
+    explicit FormInstance(Factory factory) : FormInstance(nullptr, std::move(factory)) {}
+    // One of the windows of set.
+    explicit FormInstance(FormSet& set) : FormInstance(&set, [] { return std::make_unique<F>(); }) {}
+    FormInstance(Factory factory, FormSet& set) : FormInstance(&set, std::move(factory)) {}
 
     F& operator()() { return get(); }
     F& get() {
         if (!form_) {
             form_ = factory_();
+            count_made();
             form_->on_unloaded = [this] { release(); };
             form_->load();
         }
@@ -91,11 +142,13 @@ public:
     }
     bool exists() const { return form_ != nullptr; }
     F* existing() const { return form_.get(); }
+    Form* existing_form() const override { return form_.get(); }
     bool Unload() { return form_ ? form_->Unload() : true; }
 
 private:
+    FormInstance(FormSet* set, Factory factory) : FormInstanceBase(set), factory_(std::move(factory)) {}
     void release() {
-        if (!form_) return;
+        if (!form_ || keeps_unloaded()) return;
         F* f = form_.release();
         f->deleteLater();
     }

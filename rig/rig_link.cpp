@@ -304,8 +304,6 @@ void RigWindow::Form_Unload(bool& cancel) {
         return;
     }
     stop_operation();
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(false);
     on_unload();
 }
 

@@ -190,8 +190,8 @@ public:
     platform::Label Label25;                       // tone note
     platform::Label Label32, Label33;              // the satellite's passbands
     platform::PictureBox Picture1, Picture2;       // receive and transmit meters
-    platform::Timer Timer1;                        // the tick
-    platform::Timer Timer2;                        // auto-capture, 1700 ms
+    platform::Timer Timer1{this};                  // the tick
+    platform::Timer Timer2{this};                  // auto-capture, 1700 ms
     platform::SerialPort MSComm1;
 
     // ---- the engine's steps ----

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -49,6 +50,44 @@ TEST(FormInstance, LoadsOnFirstUseAndAgainAfterUnload) {
     EXPECT_EQ(loads, 2);
 }
 
+namespace {
+
+// A window whose timer runs from its creation.
+class TickingForm : public platform::Form {
+public:
+    TickingForm() { Timer1.setInterval(1000); }
+    platform::Timer Timer1{this};
+};
+
+}  // namespace
+
+TEST(FormInstance, UnloadStopsTheWindowsTimersBeforeItIsDeleted) {
+    platform::FormInstance<TickingForm> form;
+    const QPointer<TickingForm> unloaded = &form();
+    ASSERT_TRUE(unloaded->Timer1.enabled());
+    EXPECT_TRUE(form.Unload());
+    ASSERT_TRUE(unloaded);  // deleted once the events come round
+    EXPECT_FALSE(unloaded->Timer1.enabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(unloaded);
+}
+
+TEST(FormSet, EndingStopsEveryTimerAndKeepsTheWindowsUnloadedAfterwards) {
+    platform::FormSet set;
+    platform::FormInstance<TickingForm> a(set), b(set);
+    TickingForm& first = a();
+    b();
+    EXPECT_EQ(set.made(), 2);
+    set.end();
+    EXPECT_FALSE(a().Timer1.enabled());
+    EXPECT_FALSE(b().Timer1.enabled());
+    EXPECT_TRUE(a.Unload());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(&a(), &first);
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_EQ(set.made(), 2);
+}
+
 TEST(Form, GeometryIsInTwips) {
     int loads = 0;
     CountingForm f(&loads);
@@ -62,7 +101,7 @@ TEST(Form, GeometryIsInTwips) {
 }
 
 TEST(Timer, FiresOnlyWhileEnabledWithAnInterval) {
-    platform::Timer t;
+    platform::Timer t(nullptr);
     int ticks = 0;
     t.Timer_ = [&] { ++ticks; };
     auto pump = [](int ms) {
