@@ -71,7 +71,8 @@ std::vector<Opened> every_window() {
 
 TEST_F(ClosingWindows, EveryWindowClosedByItsCloseBoxThenTheMainWindowLeavesNothingTicking) {
     Form1& main = app->form1();
-    main.menu_dde.Click();  // 表示 → ＤＤＥ情報表示
+    ASSERT_TRUE(next_main_tick(5));  // the main loop runs
+    main.menu_dde.Click();           // 表示 → ＤＤＥ情報表示
     const QPointer<extrn> dde = &app->extrn_form();
     for (const Opened& o : every_window()) {
         SCOPED_TRACE(o.name);
