@@ -108,8 +108,8 @@ void App::end_program() {
     // No window ticks again, and what still runs meanwhile (the links' stops below, a
     // handler under a wait) finds the windows it knew: none is made or deleted any more.
     windows.end();
-    // A running schedule stops where it is: no further tick starts or stops a receiver.
-    if (Form21* f = form21.existing()) f->Timer1.setEnabled(false);
+    // A running schedule stops where it is: its window ticks no more (above), and no
+    // receiver is started or stopped for it.
     state.schedule.sched_running = 0;
     std::vector<RigWindow*> running;
     for (RigWindow* w : rig_windows())
