@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <QMenuBar>
 
-#include "platform/controls.h"
+#include "platform/timer.h"
 #include "platform/twips.h"
 
 namespace platform {
