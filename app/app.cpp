@@ -31,43 +31,43 @@ void App::start() {
     fill_rig_context();
     // The export window exists, hidden, from start-up on, so its items are served
     // before the first computation writes them.
-    extrn_form();
-    form1().Show();
+    live_values_window();
+    main_window().Show();
 }
 
 void App::fill_element_seam() {
     element_seam.progress_text = [this](const std::string& t) {
-        if (Form17* f = form17.existing()) f->Label1.setCaption(QString::fromStdString(t));
+        if (ProgressWindow* f = progress_window.existing()) f->Label1.setCaption(QString::fromStdString(t));
     };
-    fill_element_date_seam(element_seam, form1);
-    element_seam.tray_icon_remove = [this] { form1().tray_icon_remove(); };
+    fill_element_date_seam(element_seam, main_window);
+    element_seam.tray_icon_remove = [this] { main_window().tray_icon_remove(); };
     element_seam.end_program = [this] { end_program(); };
-    element_seam.show_element_sources = [this] { form16().Show(); };
+    element_seam.show_element_sources = [this] { element_source_window().Show(); };
 }
 
 void App::fill_rig_context() {
     RigServices& s = rig_context.services;
     s.dde_put = [this](std::string_view item, const std::string& text) {
-        extrn_form().set_item_text(item, QString::fromStdString(text));
+        live_values_window().set_item_text(item, QString::fromStdString(text));
     };
-    s.open_sat_info_editor = [this] { form9().Show(); };
-    s.main_caption = [this] { return form1().caption().toStdString(); };
+    s.open_sat_info_editor = [this] { sat_info_editor().Show(); };
+    s.main_caption = [this] { return main_window().caption().toStdString(); };
     s.run_sat_programs = [this] {
         SatPrograms programs;
         run_sat_programs(state.groups.selected_sat, programs);
     };
     // The IC-910 window reads the channel names the dialog loaded; a dialog already
     // loaded keeps what it holds.
-    s.load_channel_names = [this] { form19(); };
-    s.show_channel_names = [this] { form19().Show(); };
+    s.load_channel_names = [this] { ic910_channel_names_dialog(); };
+    s.show_channel_names = [this] { ic910_channel_names_dialog().Show(); };
     s.local_now = [this] { return clock_local_now(state.time); };
     s.sched_status = [this](const std::string& text) {
-        if (Form21* f = form21.existing()) f->Label12.setCaption(QString::fromStdString(text));
+        if (ScheduleWindow* f = schedule_window.existing()) f->Label12.setCaption(QString::fromStdString(text));
     };
     // Creating the editor runs its load; an editor that exists loads again.
     s.cw_editor_load = [this] {
-        if (form22.exists()) form22().form_load();
-        else form22();
+        if (cw_message_editor.exists()) cw_message_editor().form_load();
+        else cw_message_editor();
     };
     s.panel_colors = [this] {
         const MainSettings& m = state.settings;
@@ -84,19 +84,21 @@ void App::copy_cat_ports() {
     rig_context.ft736_cat = port(state.settings.ft736_cat);
 }
 
-std::unique_ptr<Form9> App::make_form9() {
+std::unique_ptr<SatInfoEditor> App::make_sat_info_editor() {
     // A store rebuilds the mean-motion corrections and sets the FT-847 window up anew.
-    return std::make_unique<Form9>(SatInfoEditorContext{
+    return std::make_unique<SatInfoEditor>(SatInfoEditorContext{
         state.current_sat, state.groups.selected_sat, torv_ini(),
         [this] { sat_hosei_set(state.corrections, state.elements, torv_ini()); }, [this] { ft847_setup(); }});
 }
 
-std::unique_ptr<Form22> App::make_form22() {
-    return std::make_unique<Form22>(CwEditorContext{rig_context.cw_message, [this] { ts2000().show_cw_messages(); }});
+std::unique_ptr<CwMessageEditor> App::make_cw_message_editor() {
+    return std::make_unique<CwMessageEditor>(
+        CwEditorContext{rig_context.cw_message, [this] { ts2000().show_cw_messages(); }});
 }
 
-std::unique_ptr<Form14> App::make_form14() {
-    return std::make_unique<Form14>(map_window_links(), [this] { form1().menu_gsiza_max_map.setChecked(false); });
+std::unique_ptr<WorldZoomWindow> App::make_world_zoom_window() {
+    return std::make_unique<WorldZoomWindow>(map_window_links(),
+                                             [this] { main_window().menu_gsiza_max_map.setChecked(false); });
 }
 
 void App::ft847_setup() {
@@ -131,17 +133,17 @@ void App::end_program() {
 
 std::vector<RigWindow*> App::rig_windows() {
     std::vector<RigWindow*> windows;
-    if (form8* w = ft847.existing()) windows.push_back(w);
-    if (Form18* w = form18.existing()) windows.push_back(w);
-    if (Form20* w = ft736.existing()) windows.push_back(w);
-    if (Form15* w = ts2000.existing()) windows.push_back(w);
+    if (Ft847Window* w = ft847.existing()) windows.push_back(w);
+    if (Ic910Window* w = ic910.existing()) windows.push_back(w);
+    if (Ft736Window* w = ft736.existing()) windows.push_back(w);
+    if (Ts2000Window* w = ts2000.existing()) windows.push_back(w);
     return windows;
 }
 
 RigWindow* App::rig_window(int rig) {
     switch (rig) {
         case 1: return ft847.existing();
-        case 2: return form18.existing();
+        case 2: return ic910.existing();
         case 3: return ts2000.existing();
         case 4: return ft736.existing();
         default: return nullptr;
@@ -149,44 +151,44 @@ RigWindow* App::rig_window(int rig) {
 }
 
 ProgramEnd App::program_end() {
-    return ProgramEnd{[this] { form1().save_settings(); }, [this] { end_program(); }};
+    return ProgramEnd{[this] { main_window().save_settings(); }, [this] { end_program(); }};
 }
 
-Form1Hooks App::form1_hooks() {
-    Form1Hooks h;
+MainWindowHooks App::main_window_hooks() {
+    MainWindowHooks h;
     h.element_settings_load = [this] { element_startup.element_settings_load(); };
     h.element_load_hooks = [this](ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
     h.sat_hosei_set = [this] { sat_hosei_set(state.corrections, state.elements, torv_ini()); };
     h.end_program = [this] { end_program(); };
-    h.form8_load_hidden = [this] {
+    h.ft847_load_hidden = [this] {
         // Loaded without being shown: its set-up runs now and its timer from now on.
         copy_cat_ports();
         rig_context.backcolor = round_half_even_as<platform::ColorValue>(state.settings.backcolor);
         ft847();
     };
-    h.form8_form_load = [this] { ft847_setup(); };
-    h.form8_show = [this] { ft847().Show(); };
-    h.form20_show = [this] { ft736().Show(); };
-    h.form15_show = [this] { ts2000().Show(); };
-    h.form18_show = [this] { form18().Show(); };
-    h.form9_show = [this] { form9().Show(); };
-    h.form22_show = [this] { form22().Show(); };
-    h.form21_show = [this] { form21().Show(); };
-    h.form21_take_pass = [this](const SchedulePass& pass) {
-        if (Form21* f = form21.existing()) f->take_pass(pass);
+    h.ft847_form_load = [this] { ft847_setup(); };
+    h.ft847_show = [this] { ft847().Show(); };
+    h.ft736_show = [this] { ft736().Show(); };
+    h.ts2000_show = [this] { ts2000().Show(); };
+    h.ic910_show = [this] { ic910().Show(); };
+    h.sat_info_editor_show = [this] { sat_info_editor().Show(); };
+    h.cw_message_editor_show = [this] { cw_message_editor().Show(); };
+    h.schedule_window_show = [this] { schedule_window().Show(); };
+    h.schedule_window_take_pass = [this](const SchedulePass& pass) {
+        if (ScheduleWindow* f = schedule_window.existing()) f->take_pass(pass);
     };
-    h.form4_show = [this] { form4().Show(); };
-    h.form5_show = [this] { form5().Show(); };
-    h.form6_show = [this] { form6().Show(); };
-    h.form10_show = [this] { form10().Show(); };
-    h.form3_show = [this] { form3().Show(); };
-    h.form2_show = [this] { form2().Show(); };
-    h.form7_show = [this] { form7().Show(); };
-    h.form14_show = [this] { form14().Show(); };
-    h.form11_show = [this] {
-        form11().Show();
-        form1().Command14.setFocus();
-        form11().Command1.setFocus();
+    h.element_update_window_show = [this] { element_update_window().Show(); };
+    h.version_window_show = [this] { version_window().Show(); };
+    h.week_table_window_show = [this] { week_table_window().Show(); };
+    h.partner_station_dialog_show = [this] { partner_station_dialog().Show(); };
+    h.group_settings_dialog_show = [this] { group_settings_dialog().Show(); };
+    h.station_dialog_show = [this] { station_dialog().Show(); };
+    h.sky_track_window_show = [this] { sky_track_window().Show(); };
+    h.world_zoom_window_show = [this] { world_zoom_window().Show(); };
+    h.partner_week_table_window_show = [this] {
+        partner_week_table_window().Show();
+        main_window().Command14.setFocus();
+        partner_week_table_window().Command1.setFocus();
     };
     fill_map_window_hooks(h);
     return h;
@@ -194,66 +196,66 @@ Form1Hooks App::form1_hooks() {
 
 MapWindowLinks App::map_window_links() {
     MapWindowActions actions;
-    actions.open_local_zoom = [this] { form1().open_local_zoom_from_map(); };
-    actions.select_partner = [this](int i) { form1().select_partner_station(i); };
-    actions.open_partner_map = [this](int i) { form13().open_partner_map(i); };
-    actions.start_mars_countdown = [this] { form1().start_rtt_countdown(); };
-    return MapWindowLinks{state.view,     form1().map_state(), state.settings, state.tips,
+    actions.open_local_zoom = [this] { main_window().open_local_zoom_from_map(); };
+    actions.select_partner = [this](int i) { main_window().select_partner_station(i); };
+    actions.open_partner_map = [this](int i) { partner_zoom_window().open_partner_map(i); };
+    actions.start_mars_countdown = [this] { main_window().start_rtt_countdown(); };
+    return MapWindowLinks{state.view,     main_window().map_state(), state.settings, state.tips,
                           state.partners, state.station,       state.bodies,   std::move(actions)};
 }
 
-void App::fill_map_window_hooks(Form1Hooks& h) {
-    h.local_zoom_setup = [this](double top, double left) { form12().set_origin(top, left); };
-    h.local_zoom_show = [this] { form12().open_local(); };
-    h.world_zoom_setup = [this](const std::string& word_map) { form14().load_world_map(word_map); };
+void App::fill_map_window_hooks(MainWindowHooks& h) {
+    h.local_zoom_setup = [this](double top, double left) { local_zoom_window().set_origin(top, left); };
+    h.local_zoom_show = [this] { local_zoom_window().open_local(); };
+    h.world_zoom_setup = [this](const std::string& word_map) { world_zoom_window().load_world_map(word_map); };
     h.zoom_slot_labels = [this](const std::array<std::string, kSlots>& names) {
-        show_slot_names(form12().slot_labels(), names);
-        show_slot_names(form13().slot_labels(), names);
+        show_slot_names(local_zoom_window().slot_labels(), names);
+        show_slot_names(partner_zoom_window().slot_labels(), names);
     };
-    h.open_partner_map = [this](int i) { form13().open_partner_map(i); };
+    h.open_partner_map = [this](int i) { partner_zoom_window().open_partner_map(i); };
     h.clear_map_windows = [this] {
-        form12().Picture1.Cls();
-        form13().Picture1.Cls();
-        form14().Picture2.Cls();
+        local_zoom_window().Picture1.Cls();
+        partner_zoom_window().Picture1.Cls();
+        world_zoom_window().Picture2.Cls();
     };
     h.show_selected_elsewhere = [this](const SelectedSatTexts& t, const VisibilityColors&) {
-        if (Form12* f = form12.existing()) show_selected_on(f->result_labels(), t, t.range_short);
-        if (Form14* f = form14.existing()) show_selected_on(f->result_labels(), t, t.range);
+        if (LocalZoomWindow* f = local_zoom_window.existing()) show_selected_on(f->result_labels(), t, t.range_short);
+        if (WorldZoomWindow* f = world_zoom_window.existing()) show_selected_on(f->result_labels(), t, t.range);
         // The sky-track chart's read-outs: writing them loads a closed chart again, hidden.
-        Form7& chart = form7();
+        SkyTrackWindow& chart = sky_track_window();
         chart.Label6.setCaption(QString::fromStdString(t.az));
         chart.Label8.setCaption(QString::fromStdString(t.el));
     };
     h.show_squint_elsewhere = [this](const std::string& squint) {
-        form7().Label10.setCaption(QString::fromStdString(squint));
+        sky_track_window().Label10.setCaption(QString::fromStdString(squint));
     };
     h.show_time_elsewhere = [this](DateTime local, DateTime utc) {
-        if (Form12* f = form12.existing()) show_time_on(f->result_labels(), local, utc);
-        if (Form14* f = form14.existing()) show_time_on(f->result_labels(), local, utc);
-        if (Form13* f = form13.existing()) {
+        if (LocalZoomWindow* f = local_zoom_window.existing()) show_time_on(f->result_labels(), local, utc);
+        if (WorldZoomWindow* f = world_zoom_window.existing()) show_time_on(f->result_labels(), local, utc);
+        if (PartnerZoomWindow* f = partner_zoom_window.existing()) {
             const PartnerStationTable& p = state.partners;
-            const auto i = std::clamp<int64_t>(round_half_even(form1().map_state().partner_zoom_index), 0, kPartnerSlots - 1);
+            const auto i = std::clamp<int64_t>(round_half_even(main_window().map_state().partner_zoom_index), 0, kPartnerSlots - 1);
             f->Label6.setCaption(QString::fromStdString(
                 general_date_text(partner_local_time(local, state.time.local_to_utc_text, p.partner_time_diff[i]))));
         }
     };
     h.zoom_lamp = [this](int slot, bool lit) {
-        light_lamp(*form12().slot_lamps()[slot], lit);
-        light_lamp(*form13().slot_lamps()[slot], lit);
+        light_lamp(*local_zoom_window().slot_lamps()[slot], lit);
+        light_lamp(*partner_zoom_window().slot_lamps()[slot], lit);
     };
     h.map_windows = [this](MapSurfaces& s, MainLoopControls& c) {
         // The redraw loads a closed window again, hidden.
-        Form12& local = form12();
-        Form13& partner = form13();
-        Form14& world = form14();
+        LocalZoomWindow& local = local_zoom_window();
+        PartnerZoomWindow& partner = partner_zoom_window();
+        WorldZoomWindow& world = world_zoom_window();
         s.local_zoom = &local.Picture1;
         s.local_zoom_iss = &local.iss();
         s.partner_zoom = &partner.Picture1;
         s.partner_zoom_iss = &partner.iss();
-        c.form13_slot_labels = partner.slot_labels();
+        c.partner_zoom_window_slot_labels = partner.slot_labels();
         s.world_zoom = &world.Picture2;
         s.world_zoom_iss = &world.iss();
-        c.form12_slot_labels = local.slot_labels();
+        c.local_zoom_window_slot_labels = local.slot_labels();
     };
 }
 

@@ -7,27 +7,27 @@
 #include "common/sat_info_editor.h"
 #include "common/settings_store.h"
 #include "common/version_window.h"
-#include "dialogs/form10.h"
-#include "dialogs/form2.h"
-#include "dialogs/form3.h"
+#include "dialogs/group_settings_dialog.h"
+#include "dialogs/partner_station_dialog.h"
+#include "dialogs/station_dialog.h"
+#include "mainwindow/local_zoom_window.h"
+#include "mainwindow/partner_zoom_window.h"
+#include "mainwindow/world_zoom_window.h"
 #include "orbit/element_source_window.h"
 #include "orbit/element_update_startup.h"
 #include "orbit/element_update_window.h"
 #include "platform/form.h"
 #include "platform/item_server.h"
 #include "platform/paths.h"
-#include "rig/form15.h"
-#include "rig/form18.h"
-#include "rig/form19.h"
-#include "rig/form20.h"
-#include "rig/form22.h"
-#include "rig/form8.h"
-#include "schedule/form11.h"
-#include "schedule/form12.h"
-#include "schedule/form13.h"
-#include "schedule/form14.h"
-#include "schedule/form6.h"
-#include "schedule/form7.h"
+#include "rig/cw_message_editor.h"
+#include "rig/ft736_window.h"
+#include "rig/ft847_window.h"
+#include "rig/ic910_channel_names_dialog.h"
+#include "rig/ic910_window.h"
+#include "rig/ts2000_window.h"
+#include "schedule/partner_week_table_window.h"
+#include "schedule/sky_track_window.h"
+#include "schedule/week_table_window.h"
 
 namespace torv {
 
@@ -54,61 +54,73 @@ public:
     // ---- windows ----
     // Every window below is one of these; ending the program ends them.
     platform::FormSet windows;
-    platform::FormInstance<Form17> form17{windows};
-    platform::FormInstance<Form5> form5{windows};
-    platform::FormInstance<Form4> form4{[this] { return std::make_unique<Form4>(element_context); }, windows};
-    platform::FormInstance<Form16> form16{[this] { return std::make_unique<Form16>(element_context); }, windows};
-    platform::FormInstance<extrn> extrn_form{[this] { return std::make_unique<extrn>(&item_server); }, windows};
-    ElementStartup element_startup{element_context, form4};
-    platform::FormInstance<Form1> form1{
+    platform::FormInstance<ProgressWindow> progress_window{windows};
+    platform::FormInstance<VersionWindow> version_window{windows};
+    platform::FormInstance<ElementUpdateWindow> element_update_window{
+        [this] { return std::make_unique<ElementUpdateWindow>(element_context); }, windows};
+    platform::FormInstance<ElementSourceWindow> element_source_window{
+        [this] { return std::make_unique<ElementSourceWindow>(element_context); }, windows};
+    platform::FormInstance<LiveValuesWindow> live_values_window{
+        [this] { return std::make_unique<LiveValuesWindow>(&item_server); }, windows};
+    ElementStartup element_startup{element_context, element_update_window};
+    platform::FormInstance<MainWindow> main_window{
         [this] {
-            return std::make_unique<Form1>(form1_links(state, {form17, extrn_form, tray}, form1_hooks()));
+            return std::make_unique<MainWindow>(
+                main_window_links(state, {progress_window, live_values_window, tray}, main_window_hooks()));
         },
         windows};
-    platform::FormInstance<form8> ft847{[this] { return std::make_unique<form8>(rig_context); }, windows};
-    platform::FormInstance<Form20> ft736{[this] { return std::make_unique<Form20>(rig_context); }, windows};
-    platform::FormInstance<Form15> ts2000{[this] { return std::make_unique<Form15>(rig_context); }, windows};
-    platform::FormInstance<Form18> form18{[this] { return std::make_unique<Form18>(rig_context); }, windows};
-    platform::FormInstance<Form19> form19{[this] { return std::make_unique<Form19>(rig_context.ic910_channel_names); },
-                                          windows};
-    platform::FormInstance<Form9> form9{[this] { return make_form9(); }, windows};
-    platform::FormInstance<Form22> form22{[this] { return make_form22(); }, windows};
-    platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(week_links(state)); }, windows};
-    platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(week_links(state)); }, windows};
-    platform::FormInstance<Form7> form7{
+    platform::FormInstance<Ft847Window> ft847{[this] { return std::make_unique<Ft847Window>(rig_context); }, windows};
+    platform::FormInstance<Ft736Window> ft736{[this] { return std::make_unique<Ft736Window>(rig_context); }, windows};
+    platform::FormInstance<Ts2000Window> ts2000{[this] { return std::make_unique<Ts2000Window>(rig_context); },
+                                                windows};
+    platform::FormInstance<Ic910Window> ic910{[this] { return std::make_unique<Ic910Window>(rig_context); }, windows};
+    platform::FormInstance<Ic910ChannelNamesDialog> ic910_channel_names_dialog{
+        [this] { return std::make_unique<Ic910ChannelNamesDialog>(rig_context.ic910_channel_names); }, windows};
+    platform::FormInstance<SatInfoEditor> sat_info_editor{[this] { return make_sat_info_editor(); }, windows};
+    platform::FormInstance<CwMessageEditor> cw_message_editor{[this] { return make_cw_message_editor(); }, windows};
+    platform::FormInstance<WeekTableWindow> week_table_window{
+        [this] { return std::make_unique<WeekTableWindow>(week_links(state)); }, windows};
+    platform::FormInstance<PartnerWeekTableWindow> partner_week_table_window{
+        [this] { return std::make_unique<PartnerWeekTableWindow>(week_links(state)); }, windows};
+    platform::FormInstance<SkyTrackWindow> sky_track_window{
         [this] {
-            return std::make_unique<Form7>(
+            return std::make_unique<SkyTrackWindow>(
                 SkyTrackLinks{state.groups, state.settings, state.time, state.chart, state.bodies, state.orbit});
         },
         windows};
-    platform::FormInstance<Form12> form12{[this] { return make_zoom_window<Form12>(); }, windows};
-    platform::FormInstance<Form13> form13{[this] { return make_zoom_window<Form13>(); }, windows};
-    platform::FormInstance<Form14> form14{[this] { return make_form14(); }, windows};
-    platform::FormInstance<Form21> form21{
+    platform::FormInstance<LocalZoomWindow> local_zoom_window{[this] { return make_zoom_window<LocalZoomWindow>(); },
+                                                              windows};
+    platform::FormInstance<PartnerZoomWindow> partner_zoom_window{
+        [this] { return make_zoom_window<PartnerZoomWindow>(); }, windows};
+    platform::FormInstance<WorldZoomWindow> world_zoom_window{[this] { return make_world_zoom_window(); }, windows};
+    platform::FormInstance<ScheduleWindow> schedule_window{
         [this] {
-            return std::make_unique<Form21>(form21_links(state, rig_context.mirror, form1, extrn_form,
-                                                         [this](int rig) { return rig_window(rig); }));
+            return std::make_unique<ScheduleWindow>(schedule_window_links(state, rig_context.mirror, main_window,
+                                                                          live_values_window,
+                                                                          [this](int rig) { return rig_window(rig); }));
         },
         windows};
-    platform::FormInstance<Form2> form2{
+    platform::FormInstance<StationDialog> station_dialog{
         [this] {
-            return std::make_unique<Form2>(StationDialogContext{
+            return std::make_unique<StationDialog>(StationDialogContext{
                 state.station, state.time, state.settings, torv_ini(), platform::program_folder(),
-                [this](const std::string& file) { form1().load_map_picture(form1().Picture2, file); },
+                [this](const std::string& file) { main_window().load_map_picture(main_window().Picture2, file); },
                 [this] { copy_cat_ports(); }, program_end()});
         },
         windows};
-    platform::FormInstance<Form3> form3{
+    platform::FormInstance<GroupSettingsDialog> group_settings_dialog{
         [this] {
-            return std::make_unique<Form3>(GroupDialogContext{
-                state.settings, state.time, state.elements, torv_ini(),
-                [this](const std::string& caption) { form1().Command13.setCaption(QString::fromStdString(caption)); },
-                program_end()});
+            return std::make_unique<GroupSettingsDialog>(
+                GroupDialogContext{state.settings, state.time, state.elements, torv_ini(),
+                                   [this](const std::string& caption) {
+                                       main_window().Command13.setCaption(QString::fromStdString(caption));
+                                   },
+                                   program_end()});
         },
         windows};
-    platform::FormInstance<Form10> form10{
+    platform::FormInstance<PartnerStationDialog> partner_station_dialog{
         [this] {
-            return std::make_unique<Form10>(
+            return std::make_unique<PartnerStationDialog>(
                 PartnerDialogContext{state.partners, torv_ini(), platform::program_folder(), program_end()});
         },
         windows};
@@ -131,9 +143,9 @@ private:
     // The transceivers' port settings as the settings load read them.
     void copy_cat_ports();
     void ft847_setup();
-    std::unique_ptr<Form9> make_form9();
-    std::unique_ptr<Form22> make_form22();
-    std::unique_ptr<Form14> make_form14();
+    std::unique_ptr<SatInfoEditor> make_sat_info_editor();
+    std::unique_ptr<CwMessageEditor> make_cw_message_editor();
+    std::unique_ptr<WorldZoomWindow> make_world_zoom_window();
     // A zoom window made again after a close shows the shown group's names at once.
     template <class W>
     std::unique_ptr<W> make_zoom_window() {
@@ -141,10 +153,10 @@ private:
         show_slot_names(f->slot_labels(), state.groups.shown());
         return f;
     }
-    Form1Hooks form1_hooks();
+    MainWindowHooks main_window_hooks();
     MapWindowLinks map_window_links();
     // The main window's seams into the map windows.
-    void fill_map_window_hooks(Form1Hooks& h);
+    void fill_map_window_hooks(MainWindowHooks& h);
     void fill_element_seam();
 };
 

@@ -1,14 +1,14 @@
 #pragma once
 #include "app/program_state.h"
-#include "common/extrn_window.h"
+#include "common/live_values_window.h"
 #include "common/number_text.h"
 #include "common/progress_window.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "orbit/element_update_context.h"
 #include "platform/form.h"
 #include "platform/tray.h"
 #include "rig/rig_context.h"
-#include "schedule/form21.h"
+#include "schedule/schedule_window.h"
 #include "schedule/week_window.h"
 
 // The windows' contexts, built from the program state in one place: the App builds its
@@ -16,16 +16,17 @@
 namespace torv {
 
 // The windows and services the main window works with beside the state.
-struct Form1Windows {
-    platform::FormInstance<Form17>& form17;
-    platform::FormInstance<extrn>& dde;
+struct MainWindowServices {
+    platform::FormInstance<ProgressWindow>& progress_window;
+    platform::FormInstance<LiveValuesWindow>& dde;
     platform::Tray& tray;
 };
 
-inline Form1Links form1_links(ProgramState& s, Form1Windows w, Form1Hooks hooks) {
-    return Form1Links{s.elements,    s.corrections,    s.station, s.time,     s.orbit, s.doppler,       s.bodies,
-                      s.current_sat, s.partners,       s.groups,  s.settings, s.view,  s.chart,         s.rig,
-                      s.tips,        s.element_update, s.schedule, w.form17,  w.dde,      w.tray,  std::move(hooks)};
+inline MainWindowLinks main_window_links(ProgramState& s, MainWindowServices w, MainWindowHooks hooks) {
+    return MainWindowLinks{s.elements, s.corrections, s.station,       s.time,           s.orbit,    s.doppler,
+                           s.bodies,   s.current_sat, s.partners,      s.groups,         s.settings, s.view,
+                           s.chart,    s.rig,         s.tips,          s.element_update, s.schedule, w.progress_window,
+                           w.dde,      w.tray,        std::move(hooks)};
 }
 
 // The week windows read the colours and the AO-40 values when they draw.
@@ -57,12 +58,12 @@ inline ElementUpdateContext element_update_context(ProgramState& s, ElementUpdat
 }
 
 // The element date the element windows write: the main window's Label33.
-inline void fill_element_date_seam(ElementUpdateSeam& seam, platform::FormInstance<Form1>& form1) {
-    seam.set_element_date_caption = [&form1](const std::string& t) {
-        form1().Label33.setCaption(QString::fromStdString(t));
+inline void fill_element_date_seam(ElementUpdateSeam& seam, platform::FormInstance<MainWindow>& main_window) {
+    seam.set_element_date_caption = [&main_window](const std::string& t) {
+        main_window().Label33.setCaption(QString::fromStdString(t));
     };
-    seam.set_element_date_tooltip = [&form1](const std::string& t) {
-        form1().Label33.setToolTip(QString::fromStdString(t));
+    seam.set_element_date_tooltip = [&main_window](const std::string& t) {
+        main_window().Label33.setToolTip(QString::fromStdString(t));
     };
 }
 
@@ -73,9 +74,12 @@ inline RigContext rig_context(ProgramState& s) {
 
 // The schedule window over the state; rig_window: the transceiver window of a receiver
 // digit as it is now.
-inline Form21Links form21_links(ProgramState& s, ScheduleMirror& mirror, platform::FormInstance<Form1>& form1,
-                                platform::FormInstance<extrn>& dde, std::function<RigWindow*(int rig)> rig_window) {
-    return Form21Links{s.schedule, s.groups, s.chart, s.time, s.settings, mirror, form1, dde, std::move(rig_window)};
+inline ScheduleWindowLinks schedule_window_links(ProgramState& s, ScheduleMirror& mirror,
+                                                 platform::FormInstance<MainWindow>& main_window,
+                                                 platform::FormInstance<LiveValuesWindow>& dde,
+                                                 std::function<RigWindow*(int rig)> rig_window) {
+    return ScheduleWindowLinks{s.schedule,           s.groups, s.chart, s.time, s.settings, mirror, main_window, dde,
+                               std::move(rig_window)};
 }
 
 }  // namespace torv

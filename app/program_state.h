@@ -3,6 +3,7 @@
 
 #include "common/sat_info_tips.h"
 #include "common/sat_records.h"
+#include "common/schedule_state.h"
 #include "common/station_table.h"
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
@@ -14,7 +15,6 @@
 #include "orbit/sat_position.h"
 #include "orbit/time_base.h"
 #include "rig/tracking.h"
-#include "schedule/schedule_state.h"
 
 // The program's shared state: the plain structs the App owns, handed to the windows by
 // reference through the contexts built from it (app/contexts.h). Test harnesses and

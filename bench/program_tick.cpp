@@ -35,7 +35,7 @@ struct ProgramOnDefaultData {
         torv::ini_write("28999", "PORT", "DDE", torv::torv_ini());
         app = std::make_unique<torv::App>();
         app->start();
-        torv::Form1& f = form1();
+        torv::MainWindow& f = main_window();
         for (platform::Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3}) t->setEnabled(false);
         f.Timer1_Timer();  // the start-up's own chart refresh
     }
@@ -43,18 +43,18 @@ struct ProgramOnDefaultData {
         app.reset();
         std::filesystem::remove_all(folder);
     }
-    torv::Form1& form1() { return app->form1(); }
+    torv::MainWindow& main_window() { return app->main_window(); }
     torv::ChartFlags& chart() { return app->state.chart; }
 };
 
 void BM_ProgramTick(benchmark::State& state) {
     ProgramOnDefaultData p;
     if (state.range(0) == 1) {
-        p.app->form12().open_local();
-        p.form1().open_partner_map(0);
-        p.app->form14().Show();
+        p.app->local_zoom_window().open_local();
+        p.main_window().open_partner_map(0);
+        p.app->world_zoom_window().Show();
     }
-    for (auto _ : state) p.form1().Timer1_Timer();
+    for (auto _ : state) p.main_window().Timer1_Timer();
 }
 BENCHMARK(BM_ProgramTick)->ArgName("maps_open")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
@@ -62,14 +62,14 @@ void BM_ProgramTickAfterChartReset(benchmark::State& state) {
     ProgramOnDefaultData p;
     for (auto _ : state) {
         p.chart().request_full_refresh();
-        p.form1().Timer1_Timer();
+        p.main_window().Timer1_Timer();
     }
 }
 BENCHMARK(BM_ProgramTickAfterChartReset)->Unit(benchmark::kMillisecond);
 
 void BM_ChartRefresh(benchmark::State& state) {
     ProgramOnDefaultData p;
-    torv::PassChart& chart = p.form1().pass_chart();
+    torv::PassChart& chart = p.main_window().pass_chart();
     for (auto _ : state) {
         p.chart().request_full_refresh();
         for (int s = 0; s < torv::kSlots; ++s) {
@@ -84,10 +84,10 @@ BENCHMARK(BM_ChartRefresh)->Unit(benchmark::kMillisecond);
 // shown: the most it draws.
 void BM_SkyTrackTick(benchmark::State& state) {
     ProgramOnDefaultData p;
-    torv::Form1& form1 = p.form1();
-    form1.Timer2_Timer();
-    form1.Timer1_Timer();  // the chart's minute tables, and the chart loaded hidden
-    torv::Form7& chart = p.app->form7();
+    torv::MainWindow& main_window = p.main_window();
+    main_window.Timer2_Timer();
+    main_window.Timer1_Timer();  // the chart's minute tables, and the chart loaded hidden
+    torv::SkyTrackWindow& chart = p.app->sky_track_window();
     chart.Timer1.setEnabled(false);
     chart.Check1.setValue(1);
     for (auto _ : state) chart.Timer1_Timer();

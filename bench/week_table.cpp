@@ -3,8 +3,8 @@
 // the own station alone and for two stations.
 #include <benchmark/benchmark.h>
 
-#include "schedule/week_passes.h"
-#include "schedule/week_table.h"
+#include "orbit/week_passes.h"
+#include "orbit/week_table.h"
 #include "tests/support/week_fixture.h"
 
 namespace {

@@ -8,7 +8,7 @@ namespace {
 constexpr int kStep = 8;
 }
 
-Form17::Form17() : ProgressBar1(this), Label1(this) {
+ProgressWindow::ProgressWindow() : ProgressBar1(this), Label1(this) {
     setCaption(QString::fromUtf8("初期化進行状況"));
     move_twips(3000, 3000, 5400, 1500);
     setFixedSize(QWidget::size());
@@ -17,12 +17,12 @@ Form17::Form17() : ProgressBar1(this), Label1(this) {
     Timer1.Timer_ = [this] { ProgressBar_CNTUP(); };
 }
 
-void Form17::Form_Load() {
+void ProgressWindow::Form_Load() {
     Timer1.setEnabled(false);
     ProgressBar1.setValue(ProgressBar1.minimum());
 }
 
-void Form17::ProgressBar_CNTUP() {
+void ProgressWindow::ProgressBar_CNTUP() {
     if (ProgressBar1.value() + kStep > ProgressBar1.maximum()) {
         ProgressBar1.setValue(ProgressBar1.maximum());
         Timer1.setEnabled(false);

@@ -7,10 +7,10 @@ namespace torv {
 // The progress window "初期化進行状況": a bar and a line of text while the program
 // starts, while element sets are downloaded and while status pages are fetched. Its
 // owner sets Label1, the caption and the timer and advances the bar.
-class Form17 : public platform::Form {
+class ProgressWindow : public platform::Form {
     Q_OBJECT
 public:
-    Form17();
+    ProgressWindow();
 
     platform::ProgressBar ProgressBar1;
     platform::Label Label1;

@@ -38,7 +38,7 @@ const char* const kPowers[] = {"1", "5", "10", "20", "50", "100", "200"};
 
 }  // namespace
 
-Form9::Form9(SatInfoEditorContext context)
+SatInfoEditor::SatInfoEditor(SatInfoEditorContext context)
     : Label1(this), Label2(this), Label3(this), Label4(this), Label5(this), Label6(this), Label7(this), Text1(this),
       Text2(this), Text3(this), Text4(this), Text5(this), Frame1(this), Frame2(this), Frame3(this), Option1(&Frame1),
       Option2(&Frame1), Option3(&Frame1), Option4(&Frame2), Option5(&Frame2), Option6(&Frame2), Option7(&Frame2),
@@ -59,7 +59,7 @@ Form9::Form9(SatInfoEditorContext context)
     setFixedSize(QWidget::size());
 }
 
-void Form9::lay_out() {
+void SatInfoEditor::lay_out() {
     constexpr int O = 270, T = 330;  // heights of an option line and a text box
     platform::lay_out({
         {&Label1, 240, 150, 900, 300, "人工衛星"},
@@ -135,7 +135,7 @@ void Form9::lay_out() {
     for (platform::Label* value : {&Label15, &Label16}) value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 
-void Form9::connect_handlers() {
+void SatInfoEditor::connect_handlers() {
     Option1.Click = [this] { Option1_Click(); };
     Option2.Click = [this] { Option2_Click(); };
     Option3.Click = [this] { Option3_Click(); };
@@ -143,7 +143,7 @@ void Form9::connect_handlers() {
     Command1.Click = [this] { Command1_Click(); };
 }
 
-void Form9::set_opening_state() {
+void SatInfoEditor::set_opening_state() {
     Combo1.setEditable(true);
     for (const char* p : kPowers) Combo1.AddItem(qs(p));
     Combo2.setEditable(true);
@@ -161,21 +161,21 @@ void Form9::set_opening_state() {
     Combo2.setCurrentText(qs(kNoTone));
 }
 
-bool Form9::still_selected() const { return s(Label2) == ctx_.selected_sat; }
+bool SatInfoEditor::still_selected() const { return s(Label2) == ctx_.selected_sat; }
 
-std::string Form9::chosen_mode(const ModeButtons& buttons, const std::string& current) {
+std::string SatInfoEditor::chosen_mode(const ModeButtons& buttons, const std::string& current) {
     for (int i = 0; i < 4; ++i)
         if (buttons[i]->value()) return std::to_string(i + 1);
     return current;
 }
 
-void Form9::choose_mode(const ModeButtons& buttons, const std::string& code) {
+void SatInfoEditor::choose_mode(const ModeButtons& buttons, const std::string& code) {
     static const std::string codes[4] = {kModeUsb, kModeLsb, kModeCw, kModeFm};
     const auto it = std::find(std::begin(codes), std::end(codes), code);
     if (it != std::end(codes)) buttons[it - std::begin(codes)]->setValue(true);
 }
 
-void Form9::Form_Load() {
+void SatInfoEditor::Form_Load() {
     const std::string sat = ctx_.selected_sat;
     const std::string& ini = ctx_.ini_file;
     CurrentSatValues& v = ctx_.current;
@@ -206,7 +206,7 @@ void Form9::Form_Load() {
     Text15.setText(qs(v.sat_hosei_text));
 }
 
-void Form9::show_sat_info() {
+void SatInfoEditor::show_sat_info() {
     CurrentSatValues& v = ctx_.current;
     const SatInfoRecord r = parse_sat_info(v.sat_info);
     filling_ = true;
@@ -251,13 +251,13 @@ void Form9::show_sat_info() {
     filling_ = false;
 }
 
-void Form9::set_conv_type(int type) {
+void SatInfoEditor::set_conv_type(int type) {
     edit_conv_type = static_cast<int16_t>(type);
     platform::OptionButton* buttons[3] = {&Option1, &Option2, &Option3};
     buttons[type]->setValue(true);
 }
 
-void Form9::update_passband(int type) {
+void SatInfoEditor::update_passband(int type) {
     const PassbandView view = passband_view(conversion_of(type), s(Text2), s(Text3), s(Text8), s(Text9));
     Text8.setEnabled(view.edges_enabled);
     Text9.setEnabled(view.edges_enabled);
@@ -273,44 +273,44 @@ void Form9::update_passband(int type) {
     }
 }
 
-void Form9::refill_edges() {
+void SatInfoEditor::refill_edges() {
     Text8.setText(qs(str_num(edit_uplink_low_)));
     Text9.setText(qs(str_num(edit_uplink_high_)));
 }
 
-void Form9::Option1_Click() {
+void SatInfoEditor::Option1_Click() {
     if (filling_) return;
     edit_conv_type = 0;
     update_passband(edit_conv_type);
 }
 
-void Form9::Option2_Click() {
+void SatInfoEditor::Option2_Click() {
     if (filling_) return;
     edit_conv_type = 1;
     refill_edges();
     update_passband(edit_conv_type);
 }
 
-void Form9::Option3_Click() {
+void SatInfoEditor::Option3_Click() {
     if (filling_) return;
     edit_conv_type = 2;
     refill_edges();
     update_passband(edit_conv_type);
 }
 
-void Form9::Text8_KeyUp() {
+void SatInfoEditor::Text8_KeyUp() {
     update_passband(edit_conv_type);
     edit_uplink_low_ = val(s(Text8));
     if (still_selected()) ctx_.current.sat_uplink_low = edit_uplink_low_;
 }
 
-void Form9::Text9_KeyUp() {
+void SatInfoEditor::Text9_KeyUp() {
     update_passband(edit_conv_type);
     edit_uplink_high_ = val(s(Text9));
     if (still_selected()) ctx_.current.sat_uplink_high = edit_uplink_high_;
 }
 
-bool Form9::eventFilter(QObject* watched, QEvent* event) {
+bool SatInfoEditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
         if (!text.isEmpty() && !number_key_allowed(text.toUcs4().value(0))) {
@@ -324,7 +324,7 @@ bool Form9::eventFilter(QObject* watched, QEvent* event) {
     return platform::Form::eventFilter(watched, event);
 }
 
-int Form9::check_transponder_ma() {
+int SatInfoEditor::check_transponder_ma() {
     const bool start_empty = trim(s(Text6)).empty(), end_empty = trim(s(Text7)).empty();
     if (start_empty && end_empty) return 0;
     auto refuse = [](platform::TextBox& box, const char* message, bool clear, int code) {
@@ -342,7 +342,7 @@ int Form9::check_transponder_ma() {
     return 0;
 }
 
-SatInfoEntry Form9::entry_from_controls() {
+SatInfoEntry SatInfoEditor::entry_from_controls() {
     SatInfoEntry e;
     e.sat = s(Label2);
     e.info = {trim(s(Text1)), trim(s(Text2)), edit_up_mode, trim(s(Text3)), edit_down_mode, s(Text4),
@@ -362,7 +362,7 @@ SatInfoEntry Form9::entry_from_controls() {
     return e;
 }
 
-void Form9::Command1_Click() {
+void SatInfoEditor::Command1_Click() {
     if (const auto message = frequency_error(s(Text1), s(Text2), s(Text3))) {
         platform::msg_box(*message);
         return;

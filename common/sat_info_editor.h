@@ -13,10 +13,10 @@ namespace torv {
 // was selected when it opened. Modeless; one instance, filled when it loads, closed by its
 // store button. Typing in the passband boxes and choosing a conversion type update the
 // shared passband values at once, as long as its satellite is still the selected one.
-class Form9 : public platform::Form {
+class SatInfoEditor : public platform::Form {
     Q_OBJECT
 public:
-    explicit Form9(SatInfoEditorContext context);
+    explicit SatInfoEditor(SatInfoEditorContext context);
 
     // In the order of the window, top to bottom: the order the operator tabs through.
     platform::Label Label1, Label2;

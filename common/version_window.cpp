@@ -4,7 +4,7 @@
 
 namespace torv {
 
-Form5::Form5()
+VersionWindow::VersionWindow()
     : Frame1(this), Frame2(this), Frame3(this), Label1(&Frame1), Label2(&Frame2), Label3(&Frame3),
       Label4(&Frame2), Command1(this) {
     setCaption(QString::fromUtf8("バージョン"));

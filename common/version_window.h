@@ -5,10 +5,10 @@
 namespace torv {
 
 // The version window "バージョン": the program's name, version and disclaimer.
-class Form5 : public platform::Form {
+class VersionWindow : public platform::Form {
     Q_OBJECT
 public:
-    Form5();
+    VersionWindow();
 
     platform::Frame Frame1, Frame2, Frame3;
     platform::Label Label1, Label2, Label3, Label4;

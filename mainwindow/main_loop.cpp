@@ -110,9 +110,9 @@ void MainLoop::draw_slot(int slot) {
         CalcResult& c = map_.orbit.orbit.calc;
         disp(map_, c.calc_sub_lat, c.calc_sub_lon, c.calc_sub_height, m.draw_sat_color, m.draw_sat_name);
     }
-    set_back_color(controls_.form1_slot_labels[slot], m.draw_sat_color);
-    set_back_color(controls_.form12_slot_labels[slot], m.draw_sat_color);
-    set_back_color(controls_.form13_slot_labels[slot], m.draw_sat_color);
+    set_back_color(controls_.main_window_slot_labels[slot], m.draw_sat_color);
+    set_back_color(controls_.local_zoom_window_slot_labels[slot], m.draw_sat_color);
+    set_back_color(controls_.partner_zoom_window_slot_labels[slot], m.draw_sat_color);
     if (!m.draw_sat_name.empty() && m.draw_sat_name == map_.orbit.selected_sat) show_selected_views();
     call_if_set(steps_.update_pass_timeline, m.draw_sat_name);
 }

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "common/extrn_window.h"
+#include "common/live_values_window.h"
 #include "common/reentry_guard.h"
 #include "mainwindow/map_state.h"
 #include "platform/controls.h"
@@ -19,14 +19,14 @@ constexpr int kDisplaySlots = 7;
 
 // Controls the loop writes; null when the window does not exist.
 struct MainLoopControls {
-    std::array<platform::Label*, kDisplaySlots> form1_slot_labels{};   // Label12..16, 60, 61
-    std::array<platform::Label*, kDisplaySlots> form12_slot_labels{};  // Label1..5, 17, 18
-    std::array<platform::Label*, kDisplaySlots> form13_slot_labels{};  // Label1..5, 8, 9
+    std::array<platform::Label*, kDisplaySlots> main_window_slot_labels{};   // Label12..16, 60, 61
+    std::array<platform::Label*, kDisplaySlots> local_zoom_window_slot_labels{};  // Label1..5, 17, 18
+    std::array<platform::Label*, kDisplaySlots> partner_zoom_window_slot_labels{};  // Label1..5, 8, 9
     platform::Label* Label33 = nullptr;                                 // element date
     platform::Label* Label25 = nullptr;                                 // range rate
     std::array<platform::Label*, 3> doppler_value_labels{};            // Label27, Label29, Label31
     std::array<platform::Label*, 3> doppler_band_labels{};             // Label26, Label28, Label30
-    extrn* items = nullptr;                                             // Text7, Text14
+    LiveValuesWindow* items = nullptr;                                             // Text7, Text14
 };
 
 // The chart tick's own steps, each drawn by the chart.

@@ -45,13 +45,14 @@ inline const char* const kUnreadablePicturesNote = "画像ファイルを読み�
 // The pictures the redraw draws into; a window that does not exist is left null and
 // its pictures are skipped.
 struct MapSurfaces {
-    platform::PictureBox* main_map = nullptr;      // Form1.Picture2, world map
-    platform::PictureBox* world_zoom = nullptr;    // Form14.Picture2, enlarged world map
-    platform::PictureBox* local_zoom = nullptr;    // Form12.Picture1
-    platform::PictureBox* partner_zoom = nullptr;  // Form13.Picture1
-    platform::PictureBox* orbit_view = nullptr;    // Form1.Picture1
-    platform::PictureBox* sky_view = nullptr;      // Form1.Picture4, twips
-    // The ISS picture of each map window (Form14.Picture1, Form12.Picture2, Form13.Picture2).
+    platform::PictureBox* main_map = nullptr;      // MainWindow.Picture2, world map
+    platform::PictureBox* world_zoom = nullptr;    // WorldZoomWindow.Picture2, enlarged world map
+    platform::PictureBox* local_zoom = nullptr;    // LocalZoomWindow.Picture1
+    platform::PictureBox* partner_zoom = nullptr;  // PartnerZoomWindow.Picture1
+    platform::PictureBox* orbit_view = nullptr;    // MainWindow.Picture1
+    platform::PictureBox* sky_view = nullptr;      // MainWindow.Picture4, twips
+    // The ISS picture of each map window (WorldZoomWindow.Picture1, LocalZoomWindow.Picture2,
+    // PartnerZoomWindow.Picture2).
     const StdPicture* world_zoom_iss = nullptr;
     const StdPicture* local_zoom_iss = nullptr;
     const StdPicture* partner_zoom_iss = nullptr;

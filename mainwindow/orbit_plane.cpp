@@ -5,8 +5,8 @@
 #include "common/number_text.h"
 #include "mainwindow/map_geometry.h"
 #include "mainwindow/orbit_plane_geometry.h"
-#include "schedule/week_table.h"
 #include "orbit/squint.h"
+#include "orbit/week_table.h"
 #include "platform/text.h"
 
 namespace torv {

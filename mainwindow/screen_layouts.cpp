@@ -3,7 +3,7 @@
 // layout. A cell left empty keeps what the layout before left.
 #include <array>
 
-#include "mainwindow/form1.h"
+#include "mainwindow/main_window.h"
 #include "platform/twips.h"
 
 namespace torv {
@@ -39,7 +39,7 @@ void move_keeping_size(QWidget* control, TopLeft at) {
 
 }  // namespace
 
-void Form1::apply_layout(const std::string& code) {
+void MainWindow::apply_layout(const std::string& code) {
     if (code.size() != 1 || code[0] < '0' || code[0] >= '0' + kLayouts) return;
     const auto n = static_cast<size_t>(code[0] - '0');
 
@@ -75,7 +75,7 @@ void Form1::apply_layout(const std::string& code) {
         else if (s != K) control->setVisible(s == S);
     }
 
-    if (n == 1 && l_.hooks.form14_show) l_.hooks.form14_show();
+    if (n == 1 && l_.hooks.world_zoom_window_show) l_.hooks.world_zoom_window_show();
 
     // "拡大（世界地図）" is the full window with the enlarged map beside it: both ticked.
     const std::array<platform::MenuItem*, kLayouts> items{&menu_gsiza_max,      &menu_gsiza_max_map, &menu_gsiza_min_map,

@@ -4,7 +4,7 @@
 #include "orbit/sat_position.h"
 #include "platform/picture_box.h"
 
-// The polar sky view (Form1.Picture4, twips): its grid, and a satellite's marker with its
+// The polar sky view (MainWindow.Picture4, twips): its grid, and a satellite's marker with its
 // azimuth and elevation captions. The view's width and height are read from the box each
 // time, so every drawing on the view (the track points, the bodies) projects through
 // sky_view_point.

@@ -6,7 +6,7 @@
 
 #include "common/datetime.h"
 #include "orbit/time_base.h"
-#include "schedule/week_table.h"
+#include "orbit/week_table.h"
 
 // The 24-hour chart's minute tables: for each display slot, where its satellite stands
 // in every minute of the chart. The chart rows, the pass list, the five-minute warning

@@ -4,21 +4,13 @@
 #include <string_view>
 #include <vector>
 
+#include "orbit/element_stamps.h"
 #include "platform/clock.h"
 
 // The settings of the element update: when element sets were last fetched, the
 // automatic-update mode, where the data comes from and which satellites get "DG" and
 // "TR" duplicates. Plain values, read and written through torv.ini.
 namespace torv {
-
-// [KIDOUKOUSIN] and the two flags the main window derives from it.
-struct ElementUpdateState {
-    std::string kidoukousin_yymmdd = "000000000000";  // "yyyy/mm/dd hh:mm:ss" of the last update
-    std::string kidoukousin_orbit = "04008";          // the tag of the bulletin in use
-    std::string elm_auto_sw = "0";  // "0" no automatic update, "1" at every start, "2" torv_solid.elm only
-    int16_t elm_updated = 0;        // 1 once an update in this run replaced an element file
-    int16_t elements_stale = 0;     // 1 when the stamp is ten days old or more
-};
 
 // [KIDOU_URL], [TORVELM] and [ORBIT] DEGITAL_SAT.
 struct ElementSources {
@@ -41,10 +33,6 @@ inline constexpr std::string_view kDefaultKidouUrl3 = "https://celestrak.org/NOR
 inline constexpr std::string_view kDefaultBulletinUrl = "https://www.amsat.org/tle/current/nasa.all";
 inline constexpr std::string_view kDefaultBulletinHdr = "For more";
 inline constexpr std::string_view kDefaultBulletinLine = "20";
-// The main window's settings load and the element-update window use different
-// defaults for a missing stamp; both read as a date long past.
-inline constexpr std::string_view kAbsentStampMain = "000000000000";
-inline constexpr std::string_view kAbsentStampWindow = "0000000000";
 
 // YYMMDD (absent_stamp when missing) and ORBIT (default "04008"). A stamp that cannot be
 // used at now (usable_stamp) reads as absent_stamp and is told through

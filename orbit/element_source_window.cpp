@@ -23,7 +23,7 @@ bool all_digits(const QString& text) {
 
 }  // namespace
 
-Form16::Form16(ElementUpdateContext& context)
+ElementSourceWindow::ElementSourceWindow(ElementUpdateContext& context)
     : Frame1(this), Frame2(this), Frame3(this), Frame4(this), Label1(&Frame1), Label2(&Frame1), Label3(&Frame2),
       Label4(&Frame2), Label5(&Frame4), Label6(&Frame3), Label7(&Frame3), Label8(&Frame3), Label9(&Frame1),
       Text1(&Frame1), Text2(&Frame2), Text3(&Frame3), Text4(&Frame3), Text5(&Frame3), Text6(&Frame1),
@@ -39,7 +39,7 @@ Form16::Form16(ElementUpdateContext& context)
     Command5.Click = [this] { Command5_Click(); };
 }
 
-void Form16::lay_out() {
+void ElementSourceWindow::lay_out() {
     move_twips(1500, 900, 9600, 9000);
     constexpr int L = 300, T = 330, B = 420;  // heights of a label, a text box and a button
     platform::lay_out({
@@ -82,7 +82,7 @@ void Form16::lay_out() {
     Label5.setWordWrap(true);
 }
 
-void Form16::Form_Load() {
+void ElementSourceWindow::Form_Load() {
     ElementSources& src = ctx_.sources;
     read_kidou_urls(src, torv_ini());
     Text6.setText(qs(src.kidou_url3));
@@ -95,7 +95,7 @@ void Form16::Form_Load() {
     fill_satellite_lists();
 }
 
-void Form16::fill_satellite_lists() {
+void ElementSourceWindow::fill_satellite_lists() {
     const ElementTable& t = ctx_.table;
     for (int i = 1; i <= t.element_line_count(); i += 3) List1.addItem(qs(t.element_lines(i)));
     read_degital_sat(ctx_.sources, torv_ini());
@@ -103,11 +103,11 @@ void Form16::fill_satellite_lists() {
     for (const std::string& name : ctx_.sources.degital_sat_list) List2.addItem(qs(name));
 }
 
-void Form16::Check1_Click() { ctx_.sources.kidou_url2_sw = Check1.isChecked() ? "1" : "0"; }
+void ElementSourceWindow::Check1_Click() { ctx_.sources.kidou_url2_sw = Check1.isChecked() ? "1" : "0"; }
 
-void Form16::Command1_Click() { Unload(); }
+void ElementSourceWindow::Command1_Click() { Unload(); }
 
-void Form16::Form_Unload(bool& cancel) {
+void ElementSourceWindow::Form_Unload(bool& cancel) {
     (void)cancel;
     ElementSources& src = ctx_.sources;
     src.kidou_url3 = s(Text6.text());
@@ -116,7 +116,7 @@ void Form16::Form_Unload(bool& cancel) {
     write_kidou_urls(src, torv_ini());
 }
 
-void Form16::Command5_Click() {
+void ElementSourceWindow::Command5_Click() {
     if (Text4.text().size() > kHeaderKeyMax) {
         platform::msg_box(std::string("ヘッダー識別ワードが8文字を超えています"));
         return;
@@ -132,7 +132,7 @@ void Form16::Command5_Click() {
     write_bulletin_settings(src, torv_ini());
 }
 
-void Form16::Command2_Click() {
+void ElementSourceWindow::Command2_Click() {
     QListWidgetItem* item = List1.currentItem();
     if (!item || !item->isSelected()) {
         platform::msg_box(std::string("衛星を選択してください"));
@@ -141,7 +141,7 @@ void Form16::Command2_Click() {
     List2.addItem(item->text());
 }
 
-void Form16::Command3_Click() {
+void ElementSourceWindow::Command3_Click() {
     if (List2.count() == 0) {
         platform::msg_box(std::string("削除する項目がありません"));
         return;
@@ -154,7 +154,7 @@ void Form16::Command3_Click() {
     delete List2.takeItem(List2.row(item));
 }
 
-void Form16::Command4_Click() {
+void ElementSourceWindow::Command4_Click() {
     std::string joined;
     for (int i = 0; i < List2.count(); ++i) joined += (i ? "," : "") + s(List2.item(i)->text());
     ctx_.sources.degital_sat = joined;

@@ -10,10 +10,10 @@ namespace torv {
 
 // "軌道要素ＵＲＬ登録": where element data comes from and which satellites get "DG"
 // and "TR" duplicates. Opened from the element-update window; not modal.
-class Form16 : public platform::Form {
+class ElementSourceWindow : public platform::Form {
     Q_OBJECT
 public:
-    explicit Form16(ElementUpdateContext& context);
+    explicit ElementSourceWindow(ElementUpdateContext& context);
 
     platform::Frame Frame1, Frame2, Frame3, Frame4;
     platform::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9;

@@ -2,14 +2,28 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/datetime.h"
-#include "orbit/element_settings.h"
 #include "platform/clock.h"
 
-// The update stamp ("yyyy/mm/dd hh:mm:ss" of the last element update), the bulletin
-// tag beside it, and the ten-day staleness rule.
+// The element update's state: the update stamp ("yyyy/mm/dd hh:mm:ss" of the last element
+// update), the bulletin tag beside it, the update mode, and the ten-day staleness rule.
 namespace torv {
+
+// [KIDOUKOUSIN] and the two flags the main window derives from it.
+struct ElementUpdateState {
+    std::string kidoukousin_yymmdd = "000000000000";  // "yyyy/mm/dd hh:mm:ss" of the last update
+    std::string kidoukousin_orbit = "04008";          // the tag of the bulletin in use
+    std::string elm_auto_sw = "0";  // "0" no automatic update, "1" at every start, "2" torv_solid.elm only
+    int16_t elm_updated = 0;        // 1 once an update in this run replaced an element file
+    int16_t elements_stale = 0;     // 1 when the stamp is ten days old or more
+};
+
+// The main window's settings load and the element-update window use different
+// defaults for a missing stamp; both read as a date long past.
+inline constexpr std::string_view kAbsentStampMain = "000000000000";
+inline constexpr std::string_view kAbsentStampWindow = "0000000000";
 
 // A clock reading in the stamp's form.
 std::string stamp_text(const platform::ClockReading& now);

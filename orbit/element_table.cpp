@@ -6,7 +6,6 @@
 
 #include "common/cp932.h"
 #include "common/number_text.h"
-#include "orbit/mean_motion.h"
 
 namespace torv {
 
@@ -92,6 +91,25 @@ NamedSetLookup lookup_named_set(const ElementTable& table, std::string_view name
     const ElementTable::NamedSet* set = table.find_named_set(name);
     if (!set) return {&fallback, ElementLookup::Fallback};
     return {set, set->orbit.el.usable ? ElementLookup::Found : ElementLookup::Unusable};
+}
+
+int find_element_set(const ElementTable& table, const std::string& name) {
+    const ElementTable::NamedSet* set = table.find_named_set(name);
+    return set ? set->name_index : 0;
+}
+
+ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name) {
+    const NamedSetLookup found = lookup_named_set(table, name);
+    return {found.set->orbit.el, found.how};
+}
+
+ElementLookup load_sat_elements(const ElementTable& table, std::string& name, SatElements& sat_elements,
+                                int32_t& sat_rev_no) {
+    name = trim(name);
+    ElementLookupResult r = lookup_sat_elements(table, name);
+    sat_elements = r.elements;
+    sat_rev_no = r.elements.rev_no;
+    return r.how;
 }
 
 void ElementTable::parse_sets() const {

@@ -82,6 +82,26 @@ struct NamedSetLookup {
 };
 NamedSetLookup lookup_named_set(const ElementTable& table, std::string_view name);
 
+// Index of the name line of the first set named name (exact, case-sensitive, after
+// trimming blanks), looking only at the name positions 1, 4, 7, …; 0 when there is none
+// or the name is empty.
+int find_element_set(const ElementTable& table, const std::string& name);
+
+struct ElementLookupResult {
+    SatElements elements;
+    ElementLookup how = ElementLookup::Fallback;
+};
+
+// The parsed set of a (trimmed) name: the table's set, the fallback set when the name is
+// not there (both parsed once, not at every lookup), or Unusable when the table's set has missing or blank element lines, a
+// mean motion of 0 or less or an epoch that is no date (such a satellite is skipped, never computed).
+ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name);
+
+// The historic routine: trims name in place and parses its set into elements and rev_no.
+// Returns the lookup's outcome.
+ElementLookup load_sat_elements(const ElementTable& table, std::string& name, SatElements& sat_elements,
+                                int32_t& sat_rev_no);
+
 // What loading left out, so the operator can be told once.
 struct ElementLoadReport {
     std::vector<std::string> notices;  // one text per file that had unreadable lines

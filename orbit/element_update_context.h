@@ -13,12 +13,12 @@ namespace torv {
 // The main window as the element update sees it. The main window fills these in; an
 // empty one does nothing.
 struct ElementUpdateSeam {
-    std::function<void(const std::string&)> set_element_date_caption;  // Form1.Label33 caption
-    std::function<void(const std::string&)> set_element_date_tooltip;  // Form1.Label33 tool tip
-    std::function<void(const std::string&)> progress_text;  // Form17.Label1 while the progress window is up
-    std::function<void()> tray_icon_remove;                 // Form1.tray_icon_remove
+    std::function<void(const std::string&)> set_element_date_caption;  // MainWindow.Label33 caption
+    std::function<void(const std::string&)> set_element_date_tooltip;  // MainWindow.Label33 tool tip
+    std::function<void(const std::string&)> progress_text;  // ProgressWindow.Label1 while the progress window is up
+    std::function<void()> tray_icon_remove;                 // MainWindow.tray_icon_remove
     std::function<void()> end_program;  // ends the program at once: no window closed, nothing saved
-    std::function<void()> show_element_sources;  // shows Form16, not modal
+    std::function<void()> show_element_sources;  // shows ElementSourceWindow, not modal
 };
 
 // The shared state the element windows work on, owned by the application.

@@ -8,8 +8,9 @@
 
 namespace torv {
 
-ElementStartup::ElementStartup(ElementUpdateContext& context, platform::FormInstance<Form4>& form4)
-    : ctx_(context), form4_(form4) {}
+ElementStartup::ElementStartup(ElementUpdateContext& context,
+                               platform::FormInstance<ElementUpdateWindow>& element_update_window)
+    : ctx_(context), element_update_window_(element_update_window) {}
 
 void ElementStartup::element_settings_load() {
     const std::string ini = torv_ini();
@@ -18,13 +19,13 @@ void ElementStartup::element_settings_load() {
     call_if_set(ctx_.seam.set_element_date_caption, element_date_caption(st));
     st.elements_stale = elements_stale_flag(st.kidoukousin_yymmdd, clock_local_reading(ctx_.time));
     st.elm_auto_sw = read_elm_auto_sw(ini);
-    if (!element_date_tooltip(st.elm_auto_sw).empty()) form4_().show_mode(st.elm_auto_sw);
+    if (!element_date_tooltip(st.elm_auto_sw).empty()) element_update_window_().show_mode(st.elm_auto_sw);
     read_degital_sat(ctx_.sources, ini);
     load_bulletin_settings(ctx_.sources, ini);
 }
 
 void ElementStartup::element_download_startup() {
-    form4_().Command1_Click();
+    element_update_window_().Command1_Click();
     ElementUpdateState& st = ctx_.state;
     write_element_stamps(st, torv_ini());
     call_if_set(ctx_.seam.set_element_date_caption, element_date_caption(st));

@@ -12,18 +12,18 @@ namespace torv {
 
 class ElementStartup {
 public:
-    ElementStartup(ElementUpdateContext& context, platform::FormInstance<Form4>& form4);
+    ElementStartup(ElementUpdateContext& context, platform::FormInstance<ElementUpdateWindow>& element_update_window);
 
     // The element part of the main window's settings load: the stamps (a missing one
     // reads as twelve zeros), the element-date label and the staleness flag, the mode
-    // with Form4's menus and the label's tool tip (Form4 is loaded hidden for modes
+    // with ElementUpdateWindow's menus and the label's tool tip (ElementUpdateWindow is loaded hidden for modes
     // "0", "1" and "2"), the duplicate list, and the bulletin settings with their
     // defaults written back.
     void element_settings_load();
 
     // Mode "1": runs the update hidden, writes the stamps whatever came of it, sets the
     // element-date label and recomputes the staleness flag. A start-up update never
-    // makes a later finish of Form4 ask for a restart.
+    // makes a later finish of ElementUpdateWindow ask for a restart.
     void element_download_startup();
     // Mode "1", after the download: the "DG" and "TR" copies in the four element files.
     void element_files_mark_digital();
@@ -36,7 +36,7 @@ public:
 
 private:
     ElementUpdateContext& ctx_;
-    platform::FormInstance<Form4>& form4_;
+    platform::FormInstance<ElementUpdateWindow>& element_update_window_;
 };
 
 }  // namespace torv

@@ -17,7 +17,7 @@ using platform::qs;
 using platform::kRed;
 using platform::kBlue;
 
-Form4::Form4(ElementUpdateContext& context)
+ElementUpdateWindow::ElementUpdateWindow(ElementUpdateContext& context)
     : Command1(this), Command2(this), List1(this), Label1(this), Label2(this), Label3(this), Label4(this),
       MenuBar(this), ctx_(context) {
     setCaption("軌道要素の更新");
@@ -48,7 +48,7 @@ Form4::Form4(ElementUpdateContext& context)
     Command2.Click = [this] { Command2_Click(); };
 }
 
-void Form4::Form_Load() {
+void ElementUpdateWindow::Form_Load() {
     const std::string ini = torv_ini();
     read_element_stamps(ctx_.state, ini, kAbsentStampWindow, clock_local_reading(ctx_.time));
     Label2.setCaption(qs(element_date_caption(ctx_.state)));
@@ -58,7 +58,7 @@ void Form4::Form_Load() {
     show_mode(ctx_.state.elm_auto_sw);
 }
 
-void Form4::show_mode(const std::string& elm_auto_sw) {
+void ElementUpdateWindow::show_mode(const std::string& elm_auto_sw) {
     const std::string tooltip = element_date_tooltip(elm_auto_sw);
     if (tooltip.empty()) return;
     F4_MENU_AUTO_SET->setChecked(elm_auto_sw == "1");
@@ -67,22 +67,22 @@ void Form4::show_mode(const std::string& elm_auto_sw) {
     call_if_set(ctx_.seam.set_element_date_tooltip, tooltip);
 }
 
-void Form4::choose_mode(const std::string& elm_auto_sw) {
+void ElementUpdateWindow::choose_mode(const std::string& elm_auto_sw) {
     show_mode(elm_auto_sw);
     ctx_.state.elm_auto_sw = elm_auto_sw;
 }
 
-void Form4::F4_MENU_AUTO_SET_Click() { choose_mode("1"); }
-void Form4::F4_MENU_AUTO_RESET_Click() { choose_mode("0"); }
-void Form4::F4_MENU_FILE_Click() { choose_mode("2"); }
-void Form4::f14_menu_url_Click() { call_if_set(ctx_.seam.show_element_sources); }
+void ElementUpdateWindow::F4_MENU_AUTO_SET_Click() { choose_mode("1"); }
+void ElementUpdateWindow::F4_MENU_AUTO_RESET_Click() { choose_mode("0"); }
+void ElementUpdateWindow::F4_MENU_FILE_Click() { choose_mode("2"); }
+void ElementUpdateWindow::f14_menu_url_Click() { call_if_set(ctx_.seam.show_element_sources); }
 
-void Form4::set_stamp_label(const std::string& caption, bool complete) {
+void ElementUpdateWindow::set_stamp_label(const std::string& caption, bool complete) {
     Label2.setCaption(qs(caption));
     Label2.setForeColor(complete ? kBlue : kRed);
 }
 
-void Form4::Command1_Click() {
+void ElementUpdateWindow::Command1_Click() {
     if (running_) return;
     running_ = true;
     Command1.setEnabled(false);
@@ -105,9 +105,9 @@ void Form4::Command1_Click() {
     running_ = false;
 }
 
-void Form4::Command2_Click() { Unload(); }
+void ElementUpdateWindow::Command2_Click() { Unload(); }
 
-void Form4::Form_Unload(bool& cancel) {
+void ElementUpdateWindow::Form_Unload(bool& cancel) {
     if (running_) {
         platform::http_cancel();
         cancel = true;
@@ -116,7 +116,7 @@ void Form4::Form_Unload(bool& cancel) {
     finish();
 }
 
-void Form4::finish() {
+void ElementUpdateWindow::finish() {
     const std::string ini = torv_ini();
     write_elm_auto_sw(ctx_.state, ini);
     if (ctx_.state.elm_updated != 1) return;

@@ -13,10 +13,10 @@ namespace torv {
 // "軌道要素の更新": fetches new element sets, lists what arrived, chooses the
 // automatic-update mode and opens the element-source settings. Loaded hidden at
 // every start; the start-up download runs its update button without showing it.
-class Form4 : public platform::Form {
+class ElementUpdateWindow : public platform::Form {
     Q_OBJECT
 public:
-    explicit Form4(ElementUpdateContext& context);
+    explicit ElementUpdateWindow(ElementUpdateContext& context);
 
     platform::CommandButton Command1;  // "軌道要素更新"
     platform::CommandButton Command2;  // "終了"

@@ -1,11 +1,8 @@
 #include "orbit/mean_motion.h"
 
-#include <cmath>
-
 #include "common/debug_log.h"
 #include "common/number_text.h"
 #include "common/settings_store.h"
-#include "orbit/geodesy.h"
 
 namespace torv {
 
@@ -63,12 +60,6 @@ SatCorrectionTable build_sat_correction_table(const ElementTable& table, const s
 
 void sat_hosei_set(SatCorrectionTable& corrections, const ElementTable& table, const std::string& ini_file) {
     corrections = build_sat_correction_table(table, ini_file);
-}
-
-double j2_motion_rate(const SatElements& el, double a) {
-    const double n = el.mean_motion, e = el.eccentricity;
-    const double si = std::sin(deg_to_rad(el.inclination));
-    return 1.5 * kJ2 * n * kBesselAKm * kBesselAKm / (a * a * std::pow(1.0 - e * e, 1.5)) * (1.0 - 1.5 * si * si);
 }
 
 double motion_term_factor(const std::string& name, double inclination_deg, const SatCorrectionTable& corrections) {

@@ -7,13 +7,12 @@
 
 #include "orbit/element_table.h"
 #include "orbit/sat_elements.h"
+#include "orbit/sat_orbit.h"
 
 // The J2 mean-motion term: for a few satellites known by name and for every satellite
 // the operator gave a correction factor, the revolutions since epoch gain a term
 // proportional to the secular J2 change of the mean motion.
 namespace torv {
-
-constexpr double kJ2 = 108263.5e-8;
 
 // The operator's factors, one entry per element set of the table, in table order.
 // Every computation asks for its satellite's entries, so they are also kept summed up
@@ -54,9 +53,6 @@ SatCorrectionTable build_sat_correction_table(const ElementTable& table, const s
 
 // Rebuilds corrections in place (start-up, and after the editor stored a factor).
 void sat_hosei_set(SatCorrectionTable& corrections, const ElementTable& table, const std::string& ini_file);
-
-// dL, the J2 change of the mean motion in revolutions per day, for semi-major axis a (km).
-double j2_motion_rate(const SatElements& el, double a);
 
 // The factor of the term for a trimmed name (0: no term): the built-in factors with
 // their inclination rule, then every matching correction-table entry in turn.

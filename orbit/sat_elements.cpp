@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "orbit/element_table.h"
 
 namespace torv {
 
@@ -39,25 +38,6 @@ SatElements parse_sat_elements(const std::string& line1, const std::string& line
     el.usable = !trim_ws(line1).empty() && !trim_ws(line2).empty() && std::isfinite(el.mean_motion) &&
                 el.mean_motion > 0 && epoch_is_a_date;
     return el;
-}
-
-int find_element_set(const ElementTable& table, const std::string& name) {
-    const ElementTable::NamedSet* set = table.find_named_set(name);
-    return set ? set->name_index : 0;
-}
-
-ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name) {
-    const NamedSetLookup found = lookup_named_set(table, name);
-    return {found.set->orbit.el, found.how};
-}
-
-ElementLookup load_sat_elements(const ElementTable& table, std::string& name, SatElements& sat_elements,
-                                int32_t& sat_rev_no) {
-    name = trim(name);
-    ElementLookupResult r = lookup_sat_elements(table, name);
-    sat_elements = r.elements;
-    sat_rev_no = r.elements.rev_no;
-    return r.how;
 }
 
 }  // namespace torv

@@ -2,11 +2,10 @@
 #include <cstdint>
 #include <string>
 
-// One satellite's element set, found by name in the element table and turned into
-// numbers. The table keeps every set's numbers from its lines, so a lookup parses nothing.
+// One satellite's element set turned into numbers. The element table (element_table.h)
+// finds a set by name and keeps every set's numbers from its lines, so a lookup parses
+// nothing.
 namespace torv {
-
-class ElementTable;
 
 // The parsed set. Angles in degrees, mean motion in revolutions per day.
 struct SatElements {
@@ -37,27 +36,7 @@ inline const char* const kFallbackLine2 =
 // 99 is 1957 to 1999, 00 to 56 is 2000 to 2056. Blank or non-numeric fields read 0.
 SatElements parse_sat_elements(const std::string& line1, const std::string& line2);
 
-// Index of the name line of the first set named name (exact, case-sensitive, after
-// trimming blanks), looking only at the name positions 1, 4, 7, …; 0 when there is none
-// or the name is empty.
-int find_element_set(const ElementTable& table, const std::string& name);
-
 // How a lookup went.
 enum class ElementLookup { Found, Fallback, Unusable };
-
-struct ElementLookupResult {
-    SatElements elements;
-    ElementLookup how = ElementLookup::Fallback;
-};
-
-// The parsed set of a (trimmed) name: the table's set, the fallback set when the name is
-// not there (both parsed once, not at every lookup), or Unusable when the table's set has missing or blank element lines, a
-// mean motion of 0 or less or an epoch that is no date (such a satellite is skipped, never computed).
-ElementLookupResult lookup_sat_elements(const ElementTable& table, const std::string& name);
-
-// The historic routine: trims name in place and parses its set into elements and rev_no.
-// Returns the lookup's outcome.
-ElementLookup load_sat_elements(const ElementTable& table, std::string& name, SatElements& sat_elements,
-                                int32_t& sat_rev_no);
 
 }  // namespace torv

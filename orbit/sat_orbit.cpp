@@ -49,4 +49,10 @@ SatOrbit make_sat_orbit(const SatElements& el, double extra_rate) {
     return o;
 }
 
+double j2_motion_rate(const SatElements& el, double a) {
+    const double n = el.mean_motion, e = el.eccentricity;
+    const double si = std::sin(deg_to_rad(el.inclination));
+    return 1.5 * kJ2 * n * kBesselAKm * kBesselAKm / (a * a * std::pow(1.0 - e * e, 1.5)) * (1.0 - 1.5 * si * si);
+}
+
 }  // namespace torv

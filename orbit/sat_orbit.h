@@ -8,6 +8,7 @@ namespace torv {
 
 constexpr double kSemiMajorAxisFactor = 42241.09773;  // a = this / n^(2/3) km, n in rev/day
 constexpr double kJ2DriftCoefficient = -9.97;          // degrees per day at a = Re
+constexpr double kJ2 = 108263.5e-8;
 
 // Everything of a set that does not depend on the instant. extra_rate is the
 // mean-motion term (rev/day) added to the revolutions.
@@ -36,5 +37,8 @@ J2Rates j2_rates(double a, double inclination_deg);
 void j2_node_perigee_drift(double& node, double& perigee, double inclination_deg, double t, double a);
 
 SatOrbit make_sat_orbit(const SatElements& el, double extra_rate);
+
+// dL, the J2 change of the mean motion in revolutions per day, for semi-major axis a (km).
+double j2_motion_rate(const SatElements& el, double a);
 
 }  // namespace torv

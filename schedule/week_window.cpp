@@ -3,8 +3,8 @@
 #include <QFont>
 #include <cmath>
 
+#include "orbit/week_passes.h"
 #include "platform/layout.h"
-#include "schedule/week_passes.h"
 #include "platform/text.h"
 #include "platform/twips.h"
 

@@ -9,10 +9,10 @@
 #include "orbit/element_table.h"
 #include "orbit/mean_motion.h"
 #include "orbit/time_base.h"
+#include "orbit/week_table.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/picture_box.h"
-#include "schedule/week_table.h"
 
 // What the week windows show and draw with, shared by the own station's table and the
 // two-station table: the pass list, the week graph over today's day and night, and the

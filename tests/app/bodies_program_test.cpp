@@ -31,7 +31,7 @@ struct Bodies : ProgramOnDefaultData {
         ini_write(std::to_string(kMoonColour), "MOON_COLOR", "COLOR", ini);
         ini_write(std::to_string(kMarsColour), "KASEI_COLOR", "COLOR", ini);
     }
-    Form1& main() { return app->form1(); }
+    MainWindow& main() { return app->main_window(); }
 
     // The share of the icon's non-black pixels that the picture shows at corner.
     static double icon_match(const QImage& shown, const QImage& icon, QPoint corner) {
@@ -61,7 +61,8 @@ TEST_F(Bodies, AWholeRedrawShowsEachBodyWhereItsPositionPutsIt) {
         EXPECT_EQ(main().Picture2.Point(t.body_map_x[i], t.body_map_y[i]), colour) << i;
         // The enlarged world map shows the icon hanging 10 pixels left and up of the point.
         const QPoint corner(qRound(t.body_map_x[i] * 903 / 720 - 10), qRound((180 - t.body_map_y[i]) * 453 / 360 - 10));
-        EXPECT_GT(icon_match(app->form14().Picture2.image(), main().body_icons()[i].image, corner), 0.8) << i;
+        EXPECT_GT(icon_match(app->world_zoom_window().Picture2.image(), main().body_icons()[i].image, corner), 0.8)
+            << i;
     }
     // The sky view: each icon's top-left 20 pixels, 8 (the Moon 10) left and 8 (6) up.
     platform::PictureBox& sky = main().Picture4;
@@ -92,7 +93,7 @@ TEST_F(Bodies, AWholeRedrawShowsTheSelectedSatelliteOnItsEllipse) {
 }
 
 TEST_F(Bodies, MarsCountdownRunsOnTheClockWarnsAndCanBeCancelled) {
-    Form1& f = main();
+    MainWindow& f = main();
     app->state.bodies.body_dist[kMars] = 78'000'000;
     f.start_rtt_countdown();
     EXPECT_EQ(f.Label67.caption(), QString::fromUtf8("残り08分40秒"));

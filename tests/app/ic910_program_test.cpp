@@ -27,9 +27,9 @@ struct Ic910Program : ProgramOnDefaultData {
         ini_write("1:COM2:9600:60:E0", "CAT", "IC910", ini);
     }
     // Opens the IC-910 window from the main window and starts its link.
-    Form18& started() {
-        app->form1().Command19_Click();
-        Form18& rig = app->form18();
+    Ic910Window& started() {
+        app->main_window().Command19_Click();
+        Ic910Window& rig = app->ic910();
         EXPECT_TRUE(rig.isVisible());
         rig.Command2_Click();
         return rig;
@@ -40,7 +40,7 @@ struct Ic910Program : ProgramOnDefaultData {
 
 TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndEndsTheLinkOnALostLine) {
     // FO-29 of the default settings: inverting transponder, receive side fixed at 435.85 MHz.
-    Form18& rig = started();
+    Ic910Window& rig = started();
     ASSERT_TRUE(pump_until([&] { return radio.state.sub.freq > 0; }, 8000));
     const double k = app->state.doppler.doppler_factor;
     EXPECT_NE(k, 1.0);
@@ -62,7 +62,7 @@ TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndEndsTheLinkOnALostLine) 
     ASSERT_TRUE(pump_until([&] { return !rig.Label1.caption().isEmpty(); }, 5000));  // the next tick
     EXPECT_EQ(rig.Label1.caption(), shown);
     EXPECT_TRUE(rig.Timer1.enabled());
-    EXPECT_TRUE(app->form1().Timer1.enabled());
+    EXPECT_TRUE(app->main_window().Timer1.enabled());
     EXPECT_FALSE(rig.Label16.caption().contains("エラー"));
     EXPECT_EQ(platform::MsgBoxRecorder::current()->texts,
               std::vector<std::string>{"ＣＯＭポート　COM2 の無線機との回線が切れました。運用を停止しました。"});
@@ -73,7 +73,7 @@ TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndEndsTheLinkOnALostLine) 
 TEST_F(Ic910Program, EndingTheProgramStopsTheLinkFirst) {
     started();
     ASSERT_TRUE(pump_until([&] { return radio.state.sat_mode; }, 5000));
-    app->form1().Command2_Click();  // "終了"
+    app->main_window().Command2_Click();  // "終了"
     ASSERT_TRUE(pump_until([&] { return !radio.state.sat_mode; }, 5000));
     EXPECT_EQ(app->rig_context.mirror.ic910_running, 0);
     EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
@@ -81,18 +81,18 @@ TEST_F(Ic910Program, EndingTheProgramStopsTheLinkFirst) {
 
 TEST_F(Ic910Program, TheChannelNameDialogNamesTheWindowsChannels) {
     ini_write("AO-7:::::FO-29:", "ＣＨ", "IC910", torv_ini());
-    app->form1().Command19_Click();
-    Form18& rig = app->form18();
+    app->main_window().Command19_Click();
+    Ic910Window& rig = app->ic910();
     EXPECT_EQ(rig.Label37.caption(), "FO-29");  // channel 5, from the dialog loaded hidden
-    ASSERT_TRUE(app->form19.exists());
-    EXPECT_FALSE(app->form19().isVisible());
+    ASSERT_TRUE(app->ic910_channel_names_dialog.exists());
+    EXPECT_FALSE(app->ic910_channel_names_dialog().isVisible());
 
     rig.f18menu_ch_settei->trigger();
-    Form19& names = app->form19();
+    Ic910ChannelNamesDialog& names = app->ic910_channel_names_dialog();
     EXPECT_TRUE(names.isVisible());
     names.Text1[6].setText(" RS-44 ");
     names.Command1_Click();
-    EXPECT_FALSE(app->form19.exists());
+    EXPECT_FALSE(app->ic910_channel_names_dialog.exists());
     EXPECT_EQ(ini_read("ＣＨ", "IC910", torv_ini()), "AO-7:::::FO-29:RS-44::::::::::::::");
 
     rig.Command2_Click();

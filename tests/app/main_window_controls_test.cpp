@@ -40,7 +40,7 @@ struct MainWindowControls : ProgramOnDefaultData {
     }
     void SetUp() override {
         ProgramOnDefaultData::SetUp();
-        Form1& f = app->form1();
+        MainWindow& f = app->main_window();
         for (platform::Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3}) t->setEnabled(false);  // no tick between rows
     }
     void TearDown() override {
@@ -65,8 +65,9 @@ struct MainWindowControls : ProgramOnDefaultData {
 using Fixture = MainWindowControls;
 using Click = std::function<void()>;
 // What a control does: the check clicks it (once or more) and looks at the effect.
-using Check = std::function<void(Fixture&, Form1&, const Click&)>;
-using Control = std::variant<MenuItem Form1::*, platform::CommandButton Form1::*, platform::CheckBox Form1::*>;
+using Check = std::function<void(Fixture&, MainWindow&, const Click&)>;
+using Control =
+    std::variant<MenuItem MainWindow::*, platform::CommandButton MainWindow::*, platform::CheckBox MainWindow::*>;
 
 struct Row {
     const char* name;
@@ -102,7 +103,7 @@ QAction* clicked_item;  // the menu item of the row being checked
 
 // An option held for the views (and the save at shutdown): its value after the click.
 Check option(std::function<std::string(App&)> held, std::string value) {
-    return [=](Fixture& t, Form1&, const Click& click) {
+    return [=](Fixture& t, MainWindow&, const Click& click) {
         const std::string before = t.dir.read("torv.ini");
         click();
         expect_ticked_alone(clicked_item);
@@ -118,7 +119,7 @@ Check text(std::string MainSettings::*variable, const char* value) {
 }
 // An option whose key the click writes at once.
 Check written_now(std::string MainSettings::*variable, const char* value, const char* section) {
-    return [=](Fixture& t, Form1&, const Click& click) {
+    return [=](Fixture& t, MainWindow&, const Click& click) {
         ini_write("x", "DISP", section, torv_ini());
         click();
         expect_ticked_alone(clicked_item);
@@ -127,8 +128,8 @@ Check written_now(std::string MainSettings::*variable, const char* value, const 
     };
 }
 // A body display: the option, and its panel shown for every mode but "hidden".
-Check body(int16_t MainSettings::*variable, int16_t value, platform::Frame Form1::*panel) {
-    return [=](Fixture& t, Form1& f, const Click& click) {
+Check body(int16_t MainSettings::*variable, int16_t value, platform::Frame MainWindow::*panel) {
+    return [=](Fixture& t, MainWindow& f, const Click& click) {
         number(variable, value)(t, f, click);
         EXPECT_EQ((f.*panel).isVisibleTo(&f), value != 0);
     };
@@ -136,7 +137,7 @@ Check body(int16_t MainSettings::*variable, int16_t value, platform::Frame Form1
 
 template <class W>
 Check shows(platform::FormInstance<W> App::*window) {
-    return [=](Fixture& t, Form1&, const Click& click) {
+    return [=](Fixture& t, MainWindow&, const Click& click) {
         click();
         ASSERT_TRUE((t.app.get()->*window).exists());
         EXPECT_TRUE((t.app.get()->*window)().isVisible());
@@ -148,7 +149,7 @@ Check shows(platform::FormInstance<W> App::*window) {
 // within a pixel) and gamen_no; "1" also shows the enlarged world map and ticks "通常"
 // beside its own item.
 Check layout(const char* code, int width, int height) {
-    return [=](Fixture& t, Form1& f, const Click& click) {
+    return [=](Fixture& t, MainWindow& f, const Click& click) {
         click();
         EXPECT_EQ(t.app->state.settings.gamen_no, code);
         EXPECT_NEAR(f.outer_width(), width, 15);
@@ -159,24 +160,24 @@ Check layout(const char* code, int width, int height) {
         }
         EXPECT_TRUE(clicked_item->isChecked());
         EXPECT_TRUE(f.menu_gsiza_max.checked());
-        ASSERT_TRUE(t.app->form14.exists());
-        EXPECT_TRUE(t.app->form14().isVisible());
+        ASSERT_TRUE(t.app->world_zoom_window.exists());
+        EXPECT_TRUE(t.app->world_zoom_window().isVisible());
     };
 }
 
 // The schedule window, opened with the pass list taking passes and the button yellow;
 // closed again, both as they were.
 Check opens_schedule() {
-    return [](Fixture& t, Form1& f, const Click& click) {
+    return [](Fixture& t, MainWindow& f, const Click& click) {
         click();
-        ASSERT_TRUE(t.app->form21.exists());
-        EXPECT_TRUE(t.app->form21().isVisible());
+        ASSERT_TRUE(t.app->schedule_window.exists());
+        EXPECT_TRUE(t.app->schedule_window().isVisible());
         EXPECT_EQ(t.app->state.schedule.sched_window_open, 1);
         EXPECT_EQ(f.List1.backColor(), 12648447);
         EXPECT_EQ(f.List1.toolTip(), "ダブルクリックするとスケジュールに登録します。");
         EXPECT_EQ(f.Command24.palette().color(QPalette::Button), QColor(255, 255, 0));
-        t.app->form21().Command3_Click();
-        EXPECT_FALSE(t.app->form21.exists());
+        t.app->schedule_window().Command3_Click();
+        EXPECT_FALSE(t.app->schedule_window.exists());
         EXPECT_EQ(t.app->state.schedule.sched_window_open, 0);
         EXPECT_EQ(f.List1.backColor(), 12648384);
         EXPECT_EQ(f.List1.toolTip(), "選択されている衛星のスケジュール");
@@ -185,7 +186,7 @@ Check opens_schedule() {
 }
 
 Check starts(const char* program, platform::WindowMode mode) {
-    return [=](Fixture& t, Form1&, const Click& click) {
+    return [=](Fixture& t, MainWindow&, const Click& click) {
         const size_t before = t.programs.starts.size();
         click();
         ASSERT_EQ(t.programs.starts.size(), before + 1);
@@ -195,7 +196,7 @@ Check starts(const char* program, platform::WindowMode mode) {
 }
 
 Check opens_help() {
-    return [](Fixture& t, Form1&, const Click& click) {
+    return [](Fixture& t, MainWindow&, const Click& click) {
         t.pages.clear();
         click();
         ASSERT_EQ(t.pages.size(), 1u);
@@ -204,7 +205,7 @@ Check opens_help() {
 }
 
 Check band(int row) {
-    return [=](Fixture& t, Form1&, const Click& click) {
+    return [=](Fixture& t, MainWindow&, const Click& click) {
         const int16_t before = t.app->state.view.doppler_band[row];
         click();
         EXPECT_EQ(t.app->state.view.doppler_band[row], before == 5 ? 1 : before + 1);
@@ -212,7 +213,7 @@ Check band(int row) {
 }
 
 Check track(int step) {
-    return [=](Fixture& t, Form1& f, const Click& click) {
+    return [=](Fixture& t, MainWindow& f, const Click& click) {
         f.Check2.setValue(1);
         t.app->state.view.slot_visible[3] = 1;
         const int before = f.play_list().play_pos;
@@ -223,7 +224,7 @@ Check track(int step) {
 }
 
 Check sound_box(const char* key) {
-    return [=](Fixture& t, Form1&, const Click& click) {
+    return [=](Fixture& t, MainWindow&, const Click& click) {
         ini_write("x", key, "SOUND", torv_ini());
         click();
         EXPECT_TRUE(t.ini("SOUND", key) == "0" || t.ini("SOUND", key) == "1");
@@ -231,19 +232,19 @@ Check sound_box(const char* key) {
 }
 
 const std::vector<Row>& rows() {
-    using F = Form1;
+    using F = MainWindow;
     using S = MainSettings;
     static const std::vector<Row> table = {
         // ファイル
-        {"manuqth", &F::manuqth, shows(&App::form2)},
-        {"menu_tourokukyoku", &F::menu_tourokukyoku, shows(&App::form10)},
-        {"menueisei", &F::menueisei, shows(&App::form3)},
-        {"menukidou", &F::menukidou, shows(&App::form4)},
-        {"menu_e_info", &F::menu_e_info, shows(&App::form9)},
+        {"manuqth", &F::manuqth, shows(&App::station_dialog)},
+        {"menu_tourokukyoku", &F::menu_tourokukyoku, shows(&App::partner_station_dialog)},
+        {"menueisei", &F::menueisei, shows(&App::group_settings_dialog)},
+        {"menukidou", &F::menukidou, shows(&App::element_update_window)},
+        {"menu_e_info", &F::menu_e_info, shows(&App::sat_info_editor)},
         {"menu_schedule", &F::menu_schedule, opens_schedule()},
-        {"menu_cw_mes_set", &F::menu_cw_mes_set, shows(&App::form22)},
+        {"menu_cw_mes_set", &F::menu_cw_mes_set, shows(&App::cw_message_editor)},
         {"menuend", &F::menuend,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              const std::string before = t.dir.read("torv.ini");
              EXPECT_TRUE(t.ends_the_program(click));
              EXPECT_EQ(t.dir.read("torv.ini"), before);  // nothing saved
@@ -276,7 +277,7 @@ const std::vector<Row>& rows() {
         {"menu_local_map_hihyouji", &F::menu_local_map_hihyouji,
          option([](App& a) { return std::to_string(a.state.settings.local.local_map_show); }, "0")},
         {"MENU_TIME_CHECK", &F::MENU_TIME_CHECK,
-         [](Fixture& t, Form1& f, const Click& click) {
+         [](Fixture& t, MainWindow& f, const Click& click) {
              starts("SW_NORAS.EXE", platform::WindowMode::Hidden)(t, f, click);
              expect_ticked_alone(clicked_item);
              EXPECT_EQ(t.app->state.settings.ntp_auto, "1");
@@ -290,13 +291,13 @@ const std::vector<Row>& rows() {
         {"menu_rada_info_off", &F::menu_rada_info_off, written_now(&S::reda_disp_info, "0", "REDA_DISP_INFO")},
         {"menu_kasieisei_tuuti", &F::menu_kasieisei_tuuti, written_now(&S::kasi_eisei_disp, "1", "KASI_EISEI")},
         {"menu_kasieisei_hituuti", &F::menu_kasieisei_hituuti, written_now(&S::kasi_eisei_disp, "0", "KASI_EISEI")},
-        {"menu_dde", &F::menu_dde, shows(&App::extrn_form)},
+        {"menu_dde", &F::menu_dde, shows(&App::live_values_window)},
         // ヘルプ
         {"menusousa", &F::menusousa, opens_help()},
         {"menuhp", &F::menuhp, opens_help()},
         {"menu_ver_chk_on", &F::menu_ver_chk_on, text(&S::ver_on_off, "1")},
         {"menu_ver_chk_off", &F::menu_ver_chk_off, text(&S::ver_on_off, "0")},
-        {"menuver", &F::menuver, shows(&App::form5)},
+        {"menuver", &F::menuver, shows(&App::version_window)},
         // 画面サイズ
         {"menu_gsiza_max", &F::menu_gsiza_max, layout("0", 9645, 10950)},
         {"menu_gsiza_max_map", &F::menu_gsiza_max_map, layout("1", 9645, 10950)},
@@ -307,19 +308,19 @@ const std::vector<Row>& rows() {
         {"menu_gsiza_min_map_rada", &F::menu_gsiza_min_map_rada, layout("6", 9645, 4550)},
         // リグコントロール
         {"menu_rigu_ft847", &F::menu_rigu_ft847, shows(&App::ft847)},
-        {"menu_rigu_ic910", &F::menu_rigu_ic910, shows(&App::form18)},
+        {"menu_rigu_ic910", &F::menu_rigu_ic910, shows(&App::ic910)},
         {"menu_rigu_ts2000", &F::menu_rigu_ts2000, shows(&App::ts2000)},
         {"menu_rigu_ft736", &F::menu_rigu_ft736, shows(&App::ft736)},
 
         // Buttons and boxes.
         {"Command1", &F::Command1,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              const int before = t.app->state.view.future_orbits;
              click();
              EXPECT_EQ(t.app->state.view.future_orbits, before + 1);
          }},
         {"Command2", &F::Command2,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              t.dir.write("torv.ini", "");
              EXPECT_TRUE(t.ends_the_program(click));
              // The save writes the states the menus left.
@@ -337,20 +338,20 @@ const std::vector<Row>& rows() {
          },
          true},
         {"Command3", &F::Command3,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              const int before = t.app->state.groups.group_current;
              click();
              EXPECT_EQ(t.app->state.groups.group_current, (before + 4) % 5);
          }},
         {"Command4", &F::Command4,
-         [](Fixture& t, Form1& f, const Click& click) {
+         [](Fixture& t, MainWindow& f, const Click& click) {
              t.app->state.time.time_day_offset = 2;
              click();
              EXPECT_EQ(t.app->state.time.time_day_offset, 0);
              EXPECT_EQ(f.Command4.palette().color(QPalette::Button), QColor(255, 255, 0));
          }},
         {"Command5", &F::Command5,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              const int before = t.app->state.groups.group_current;
              click();
              EXPECT_EQ(t.app->state.groups.group_current, (before + 1) % 5);
@@ -360,22 +361,22 @@ const std::vector<Row>& rows() {
         {"Command8", &F::Command8, band(1)},
         {"Command9", &F::Command9, band(2)},
         {"Command10", &F::Command10,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              const int before = t.app->state.time.time_day_offset;
              click();
              EXPECT_EQ(t.app->state.time.time_day_offset, before + 1);
          }},
-        {"Command11", &F::Command11, shows(&App::form6)},
+        {"Command11", &F::Command11, shows(&App::week_table_window)},
         {"Command12", &F::Command12, shows(&App::ft847)},
         {"Command13", &F::Command13,
-         [](Fixture& t, Form1& f, const Click& click) {
+         [](Fixture& t, MainWindow& f, const Click& click) {
              const int before = t.app->state.time.time_accel_steps;
              click();
              EXPECT_EQ(t.app->state.time.time_accel_steps, before + 1);
              EXPECT_EQ(f.Timer2.interval(), 3000);
          }},
         {"Command14", &F::Command14,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              const int before = t.app->state.chart.chart_shift;
              click();
              EXPECT_EQ(t.app->state.chart.chart_shift, 1 - before);
@@ -383,17 +384,17 @@ const std::vector<Row>& rows() {
         {"Command15", &F::Command15, track(-1)},
         {"Command16", &F::Command16, track(+1)},
         {"Command17", &F::Command17,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              t.pages.clear();
              t.app->state.settings.oscar_amsat_url = "3";
              click();
              EXPECT_EQ(t.pages.size(), 2u);
-             EXPECT_FALSE(t.app->form17.exists());
+             EXPECT_FALSE(t.app->progress_window.exists());
          }},
-        {"Command18", &F::Command18, shows(&App::form11)},
-        {"Command19", &F::Command19, shows(&App::form18)},
+        {"Command18", &F::Command18, shows(&App::partner_week_table_window)},
+        {"Command19", &F::Command19, shows(&App::ic910)},
         {"Command20", &F::Command20,
-         [](Fixture& t, Form1&, const Click& click) {
+         [](Fixture& t, MainWindow&, const Click& click) {
              t.app->state.time.time_day_offset = 3;
              click();
              EXPECT_EQ(t.app->state.time.time_day_offset, 2);
@@ -420,7 +421,7 @@ struct Found {
 // Every command item of the menus, every button and every box of the main window has a
 // row here (a control added without one fails), and each does what its row says.
 TEST_F(MainWindowControls, EveryMenuItemButtonAndBoxDoesWhatItsRowSays) {
-    Form1& f = app->form1();
+    MainWindow& f = app->main_window();
     std::map<const QObject*, Found> by_control;
     for (const Row& r : rows()) {
         std::visit(

@@ -42,8 +42,8 @@ struct MapWindows : ProgramOnDefaultData {
 }  // namespace
 
 TEST_F(MapWindows, LocalZoomOpensAtStartUpAroundTheLocalMapCentreAndShowsTheSelectedSatellite) {
-    ASSERT_TRUE(app->form12.exists());
-    Form12& zoom = app->form12();
+    ASSERT_TRUE(app->local_zoom_window.exists());
+    LocalZoomWindow& zoom = app->local_zoom_window();
     EXPECT_TRUE(zoom.isVisible());
     EXPECT_EQ(zoom.caption(), QString::fromUtf8("ローカル拡大画面"));
     EXPECT_EQ(app->state.view.local_zoom_open, 1);
@@ -52,18 +52,18 @@ TEST_F(MapWindows, LocalZoomOpensAtStartUpAroundTheLocalMapCentreAndShowsTheSele
     EXPECT_FALSE(zoom.Command2.isVisible());
     EXPECT_TRUE(zoom.Command3.isVisible());
 
-    app->form1().Timer1_Timer();
-    const auto main_slots = app->form1().slot_labels();
+    app->main_window().Timer1_Timer();
+    const auto main_slots = app->main_window().slot_labels();
     const auto zoom_slots = zoom.slot_labels();
     for (int i = 0; i < kSlots; ++i) EXPECT_EQ(zoom_slots[i]->caption(), main_slots[i]->caption()) << i;
     EXPECT_EQ(zoom.Label10.caption(), QString::fromStdString(app->state.groups.selected_sat));
-    EXPECT_EQ(zoom.Label12.caption(), app->form1().Label4.caption());  // azimuth
-    EXPECT_EQ(zoom.Label6.caption(), app->form1().Label21.caption());  // displayed local time
+    EXPECT_EQ(zoom.Label12.caption(), app->main_window().Label4.caption());  // azimuth
+    EXPECT_EQ(zoom.Label6.caption(), app->main_window().Label21.caption());  // displayed local time
     EXPECT_FALSE(zoom.Label16.caption().isEmpty());
 }
 
 TEST_F(MapWindows, AsiaLayoutAndBackKeepThePositionAndRestoreTheLocalMap) {
-    Form12& zoom = app->form12();
+    LocalZoomWindow& zoom = app->local_zoom_window();
     zoom.Command3.click();  // "拡大"
     EXPECT_NEAR(zoom.left(), 100, kPixel);
     EXPECT_NEAR(zoom.top(), 100, kPixel);
@@ -87,34 +87,34 @@ TEST_F(MapWindows, AsiaLayoutAndBackKeepThePositionAndRestoreTheLocalMap) {
 }
 
 TEST_F(MapWindows, HatchingFollowsTheCheckBoxAndOutlivesTheWindow) {
-    app->form12().Check1.click();
-    EXPECT_EQ(app->form1().map_state().local_zoom_hatch, 1);
-    app->form12().Command1.click();
+    app->local_zoom_window().Check1.click();
+    EXPECT_EQ(app->main_window().map_state().local_zoom_hatch, 1);
+    app->local_zoom_window().Command1.click();
     settle();
-    app->form1().Timer1_Timer();  // loads the window again, hidden, unchecked
-    EXPECT_EQ(app->form1().map_state().local_zoom_hatch, 1);
-    EXPECT_EQ(app->form12().Check1.value(), 0);
-    app->form12().Check1.click();
-    app->form12().Check1.click();
-    EXPECT_EQ(app->form1().map_state().local_zoom_hatch, 0);
+    app->main_window().Timer1_Timer();  // loads the window again, hidden, unchecked
+    EXPECT_EQ(app->main_window().map_state().local_zoom_hatch, 1);
+    EXPECT_EQ(app->local_zoom_window().Check1.value(), 0);
+    app->local_zoom_window().Check1.click();
+    app->local_zoom_window().Check1.click();
+    EXPECT_EQ(app->main_window().map_state().local_zoom_hatch, 0);
 }
 
 TEST_F(MapWindows, TheRedrawLoadsClosedMapWindowsAgainHiddenAndDrawsIntoTheNewOnes) {
     for (int round = 0; round < 60; ++round) {
-        app->form12().Command1_Click();
-        app->form14().Command1_Click();
+        app->local_zoom_window().Command1_Click();
+        app->world_zoom_window().Command1_Click();
         settle();
-        EXPECT_FALSE(app->form12.exists());
+        EXPECT_FALSE(app->local_zoom_window.exists());
         EXPECT_EQ(app->state.view.local_zoom_open, 0);
-        app->form1().Timer1_Timer();
-        ASSERT_TRUE(app->form12.exists());
-        ASSERT_TRUE(app->form14.exists());
-        EXPECT_FALSE(app->form12().isVisible());
-        EXPECT_FALSE(app->form14().isVisible());
-        if (round % 2 == 1) app->form12().open_local();
+        app->main_window().Timer1_Timer();
+        ASSERT_TRUE(app->local_zoom_window.exists());
+        ASSERT_TRUE(app->world_zoom_window.exists());
+        EXPECT_FALSE(app->local_zoom_window().isVisible());
+        EXPECT_FALSE(app->world_zoom_window().isVisible());
+        if (round % 2 == 1) app->local_zoom_window().open_local();
     }
     EXPECT_EQ(app->state.view.local_zoom_open, 1);
-    EXPECT_TRUE(app->form12().isVisible());
+    EXPECT_TRUE(app->local_zoom_window().isVisible());
 }
 
 TEST_F(MapWindows, EnlargedWorldMapClosesOnCtrlF12AloneAndUnchecksItsMenuItem) {
@@ -126,17 +126,17 @@ TEST_F(MapWindows, EnlargedWorldMapClosesOnCtrlF12AloneAndUnchecksItsMenuItem) {
                  {Qt::ControlModifier | Qt::ShiftModifier, false},
                  {Qt::NoModifier, false}};
     for (const auto& c : cases) {
-        Form14& world = app->form14();
+        WorldZoomWindow& world = app->world_zoom_window();
         world.Show();
-        app->form1().menu_gsiza_max_map.setChecked(true);
+        app->main_window().menu_gsiza_max_map.setChecked(true);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_F12, c.modifiers);
         QCoreApplication::sendEvent(&world, &press);
         settle();
-        EXPECT_EQ(!app->form14.exists(), c.closes) << c.modifiers.toInt();
-        EXPECT_EQ(!app->form1().menu_gsiza_max_map.checked(), c.closes) << c.modifiers.toInt();
+        EXPECT_EQ(!app->world_zoom_window.exists(), c.closes) << c.modifiers.toInt();
+        EXPECT_EQ(!app->main_window().menu_gsiza_max_map.checked(), c.closes) << c.modifiers.toInt();
     }
-    EXPECT_EQ(app->form14().caption(), QString::fromUtf8("拡大世界地図"));
-    expect_extent(app->form14().Picture2, {0, 180, 720, -360});
+    EXPECT_EQ(app->world_zoom_window().caption(), QString::fromUtf8("拡大世界地図"));
+    expect_extent(app->world_zoom_window().Picture2, {0, 180, 720, -360});
 }
 
 TEST_F(MapWindows, MissingBitmapsLeaveAPlainMapAndAreToldOfOnceEach) {
@@ -145,20 +145,20 @@ TEST_F(MapWindows, MissingBitmapsLeaveAPlainMapAndAreToldOfOnceEach) {
         std::filesystem::remove(dir.file(f));
     platform::MsgBoxRecorder::current()->clear();
     start();
-    app->form12().Command3_Click();
-    app->form1().Timer1_Timer();
+    app->local_zoom_window().Command3_Click();
+    app->main_window().Timer1_Timer();
     // Closed and loaded again, each window reads its bitmaps again, silently now.
     for (int round = 0; round < 3; ++round) {
-        app->form12().Command1_Click();
-        app->form13().Command1_Click();
-        app->form14().Command1_Click();
+        app->local_zoom_window().Command1_Click();
+        app->partner_zoom_window().Command1_Click();
+        app->world_zoom_window().Command1_Click();
         settle();
-        app->form1().Timer1_Timer();
-        app->form12().Command3_Click();
+        app->main_window().Timer1_Timer();
+        app->local_zoom_window().Command3_Click();
     }
-    EXPECT_FALSE(app->form12().isVisible());
-    EXPECT_EQ(app->form12().iss().type, StdPicture::None);
-    EXPECT_EQ(app->form13().iss().type, StdPicture::None);
+    EXPECT_FALSE(app->local_zoom_window().isVisible());
+    EXPECT_EQ(app->local_zoom_window().iss().type, StdPicture::None);
+    EXPECT_EQ(app->partner_zoom_window().iss().type, StdPicture::None);
     for (const char* f : {"JAPAN.BMP", "WORD_MAP.BMP", "iss91.bmp", "asia090-98.bmp"}) {
         int told = 0;
         for (const std::string& t : platform::MsgBoxRecorder::current()->texts)
@@ -182,14 +182,14 @@ struct PartnerMaps : MapWindows {
 }  // namespace
 
 TEST_F(PartnerMaps, PartnerZoomLoadsHiddenOnTheOwnLocalMapWithThePartnersClock) {
-    app->form1().Timer1_Timer();
-    ASSERT_TRUE(app->form13.exists());
-    Form13& partner = app->form13();
+    app->main_window().Timer1_Timer();
+    ASSERT_TRUE(app->partner_zoom_window.exists());
+    PartnerZoomWindow& partner = app->partner_zoom_window();
     EXPECT_FALSE(partner.isVisible());
     EXPECT_EQ(partner.caption(), QString::fromUtf8("相手局ローカル拡大図 "));
-    EXPECT_EQ(app->form1().map_state().partner_zoom_map_file, "JAPAN.BMP");
-    EXPECT_EQ(app->form1().map_state().partner_zoom_lon, "135");
-    const auto main_slots = app->form1().slot_labels();
+    EXPECT_EQ(app->main_window().map_state().partner_zoom_map_file, "JAPAN.BMP");
+    EXPECT_EQ(app->main_window().map_state().partner_zoom_lon, "135");
+    const auto main_slots = app->main_window().slot_labels();
     for (int i = 0; i < kSlots; ++i) EXPECT_EQ(partner.slot_labels()[i]->caption(), main_slots[i]->caption()) << i;
     // Station 0 keeps UTC+1, the own station UTC+9: its clock is eight hours behind.
     EXPECT_EQ(partner.Label6.caption().toStdString(),
@@ -200,7 +200,7 @@ TEST_F(PartnerMaps, PartnerZoomLoadsHiddenOnTheOwnLocalMapWithThePartnersClock) 
     EXPECT_EQ(partner.Label8.toolTip(), partner.Label8.caption() + ":" +
                                             QString::fromStdString(app->state.tips.sat_info_texts[5]));
     partner.Check1.click();
-    EXPECT_EQ(app->form1().map_state().partner_zoom_hatch, 1);
+    EXPECT_EQ(app->main_window().map_state().partner_zoom_hatch, 1);
 }
 
 TEST_F(PartnerMaps, OpeningAStationsMapFromTheMainWindow) {
@@ -216,27 +216,27 @@ TEST_F(PartnerMaps, OpeningAStationsMapFromTheMainWindow) {
         {2, "150", {135, -20, 30, -30}, false, "nothere.bmpの地図データのファイルが見つかりません"},
     };
     for (const auto& c : cases) {
-        app->form13().Command1_Click();
+        app->partner_zoom_window().Command1_Click();
         settle();
-        app->form1().Timer1_Timer();
+        app->main_window().Timer1_Timer();
         platform::MsgBoxRecorder::current()->clear();
-        app->form1().open_partner_map(c.station);
+        app->main_window().open_partner_map(c.station);
         settle();
-        const MapState& m = app->form1().map_state();
+        const MapState& m = app->main_window().map_state();
         EXPECT_EQ(app->state.view.partner_zoom_open, 1) << c.station;
         EXPECT_EQ(m.partner_zoom_index, c.station);
         EXPECT_EQ(m.partner_zoom_lon, c.centre_lon) << c.station;
         const std::vector<std::string> told = platform::MsgBoxRecorder::current()->texts;
         if (c.message.empty()) EXPECT_TRUE(told.empty()) << c.station;
         else EXPECT_EQ(told, std::vector<std::string>{c.message});
-        EXPECT_EQ(app->form13.exists() && app->form13().isVisible(), c.shown) << c.station;
-        if (c.station != 1) expect_extent(app->form13().Picture1, c.extent);
+        EXPECT_EQ(app->partner_zoom_window.exists() && app->partner_zoom_window().isVisible(), c.shown) << c.station;
+        if (c.station != 1) expect_extent(app->partner_zoom_window().Picture1, c.extent);
     }
 }
 
 TEST_F(PartnerMaps, AStationAtTwoDegreesWestIsMarkedAt358OnItsMap) {
-    app->form1().open_partner_map(0);
-    Form13& partner = app->form13();
+    app->main_window().open_partner_map(0);
+    PartnerZoomWindow& partner = app->partner_zoom_window();
     ASSERT_TRUE(partner.isVisible());
     EXPECT_TRUE(colour_near(partner.Picture1, 358, 40, platform::kCyan));
     EXPECT_FALSE(colour_near(partner.Picture1, 357, 40, platform::kCyan));
@@ -246,32 +246,32 @@ TEST_F(PartnerMaps, TheRedrawLoadsAClosedPartnerMapAgainHiddenAndDrawsIntoIt) {
     // A few hundred rounds, so that the sanitizer build would catch a drawing into a
     // destroyed window.
     for (int round = 0; round < 300; ++round) {
-        app->form13().Command1_Click();
+        app->partner_zoom_window().Command1_Click();
         settle();
-        EXPECT_FALSE(app->form13.exists());
+        EXPECT_FALSE(app->partner_zoom_window.exists());
         EXPECT_EQ(app->state.view.partner_zoom_open, 0);
-        app->form1().Timer1_Timer();
-        ASSERT_TRUE(app->form13.exists());
-        EXPECT_FALSE(app->form13().isVisible());
+        app->main_window().Timer1_Timer();
+        ASSERT_TRUE(app->partner_zoom_window.exists());
+        EXPECT_FALSE(app->partner_zoom_window().isVisible());
         if (round % 2 == 1) {
-            app->form1().open_partner_map(0);
-            app->form1().Timer1_Timer();
+            app->main_window().open_partner_map(0);
+            app->main_window().Timer1_Timer();
         }
     }
     EXPECT_EQ(app->state.view.partner_zoom_open, 1);
-    EXPECT_TRUE(app->form13().isVisible());
+    EXPECT_TRUE(app->partner_zoom_window().isVisible());
 }
 
 TEST_F(MapWindows, ZoomWindowLampsFollowTheMainWindowsLamps) {
     platform::clock_fix({2018, 1, 20, 20, 53, 0});  // 05:53 local: three of group A up
-    Form1& main = app->form1();
+    MainWindow& main = app->main_window();
     const auto main_lamps = main.lamps();
     for (int tick = 0; tick < 2; ++tick) {  // lit, then dark: the lamps blink
         main.Timer1_Timer();
         int lit = 0;
         for (int s = 0; s < kSlots; ++s) {
-            EXPECT_EQ(app->form12().slot_lamps()[s]->filled(), main_lamps[s]->filled()) << s;
-            EXPECT_EQ(app->form13().slot_lamps()[s]->filled(), main_lamps[s]->filled()) << s;
+            EXPECT_EQ(app->local_zoom_window().slot_lamps()[s]->filled(), main_lamps[s]->filled()) << s;
+            EXPECT_EQ(app->partner_zoom_window().slot_lamps()[s]->filled(), main_lamps[s]->filled()) << s;
             lit += main_lamps[s]->filled();
         }
         EXPECT_EQ(lit, tick == 0 ? 3 : 0);
@@ -289,10 +289,11 @@ struct WorldMapCase {
 };
 
 const WorldMapCase kWorldMaps[] = {
-    {"main map", [](App& a) -> platform::PictureBox& { return a.form1().Picture2; },
-     [](App& a) { return a.form1().map_state().main_map_own_pinned; }, [](App& a) { return a.state.view.map_mouse_x; }},
-    {"enlarged map", [](App& a) -> platform::PictureBox& { return a.form14().Picture2; },
-     [](App& a) { return a.form1().map_state().world_zoom_own_pinned; },
+    {"main map", [](App& a) -> platform::PictureBox& { return a.main_window().Picture2; },
+     [](App& a) { return a.main_window().map_state().main_map_own_pinned; },
+     [](App& a) { return a.state.view.map_mouse_x; }},
+    {"enlarged map", [](App& a) -> platform::PictureBox& { return a.world_zoom_window().Picture2; },
+     [](App& a) { return a.main_window().map_state().world_zoom_own_pinned; },
      [](App& a) { return a.state.view.world_zoom_mouse_x; }},
 };
 
@@ -302,10 +303,10 @@ const WorldMapCase kWorldMaps[] = {
 // world maps, with a map of its own.
 TEST_F(MapWindows, TheOwnStationOnAWorldMapOpensTheLocalZoomAndPicksTheStationBesideIt) {
     for (const WorldMapCase& c : kWorldMaps) {
-        app->form12().Command1_Click();
-        app->form13().Command1_Click();
+        app->local_zoom_window().Command1_Click();
+        app->partner_zoom_window().Command1_Click();
         settle();
-        app->form1().Timer1_Timer();
+        app->main_window().Timer1_Timer();
         MainViewState& v = app->state.view;
         for (int i = 0; i < kSlots; ++i) v.markers.map_marker_x[i] = -999;  // the satellites out of the way
         const double x = v.markers.map_marker_x[kOwnStationMarker], y = v.markers.map_marker_y[kOwnStationMarker];
@@ -317,18 +318,18 @@ TEST_F(MapWindows, TheOwnStationOnAWorldMapOpensTheLocalZoomAndPicksTheStationBe
         map.MouseDown(1, 0, x, y);
         EXPECT_EQ(c.pinned(*app), 1) << c.name;
         EXPECT_FLOAT_EQ(c.last_x(*app), x) << c.name;  // positions are single precision
-        EXPECT_TRUE(app->form12().isVisible()) << c.name;
+        EXPECT_TRUE(app->local_zoom_window().isVisible()) << c.name;
         EXPECT_EQ(v.local_zoom_open, 1);
         const auto names = app->state.groups.shown();
         for (int i = 0; i < kSlots; ++i)
-            EXPECT_EQ(app->form12().slot_labels()[i]->caption().toStdString(), names[i]) << c.name << i;
+            EXPECT_EQ(app->local_zoom_window().slot_labels()[i]->caption().toStdString(), names[i]) << c.name << i;
         EXPECT_FALSE(app->state.tips.sat_info_texts[0].empty()) << c.name;
         EXPECT_EQ(v.partner_selected, 1);
         EXPECT_EQ(v.partner_index, 0);
-        EXPECT_EQ(app->form1().Frame7.caption(), QString("JA3"));
-        EXPECT_FALSE(app->form1().Frame7.isHidden()) << c.name;
-        EXPECT_TRUE(app->form13().isVisible()) << c.name;
-        EXPECT_EQ(app->form1().map_state().partner_zoom_map_file, "japan95.bmp");
+        EXPECT_EQ(app->main_window().Frame7.caption(), QString("JA3"));
+        EXPECT_FALSE(app->main_window().Frame7.isHidden()) << c.name;
+        EXPECT_TRUE(app->partner_zoom_window().isVisible()) << c.name;
+        EXPECT_EQ(app->main_window().map_state().partner_zoom_map_file, "japan95.bmp");
         map.MouseUp(1, 0, x, y);
         EXPECT_EQ(c.pinned(*app), 0) << c.name;
     }
@@ -347,7 +348,7 @@ TEST_F(MapWindows, ASatelliteWithoutAPageIsToldOfOnTheWorldMapsOnly) {
             << c.name;
     }
     platform::MsgBoxRecorder::current()->clear();
-    app->form12().Picture1.MouseDown(1, 0, 50, 50);  // the same marker on the local zoom map
+    app->local_zoom_window().Picture1.MouseDown(1, 0, 50, 50);  // the same marker on the local zoom map
     EXPECT_TRUE(platform::MsgBoxRecorder::current()->texts.empty());
 }
 
@@ -359,14 +360,14 @@ TEST_F(PartnerMaps, ThePartnerMapNamesEveryRegisteredStationTheLocalMapOnlyItsOw
     } cases[] = {{358, 40, "EA1", "EA1"}, {287.3f, 41.7f, "W1AW", ""}};
     // The two zoom maps share their last hit, so the local map is read first.
     for (const auto& c : cases) {
-        app->form12().Picture1.MouseMove(0, 0, c.lon, c.lat);
-        app->form13().Picture1.MouseMove(0, 0, c.lon, c.lat);
-        EXPECT_EQ(app->form13().Picture1.toolTip().toStdString(), c.partner_tip);
-        EXPECT_EQ(app->form12().Picture1.toolTip().toStdString(), c.local_tip);
+        app->local_zoom_window().Picture1.MouseMove(0, 0, c.lon, c.lat);
+        app->partner_zoom_window().Picture1.MouseMove(0, 0, c.lon, c.lat);
+        EXPECT_EQ(app->partner_zoom_window().Picture1.toolTip().toStdString(), c.partner_tip);
+        EXPECT_EQ(app->local_zoom_window().Picture1.toolTip().toStdString(), c.local_tip);
     }
-    app->form13().Picture1.MouseDown(1, 0, 287.3, 41.7);
+    app->partner_zoom_window().Picture1.MouseDown(1, 0, 287.3, 41.7);
     EXPECT_EQ(app->state.view.partner_index, 1);
-    EXPECT_EQ(app->form1().Frame7.caption(), QString("W1AW"));
+    EXPECT_EQ(app->main_window().Frame7.caption(), QString("W1AW"));
 }
 
 // docs/local_zoom.png, docs/partner_zoom.png, docs/world_zoom.png: the three map windows
@@ -375,11 +376,11 @@ TEST_F(PartnerMaps, ThePartnerMapNamesEveryRegisteredStationTheLocalMapOnlyItsOw
 TEST_F(MapWindows, ScreenshotsWhenAsked) {
     const QString folder = qEnvironmentVariable("TORV_MAP_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "TORV_MAP_SCREENSHOTS not set";
-    app->form1().open_partner_map(0);
-    app->form14().Show();
-    for (int i = 0; i < 3; ++i) app->form1().Timer1_Timer();
+    app->main_window().open_partner_map(0);
+    app->world_zoom_window().Show();
+    for (int i = 0; i < 3; ++i) app->main_window().Timer1_Timer();
     for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-    EXPECT_TRUE(app->form12().grab().save(folder + "/local_zoom.png"));
-    EXPECT_TRUE(app->form13().grab().save(folder + "/partner_zoom.png"));
-    EXPECT_TRUE(app->form14().grab().save(folder + "/world_zoom.png"));
+    EXPECT_TRUE(app->local_zoom_window().grab().save(folder + "/local_zoom.png"));
+    EXPECT_TRUE(app->partner_zoom_window().grab().save(folder + "/partner_zoom.png"));
+    EXPECT_TRUE(app->world_zoom_window().grab().save(folder + "/world_zoom.png"));
 }

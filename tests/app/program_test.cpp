@@ -59,26 +59,26 @@ TEST_F(Program, SatelliteWithoutInformationRecordOpensTheEditorAtStartUp) {
     ini_write("FO-29,AO-7,MY-SAT", "GROUP-A", "SATELITE", torv_ini());
     ini_write(" 0:MY-SAT", "SELECT", "SATELITE", torv_ini());
     start();
-    EXPECT_TRUE(app->form1().isVisible());
+    EXPECT_TRUE(app->main_window().isVisible());
     EXPECT_EQ(app->state.groups.selected_sat, "MY-SAT");
     ASSERT_TRUE(app->ft847.exists());            // loaded hidden from start-up on
     EXPECT_FALSE(app->ft847().isVisible());
-    ASSERT_TRUE(app->form9.exists());            // asks for MY-SAT's record
-    EXPECT_TRUE(app->form9().isVisible());
-    EXPECT_TRUE(app->form1().Command12.isEnabled());
+    ASSERT_TRUE(app->sat_info_editor.exists());            // asks for MY-SAT's record
+    EXPECT_TRUE(app->sat_info_editor().isVisible());
+    EXPECT_TRUE(app->main_window().Command12.isEnabled());
 }
 
 TEST_F(Program, WeekTablesOpenFromTheMainWindowAndLeaveItsValuesAlone) {
     start();
-    Form1& main = app->form1();
+    MainWindow& main = app->main_window();
     main.Command14_Click();  // the 24-hour chart from 12:00: its day and night table starts at noon
     main.Timer1_Timer();
     const DaylightTable chart_daylight = app->state.view.daylight_table;
     const auto live = [this] {
         std::vector<QString> values;
         for (const char* item : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
-            values.push_back(app->extrn_form().item_text(item));
-        for (platform::Label* l : {&app->form1().Label3, &app->form1().Label4, &app->form1().Label5})
+            values.push_back(app->live_values_window().item_text(item));
+        for (platform::Label* l : {&app->main_window().Label3, &app->main_window().Label4, &app->main_window().Label5})
             values.push_back(l->caption());
         return values;
     };
@@ -86,8 +86,8 @@ TEST_F(Program, WeekTablesOpenFromTheMainWindowAndLeaveItsValuesAlone) {
     const double selected_el = app->state.orbit.selected_el;
 
     main.Command11.click();
-    ASSERT_TRUE(app->form6.exists());
-    Form6& week = app->form6();
+    ASSERT_TRUE(app->week_table_window.exists());
+    WeekTableWindow& week = app->week_table_window();
     EXPECT_TRUE(week.isVisible());
     ASSERT_TRUE(pump_until([&] { return week.week_day_offset == 7 && !week.computing(); }, 10000));
     EXPECT_EQ(week.Label10.caption().toStdString(), app->state.groups.selected_sat);
@@ -99,19 +99,24 @@ TEST_F(Program, WeekTablesOpenFromTheMainWindowAndLeaveItsValuesAlone) {
     EXPECT_NE(week.daylight_table(), chart_daylight);  // the week's own, from midnight
 
     main.Command18.click();
-    ASSERT_TRUE(app->form11.exists());
-    EXPECT_TRUE(app->form11().isVisible());
-    EXPECT_EQ(app->form11().focusWidget(), &app->form11().Command1);
-    ASSERT_TRUE(pump_until([&] { return app->form11().week_day_offset == 7 && !app->form11().computing(); }, 10000));
+    ASSERT_TRUE(app->partner_week_table_window.exists());
+    EXPECT_TRUE(app->partner_week_table_window().isVisible());
+    EXPECT_EQ(app->partner_week_table_window().focusWidget(), &app->partner_week_table_window().Command1);
+    ASSERT_TRUE(pump_until(
+        [&] {
+            return app->partner_week_table_window().week_day_offset == 7 &&
+                   !app->partner_week_table_window().computing();
+        },
+        10000));
     EXPECT_EQ(app->state.view.daylight_table, chart_daylight);
 }
 
 TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
     // FO-29 of the default settings: inverting transponder, receive side fixed at 435.85 MHz.
     start();
-    EXPECT_FALSE(app->form9.exists());
-    app->form1().Command12_Click();
-    form8& rig = app->ft847();
+    EXPECT_FALSE(app->sat_info_editor.exists());
+    app->main_window().Command12_Click();
+    Ft847Window& rig = app->ft847();
     EXPECT_TRUE(rig.isVisible());
     rig.Command2_Click();  // start the link
     ASSERT_TRUE(pump_until([&] { return radio.state.sat_tx_freq > 0 && radio.state.sat_rx_freq > 0; }, 5000));
@@ -127,7 +132,7 @@ TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst)
     EXPECT_TRUE(radio.state.cat_on);
 
     // "終了" while the link runs: the link is stopped before the program ends.
-    app->form1().Command2_Click();
+    app->main_window().Command2_Click();
     ASSERT_TRUE(pump_until([&] { return !radio.state.cat_on; }, 5000));
     EXPECT_FALSE(radio.state.sat_mode);
     EXPECT_FALSE(radio.state.ptt);
@@ -138,8 +143,8 @@ TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst)
 
 TEST_F(Program, ClosingTheMainWindowDuringAReplyWaitStopsTheLinkBeforeTheProgramEnds) {
     start();
-    app->form1().Command12_Click();
-    form8& rig = app->ft847();
+    app->main_window().Command12_Click();
+    Ft847Window& rig = app->ft847();
     rig.Command2_Click();
     ASSERT_TRUE(pump_until([&] { return radio.state.sat_mode; }, 5000));
     rig.Command16_Click();  // transmitting
@@ -153,7 +158,7 @@ TEST_F(Program, ClosingTheMainWindowDuringAReplyWaitStopsTheLinkBeforeTheProgram
     QObject::connect(&give_up, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     give_up.start(10000);
     QTimer::singleShot(0, [&] {
-        QTimer::singleShot(50, [&] { app->form1().close(); });
+        QTimer::singleShot(50, [&] { app->main_window().close(); });
         wait_sec(0.3f);
     });
     const int rc = QApplication::exec();
@@ -179,9 +184,9 @@ struct ProgramWithFt736 : Program {
 TEST_F(ProgramWithFt736, Ft736FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
     // The clock stands still: the main loop computes the same factor at every tick.
     start();
-    EXPECT_TRUE(app->form1().Command23.isEnabled());
-    app->form1().Command23_Click();
-    Form20& rig = app->ft736();
+    EXPECT_TRUE(app->main_window().Command23.isEnabled());
+    app->main_window().Command23_Click();
+    Ft736Window& rig = app->ft736();
     EXPECT_TRUE(rig.isVisible());
     rig.Command2_Click();
     ASSERT_TRUE(pump_until([&] { return ft736.state.tx_freqs.size() >= 3; }, 5000));
@@ -198,7 +203,7 @@ TEST_F(ProgramWithFt736, Ft736FollowsTheMainLoopsDopplerFactorAndEndingStopsTheL
     ASSERT_TRUE(pump_until([&] { return ft736.state.ptt; }, 2000));
 
     // "終了" while the link runs: the link is stopped before the program ends.
-    app->form1().Command2_Click();
+    app->main_window().Command2_Click();
     ASSERT_TRUE(pump_until([&] { return !ft736.state.cat_on; }, 5000));
     EXPECT_FALSE(ft736.state.sat_mode || ft736.state.ptt);
     EXPECT_EQ(app->rig_context.mirror.ft736_running, 0);
@@ -220,8 +225,8 @@ struct ProgramWithTs2000 : Program {
 
 TEST_F(ProgramWithTs2000, Ts2000FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst) {
     start();
-    app->form1().Command21_Click();  // "TS2000リモート"
-    Form15& rig = app->ts2000();
+    app->main_window().Command21_Click();  // "TS2000リモート"
+    Ts2000Window& rig = app->ts2000();
     EXPECT_TRUE(rig.isVisible());
     rig.Command2_Click();
     ASSERT_EQ(app->rig_context.mirror.ts2000_running, 1);
@@ -243,7 +248,7 @@ TEST_F(ProgramWithTs2000, Ts2000FollowsTheMainLoopsDopplerFactorAndEndingStopsTh
     EXPECT_TRUE(s.sat_mode);
 
     // "終了" while the link runs: the link is stopped before the program ends.
-    app->form1().Command2_Click();
+    app->main_window().Command2_Click();
     ASSERT_TRUE(pump_until([&] { return !s.sat_mode; }, 5000));
     EXPECT_FALSE(s.ptt);
     EXPECT_FALSE(s.tone_on);
@@ -253,8 +258,8 @@ TEST_F(ProgramWithTs2000, Ts2000FollowsTheMainLoopsDopplerFactorAndEndingStopsTh
 
 TEST_F(Program, TheRigMenuOpensTheTs2000WindowWithItsStartButtonOffWhileItsPortIsOff) {
     start();
-    EXPECT_FALSE(app->form1().Command21.isEnabled());  // the default "0:COM3:9600:"
-    app->form1().menu_rigu_ts2000.Click();
+    EXPECT_FALSE(app->main_window().Command21.isEnabled());  // the default "0:COM3:9600:"
+    app->main_window().menu_rigu_ts2000.Click();
     EXPECT_TRUE(app->ts2000().isVisible());
     EXPECT_FALSE(app->ts2000().Command2.isEnabled());
     EXPECT_TRUE(platform::MsgBoxRecorder::current()->texts.empty());
@@ -262,17 +267,17 @@ TEST_F(Program, TheRigMenuOpensTheTs2000WindowWithItsStartButtonOffWhileItsPortI
 
 TEST_F(Program, ElementUpdateWindowOpensFromTheDateLabelAndTheMenuExceptInFixedFileMode) {
     start();
-    app->form1().Label33_Click();
-    EXPECT_TRUE(app->form4().isVisible());
-    app->form4().Hide();
-    app->form1().menukidou.Click();
-    EXPECT_TRUE(app->form4().isVisible());
-    app->form4().Hide();
-    app->form1().menuver.Click();
-    EXPECT_TRUE(app->form5().isVisible());
+    app->main_window().Label33_Click();
+    EXPECT_TRUE(app->element_update_window().isVisible());
+    app->element_update_window().Hide();
+    app->main_window().menukidou.Click();
+    EXPECT_TRUE(app->element_update_window().isVisible());
+    app->element_update_window().Hide();
+    app->main_window().menuver.Click();
+    EXPECT_TRUE(app->version_window().isVisible());
     app->state.element_update.elm_auto_sw = "2";
-    app->form1().Label33_Click();
-    EXPECT_FALSE(app->form4().isVisible());
+    app->main_window().Label33_Click();
+    EXPECT_FALSE(app->element_update_window().isVisible());
 }
 
 TEST_F(Program, StartsOnDamagedFilesWithDefaultsAndChangesNoElementFile) {
@@ -284,7 +289,7 @@ TEST_F(Program, StartsOnDamagedFilesWithDefaultsAndChangesNoElementFile) {
     dir.write("TORV.ELM", elements);
     dir.write("TORV_NORAD.ELM", "");
     start();
-    EXPECT_TRUE(app->form1().isVisible());
+    EXPECT_TRUE(app->main_window().isVisible());
     EXPECT_EQ(app->state.groups.selected_sat, "");  // no group: the settings' own defaults
     EXPECT_EQ(dir.read("TORV.ELM"), elements);
     EXPECT_EQ(dir.read("TORV_NORAD.ELM"), "");
@@ -295,7 +300,7 @@ TEST_F(Program, StartsOnDamagedFilesWithDefaultsAndChangesNoElementFile) {
     EXPECT_TRUE(dir.read("torv.ini").starts_with(garbage));
     // The damaged ISS set (element lines cut short) is not computed, and the operator is told.
     std::string iss = "ISS";
-    OrbitContext ctx = app->form1().orbit_context();
+    OrbitContext ctx = app->main_window().orbit_context();
     EXPECT_FALSE(sat_position_disp(ctx, iss));
     EXPECT_EQ(texts.back(), unusable_elements_message("ISS"));
 }
@@ -325,9 +330,9 @@ TEST_F(Program, ShowsTheSameSkyAndTimesWhateverTheMachinesTimeZone) {
         setenv("TZ", zone, 1);
         tzset();
         start();
-        app->form1().Timer1_Timer();
-        Form1& f = app->form1();
-        extrn& items = app->extrn_form();
+        app->main_window().Timer1_Timer();
+        MainWindow& f = app->main_window();
+        LiveValuesWindow& items = app->live_values_window();
         std::vector<std::string> texts;
         for (platform::Label* l : {&f.Label21, &f.Label4, &f.Label5, &f.Label6, &f.Label23})
             texts.push_back(l->caption().toStdString());
@@ -355,7 +360,7 @@ TEST_F(Program, SettingsThatCannotBeWrittenAreToldOnceAndTheFileIsKept) {
     const std::string before = dir.read("torv.ini");
     ::chmod(torv_ini().c_str(), 0444);  // made read-only by the operator
     platform::MsgBoxRecorder::current()->clear();
-    app->form1().Command2_Click();  // "終了" saves the display settings, key by key
+    app->main_window().Command2_Click();  // "終了" saves the display settings, key by key
     ::chmod(torv_ini().c_str(), 0644);
 
     const auto& texts = platform::MsgBoxRecorder::current()->texts;
@@ -370,7 +375,7 @@ TEST_F(Program, SettingsThatCannotBeWrittenAreToldOnceAndTheFileIsKept) {
 // 3 s ahead compute the selected satellite too, but never publish what they compute.
 TEST_F(Program, SubscribersSeeOnlyTheCurrentInstantsValuesOncePerTick) {
     start();
-    Form1& f = app->form1();
+    MainWindow& f = app->main_window();
     for (platform::Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3}) t->setEnabled(false);  // ticks driven here
     f.Command1_Click();  // two coming revolutions besides the next one
     f.Command1_Click();
@@ -413,7 +418,7 @@ TEST_F(Program, SubscribersSeeOnlyTheCurrentInstantsValuesOncePerTick) {
         if (changes.count("Text3")) {
             EXPECT_EQ(changes.at("Text3").back(), format_number(orbit.calc.calc_el * 180 / kPi, "##0.00000"));
         }
-        EXPECT_EQ(app->extrn_form().item_text("Text3").toStdString(),
+        EXPECT_EQ(app->live_values_window().item_text("Text3").toStdString(),
                   format_number(orbit.calc.calc_el * 180 / kPi, "##0.00000"));
     }
 }
@@ -422,17 +427,17 @@ TEST_F(Program, SubscribersSeeOnlyTheCurrentInstantsValuesOncePerTick) {
 // the groups on a fresh install is never sent to the information editor.
 TEST_F(Program, EveryDefaultSatelliteCanBeSelectedWithoutTheEditor) {
     start();
-    Form1& f = app->form1();
+    MainWindow& f = app->main_window();
     platform::MsgBoxRecorder::current()->clear();
-    void (Form1::*const clicks[])() = {&Form1::Label12_Click, &Form1::Label13_Click, &Form1::Label14_Click,
-                                       &Form1::Label15_Click, &Form1::Label16_Click, &Form1::Label60_Click,
-                                       &Form1::Label61_Click};
+    void (MainWindow::*const clicks[])() = {
+        &MainWindow::Label12_Click, &MainWindow::Label13_Click, &MainWindow::Label14_Click, &MainWindow::Label15_Click,
+        &MainWindow::Label16_Click, &MainWindow::Label60_Click, &MainWindow::Label61_Click};
     std::vector<std::string> selected;
     for (int group = 0; group < 5; ++group) {
         for (auto click : clicks) {
             (f.*click)();
             selected.push_back(app->state.groups.selected_sat);
-            EXPECT_FALSE(app->form9.exists() && app->form9().isVisible()) << selected.back();
+            EXPECT_FALSE(app->sat_info_editor.exists() && app->sat_info_editor().isVisible()) << selected.back();
             EXPECT_EQ(app->ft847().Label4.caption().toStdString(), selected.back());  // set up for it
         }
         f.Command5_Click();  // the next group
@@ -443,12 +448,12 @@ TEST_F(Program, EveryDefaultSatelliteCanBeSelectedWithoutTheEditor) {
 
 TEST_F(Program, PartnerStationsRegisteredFromTheMenuRestartTheProgramWithTheLinkStopped) {
     start();
-    app->form1().Command12_Click();
+    app->main_window().Command12_Click();
     app->ft847().Command2_Click();
     ASSERT_TRUE(pump_until([&] { return radio.state.sat_mode; }, 5000));
 
-    app->form1().menu_tourokukyoku.Click();
-    Form10& dialog = app->form10();
+    app->main_window().menu_tourokukyoku.Click();
+    PartnerStationDialog& dialog = app->partner_station_dialog();
     EXPECT_TRUE(dialog.isVisible());
     PartnerRow& row = dialog.row(1);
     row.call.setText("w1aw");
@@ -483,8 +488,8 @@ TEST_F(Program, PartnerStationsRegisteredFromTheMenuRestartTheProgramWithTheLink
 
 TEST_F(Program, GroupsAndColoursRegisteredFromTheMenuAreThoseOfTheNextStart) {
     start();
-    app->form1().menueisei.Click();
-    Form3& dialog = app->form3();
+    app->main_window().menueisei.Click();
+    GroupSettingsDialog& dialog = app->group_settings_dialog();
     EXPECT_TRUE(dialog.isVisible());
     dialog.group_options[4].setValue(true);  // group E
     dialog.Check1.setValue(1);
@@ -501,7 +506,7 @@ TEST_F(Program, GroupsAndColoursRegisteredFromTheMenuAreThoseOfTheNextStart) {
     dialog.color_labels[0].Click();  // "衛星１"
     dialog.Text1.setText("7");
     EXPECT_TRUE(dialog.Command3_Click());
-    EXPECT_EQ(app->form1().Command13.caption(), "7分加速処理");
+    EXPECT_EQ(app->main_window().Command13.caption(), "7分加速処理");
     platform::MsgBoxRecorder::current()->clear();
     QTimer::singleShot(0, [&] { dialog.Command4_Click(); });
     EXPECT_EQ(QApplication::exec(), 0);
@@ -511,13 +516,13 @@ TEST_F(Program, GroupsAndColoursRegisteredFromTheMenuAreThoseOfTheNextStart) {
     start();
     EXPECT_EQ(app->state.groups.group_sat_names[4], group_e);
     EXPECT_DOUBLE_EQ(app->state.settings.color_eisei1, 8421504);
-    EXPECT_EQ(app->form1().Command13.caption(), "7分加速処理");
+    EXPECT_EQ(app->main_window().Command13.caption(), "7分加速処理");
 }
 
 TEST_F(Program, TheStationRegisteredFromTheMenuIsThatOfTheNextStart) {
     start();
-    app->form1().manuqth.Click();
-    Form2& dialog = app->form2();
+    app->main_window().manuqth.Click();
+    StationDialog& dialog = app->station_dialog();
     EXPECT_TRUE(dialog.isVisible());
     dialog.Text5.setText("W1AW");
     dialog.Text4.setText("FN31PR");

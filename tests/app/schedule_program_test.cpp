@@ -30,8 +30,8 @@ struct ScheduleProgram : ProgramOnDefaultData {
         ic910.state.main.freq = 435.85;  // FO-29's downlink band
         ft847.state.sat_rx_freq = 145.95;  // AO-7's downlink, where the operator left it
         ProgramOnDefaultData::SetUp();
-        app->form1().Command24_Click();
-        form21().Timer1.setEnabled(false);  // the test gives the ticks
+        app->main_window().Command24_Click();
+        schedule_window().Timer1.setEnabled(false);  // the test gives the ticks
     }
     void configure(const std::string& ini) override {
         ini_write(ft847.port_path(), "COM1", "SERIAL", ini);
@@ -49,7 +49,7 @@ struct ScheduleProgram : ProgramOnDefaultData {
         ProgramOnDefaultData::TearDown();
     }
 
-    Form21& form21() { return app->form21(); }
+    ScheduleWindow& schedule_window() { return app->schedule_window(); }
     ScheduleState& sched() { return app->state.schedule; }
     ScheduleMirror& mirror() { return app->rig_context.mirror; }
     std::vector<std::string>& boxes_shown() { return platform::MsgBoxRecorder::current()->texts; }
@@ -63,7 +63,7 @@ struct ScheduleProgram : ProgramOnDefaultData {
     // An entry from the boxes.
     void add(const char* rig, int group, int satellite, int option, const char* h1, const char* m1, const char* h2,
              const char* m2) {
-        Form21& w = form21();
+        ScheduleWindow& w = schedule_window();
         w.Combo3.setText(QString::fromUtf8(rig));
         w.Combo1.setListIndex(group);
         w.Combo2.setListIndex(-1);
@@ -81,7 +81,7 @@ struct ScheduleProgram : ProgramOnDefaultData {
     // One 5 s tick at local h:m:s, the program's own events let run a little after it.
     void tick(int h, int m, int s = 0) {
         at(h, m, s);
-        form21().Timer1_Timer();
+        schedule_window().Timer1_Timer();
         QCoreApplication::processEvents();
     }
 };
@@ -93,7 +93,7 @@ std::string picture(App& a, sim::Ft847Sim& ft847, sim::Ic910Sim& ic910, sim::Ft7
     if (ft847.state.cat_on || ft847.state.sat_mode) s += " FT-847";
     if (ic910.state.sat_mode) s += " IC-910";
     if (ft736.state.cat_on || ft736.state.sat_mode) s += " FT-736";
-    return s + " [" + a.form21().Label12.caption().toStdString() + "]";
+    return s + " [" + a.schedule_window().Label12.caption().toStdString() + "]";
 }
 
 }  // namespace
@@ -102,14 +102,14 @@ TEST_F(ScheduleProgram, ADayOfTicksRunsEachPassOnItsReceiverAndStopsItAtTheFirst
     add("ＦＴ８４７", 0, 1, 2, "12", "10", "12", "20");  // AO-7, manual receive with capture: cells 9..19
     add("ＩＣ９１０", 0, 0, 3, "12", "30", "12", "40");  // FO-29, automatic: cells 29..39
     add("ＦＴ７３６", 1, 0, 3, "12", "41", "12", "50");  // ISS, straight after: cells 40..49
-    EXPECT_EQ(form21().timeline().minute_code[9], 1122);
-    EXPECT_EQ(form21().timeline().minute_code[40], 4213);
+    EXPECT_EQ(schedule_window().timeline().minute_code[9], 1122);
+    EXPECT_EQ(schedule_window().timeline().minute_code[40], 4213);
     // The operator looks at another group meanwhile.
-    app->form1().Command5_Click();
+    app->main_window().Command5_Click();
     const std::string start = picture(*app, ft847, ic910, ft736);
-    form21().Command4_Click();
+    schedule_window().Command4_Click();
     EXPECT_EQ(sched().sched_running, 1);
-    EXPECT_FALSE(form21().Command1.isEnabled());
+    EXPECT_FALSE(schedule_window().Command1.isEnabled());
 
     // A day of ticks; each change of what the program shows is noted with its time.
     std::vector<std::string> seen{start};
@@ -154,7 +154,7 @@ TEST_F(ScheduleProgram, ADayOfTicksRunsEachPassOnItsReceiverAndStopsItAtTheFirst
 
 TEST_F(ScheduleProgram, TheTimeLineWrapsAndTheNextDayRunsThePassAgain) {
     add("ＦＴ８４７", 0, 1, 3, "11", "00", "11", "05");  // an hour before the window opened: tomorrow
-    form21().Command4_Click();
+    schedule_window().Command4_Click();
     tick(12, 0);
     EXPECT_FALSE(ft847.state.cat_on);
     tick(10, 59 + 24 * 60);  // 10:59 tomorrow: cell 1379
@@ -167,14 +167,14 @@ TEST_F(ScheduleProgram, TheTimeLineWrapsAndTheNextDayRunsThePassAgain) {
 TEST_F(ScheduleProgram, AReceiverThatCannotStartIsNotPressedAndNothingWaitsForAnOperator) {
     ini_write("/nonexistent/tty", "COM1", "SERIAL", torv_ini());
     add("ＦＴ８４７", 0, 1, 2, "12", "10", "12", "20");
-    form21().Command4_Click();
+    schedule_window().Command4_Click();
     tick(12, 9);
     EXPECT_EQ(mirror().ft847_running, 0);
-    EXPECT_EQ(form21().Label12.caption(), "ＣＯＭポート　COM1 のオープンができませんでした。");
+    EXPECT_EQ(schedule_window().Label12.caption(), "ＣＯＭポート　COM1 のオープンができませんでした。");
     // Later ticks of the pass press no button of the stopped window.
     tick(12, 10);
     tick(12, 15);
-    EXPECT_EQ(form21().Label12.caption(), "ＣＯＭポート　COM1 のオープンができませんでした。");
+    EXPECT_EQ(schedule_window().Label12.caption(), "ＣＯＭポート　COM1 のオープンができませんでした。");
     EXPECT_EQ(mirror().ft847_rx_auto, 1);
     EXPECT_TRUE(boxes_shown().empty());
 }
@@ -182,11 +182,11 @@ TEST_F(ScheduleProgram, AReceiverThatCannotStartIsNotPressedAndNothingWaitsForAn
 TEST_F(ScheduleProgram, ATickDoesNotRunInsideTheStopOfAnother) {
     add("ＦＴ８４７", 0, 1, 3, "12", "10", "12", "20");
     add("ＩＣ９１０", 0, 0, 3, "12", "30", "12", "40");
-    form21().Command4_Click();
+    schedule_window().Command4_Click();
     tick(12, 9);
     ASSERT_TRUE(ft847.state.cat_on);
     // The window's timer runs while the stop waits; meanwhile the clock reaches the next pass.
-    Form21& w = form21();
+    ScheduleWindow& w = schedule_window();
     w.Timer1.setInterval(50);
     w.Timer1.setEnabled(true);
     QTimer::singleShot(300, [] { at(12, 29); });
@@ -201,11 +201,11 @@ TEST_F(ScheduleProgram, ATickDoesNotRunInsideTheStopOfAnother) {
 
 TEST_F(ScheduleProgram, ClosingTheWindowDuringARunEndsItAndStopsItsReceiver) {
     add("ＩＣ９１０", 0, 0, 3, "12", "10", "12", "20");
-    form21().Command4_Click();
+    schedule_window().Command4_Click();
     tick(12, 9);
     ASSERT_TRUE(ic910.state.sat_mode);
-    form21().Command3_Click();
-    EXPECT_FALSE(app->form21.exists());
+    schedule_window().Command3_Click();
+    EXPECT_FALSE(app->schedule_window.exists());
     EXPECT_EQ(sched().sched_running, 0);
     EXPECT_EQ(sched().sched_window_open, 0);
     EXPECT_FALSE(ic910.state.sat_mode);
@@ -214,17 +214,17 @@ TEST_F(ScheduleProgram, ClosingTheWindowDuringARunEndsItAndStopsItsReceiver) {
 
 TEST_F(ScheduleProgram, StoppingTheRunKeepsTheReceiverAndClearsThePublishedValues) {
     add("ＦＴ８４７", 0, 1, 3, "12", "10", "12", "20");
-    form21().Command4_Click();
+    schedule_window().Command4_Click();
     tick(12, 9);
-    EXPECT_EQ(app->extrn_form().item_text("Text18"), "1123");
-    form21().Command5_Click();
+    EXPECT_EQ(app->live_values_window().item_text("Text18"), "1123");
+    schedule_window().Command5_Click();
     EXPECT_EQ(sched().sched_running, 0);
-    EXPECT_TRUE(form21().Command1.isEnabled());
-    EXPECT_EQ(app->form1().List1.backColor(), kPassListRegistering);
-    for (const char* item : {"Text17", "Text18", "Text19"}) EXPECT_EQ(app->extrn_form().item_text(item), "0");
+    EXPECT_TRUE(schedule_window().Command1.isEnabled());
+    EXPECT_EQ(app->main_window().List1.backColor(), kPassListRegistering);
+    for (const char* item : {"Text17", "Text18", "Text19"}) EXPECT_EQ(app->live_values_window().item_text(item), "0");
     EXPECT_TRUE(ft847.state.cat_on);
     // Started again during a free minute: the receiver of the interrupted pass is stopped.
-    form21().Command4_Click();
+    schedule_window().Command4_Click();
     tick(12, 25);
     EXPECT_FALSE(ft847.state.cat_on);
 }

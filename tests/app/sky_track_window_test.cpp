@@ -14,18 +14,18 @@ using namespace torv;
 
 namespace {
 
-struct SkyTrackWindow : ProgramOnDefaultData {
-    void click_sky_view(int button) { app->form1().Picture4.MouseUp(button, 0, 1000, 1000); }
+struct SkyTrackWindowTest : ProgramOnDefaultData {
+    void click_sky_view(int button) { app->main_window().Picture4.MouseUp(button, 0, 1000, 1000); }
 };
 
 }  // namespace
 
-TEST_F(SkyTrackWindow, ALeftClickOnTheSkyViewShowsTheChartOverTheSelectedSatellite) {
+TEST_F(SkyTrackWindowTest, ALeftClickOnTheSkyViewShowsTheChartOverTheSelectedSatellite) {
     click_sky_view(2);
-    EXPECT_FALSE(app->form7.exists() && app->form7().isVisible());
+    EXPECT_FALSE(app->sky_track_window.exists() && app->sky_track_window().isVisible());
     click_sky_view(1);
-    ASSERT_TRUE(app->form7.exists());
-    Form7& chart = app->form7();
+    ASSERT_TRUE(app->sky_track_window.exists());
+    SkyTrackWindow& chart = app->sky_track_window();
     EXPECT_TRUE(chart.isVisible());
     EXPECT_EQ(chart.caption(), QString::fromUtf8("軌道"));
     chart.Timer1_Timer();
@@ -33,30 +33,30 @@ TEST_F(SkyTrackWindow, ALeftClickOnTheSkyViewShowsTheChartOverTheSelectedSatelli
     EXPECT_EQ(chart.track_slot, 0);
 }
 
-TEST_F(SkyTrackWindow, TheSelectedSatellitesComputationWritesTheReadOutsLoadingAClosedChartHidden) {
+TEST_F(SkyTrackWindowTest, TheSelectedSatellitesComputationWritesTheReadOutsLoadingAClosedChartHidden) {
     for (int round = 0; round < 40; ++round) {
-        if (app->form7.exists()) app->form7().Command1_Click();
+        if (app->sky_track_window.exists()) app->sky_track_window().Command1_Click();
         settle();
-        EXPECT_FALSE(app->form7.exists());
-        app->form1().Timer1_Timer();
-        ASSERT_TRUE(app->form7.exists());
-        Form7& chart = app->form7();
+        EXPECT_FALSE(app->sky_track_window.exists());
+        app->main_window().Timer1_Timer();
+        ASSERT_TRUE(app->sky_track_window.exists());
+        SkyTrackWindow& chart = app->sky_track_window();
         EXPECT_FALSE(chart.isVisible());
-        EXPECT_EQ(chart.Label6.caption(), app->form1().Label4.caption());  // azimuth
-        EXPECT_EQ(chart.Label8.caption(), app->form1().Label5.caption());  // elevation
+        EXPECT_EQ(chart.Label6.caption(), app->main_window().Label4.caption());  // azimuth
+        EXPECT_EQ(chart.Label8.caption(), app->main_window().Label5.caption());  // elevation
         chart.Timer1_Timer();
         if (round % 2 == 1) click_sky_view(1);
     }
 }
 
-TEST_F(SkyTrackWindow, ScreenshotWhenAsked) {
+TEST_F(SkyTrackWindowTest, ScreenshotWhenAsked) {
     const QString file = qEnvironmentVariable("TORV_SKY_TRACK_SCREENSHOT");
     if (file.isEmpty()) GTEST_SKIP() << "TORV_SKY_TRACK_SCREENSHOT not set";
-    Form1& f = app->form1();
+    MainWindow& f = app->main_window();
     f.Timer2_Timer();
     f.Timer1_Timer();  // the chart's minute tables of the day
     click_sky_view(1);
-    Form7& chart = app->form7();
+    SkyTrackWindow& chart = app->sky_track_window();
     chart.Check1.setValue(1);
     chart.Timer1_Timer();
     for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();

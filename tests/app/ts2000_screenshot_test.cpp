@@ -26,12 +26,12 @@ struct Ts2000Screenshots : ProgramNotStarted {
         radio.state.s_meter = 12;
     }
     // Opens the window from the main window in the stored layout.
-    Form15& opened() {
-        app->form1().Command21_Click();  // "TS2000リモート"
+    Ts2000Window& opened() {
+        app->main_window().Command21_Click();  // "TS2000リモート"
         return app->ts2000();
     }
     // Runs its link until its own tick has read the S-meter twice.
-    void run(Form15& w) {
+    void run(Ts2000Window& w) {
         const size_t mark = radio.mark();
         w.Command2_Click();
         EXPECT_TRUE(pump_until([&] {
@@ -52,7 +52,7 @@ TEST_F(Ts2000Screenshots, BothLayoutsWhenAsked) {
     for (const char* stored : {"0", "1"}) {
         ini_write(stored, "F15_GAMEN", "TS2000", torv_ini());
         start();
-        Form15& w = opened();
+        Ts2000Window& w = opened();
         const bool rig = stored[0] == '1';
         if (rig) {
             run(w);

@@ -20,7 +20,7 @@ namespace {
 // station dialog closes without a change.
 struct ClosingWindows : ProgramOnDefaultData {
     void configure(const std::string& ini) override { ini_write("JA1ZZZ", "CALL", "POSITION", ini); }
-    QString published(const char* item) const { return app->item_server.value(extrn::kTopic, item); }
+    QString published(const char* item) const { return app->item_server.value(LiveValuesWindow::kTopic, item); }
 
     // The running timers of every window there is.
     static std::vector<platform::Timer*> running_timers() {
@@ -57,23 +57,37 @@ Opened opened(const char* name, platform::FormInstance<F> App::*instance) {
 }
 
 std::vector<Opened> every_window() {
-    return {opened("Form17", &App::form17), opened("Form5", &App::form5),      opened("Form4", &App::form4),
-            opened("Form16", &App::form16), opened("extrn", &App::extrn_form), opened("form8", &App::ft847),
-            opened("Form20", &App::ft736),  opened("Form15", &App::ts2000),    opened("Form18", &App::form18),
-            opened("Form19", &App::form19), opened("Form9", &App::form9),      opened("Form22", &App::form22),
-            opened("Form6", &App::form6),   opened("Form11", &App::form11),    opened("Form7", &App::form7),
-            opened("Form12", &App::form12), opened("Form13", &App::form13),    opened("Form14", &App::form14),
-            opened("Form21", &App::form21), opened("Form2", &App::form2),      opened("Form3", &App::form3),
-            opened("Form10", &App::form10)};
+    return {opened("ProgressWindow", &App::progress_window),
+            opened("VersionWindow", &App::version_window),
+            opened("ElementUpdateWindow", &App::element_update_window),
+            opened("ElementSourceWindow", &App::element_source_window),
+            opened("LiveValuesWindow", &App::live_values_window),
+            opened("Ft847Window", &App::ft847),
+            opened("Ft736Window", &App::ft736),
+            opened("Ts2000Window", &App::ts2000),
+            opened("Ic910Window", &App::ic910),
+            opened("Ic910ChannelNamesDialog", &App::ic910_channel_names_dialog),
+            opened("SatInfoEditor", &App::sat_info_editor),
+            opened("CwMessageEditor", &App::cw_message_editor),
+            opened("WeekTableWindow", &App::week_table_window),
+            opened("PartnerWeekTableWindow", &App::partner_week_table_window),
+            opened("SkyTrackWindow", &App::sky_track_window),
+            opened("LocalZoomWindow", &App::local_zoom_window),
+            opened("PartnerZoomWindow", &App::partner_zoom_window),
+            opened("WorldZoomWindow", &App::world_zoom_window),
+            opened("ScheduleWindow", &App::schedule_window),
+            opened("StationDialog", &App::station_dialog),
+            opened("GroupSettingsDialog", &App::group_settings_dialog),
+            opened("PartnerStationDialog", &App::partner_station_dialog)};
 }
 
 }  // namespace
 
 TEST_F(ClosingWindows, EveryWindowClosedByItsCloseBoxThenTheMainWindowLeavesNothingTicking) {
-    Form1& main = app->form1();
+    MainWindow& main = app->main_window();
     ASSERT_TRUE(next_main_tick(5));  // the main loop runs
     main.menu_dde.Click();           // 表示 → ＤＤＥ情報表示
-    const QPointer<extrn> dde = &app->extrn_form();
+    const QPointer<LiveValuesWindow> dde = &app->live_values_window();
     for (const Opened& o : every_window()) {
         SCOPED_TRACE(o.name);
         platform::Form& w = o.window(*app);
@@ -81,7 +95,7 @@ TEST_F(ClosingWindows, EveryWindowClosedByItsCloseBoxThenTheMainWindowLeavesNoth
         w.close();
         EXPECT_FALSE(w.isVisible());
     }
-    ASSERT_TRUE(app->form1.exists());
+    ASSERT_TRUE(app->main_window.exists());
     settle();  // the closed windows are gone
 
     // The export window closed by its close box is only hidden: the main loop goes on
@@ -91,9 +105,10 @@ TEST_F(ClosingWindows, EveryWindowClosedByItsCloseBoxThenTheMainWindowLeavesNoth
     for (int minutes = 10; minutes <= 30; minutes += 10) ASSERT_TRUE(next_main_tick(minutes)) << minutes;
     main.Timer2_Timer();
     main.Timer3_Timer();
-    if (Form7* chart = app->form7.existing()) chart->Timer1_Timer();  // loaded again, hidden, by the tick
+    // loaded again, hidden, by the tick
+    if (SkyTrackWindow* chart = app->sky_track_window.existing()) chart->Timer1_Timer();
     main.menu_dde.Click();
-    ASSERT_EQ(&app->extrn_form(), dde);
+    ASSERT_EQ(&app->live_values_window(), dde);
     EXPECT_TRUE(dde->isVisible());
     for (const char* item : {"Text2", "Text7", "Text14", "Text25"}) {
         EXPECT_NE(dde->item_text(item), item) << item;
@@ -111,8 +126,8 @@ TEST_F(ClosingWindows, EveryWindowClosedByItsCloseBoxThenTheMainWindowLeavesNoth
     main.Timer3_Timer();
     settle();
     EXPECT_EQ(app->windows.made(), made);
-    ASSERT_TRUE(app->form1.exists());
-    EXPECT_EQ(&app->form1(), &main);
+    ASSERT_TRUE(app->main_window.exists());
+    EXPECT_EQ(&app->main_window(), &main);
     EXPECT_FALSE(main.isVisible());
     EXPECT_TRUE(running_timers().empty());
 }

@@ -34,15 +34,15 @@ struct Editor {
     std::string selected;
     int hosei_builds = 0, rig_setups = 0;
     bool unloaded = false;
-    std::unique_ptr<Form9> form;
+    std::unique_ptr<SatInfoEditor> form;
 
     explicit Editor(const std::string& sat, const std::string& ini_utf8 = "")
         : ini(utf8_to_cp932(ini_utf8)), selected(sat) {
         platform::MsgBoxRecorder::current()->clear();
     }
-    Form9& open() {
-        form = std::make_unique<Form9>(SatInfoEditorContext{current, selected, ini.path, [this] { ++hosei_builds; },
-                                                            [this] { ++rig_setups; }});
+    SatInfoEditor& open() {
+        form = std::make_unique<SatInfoEditor>(
+            SatInfoEditorContext{current, selected, ini.path, [this] { ++hosei_builds; }, [this] { ++rig_setups; }});
         form->on_unloaded = [this] { unloaded = true; };
         form->load();
         return *form;
@@ -139,7 +139,7 @@ TEST(SatInfoEdit, LongCommentIsCutSoTheRecordReadsBackWhole) {
 
 TEST(SatInfoEditor, OpensWithTheDefaultsForASatelliteWithoutValues) {
     Editor e("NEW-SAT");
-    Form9& f = e.open();
+    SatInfoEditor& f = e.open();
     EXPECT_EQ(f.caption(), QString::fromUtf8("衛星情報"));
     EXPECT_EQ(u(f.Label2.caption()), "NEW-SAT");
     EXPECT_EQ(u(f.Text1.text()), "0");
@@ -176,7 +176,7 @@ TEST(SatInfoEditor, ShowsThePassbandOfInvertingAndNonInvertingTransponders) {
     };
     for (const Case& c : cases) {
         Editor e("X", c.ini);
-        Form9& f = e.open();
+        SatInfoEditor& f = e.open();
         EXPECT_TRUE(f.Text8.isEnabled());
         EXPECT_EQ(u(f.Label14.caption()), c.captions[0]);
         EXPECT_EQ(u(f.Label13.caption()), c.captions[1]);
@@ -189,7 +189,7 @@ TEST(SatInfoEditor, ShowsThePassbandOfInvertingAndNonInvertingTransponders) {
 
 TEST(SatInfoEditor, FixedAndBackRestoresTheTypedEdges) {
     Editor e("FO-29", kFo29);
-    Form9& f = e.open();
+    SatInfoEditor& f = e.open();
     ASSERT_TRUE(f.Option2.value());
     f.Text8.setText("145.95");
     f.Text8_KeyUp();
@@ -208,7 +208,7 @@ TEST(SatInfoEditor, FixedAndBackRestoresTheTypedEdges) {
 
 TEST(SatInfoEditor, PassbandBoxesTakeOnlyNumberKeys) {
     Editor e("FO-29", kFo29);
-    Form9& f = e.open();
+    SatInfoEditor& f = e.open();
     f.Text9.clear();
     for (const char* k : {"1", "4", "a", "6", ",", ".", "1"}) type_key(f.Text9, QString::fromUtf8(k));
     EXPECT_EQ(u(f.Text9.text()), "146.1");
@@ -221,7 +221,7 @@ TEST(SatInfoEditor, PassbandBoxesTakeOnlyNumberKeys) {
 
 TEST(SatInfoEditor, StoresEveryValueInItsStoredForm) {
     Editor e("FO-29", kFo29);
-    Form9& f = e.open();
+    SatInfoEditor& f = e.open();
     EXPECT_EQ(f.edit_tx_correction, " 5");
     f.Text4.setText("mode JA: 145,435");
     f.Text5.setText("  http://example.org/fo29 ");
@@ -274,7 +274,7 @@ TEST(SatInfoEditor, RefusesFrequenciesThatAreNotNumbers) {
     };
     for (const Case& c : cases) {
         Editor e("FO-29", kFo29);
-        Form9& f = e.open();
+        SatInfoEditor& f = e.open();
         f.Text1.setText(c.beacon);
         f.Text2.setText(c.uplink);
         f.Text3.setText(c.downlink);
@@ -301,7 +301,7 @@ TEST(SatInfoEditor, ChecksTheTransponderOnWindowOfAo40Only) {
     };
     for (const Case& c : cases) {
         Editor e(c.sat);
-        Form9& f = e.open();
+        SatInfoEditor& f = e.open();
         EXPECT_EQ(f.Frame4.isHidden(), std::string(c.sat) != "AO-40");
         f.Text6.setText(c.start);
         f.Text7.setText(c.end);
@@ -317,7 +317,7 @@ TEST(SatInfoEditor, ChecksTheTransponderOnWindowOfAo40Only) {
     }
     // The start out of range is emptied.
     Editor e("AO-40");
-    Form9& f = e.open();
+    SatInfoEditor& f = e.open();
     f.Text6.setText("300");
     f.Text7.setText("20");
     f.Command1_Click();
@@ -334,7 +334,7 @@ TEST(SatInfoEditor, OnlyAo40sOwnRecordSetsItsTransponderWindow) {
     EXPECT_EQ(other.current.ao40_ma_end, 200);
 
     Editor ao40("AO-40", ini);
-    Form9& f = ao40.open();
+    SatInfoEditor& f = ao40.open();
     EXPECT_EQ(ao40.current.ao40_ma_start, 10);
     EXPECT_EQ(ao40.current.ao40_ma_end, 200);
     f.Text6.clear();
@@ -346,7 +346,7 @@ TEST(SatInfoEditor, OnlyAo40sOwnRecordSetsItsTransponderWindow) {
 
 TEST(SatInfoEditor, NewFrequenciesCarryTheirPassbandWithoutTouchingTheEdges) {
     Editor e("FO-29", kFo29);
-    Form9& f = e.open();
+    SatInfoEditor& f = e.open();
     f.Text2.setText("145.95");  // the uplink moved, edges untouched
     f.Command1_Click();
     EXPECT_EQ(record_field(e.stored("SAT_R_FREQ", "FO-29"), 2), "435.85,435.75");
@@ -354,7 +354,7 @@ TEST(SatInfoEditor, NewFrequenciesCarryTheirPassbandWithoutTouchingTheEdges) {
 
     // A fixed transponder's passband is its two frequencies.
     Editor fm("SO-50", "[SAT-INFO]\r\nSO-50=0:145.85:4:436.795:4::0:,:,:0:\r\n");
-    Form9& g = fm.open();
+    SatInfoEditor& g = fm.open();
     g.Text2.setText("145.9");
     g.Text3.setText("436.8");
     g.Command1_Click();
@@ -363,7 +363,7 @@ TEST(SatInfoEditor, NewFrequenciesCarryTheirPassbandWithoutTouchingTheEdges) {
 
 TEST(SatInfoEditor, StoreForASatelliteNoLongerSelectedChangesNothing) {
     Editor e("FO-29", kFo29);
-    Form9& f = e.open();
+    SatInfoEditor& f = e.open();
     const CurrentSatValues opened = e.current;
     e.selected = "AO-7";  // the operator picked another satellite meanwhile
     f.Text9.setText("146.5");

@@ -11,8 +11,8 @@
 using namespace torv;
 
 TEST(ProgressWindow, AdvancesInStepsOfEightUpToTheMaximum) {
-    platform::FormInstance<Form17> form17;
-    Form17& f = form17();
+    platform::FormInstance<ProgressWindow> progress_window;
+    ProgressWindow& f = progress_window();
     EXPECT_EQ(f.ProgressBar1.value(), 0);
     EXPECT_FALSE(f.Timer1.enabled());
     for (int i = 0; i < 12; ++i) f.ProgressBar_CNTUP();
@@ -24,7 +24,7 @@ TEST(ProgressWindow, AdvancesInStepsOfEightUpToTheMaximum) {
 }
 
 TEST(ProgressWindow, FullBarSwitchesTheTimerOff) {
-    Form17 f;
+    ProgressWindow f;
     f.load();
     f.Timer1.setEnabled(true);
     f.ProgressBar1.setValue(50);
@@ -38,8 +38,8 @@ TEST(ProgressWindow, FullBarSwitchesTheTimerOff) {
 }
 
 TEST(ProgressWindow, RendersItsJapaneseCaptionAndText) {
-    platform::FormInstance<Form17> form17;
-    Form17& f = form17();
+    platform::FormInstance<ProgressWindow> progress_window;
+    ProgressWindow& f = progress_window();
     f.Label1.setCaption(QString::fromUtf8("軌道要素の情報設定中"));
     f.Show();
     EXPECT_EQ(f.caption(), QString::fromUtf8("初期化進行状況"));
@@ -57,20 +57,20 @@ TEST(ProgressWindow, RendersItsJapaneseCaptionAndText) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) ink += shot.pixel(x, y) != background;
     EXPECT_GT(ink, 20);
-    form17.Unload();
-    EXPECT_FALSE(form17.exists());
+    progress_window.Unload();
+    EXPECT_FALSE(progress_window.exists());
 }
 
 TEST(VersionWindow, ShowsItsTextsAndClosesWithItsButton) {
-    platform::FormInstance<Form5> form5;
-    Form5& f = form5();
+    platform::FormInstance<VersionWindow> version_window;
+    VersionWindow& f = version_window();
     f.Show();
     EXPECT_EQ(f.caption(), QString::fromUtf8("バージョン"));
     EXPECT_EQ(f.Label1.caption(), QString::fromUtf8("人工衛星軌道計算プログラム"));
     EXPECT_EQ(f.Label4.caption(), "V1.87");
     EXPECT_EQ(f.Frame3.caption(), QString::fromUtf8("免責事項"));
     f.Command1.click();
-    EXPECT_FALSE(form5.exists());
+    EXPECT_FALSE(version_window.exists());
     // Showing it again reloads the same content.
-    EXPECT_EQ(form5().Label2.caption(), QString::fromUtf8("バージョン"));
+    EXPECT_EQ(version_window().Label2.caption(), QString::fromUtf8("バージョン"));
 }

@@ -4,16 +4,16 @@
 
 #include "common/settings_store.h"
 #include "dialogs/dialog_harness.h"
-#include "dialogs/form10.h"
-#include "dialogs/form2.h"
-#include "dialogs/form3.h"
+#include "dialogs/group_settings_dialog.h"
+#include "dialogs/partner_station_dialog.h"
+#include "dialogs/station_dialog.h"
 #include "mainwindow/sat_groups.h"
 #include "support/default_data.h"
 
 using namespace torv;
 
-// The three settings dialogs on the default data, saved as form2.png, form3.png and
-// form10.png in the folder TORV_DIALOG_SCREENSHOTS names (tools/screenshot.sh).
+// The three settings dialogs on the default data, saved as station_dialog.png, group_settings_dialog.png and
+// partner_station_dialog.png in the folder TORV_DIALOG_SCREENSHOTS names (tools/screenshot.sh).
 TEST(DialogScreenshots, SavesEachDialogWhenAsked) {
     const QString folder = qEnvironmentVariable("TORV_DIALOG_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "TORV_DIALOG_SCREENSHOTS not set";
@@ -35,10 +35,13 @@ TEST(DialogScreenshots, SavesEachDialogWhenAsked) {
         for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
         EXPECT_TRUE(form.grab().save(folder + "/" + name));
     };
-    OpenDialog<Form2> form2(StationDialogContext{station, time, settings, f.ini(), f.dir.str(), {}, {}, f.end()});
-    save(*form2, "form2.png");
-    OpenDialog<Form3> form3(GroupDialogContext{settings, time, elements, f.ini(), {}, f.end()});
-    save(*form3, "form3.png");
-    OpenDialog<Form10> form10(PartnerDialogContext{partners, f.ini(), f.dir.str(), f.end()});
-    save(*form10, "form10.png");
+    OpenDialog<StationDialog> station_dialog(
+        StationDialogContext{station, time, settings, f.ini(), f.dir.str(), {}, {}, f.end()});
+    save(*station_dialog, "station_dialog.png");
+    OpenDialog<GroupSettingsDialog> group_settings_dialog(
+        GroupDialogContext{settings, time, elements, f.ini(), {}, f.end()});
+    save(*group_settings_dialog, "group_settings_dialog.png");
+    OpenDialog<PartnerStationDialog> partner_station_dialog(
+        PartnerDialogContext{partners, f.ini(), f.dir.str(), f.end()});
+    save(*partner_station_dialog, "partner_station_dialog.png");
 }

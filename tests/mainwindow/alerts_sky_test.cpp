@@ -47,7 +47,7 @@ int pixels_of(platform::PictureBox& box, platform::ColorValue colour, double x1,
 
 TEST(RiseAndSet, SoundsOnceAtEachCrossing) {
     GroupAUp h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     platform::SoundRecorder sounds;
     f.Timer1_Timer();
     const std::vector<int> up = slots_where(h.view, 1), down = slots_where(h.view, 0);
@@ -79,7 +79,7 @@ TEST(RiseAndSet, SoundsOnceAtEachCrossing) {
 
 TEST(RiseAndSet, LampsSteadyBlinkingOrOff) {
     GroupAUp h({{"BLINK", "EISEI_BLINK", "2"}});
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     platform::SoundRecorder quiet;
     f.Timer1_Timer();
     const int up = slots_where(h.view, 1).at(0), down = slots_where(h.view, 0).at(0);
@@ -105,7 +105,7 @@ TEST(RiseAndSet, LampsSteadyBlinkingOrOff) {
 
 TEST(FiveMinuteWarning, SoundsOnceFromTheChartTick) {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     f.Timer1_Timer();
     platform::SoundRecorder sounds;
     const int d = warning_offset(h.time.display_time, 0);
@@ -129,7 +129,7 @@ TEST(FiveMinuteWarning, SoundsOnceFromTheChartTick) {
 
 TEST(VisibleScan, TableOfAllEntriesAndABalloonForANewlyVisibleSatellite) {
     GroupAUp h({{"SATELITE", "GROUP-C", "ISS,,SO-50"}});
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     platform::SoundRecorder sounds;
     platform::BalloonRecorder balloons;
     f.Timer3_Timer();
@@ -173,7 +173,7 @@ TEST(VisibleScan, TableOfAllEntriesAndABalloonForANewlyVisibleSatellite) {
 TEST(SkyView, MarkersOfTheSatellitesUpWithCaptionsOnlyWhenSwitchedOn) {
     for (const char* disp : {"1", "0"}) {
         GroupAUp h({{"REDA_DISP_INFO", "DISP", disp}, {"COLOR", "REDA_INFO_COLOR", "16711808"}});
-        Form1& f = h.form1();
+        MainWindow& f = h.main_window();
         platform::SoundRecorder quiet;
         f.Timer1_Timer();
         int markers = 0;

@@ -5,7 +5,7 @@
 #include "platform/twips.h"
 #include "support/main_harness.h"
 
-using torv::Form1;
+using torv::MainWindow;
 
 namespace {
 
@@ -14,7 +14,7 @@ QString qs(const char* s) { return QString::fromUtf8(s); }
 // The main window at 12:00:00 local time with the chart unshifted.
 struct ChartPick : ::testing::Test {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     const torv::DateTime today = torv::date_serial(2018, 1, 21);
 };
 

@@ -132,11 +132,11 @@ TEST(MainLoop, RedrawShowsSatellitesFootprintsAndStationAtTheFixedClock) {
         const auto outline = footprint_outline(c.calc_sub_lat, c.calc_sub_lon, c.calc_sub_height, "1");
         const FootprintPoint& south = (*outline)[60];
         EXPECT_TRUE(colour_near(f.main_map, 2 * south.lon, 2 * south.lat, colour)) << f.group[s];
-        EXPECT_EQ(f.form1_labels[s].backColor(), colour);
+        EXPECT_EQ(f.main_window_labels[s].backColor(), colour);
     }
     EXPECT_EQ(f.main_map.Point(270.3, 69), kRed);
     EXPECT_EQ(f.view.markers.map_marker_name[3], "");  // empty slots leave their entries
-    EXPECT_EQ(f.form1_labels[5].backColor(), color_value(kSlotColors[5]));
+    EXPECT_EQ(f.main_window_labels[5].backColor(), color_value(kSlotColors[5]));
     EXPECT_EQ(f.view.selected_color, kSlotColors[1]);
 }
 

@@ -54,7 +54,7 @@ std::vector<std::pair<int, int>> word_extents(platform::Label& label) {
 
 TEST(PassChartRows, BarsShowTheVisibleMinutesOfEveryShownSatellite) {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     f.Timer1_Timer();  // the first redraw computes every row
     int checked = 0;
     for (int s = 0; s < kChartSlots; ++s) {
@@ -71,9 +71,9 @@ TEST(PassChartRows, BarsShowTheVisibleMinutesOfEveryShownSatellite) {
 
 TEST(PassChartRows, RowsComputedForTheChartDayWriteNoLiveValue) {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     std::map<std::string, int> changes;
-    extrn& d = h.dde();
+    LiveValuesWindow& d = h.dde();
     for (auto [item, name] : {std::pair{&d.Text2, "Text2"}, {&d.Text3, "Text3"}, {&d.Text5, "Text5"}})
         QObject::connect(item, &QLineEdit::textChanged, [&changes, name] { ++changes[name]; });
     int label_changes = 0;
@@ -92,7 +92,7 @@ TEST(PassChartRows, RowsComputedForTheChartDayWriteNoLiveValue) {
 
 TEST(PassChartRows, EmptySlotsKeepNoBarAndANewDayRecomputesTheRows) {
     MainHarness h({{"SATELITE", "GROUP-A", "ISS,SO-50"}});
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     f.Timer1_Timer();
     const platform::ColorValue night = f.Picture3.Point(minute_x(300), bar_y(4));
     EXPECT_NE(night, kFor);
@@ -114,7 +114,7 @@ TEST(PassChartRows, EmptySlotsKeepNoBarAndANewDayRecomputesTheRows) {
 
 TEST(PassChartAxis, GridOneHourLinesAndTheDisplayTimeMarker) {
     MainHarness h({{"JIKAN", "DISP", "1"}, {"COLOR", "JIKAN1_LINE_COLOR", "255"}});
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     f.Timer1_Timer();
     const double three_oclock = kChartLeft + 3 * kChartHourWidth;
     EXPECT_TRUE(colour_near(f.Picture3, three_oclock, 100, 16777215));  // above the first bar
@@ -143,7 +143,7 @@ TEST(PassChartAxis, GridOneHourLinesAndTheDisplayTimeMarker) {
 
 TEST(PassChartAxis, HourNumbersStandOverTheirLinesAndLetTheBarShow) {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     f.Timer1_Timer();
     for (bool shifted : {false, true}) {
         if (shifted) f.Command14_Click();
@@ -189,7 +189,7 @@ std::vector<std::string> row_texts(const std::vector<PassRow>& rows) {
 
 TEST(PassListWindow, PassesOfTheSelectedSatelliteWithTheCurrentOneSelected) {
     MainHarness h({{"SATELITE", "GROUP-A", "ISS,SO-50,FO-29"}});
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     f.Label12_Click();  // ISS
     f.Timer1_Timer();
     EXPECT_EQ(f.Label19.caption().toStdString(), kPassListHeading);
@@ -215,7 +215,7 @@ TEST(PassListWindow, PassesOfTheSelectedSatelliteWithTheCurrentOneSelected) {
 TEST(PassListWindow, ASatelliteNoSlotShowsListsNoPasses) {
     // The stored selection names a satellite the shown group does not hold.
     MainHarness h({{"SATELITE", "GROUP-A", "ISS,SO-50"}, {"SATELITE", "SELECT", "0:FO-29"}});
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     ASSERT_EQ(h.groups.selected_sat, "FO-29");
     f.Timer1_Timer();
     EXPECT_EQ(f.List1.listCount(), 0);  // not the first slot's (ISS's) passes

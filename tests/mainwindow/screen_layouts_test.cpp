@@ -10,7 +10,7 @@ using namespace torv;
 namespace {
 
 // Where a control stands in its window in whole pixels (top, left), below the menu bar.
-std::pair<int, int> top_left(const Form1& f, const QWidget& control) {
+std::pair<int, int> top_left(const MainWindow& f, const QWidget& control) {
     return {control.y() - f.client_top_px(), control.x()};
 }
 // A place in twips (top, left) as the window puts it on whole pixels.
@@ -52,7 +52,7 @@ TEST(ScreenLayouts, EachLayoutAppliedAfterTheFullOneSetsItsSizePlacesAndViews) {
          true, true, false, true, false, true, true, true, false},
     };
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     for (const Layout& k : layouts) {
         f.apply_layout("0");
         f.apply_layout(k.code);
@@ -83,7 +83,7 @@ TEST(ScreenLayouts, EachLayoutAppliedAfterTheFullOneSetsItsSizePlacesAndViews) {
 
 TEST(ScreenLayouts, TheCompactLayoutsShowNothingOfTheControlsBelowOrRightOfTheirSize) {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     const auto inside = [&f](const QWidget& control) {
         const QRect client(0, f.client_top_px(), f.QWidget::width(), f.QWidget::height() - f.client_top_px());
         return client.intersects(control.geometry());
@@ -109,7 +109,7 @@ TEST(ScreenLayouts, TheCompactLayoutsShowNothingOfTheControlsBelowOrRightOfTheir
 
 TEST(ScreenLayouts, TheMenuTicksTheChosenLayoutAndTheEnlargedMapLayoutTicksTheFullOneToo) {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     const std::array<platform::MenuItem*, 7> items{&f.menu_gsiza_max,      &f.menu_gsiza_max_map, &f.menu_gsiza_min_map,
                                                    &f.menu_gsize_min_rada, &f.menu_gsize_24H,     &f.menu_gsize_24H_rada,
                                                    &f.menu_gsiza_min_map_rada};
@@ -123,7 +123,7 @@ TEST(ScreenLayouts, TheMenuTicksTheChosenLayoutAndTheEnlargedMapLayoutTicksTheFu
 
 TEST(ScreenLayouts, WhatALayoutLeavesAloneKeepsThePreviousLayoutsState) {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     f.apply_layout("4");
     f.apply_layout("2");
     for (const QWidget* w : std::initializer_list<const QWidget*>{&f.Frame3, &f.Frame6, &f.Command11, &f.Command22})
@@ -157,7 +157,7 @@ TEST(ScreenLayouts, TheStatusButtonHiddenByTheRadarLayoutComesBackWithTheFullLay
         bool shown;
     } cases[] = {{"0", true}, {"1", true}, {"2", false}, {"3", false}, {"4", false}, {"6", false}};
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     for (const auto& k : cases) {
         f.apply_layout("5");
         EXPECT_FALSE(shown(f.Command17));
@@ -168,7 +168,7 @@ TEST(ScreenLayouts, TheStatusButtonHiddenByTheRadarLayoutComesBackWithTheFullLay
 
 TEST(ScreenLayouts, ThePartnerFrameShowsOnlyWhileAPartnerIsPicked) {
     MainHarness h;
-    Form1& f = h.form1();
+    MainWindow& f = h.main_window();
     for (int16_t picked : {0, 1})
         for (const char* code : {"0", "1", "2", "3", "4", "5", "6"}) {
             h.view.partner_selected = picked;
@@ -182,7 +182,7 @@ TEST(ScreenLayouts, ThePartnerFrameShowsOnlyWhileAPartnerIsPicked) {
 TEST(ScreenLayouts, TheStartUpAppliesTheStoredLayoutAndKeepsAnUnknownCode) {
     {
         MainHarness h({{"SYOKI_GAMEN", "GAMEN_NO", "3"}});
-        Form1& f = h.form1();
+        MainWindow& f = h.main_window();
         EXPECT_EQ(h.settings.gamen_no, "3");
         EXPECT_TRUE(f.menu_gsize_min_rada.checked());
         EXPECT_EQ(top_left(f, f.Picture4), px({630, 90}));
@@ -190,7 +190,7 @@ TEST(ScreenLayouts, TheStartUpAppliesTheStoredLayoutAndKeepsAnUnknownCode) {
     }
     {
         MainHarness h({{"SYOKI_GAMEN", "GAMEN_NO", "9"}});
-        Form1& f = h.form1();
+        MainWindow& f = h.main_window();
         EXPECT_EQ(h.settings.gamen_no, "9");
         EXPECT_NEAR(f.outer_width(), 9645, 15);  // the full layout's outer size, as the window is made
         EXPECT_NEAR(f.outer_height(), 10950, 15);

@@ -12,7 +12,7 @@ TEST(MainWindowScreenshot, SavesThePictureWhenAsked) {
     const QString file = qEnvironmentVariable("TORV_SCREENSHOT");
     if (file.isEmpty()) GTEST_SKIP() << "TORV_SCREENSHOT not set";
     MainHarness h;
-    torv::Form1& f = h.form1();
+    torv::MainWindow& f = h.main_window();
     for (platform::Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3}) t->setEnabled(false);
     f.Show();
     for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();

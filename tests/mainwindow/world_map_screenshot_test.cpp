@@ -21,7 +21,7 @@ void save_running_window(MainHarness& h, const QString& file) {
     namespace fs = std::filesystem;
     for (const fs::directory_entry& e : fs::directory_iterator(fs::path(TORV_DATA)))
         fs::copy_file(e.path(), h.dir.file(e.path().filename().string()), fs::copy_options::skip_existing);
-    torv::Form1& f = h.form1();
+    torv::MainWindow& f = h.main_window();
     f.Show();
     QElapsedTimer running;
     running.start();

@@ -55,15 +55,17 @@ protected:
     ElementUpdateSeam seam;
     TimeState time;  // the default time difference, 9 hours
     ElementUpdateContext ctx{state, sources, table, seam, time, 300ms};
-    platform::FormInstance<Form4> form4{[this] { return std::make_unique<Form4>(ctx); }};
-    platform::FormInstance<Form16> form16{[this] { return std::make_unique<Form16>(ctx); }};
+    platform::FormInstance<ElementUpdateWindow> element_update_window{
+        [this] { return std::make_unique<ElementUpdateWindow>(ctx); }};
+    platform::FormInstance<ElementSourceWindow> element_source_window{
+        [this] { return std::make_unique<ElementSourceWindow>(ctx); }};
     std::string caption, tooltip, progress;
     Lines calls;
 };
 
-TEST_F(ElementWindows, Form4ModesAreStoredOnlyByFinishing) {
+TEST_F(ElementWindows, ElementUpdateWindowModesAreStoredOnlyByFinishing) {
     ini_write("1", "ELM_AUTO_SW", "KIDOUKOUSIN", folder.ini());
-    Form4& f = form4();
+    ElementUpdateWindow& f = element_update_window();
     EXPECT_EQ(f.Label2.caption(), "0000000000  ORB04008");
     EXPECT_EQ(f.Label2.foreColor(), kRed);
     EXPECT_TRUE(f.F4_MENU_AUTO_SET->isChecked());
@@ -82,7 +84,7 @@ TEST_F(ElementWindows, Form4ModesAreStoredOnlyByFinishing) {
     EXPECT_EQ(ini("ORBIT"), "ERROR");
     EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(calls.empty());
-    EXPECT_FALSE(form4.exists());
+    EXPECT_FALSE(element_update_window.exists());
 }
 
 TEST_F(ElementWindows, AStampFarAheadIsToldAndTheListsAreFetchedAgain) {
@@ -90,7 +92,7 @@ TEST_F(ElementWindows, AStampFarAheadIsToldAndTheListsAreFetchedAgain) {
     ini_write("2099/01/01 00:00:00", "YYMMDD", "KIDOUKOUSIN", folder.ini());
     std::vector<std::string> told;
     set_unusable_setting_report([&](const std::string& name) { told.push_back(name); });
-    Form4& f = form4();
+    ElementUpdateWindow& f = element_update_window();
     EXPECT_EQ(f.Label2.caption(), "0000000000  ORB04008");
     f.Command1_Click();
     set_unusable_setting_report(nullptr);
@@ -99,8 +101,8 @@ TEST_F(ElementWindows, AStampFarAheadIsToldAndTheListsAreFetchedAgain) {
     EXPECT_TRUE(folder.exists("TORV_NORAD_NEW.ELM"));
 }
 
-TEST_F(ElementWindows, Form4UpdateThenCloseBoxAsksForARestartAndEnds) {
-    Form4& f = form4();
+TEST_F(ElementWindows, ElementUpdateWindowUpdateThenCloseBoxAsksForARestartAndEnds) {
+    ElementUpdateWindow& f = element_update_window();
     f.Command1_Click();
     EXPECT_EQ(f.Label2.caption(), "2025/05/03 12:00:00  ORB25123");
     EXPECT_EQ(f.Label2.foreColor(), kBlue);
@@ -120,7 +122,7 @@ TEST_F(ElementWindows, Form4UpdateThenCloseBoxAsksForARestartAndEnds) {
 TEST_F(ElementWindows, ClosingDuringADownloadCancelsItAndKeepsTheWindow) {
     server.route("/nasa.all", Reply::hanging());
     ctx.http_timeout = 10s;
-    Form4& f = form4();
+    ElementUpdateWindow& f = element_update_window();
     bool closed = true;
     // Closed once the server holds the request, however busy the machine is.
     QTimer poll;
@@ -134,7 +136,7 @@ TEST_F(ElementWindows, ClosingDuringADownloadCancelsItAndKeepsTheWindow) {
     f.Command1_Click();
 
     EXPECT_FALSE(closed);
-    EXPECT_TRUE(form4.exists());
+    EXPECT_TRUE(element_update_window.exists());
     EXPECT_FALSE(f.running());
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_TRUE(boxes()[0].starts_with("c1-")) << boxes()[0];
@@ -145,7 +147,7 @@ TEST_F(ElementWindows, ClosingDuringADownloadCancelsItAndKeepsTheWindow) {
 TEST_F(ElementWindows, StartUpUpdateLoadsCopiesAndNeedsNoRestart) {
     ini_write("1", "ELM_AUTO_SW", "KIDOUKOUSIN", folder.ini());
     sources.degital_sat_list = {"AO-51"};
-    ElementStartup startup(ctx, form4);
+    ElementStartup startup(ctx, element_update_window);
     ElementLoadHooks hooks;
     startup.fill_hooks(hooks);
     ElementLoadReport report;
@@ -160,9 +162,9 @@ TEST_F(ElementWindows, StartUpUpdateLoadsCopiesAndNeedsNoRestart) {
     EXPECT_EQ(caption, "2025/05/03 12:00:00  ORB25123");
     EXPECT_EQ(state.elements_stale, 0);
     EXPECT_EQ(state.elm_updated, 0);
-    EXPECT_FALSE(form4().isVisible());
+    EXPECT_FALSE(element_update_window().isVisible());
 
-    form4().Command2_Click();
+    element_update_window().Command2_Click();
     EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(calls.empty());
 }
@@ -171,7 +173,7 @@ TEST_F(ElementWindows, FixedFileModeTakesTheStampFromTheSelectedSatellitesLastSe
     const Lines solid = {"AO-51", "1 28375U 04025K   25110.50000000", "2 28375",
                          "AO-51", "1 28375U 04025K   25101.50000000", "2 28375"};
     folder.write("torv_solid.elm", crlf({solid[0], solid[1], solid[2], solid[3], solid[4], solid[5]}));
-    ElementStartup startup(ctx, form4);
+    ElementStartup startup(ctx, element_update_window);
     ElementLoadHooks hooks;
     startup.fill_hooks(hooks);
     ElementLoadReport report;
@@ -187,12 +189,12 @@ TEST_F(ElementWindows, FixedFileModeTakesTheStampFromTheSelectedSatellitesLastSe
 TEST_F(ElementWindows, SettingsLoadOfTheElementUpdate) {
     ini_write("FO-29,VO-52", "DEGITAL_SAT", "ORBIT", folder.ini());
     ini_write("3", "ELM_AUTO_SW", "KIDOUKOUSIN", folder.ini());
-    ElementStartup startup(ctx, form4);
+    ElementStartup startup(ctx, element_update_window);
     startup.element_settings_load();
 
     EXPECT_EQ(caption, "000000000000  ORB04008");
     EXPECT_EQ(state.elements_stale, 1);
-    EXPECT_FALSE(form4.exists());  // an unknown mode leaves the window unloaded
+    EXPECT_FALSE(element_update_window.exists());  // an unknown mode leaves the window unloaded
     EXPECT_EQ(tooltip, "");
     EXPECT_EQ(sources.degital_sat_list, (Lines{"FO-29", "VO-52"}));
     EXPECT_EQ(ini("URL", "TORVELM"), "https://www.amsat.org/tle/current/nasa.all");
@@ -201,13 +203,13 @@ TEST_F(ElementWindows, SettingsLoadOfTheElementUpdate) {
 
     ini_write("2", "ELM_AUTO_SW", "KIDOUKOUSIN", folder.ini());
     startup.element_settings_load();
-    EXPECT_TRUE(form4().F4_MENU_FILE->isChecked());
+    EXPECT_TRUE(element_update_window().F4_MENU_FILE->isChecked());
     EXPECT_EQ(tooltip, "torv_solid.elmの軌道要素ファイルを参照中");
 }
 
-TEST_F(ElementWindows, Form16StoresTheAddressesWhenClosed) {
+TEST_F(ElementWindows, ElementSourceWindowStoresTheAddressesWhenClosed) {
     ini_write("5", "URL2_SW", "KIDOU_URL", folder.ini());
-    Form16& f = form16();
+    ElementSourceWindow& f = element_source_window();
     EXPECT_TRUE(f.Check1.isChecked());
     EXPECT_EQ(sources.kidou_url2_sw, "1");
     EXPECT_EQ(f.Text6.text().toStdString(), server.url("/norad"));
@@ -222,8 +224,8 @@ TEST_F(ElementWindows, Form16StoresTheAddressesWhenClosed) {
     EXPECT_EQ(sources.kidou_url3, "");
 }
 
-TEST_F(ElementWindows, Form16ChecksTheBulletinSettings) {
-    Form16& f = form16();
+TEST_F(ElementWindows, ElementSourceWindowChecksTheBulletinSettings) {
+    ElementSourceWindow& f = element_source_window();
     struct Case {
         const char* hdr;
         const char* line;
@@ -251,14 +253,14 @@ TEST_F(ElementWindows, Form16ChecksTheBulletinSettings) {
             EXPECT_EQ(sources.bulletin_hdr, "For more");
         }
     }
-    EXPECT_TRUE(form16.exists());
+    EXPECT_TRUE(element_source_window.exists());
 }
 
-TEST_F(ElementWindows, Form16EditsTheDuplicateList) {
+TEST_F(ElementWindows, ElementSourceWindowEditsTheDuplicateList) {
     table.add_set("AO-51", "", "");
     table.add_set("FO-29 ", "", "");
     ini_write("VO-52", "DEGITAL_SAT", "ORBIT", folder.ini());
-    Form16& f = form16();
+    ElementSourceWindow& f = element_source_window();
     ASSERT_EQ(f.List1.count(), 2);
     ASSERT_EQ(f.List2.count(), 1);
 

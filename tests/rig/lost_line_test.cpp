@@ -7,10 +7,10 @@
 #include "common/settings_store.h"
 #include "platform/qt_color.h"
 #include "rig/cat_link.h"
-#include "rig/form15.h"
-#include "rig/form18.h"
-#include "rig/form20.h"
-#include "rig/form8.h"
+#include "rig/ft736_window.h"
+#include "rig/ft847_window.h"
+#include "rig/ic910_window.h"
+#include "rig/ts2000_window.h"
 #include "sim/ft736_sim.h"
 #include "sim/ft847_sim.h"
 #include "sim/ic910_sim.h"
@@ -25,7 +25,7 @@ using namespace torv;
 namespace {
 
 struct Ft847 {
-    using Window = form8;
+    using Window = Ft847Window;
     using Sim = sim::Ft847Sim;
     static constexpr CatPort RigContext::*cat = &RigContext::ft847_cat;
     static platform::CommandButton* ptt(Window& w) { return &w.Command16; }
@@ -34,7 +34,7 @@ struct Ft847 {
 };
 
 struct Ic910 {
-    using Window = Form18;
+    using Window = Ic910Window;
     using Sim = sim::Ic910Sim;
     static constexpr CatPort RigContext::*cat = &RigContext::ic910_cat;
     static platform::CommandButton* ptt(Window&) { return nullptr; }
@@ -43,7 +43,7 @@ struct Ic910 {
 };
 
 struct Ft736 {
-    using Window = Form20;
+    using Window = Ft736Window;
     using Sim = sim::Ft736Sim;
     static constexpr CatPort RigContext::*cat = &RigContext::ft736_cat;
     static platform::CommandButton* ptt(Window& w) { return &w.Command16; }
@@ -52,7 +52,7 @@ struct Ft736 {
 };
 
 struct Ts2000 {
-    using Window = Form15;
+    using Window = Ts2000Window;
     using Sim = sim::Ts2000Sim;
     static constexpr CatPort RigContext::*cat = &RigContext::ts2000_cat;
     static platform::CommandButton* ptt(Window& w) { return &w.Command16; }

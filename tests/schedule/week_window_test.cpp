@@ -7,8 +7,8 @@
 #include "platform/clock.h"
 #include "platform/msg_box.h"
 #include "platform/twips.h"
-#include "schedule/form11.h"
-#include "schedule/form6.h"
+#include "schedule/partner_week_table_window.h"
+#include "schedule/week_table_window.h"
 #include "support/temp_dir.h"
 #include "support/week_fixture.h"
 
@@ -24,8 +24,10 @@ struct WeekWindows : ::testing::Test {
     int16_t partner_index = 0;
     std::string selected = "ISS";
     WeekLook look;
-    platform::FormInstance<Form6> form6{[this] { return std::make_unique<Form6>(links()); }};
-    platform::FormInstance<Form11> form11{[this] { return std::make_unique<Form11>(links()); }};
+    platform::FormInstance<WeekTableWindow> week_table_window{
+        [this] { return std::make_unique<WeekTableWindow>(links()); }};
+    platform::FormInstance<PartnerWeekTableWindow> partner_week_table_window{
+        [this] { return std::make_unique<PartnerWeekTableWindow>(links()); }};
 
     WeekLinks links() {
         return {fx.elements, fx.corrections, fx.station, fx.time, selected, partners, partner_index, [this] { return look; }};
@@ -41,8 +43,8 @@ struct WeekWindows : ::testing::Test {
         look.yoru_color = 8388608;         // dark blue
     }
     void TearDown() override {
-        form6.Unload();
-        form11.Unload();
+        week_table_window.Unload();
+        partner_week_table_window.Unload();
         QCoreApplication::processEvents();
         platform::clock_release();
     }
@@ -98,7 +100,7 @@ int occurrences(const std::string& text, const std::string& what) {
 }  // namespace
 
 TEST_F(WeekWindows, FirstTickComputesTheWeekFromTodayDayByDay) {
-    Form6& w = form6();
+    WeekTableWindow& w = week_table_window();
     EXPECT_EQ(w.caption().toStdString(), "週間スケジュール");
     EXPECT_EQ(w.Timer1.interval(), 500);
     w.Timer1_Timer();
@@ -126,7 +128,7 @@ TEST_F(WeekWindows, FirstTickComputesTheWeekFromTodayDayByDay) {
 }
 
 TEST_F(WeekWindows, PlusOneWeekTwiceGivesTwentyOneDays) {
-    Form6& w = form6();
+    WeekTableWindow& w = week_table_window();
     w.Timer1_Timer();
     run_week(w);
     for (int i = 0; i < 2; ++i) {
@@ -142,7 +144,7 @@ TEST_F(WeekWindows, PlusOneWeekTwiceGivesTwentyOneDays) {
 
 TEST_F(WeekWindows, FollowsTheSelectedSatellite) {
     selected.clear();
-    Form6& w = form6();
+    WeekTableWindow& w = week_table_window();
     w.Timer1_Timer();  // nothing selected: nothing to compute
     EXPECT_FALSE(w.computing());
     EXPECT_EQ(w.List1.listCount(), 0);
@@ -165,7 +167,7 @@ TEST_F(WeekWindows, FollowsTheSelectedSatellite) {
 }
 
 TEST_F(WeekWindows, GraphCellsOverTodaysDayAndNight) {
-    Form6& w = form6();
+    WeekTableWindow& w = week_table_window();
     w.Timer1_Timer();
     run_week(w);
     platform::PictureBox& g = w.Picture1;
@@ -217,7 +219,7 @@ TEST_F(WeekWindows, Ao40SquintColoursAndTransponderMarks) {
     look.ao40_sqa_value = "180";  // every visible minute within the limit
     look.ao40_ma_start = 0;
     look.ao40_ma_end = 256;       // and in the transponder window
-    Form6& w = form6();
+    WeekTableWindow& w = week_table_window();
     w.Timer1_Timer();
     run_week(w);
     EXPECT_TRUE(w.Label14.isVisibleTo(&w));
@@ -233,7 +235,7 @@ TEST_F(WeekWindows, Ao40SquintColoursAndTransponderMarks) {
 
 TEST_F(WeekWindows, PrintsFiftyEightLinesAPageWithTheHeadingOnEach) {
     TempDir dir;
-    Form6& w = form6();
+    WeekTableWindow& w = week_table_window();
     for (int count : {58, 59}) {
         w.List1.Clear();
         for (int i = 1; i <= count; ++i) w.List1.AddItem(QString("LINE%1").arg(i, 3, 10, QChar('0')));
@@ -261,7 +263,7 @@ TEST_F(WeekWindows, PrintsFiftyEightLinesAPageWithTheHeadingOnEach) {
 
 TEST_F(WeekWindows, PrintingWithoutPrinterSaysSo) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
-    Form6& w = form6();
+    WeekTableWindow& w = week_table_window();
     w.Command3_Click();  // an empty list prints nothing
     EXPECT_TRUE(platform::MsgBoxRecorder::current()->texts.empty());
     w.List1.AddItem("ISS    2018/01/21");
@@ -271,14 +273,14 @@ TEST_F(WeekWindows, PrintingWithoutPrinterSaysSo) {
 }
 
 TEST_F(WeekWindows, ClosingWhileComputingStopsAndReopeningStartsFromToday) {
-    form6().Timer1_Timer();
+    week_table_window().Timer1_Timer();
     QCoreApplication::processEvents();
-    ASSERT_TRUE(form6().computing());
-    form6().Command1_Click();
+    ASSERT_TRUE(week_table_window().computing());
+    week_table_window().Command1_Click();
     for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-    EXPECT_FALSE(form6.exists());
+    EXPECT_FALSE(week_table_window.exists());
 
-    Form6& again = form6();
+    WeekTableWindow& again = week_table_window();
     EXPECT_EQ(again.List1.listCount(), 0);
     again.Timer1_Timer();
     run_week(again);
@@ -294,7 +296,7 @@ TEST_F(WeekWindows, TwoStationTableFollowsThePartner) {
     };
     put(0, "JA3SAME", fx.station.station_lon, fx.station.station_lat);
     put(1, "ANTIPODE", fx.station.station_lon - 180, -fx.station.station_lat);
-    Form11& w = form11();
+    PartnerWeekTableWindow& w = partner_week_table_window();
     EXPECT_EQ(w.caption().toStdString(), "２局間の週間可視情報");
     EXPECT_EQ(w.Label16.caption().toStdString(), "JA3SAME");
     w.Timer1_Timer();
@@ -325,7 +327,7 @@ TEST_F(WeekWindows, ScreenshotWhenAsked) {
     const QString file = qEnvironmentVariable("TORV_WEEK_SCREENSHOT");
     if (file.isEmpty()) GTEST_SKIP() << "TORV_WEEK_SCREENSHOT not set";
     look = WeekLook{};  // the default colours
-    Form6& w = form6();
+    WeekTableWindow& w = week_table_window();
     w.Show();
     w.Timer1_Timer();
     run_week(w);

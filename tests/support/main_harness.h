@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/contexts.h"
-#include "common/extrn_window.h"
-#include "common/settings_store.h"
+#include "common/live_values_window.h"
 #include "common/progress_window.h"
-#include "mainwindow/form1.h"
+#include "common/settings_store.h"
+#include "mainwindow/main_window.h"
 #include "orbit/element_update_startup.h"
 #include "orbit/element_update_window.h"
 #include "platform/clock.h"
@@ -30,17 +30,18 @@ struct MainHarness : torv::ProgramState {
     torv::ElementUpdateSeam element_seam;
     torv::ElementUpdateContext element_context = torv::element_update_context(*this, element_seam);
     platform::Tray tray;
-    platform::FormInstance<torv::Form17> form17;
-    platform::FormInstance<torv::extrn> dde;
-    platform::FormInstance<torv::Form4> form4{[this] { return std::make_unique<torv::Form4>(element_context); }};
-    torv::ElementStartup element_startup{element_context, form4};
-    platform::FormInstance<torv::Form1> form1;
+    platform::FormInstance<torv::ProgressWindow> progress_window;
+    platform::FormInstance<torv::LiveValuesWindow> dde;
+    platform::FormInstance<torv::ElementUpdateWindow> element_update_window{
+        [this] { return std::make_unique<torv::ElementUpdateWindow>(element_context); }};
+    torv::ElementStartup element_startup{element_context, element_update_window};
+    platform::FormInstance<torv::MainWindow> main_window;
 
     std::vector<std::string> steps;  // the start-up's trace
     // Hooks a test adds to the main window's, before the window is first used.
-    std::function<void(torv::Form1Hooks&)> more_hooks;
+    std::function<void(torv::MainWindowHooks&)> more_hooks;
     int ended = 0;                   // times the program was ended
-    int form8_loads = 0;             // set-ups of the FT-847 window
+    int ft847_loads = 0;             // set-ups of the FT-847 window
 
     struct Setting {
         const char* section;
@@ -50,7 +51,7 @@ struct MainHarness : torv::ProgramState {
     // The default settings file with settings stored over it.
     // with_pictures: the default bitmaps and sounds too, else only the settings and elements.
     explicit MainHarness(std::initializer_list<Setting> settings = {}, bool with_pictures = true)
-        : form1([this] { return std::make_unique<torv::Form1>(links()); }) {
+        : main_window([this] { return std::make_unique<torv::MainWindow>(links()); }) {
         namespace fs = std::filesystem;
         const fs::path data = fs::path(TORV_FIXTURES).parent_path().parent_path() / "data";
         for (const auto& entry : fs::directory_iterator(data)) {
@@ -63,24 +64,25 @@ struct MainHarness : torv::ProgramState {
         platform::MsgBoxRecorder::current()->clear();
     }
     ~MainHarness() {
-        if (form1.exists()) {
-            for (platform::Timer* t : {&form1().Timer1, &form1().Timer2, &form1().Timer3}) t->setEnabled(false);
-            form1.Unload();  // unloading saves; each test has its own folder
+        if (main_window.exists()) {
+            for (platform::Timer* t : {&main_window().Timer1, &main_window().Timer2, &main_window().Timer3})
+                t->setEnabled(false);
+            main_window.Unload();  // unloading saves; each test has its own folder
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         platform::clock_release();
     }
 
-    torv::Form1Links links() {
-        torv::Form1Hooks h;
+    torv::MainWindowLinks links() {
+        torv::MainWindowHooks h;
         h.trace = [this](const std::string& s) { steps.push_back(s); };
         h.end_program = [this] { ++ended; };
-        h.form8_form_load = [this] { ++form8_loads; };
+        h.ft847_form_load = [this] { ++ft847_loads; };
         h.element_settings_load = [this] { element_startup.element_settings_load(); };
         h.element_load_hooks = [this](torv::ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
-        torv::fill_element_date_seam(element_seam, form1);
+        torv::fill_element_date_seam(element_seam, main_window);
         if (more_hooks) more_hooks(h);
-        return torv::form1_links(*this, {form17, dde, tray}, h);
+        return torv::main_window_links(*this, {progress_window, dde, tray}, h);
     }
 
     std::string ini_text() const { return dir.read("torv.ini"); }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/program_state.h"
-#include "common/extrn_window.h"
+#include "common/live_values_window.h"
 #include "mainwindow/body_maps.h"
 #include "mainwindow/main_loop.h"
 #include "mainwindow/map_geometry.h"
@@ -112,16 +112,16 @@ struct MapFixture : torv::ProgramState {
 
 // The labels and the item window the main loop writes, standing in for the main window's.
 struct MainLoopLabels {
-    std::array<platform::Label, 7> form1_labels, form12_labels;
+    std::array<platform::Label, 7> main_window_labels, local_zoom_window_labels;
     platform::Label label25, label33;
     std::array<platform::Label, 6> doppler_labels;
-    torv::extrn items;
+    torv::LiveValuesWindow items;
 
     torv::MainLoopControls controls() {
         torv::MainLoopControls c;
         for (int s = 0; s < 7; ++s) {
-            c.form1_slot_labels[s] = &form1_labels[s];
-            c.form12_slot_labels[s] = &form12_labels[s];
+            c.main_window_slot_labels[s] = &main_window_labels[s];
+            c.local_zoom_window_slot_labels[s] = &local_zoom_window_labels[s];
         }
         c.Label25 = &label25;
         c.Label33 = &label33;

@@ -8,8 +8,8 @@
 #include "orbit/element_table.h"
 #include "orbit/sat_position.h"
 #include "orbit/time_base.h"
-#include "schedule/week_passes.h"
-#include "schedule/week_table.h"
+#include "orbit/week_passes.h"
+#include "orbit/week_table.h"
 
 // The program state with the default element sets (epoch January 2018), a station in
 // Japan on UTC+9, and the shared satellite computation to check the week tables against.
