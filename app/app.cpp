@@ -88,7 +88,7 @@ std::unique_ptr<SatInfoEditor> App::make_sat_info_editor() {
     // A store rebuilds the mean-motion corrections and sets the FT-847 window up anew.
     return std::make_unique<SatInfoEditor>(SatInfoEditorContext{
         state.current_sat, state.groups.selected_sat, torv_ini(),
-        [this] { sat_hosei_set(state.corrections, state.elements, torv_ini()); }, [this] { ft847_setup(); }});
+        [this] { torv::sat_hosei_set(state.corrections, state.elements, torv_ini()); }, [this] { ft847_setup(); }});
 }
 
 std::unique_ptr<CwMessageEditor> App::make_cw_message_editor() {
@@ -154,44 +154,47 @@ ProgramEnd App::program_end() {
     return ProgramEnd{[this] { main_window().save_settings(); }, [this] { end_program(); }};
 }
 
-MainWindowHooks App::main_window_hooks() {
-    MainWindowHooks h;
-    h.element_settings_load = [this] { element_startup.element_settings_load(); };
-    h.element_load_hooks = [this](ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
-    h.sat_hosei_set = [this] { sat_hosei_set(state.corrections, state.elements, torv_ini()); };
-    h.end_program = [this] { end_program(); };
-    h.ft847_load_hidden = [this] {
-        // Loaded without being shown: its set-up runs now and its timer from now on.
-        copy_cat_ports();
-        rig_context.backcolor = round_half_even_as<platform::ColorValue>(state.settings.backcolor);
-        ft847();
-    };
-    h.ft847_form_load = [this] { ft847_setup(); };
-    h.ft847_show = [this] { ft847().Show(); };
-    h.ft736_show = [this] { ft736().Show(); };
-    h.ts2000_show = [this] { ts2000().Show(); };
-    h.ic910_show = [this] { ic910().Show(); };
-    h.sat_info_editor_show = [this] { sat_info_editor().Show(); };
-    h.cw_message_editor_show = [this] { cw_message_editor().Show(); };
-    h.schedule_window_show = [this] { schedule_window().Show(); };
-    h.schedule_window_take_pass = [this](const SchedulePass& pass) {
-        if (ScheduleWindow* f = schedule_window.existing()) f->take_pass(pass);
-    };
-    h.element_update_window_show = [this] { element_update_window().Show(); };
-    h.version_window_show = [this] { version_window().Show(); };
-    h.week_table_window_show = [this] { week_table_window().Show(); };
-    h.partner_station_dialog_show = [this] { partner_station_dialog().Show(); };
-    h.group_settings_dialog_show = [this] { group_settings_dialog().Show(); };
-    h.station_dialog_show = [this] { station_dialog().Show(); };
-    h.sky_track_window_show = [this] { sky_track_window().Show(); };
-    h.world_zoom_window_show = [this] { world_zoom_window().Show(); };
-    h.partner_week_table_window_show = [this] {
-        partner_week_table_window().Show();
-        main_window().Command14.setFocus();
-        partner_week_table_window().Command1.setFocus();
-    };
-    fill_map_window_hooks(h);
-    return h;
+// ---- what the main window asks of the program ----
+
+// The start-up's steps are traced only where a test watches them.
+void App::trace(const std::string&) {}
+void App::element_settings_load() { element_startup.element_settings_load(); }
+void App::element_load_hooks(ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); }
+void App::sat_hosei_set() { torv::sat_hosei_set(state.corrections, state.elements, torv_ini()); }
+
+void App::ft847_load_hidden() {
+    // Loaded without being shown: its set-up runs now and its timer from now on.
+    copy_cat_ports();
+    rig_context.backcolor = round_half_even_as<platform::ColorValue>(state.settings.backcolor);
+    ft847();
+}
+
+void App::ft847_form_load() { ft847_setup(); }
+void App::ft847_show() { ft847().Show(); }
+void App::ft736_show() { ft736().Show(); }
+void App::ts2000_show() { ts2000().Show(); }
+void App::ic910_show() { ic910().Show(); }
+void App::sat_info_editor_show() { sat_info_editor().Show(); }
+void App::cw_message_editor_show() { cw_message_editor().Show(); }
+void App::schedule_window_show() { schedule_window().Show(); }
+
+void App::schedule_window_take_pass(const SchedulePass& pass) {
+    if (ScheduleWindow* f = schedule_window.existing()) f->take_pass(pass);
+}
+
+void App::element_update_window_show() { element_update_window().Show(); }
+void App::version_window_show() { version_window().Show(); }
+void App::week_table_window_show() { week_table_window().Show(); }
+void App::partner_station_dialog_show() { partner_station_dialog().Show(); }
+void App::group_settings_dialog_show() { group_settings_dialog().Show(); }
+void App::station_dialog_show() { station_dialog().Show(); }
+void App::sky_track_window_show() { sky_track_window().Show(); }
+void App::world_zoom_window_show() { world_zoom_window().Show(); }
+
+void App::partner_week_table_window_show() {
+    partner_week_table_window().Show();
+    main_window().Command14.setFocus();
+    partner_week_table_window().Command1.setFocus();
 }
 
 MapWindowLinks App::map_window_links() {
@@ -204,59 +207,68 @@ MapWindowLinks App::map_window_links() {
                           state.partners, state.station,       state.bodies,   std::move(actions)};
 }
 
-void App::fill_map_window_hooks(MainWindowHooks& h) {
-    h.local_zoom_setup = [this](double top, double left) { local_zoom_window().set_origin(top, left); };
-    h.local_zoom_show = [this] { local_zoom_window().open_local(); };
-    h.world_zoom_setup = [this](const std::string& word_map) { world_zoom_window().load_world_map(word_map); };
-    h.zoom_slot_labels = [this](const std::array<std::string, kSlots>& names) {
-        show_slot_names(local_zoom_window().slot_labels(), names);
-        show_slot_names(partner_zoom_window().slot_labels(), names);
-    };
-    h.open_partner_map = [this](int i) { partner_zoom_window().open_partner_map(i); };
-    h.clear_map_windows = [this] {
-        local_zoom_window().Picture1.Cls();
-        partner_zoom_window().Picture1.Cls();
-        world_zoom_window().Picture2.Cls();
-    };
-    h.show_selected_elsewhere = [this](const SelectedSatTexts& t, const VisibilityColors&) {
-        if (LocalZoomWindow* f = local_zoom_window.existing()) show_selected_on(f->result_labels(), t, t.range_short);
-        if (WorldZoomWindow* f = world_zoom_window.existing()) show_selected_on(f->result_labels(), t, t.range);
-        // The sky-track chart's read-outs: writing them loads a closed chart again, hidden.
-        SkyTrackWindow& chart = sky_track_window();
-        chart.Label6.setCaption(QString::fromStdString(t.az));
-        chart.Label8.setCaption(QString::fromStdString(t.el));
-    };
-    h.show_squint_elsewhere = [this](const std::string& squint) {
-        sky_track_window().Label10.setCaption(QString::fromStdString(squint));
-    };
-    h.show_time_elsewhere = [this](DateTime local, DateTime utc) {
-        if (LocalZoomWindow* f = local_zoom_window.existing()) show_time_on(f->result_labels(), local, utc);
-        if (WorldZoomWindow* f = world_zoom_window.existing()) show_time_on(f->result_labels(), local, utc);
-        if (PartnerZoomWindow* f = partner_zoom_window.existing()) {
-            const PartnerStationTable& p = state.partners;
-            const auto i = std::clamp<int64_t>(round_half_even(main_window().map_state().partner_zoom_index), 0, kPartnerSlots - 1);
-            f->Label6.setCaption(QString::fromStdString(
-                general_date_text(partner_local_time(local, state.time.local_to_utc_text, p.partner_time_diff[i]))));
-        }
-    };
-    h.zoom_lamp = [this](int slot, bool lit) {
-        light_lamp(*local_zoom_window().slot_lamps()[slot], lit);
-        light_lamp(*partner_zoom_window().slot_lamps()[slot], lit);
-    };
-    h.map_windows = [this](MapSurfaces& s, MainLoopControls& c) {
-        // The redraw loads a closed window again, hidden.
-        LocalZoomWindow& local = local_zoom_window();
-        PartnerZoomWindow& partner = partner_zoom_window();
-        WorldZoomWindow& world = world_zoom_window();
-        s.local_zoom = &local.Picture1;
-        s.local_zoom_iss = &local.iss();
-        s.partner_zoom = &partner.Picture1;
-        s.partner_zoom_iss = &partner.iss();
-        c.partner_zoom_window_slot_labels = partner.slot_labels();
-        s.world_zoom = &world.Picture2;
-        s.world_zoom_iss = &world.iss();
-        c.local_zoom_window_slot_labels = local.slot_labels();
-    };
+// ---- the map windows, as the main window drives them ----
+
+void App::local_zoom_setup(double top, double left) { local_zoom_window().set_origin(top, left); }
+void App::local_zoom_show() { local_zoom_window().open_local(); }
+void App::world_zoom_setup(const std::string& word_map) { world_zoom_window().load_world_map(word_map); }
+
+void App::zoom_slot_labels(const std::array<std::string, kSlots>& names) {
+    show_slot_names(local_zoom_window().slot_labels(), names);
+    show_slot_names(partner_zoom_window().slot_labels(), names);
+}
+
+void App::open_partner_map(int i) { partner_zoom_window().open_partner_map(i); }
+
+void App::clear_map_windows() {
+    local_zoom_window().Picture1.Cls();
+    partner_zoom_window().Picture1.Cls();
+    world_zoom_window().Picture2.Cls();
+}
+
+void App::show_selected_elsewhere(const SelectedSatTexts& t, const VisibilityColors&) {
+    if (LocalZoomWindow* f = local_zoom_window.existing()) show_selected_on(f->result_labels(), t, t.range_short);
+    if (WorldZoomWindow* f = world_zoom_window.existing()) show_selected_on(f->result_labels(), t, t.range);
+    // The sky-track chart's read-outs: writing them loads a closed chart again, hidden.
+    SkyTrackWindow& chart = sky_track_window();
+    chart.Label6.setCaption(QString::fromStdString(t.az));
+    chart.Label8.setCaption(QString::fromStdString(t.el));
+}
+
+void App::show_squint_elsewhere(const std::string& squint) {
+    sky_track_window().Label10.setCaption(QString::fromStdString(squint));
+}
+
+void App::show_time_elsewhere(DateTime local, DateTime utc) {
+    if (LocalZoomWindow* f = local_zoom_window.existing()) show_time_on(f->result_labels(), local, utc);
+    if (WorldZoomWindow* f = world_zoom_window.existing()) show_time_on(f->result_labels(), local, utc);
+    if (PartnerZoomWindow* f = partner_zoom_window.existing()) {
+        const PartnerStationTable& p = state.partners;
+        const auto i =
+            std::clamp<int64_t>(round_half_even(main_window().map_state().partner_zoom_index), 0, kPartnerSlots - 1);
+        f->Label6.setCaption(QString::fromStdString(
+            general_date_text(partner_local_time(local, state.time.local_to_utc_text, p.partner_time_diff[i]))));
+    }
+}
+
+void App::zoom_lamp(int slot, bool lit) {
+    light_lamp(*local_zoom_window().slot_lamps()[slot], lit);
+    light_lamp(*partner_zoom_window().slot_lamps()[slot], lit);
+}
+
+void App::map_windows(MapSurfaces& s, MainLoopControls& c) {
+    // The redraw loads a closed window again, hidden.
+    LocalZoomWindow& local = local_zoom_window();
+    PartnerZoomWindow& partner = partner_zoom_window();
+    WorldZoomWindow& world = world_zoom_window();
+    s.local_zoom = &local.Picture1;
+    s.local_zoom_iss = &local.iss();
+    s.partner_zoom = &partner.Picture1;
+    s.partner_zoom_iss = &partner.iss();
+    c.partner_zoom_window_slot_labels = partner.slot_labels();
+    s.world_zoom = &world.Picture2;
+    s.world_zoom_iss = &world.iss();
+    c.local_zoom_window_slot_labels = local.slot_labels();
 }
 
 }  // namespace torv

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,8 +32,9 @@
 
 namespace torv {
 
-// Owns the program's shared state and the one default instance of every window.
-class App {
+// Owns the program's shared state and the one default instance of every window, and
+// answers what the main window asks of the rest of the program.
+class App : public MainWindowSeam {
 public:
     // The start-up: the item server, then the main window, whose load step runs the
     // whole start-up sequence before it is shown.
@@ -66,7 +68,7 @@ public:
     platform::FormInstance<MainWindow> main_window{
         [this] {
             return std::make_unique<MainWindow>(
-                main_window_links(state, {progress_window, live_values_window, tray}, main_window_hooks()));
+                main_window_links(state, {progress_window, live_values_window, tray}, *this));
         },
         windows};
     platform::FormInstance<Ft847Window> ft847{[this] { return std::make_unique<Ft847Window>(rig_context); }, windows};
@@ -128,7 +130,7 @@ public:
     // Ends the program. Every window's timers stop; every running transceiver link is
     // stopped (transmitter off, closing commands, corrections saved), so no radio is left
     // transmitting, and the program ends once the last stop is done.
-    void end_program();
+    void end_program() override;
     // The transceiver windows that exist now.
     std::vector<RigWindow*> rig_windows();
     // The window of a schedule's receiver digit (1 FT-847, 2 IC-910, 3 TS-2000, 4 FT-736)
@@ -153,11 +155,45 @@ private:
         show_slot_names(f->slot_labels(), state.groups.shown());
         return f;
     }
-    MainWindowHooks main_window_hooks();
     MapWindowLinks map_window_links();
-    // The main window's seams into the map windows.
-    void fill_map_window_hooks(MainWindowHooks& h);
     void fill_element_seam();
+
+    // ---- MainWindowSeam (see mainwindow/main_window_seam.h) ----
+    void trace(const std::string& step) override;
+    void element_settings_load() override;
+    void element_load_hooks(ElementLoadHooks& hooks) override;
+    void sat_hosei_set() override;
+    void ft847_load_hidden() override;
+    void ft847_form_load() override;
+    void ft847_show() override;
+    void ic910_show() override;
+    void ts2000_show() override;
+    void ft736_show() override;
+    void station_dialog_show() override;
+    void partner_station_dialog_show() override;
+    void group_settings_dialog_show() override;
+    void element_update_window_show() override;
+    void sat_info_editor_show() override;
+    void schedule_window_show() override;
+    void schedule_window_take_pass(const SchedulePass& pass) override;
+    void cw_message_editor_show() override;
+    void version_window_show() override;
+    void week_table_window_show() override;
+    void partner_week_table_window_show() override;
+    void sky_track_window_show() override;
+    void world_zoom_window_show() override;
+    // The map windows, as the main window drives them.
+    void local_zoom_setup(double scale_top, double scale_left) override;
+    void local_zoom_show() override;
+    void world_zoom_setup(const std::string& word_map) override;
+    void zoom_slot_labels(const std::array<std::string, kSlots>& names) override;
+    void open_partner_map(int i) override;
+    void map_windows(MapSurfaces& surfaces, MainLoopControls& controls) override;
+    void clear_map_windows() override;
+    void show_selected_elsewhere(const SelectedSatTexts& texts, const VisibilityColors& colors) override;
+    void show_time_elsewhere(DateTime local, DateTime utc) override;
+    void show_squint_elsewhere(const std::string& squint) override;
+    void zoom_lamp(int slot, bool lit) override;
 };
 
 }  // namespace torv

@@ -22,11 +22,11 @@ struct MainWindowServices {
     platform::Tray& tray;
 };
 
-inline MainWindowLinks main_window_links(ProgramState& s, MainWindowServices w, MainWindowHooks hooks) {
+inline MainWindowLinks main_window_links(ProgramState& s, MainWindowServices w, MainWindowSeam& seam) {
     return MainWindowLinks{s.elements, s.corrections, s.station,       s.time,           s.orbit,    s.doppler,
                            s.bodies,   s.current_sat, s.partners,      s.groups,         s.settings, s.view,
                            s.chart,    s.rig,         s.tips,          s.element_update, s.schedule, w.progress_window,
-                           w.dde,      w.tray,        std::move(hooks)};
+                           w.dde,      w.tray,        seam};
 }
 
 // The week windows read the colours and the AO-40 values when they draw.

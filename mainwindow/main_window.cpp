@@ -333,8 +333,6 @@ void MainWindow::connect_handlers() {
     connect_map_mouse();
 }
 
-void MainWindow::trace(const char* step) const {
-    if (l_.hooks.trace) l_.hooks.trace(step);
-}
+void MainWindow::trace(const char* step) const { l_.seam.trace(step); }
 
 }  // namespace torv

@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "mainwindow/main_loop.h"
 #include "mainwindow/main_settings.h"
 #include "mainwindow/main_state.h"
+#include "mainwindow/main_window_seam.h"
 #include "mainwindow/music_play.h"
 #include "mainwindow/pass_chart.h"
 #include "mainwindow/pass_list.h"
@@ -32,87 +32,6 @@
 #include "platform/tray.h"
 
 namespace torv {
-
-// A pass of the pass list as the schedule window's boxes take it: the times, the
-// maximum elevation's text, the group shown (0..4 = A..E; the schedule window names it)
-// and the satellite's name.
-struct SchedulePass {
-    PassPick pass;
-    std::string max_el_text;
-    int16_t group = 0;
-    std::string satellite;
-};
-
-// What the main window does to windows and routines that other parts of the program
-// provide. Each is a seam: left empty, the step is skipped (the window it would touch
-// does not exist yet).
-struct MainWindowHooks {
-    // Each start-up step names itself here as it runs ("settings_load", "timers_off" …).
-    std::function<void(const std::string& step)> trace;
-
-    // The element part of the settings load (update stamps, element-date label and
-    // staleness, update mode with the element-update window's menus, duplicate list,
-    // bulletin settings), and the loading step's download and stamp routines.
-    std::function<void()> element_settings_load;
-    std::function<void(ElementLoadHooks& hooks)> element_load_hooks;
-
-    // The local zoom map (its picture's scale top and left; shown when so configured),
-    // the enlarged world map (its bitmap), the zoom windows' seven slot labels.
-    std::function<void(double scale_top, double scale_left)> local_zoom_setup;
-    std::function<void()> local_zoom_show;
-    std::function<void(const std::string& word_map)> world_zoom_setup;
-    std::function<void(const std::array<std::string, kSlots>& names)> zoom_slot_labels;
-    // The partner zoom map opened on registered station i (0..5).
-    std::function<void(int i)> open_partner_map;
-    // The map windows' pictures and slot labels for the redraw, reached at every use.
-    std::function<void(MapSurfaces& surfaces, MainLoopControls& controls)> map_windows;
-    // "現在" clears the pictures of the map windows.
-    std::function<void()> clear_map_windows;
-    // The selected satellite's results and the time labels on the map windows and the
-    // sky-track chart.
-    std::function<void(const SelectedSatTexts& texts, const VisibilityColors& colors)> show_selected_elsewhere;
-    std::function<void(DateTime local, DateTime utc)> show_time_elsewhere;
-    // AO-40's squint angle ("##0.0") for the sky-track chart's read-out, as the orbit-plane
-    // view draws AO-40's attitude.
-    std::function<void(const std::string& squint)> show_squint_elsewhere;
-
-    // The FT-847 window: loaded hidden at start-up; set up again on every selection.
-    std::function<void()> ft847_load_hidden;
-    std::function<void()> ft847_form_load;
-
-    // ---- The windows the main window's buttons and menus open ----
-    // A window not built yet leaves its hook empty: the controls that would open it
-    // show kNotAvailableMessage instead, so that none of them does nothing.
-    std::function<void()> ft847_show;   // FT-847 ("FT847リモート", "ＦＴ８４７"), made visible
-    std::function<void()> ic910_show;  // IC-910 ("IC910リモート", "ＩＣ９１０")
-    std::function<void()> ts2000_show;  // TS-2000 ("TS2000リモート", "ＴＳ２０００")
-    std::function<void()> ft736_show;  // FT-736 ("FT736リモート", "ＦＴ７３６")
-    std::function<void()> station_dialog_show;   // station settings ("観測場所設定")
-    std::function<void()> partner_station_dialog_show;  // partner stations ("登録局設定")
-    std::function<void()> group_settings_dialog_show;   // groups, colours and display options ("衛星グループ設定")
-    std::function<void()> element_update_window_show;   // element update ("軌道要素更新", the element date)
-    std::function<void()> sat_info_editor_show;   // satellite information ("衛星の情報登録")
-    std::function<void()> schedule_window_show;  // schedule ("スケジュール登録開始", "スケジュール登録")
-    // A pass double-clicked in the pass list, into the schedule window's boxes and added there.
-    std::function<void(const SchedulePass& pass)> schedule_window_take_pass;
-    std::function<void()> cw_message_editor_show;  // CW messages ("ＣＷメッセージ登録")
-    std::function<void()> version_window_show;   // version ("バージョン")
-    std::function<void()> week_table_window_show;   // week pass table ("週間予定一覧")
-    // two-station week table ("一覧作成"), its close button focused
-    std::function<void()> partner_week_table_window_show;
-    std::function<void()> sky_track_window_show;   // sky-track chart (a click on the radar view)
-    std::function<void()> world_zoom_window_show;  // enlarged world map (screen layout "1")
-
-    // The per-satellite mean-motion corrections, rebuilt from the element table.
-    std::function<void()> sat_hosei_set;
-
-    // The lamp of a display slot on the zoom map windows, lit or dark (light_lamp); the
-    // windows are loaded hidden when they are not open.
-    std::function<void(int slot, bool lit)> zoom_lamp;
-
-    // Ends the program at once: no other window's close handling, no further tick.
-    std::function<void()> end_program;
-};
 
 // The shared state the main window reads and writes, owned by the application.
 struct MainWindowLinks {
@@ -136,7 +55,8 @@ struct MainWindowLinks {
     platform::FormInstance<ProgressWindow>& progress_window;
     platform::FormInstance<LiveValuesWindow>& dde;
     platform::Tray& tray;
-    MainWindowHooks hooks;
+    // What the window asks of the rest of the program: the App.
+    MainWindowSeam& seam;
 };
 
 // The main window "軌道計算v1.89": start-up, settings, groups and the seven satellites,
@@ -280,9 +200,7 @@ public:
 
     // ---- map windows and the maps' mouse ----
     // The partner zoom map on registered station i (0..5).
-    void open_partner_map(int i) {
-        if (l_.hooks.open_partner_map) l_.hooks.open_partner_map(i);
-    }
+    void open_partner_map(int i) { l_.seam.open_partner_map(i); }
     // The local zoom map opened from a world map: its slot names and descriptions set
     // from the shown group first.
     void open_local_zoom_from_map();
@@ -375,8 +293,6 @@ private:
     void connect_option_menus();
     void step_doppler_band(int row);
     void fetch_ao40_attitude();  // once per run
-    // Runs show, or tells the operator that its window is not built yet.
-    void open_window(const std::function<void()>& show);
     void start_companion(const char* program, const char* missing_message);
     void open_help_page();
     bool any_slot_up() const;
@@ -425,8 +341,6 @@ inline constexpr platform::ColorValue kPassListRegistering = 12648447;
 inline const char* const kPassListRegisteringTip = "ダブルクリックするとスケジュールに登録します。";
 inline constexpr platform::ColorValue kPassListPlain = 12648384;
 inline const char* const kPassListPlainTip = "選択されている衛星のスケジュール";
-// What a button or menu item of a window not built yet says.
-inline const char* const kNotAvailableMessage = "この機能はまだありません。";
 // The operating help in the program folder, opened with the desktop's handler.
 inline const char* const kHelpFile = "torv_help.html";
 

@@ -53,7 +53,7 @@ void light_lamp(platform::Shape& lamp, bool lit) {
 
 void MainWindow::set_lamp(int slot, bool lit) {
     light_lamp(*lamps()[slot], lit);
-    if (l_.hooks.zoom_lamp) l_.hooks.zoom_lamp(slot, lit);
+    l_.seam.zoom_lamp(slot, lit);
 }
 
 void MainWindow::update_visibility_lamp(double& e) {

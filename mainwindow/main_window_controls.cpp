@@ -38,7 +38,7 @@ void MainWindow::show_group_labels() {
         slot_labels()[k]->shrink_to_fit = true;  // names longer than the slot, in a smaller size
         slot_labels()[k]->setCaption(qs(names[k]));
     }
-    if (l_.hooks.zoom_slot_labels) l_.hooks.zoom_slot_labels(names);
+    l_.seam.zoom_slot_labels(names);
     load_sat_info(l_.tips, names);
 }
 
@@ -68,7 +68,7 @@ void MainWindow::select_slot(int k) {
     l_.view.future_orbits = 0;
     l_.chart.pass_list_rebuild = 1;
     load_sat_freq_range();
-    if (l_.hooks.ft847_form_load) l_.hooks.ft847_form_load();
+    l_.seam.ft847_form_load();
 }
 
 void MainWindow::sat_state_reset() { torv::sat_state_reset(l_.view); }
@@ -130,7 +130,7 @@ void MainWindow::Command4_Click() {
     full_chart_refresh();
     set_time_button_colors(&Command4, {&Command10, &Command13, &Command20});
     for (platform::PictureBox* p : {&Picture1, &Picture2, &Picture4}) p->Cls();
-    if (l_.hooks.clear_map_windows) l_.hooks.clear_map_windows();
+    l_.seam.clear_map_windows();
     l_.view.future_orbits = 0;
     t.time_minute_offset_on = 0;
     Line12.hide();

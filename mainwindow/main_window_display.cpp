@@ -73,7 +73,7 @@ MainLoop& MainWindow::main_loop() {
     s.elements_stale = [this] { return l_.element_update.elements_stale == 1; };
     s.sun_moon_mars_disp = [this] { sun_moon_mars_disp(); };
     s.check_music = [this] { check_music(); };
-    s.reach_map_windows = l_.hooks.map_windows;
+    s.reach_map_windows = [this](MapSurfaces& m, MainLoopControls& mc) { l_.seam.map_windows(m, mc); };
     s.draw_bodies = [this] { draw_bodies(); };
     s.draw_orbit_plane = [this] { draw_orbit_plane(); };
     s.update_rtt_countdown = [this] { update_rtt_countdown(); };
@@ -119,7 +119,7 @@ void MainWindow::fetch_ao40_attitude() {
 void MainWindow::draw_orbit_plane() {
     OrbitPlaneControls c{&Picture1, &Label1, &Label2, &Label44, &Label11, &Label42, &Label43, &Label46, &Label47};
     c.ao40_attitude_fetch = [this] { fetch_ao40_attitude(); };
-    c.show_squint_elsewhere = l_.hooks.show_squint_elsewhere;
+    c.show_squint_elsewhere = [this](const std::string& squint) { l_.seam.show_squint_elsewhere(squint); };
     torv::draw_orbit_plane(c, {l_.orbit, l_.groups.selected_sat, l_.settings, l_.view});
 }
 
@@ -169,7 +169,7 @@ void MainWindow::sun_moon_mars_disp() {
 
 void MainWindow::show_time_labels(DateTime local, DateTime utc) {
     Label21.setCaption(qs(general_date_text(local)));
-    if (l_.hooks.show_time_elsewhere) l_.hooks.show_time_elsewhere(local, utc);
+    l_.seam.show_time_elsewhere(local, utc);
 }
 
 void MainWindow::show_motion_term(double dL, double inclination_deg, double t) {
@@ -204,7 +204,7 @@ void MainWindow::show_selected(const SelectedSatResult& result) {
     d.set_item_text("Text5", qs(t.text5));
     d.set_item_text("Text6", qs(t.text6));
     Label3.setToolTip(qs(t.tool_tip));
-    if (l_.hooks.show_selected_elsewhere) l_.hooks.show_selected_elsewhere(t, colors);
+    l_.seam.show_selected_elsewhere(t, colors);
 }
 
 void MainWindow::notice(const std::string& text) { platform::msg_box(text); }

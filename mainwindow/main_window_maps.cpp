@@ -25,7 +25,7 @@ void MainWindow::connect_map_mouse() {
 
 void MainWindow::open_local_zoom_from_map() {
     const std::array<std::string, kSlots> names = l_.groups.shown();
-    if (l_.hooks.zoom_slot_labels) l_.hooks.zoom_slot_labels(names);
+    l_.seam.zoom_slot_labels(names);
     load_sat_info(l_.tips, names);
     open_local_zoom();
 }

@@ -60,15 +60,13 @@ void MainWindow::connect_menus() {
     Command17.Click = [this] { Command17_Click(); };
     Command22.Click = [this] { Command22_Click(); };
     Command6.Click = [this] { Command6_Click(); };
-    const std::pair<platform::MenuItem*, std::function<void()> MainWindowHooks::*> windows[] = {
-        {&manuqth, &MainWindowHooks::station_dialog_show},
-        {&menu_tourokukyoku, &MainWindowHooks::partner_station_dialog_show},
-        {&menueisei, &MainWindowHooks::group_settings_dialog_show},
-        {&menukidou, &MainWindowHooks::element_update_window_show},
-        {&menu_e_info, &MainWindowHooks::sat_info_editor_show},
-        {&menu_cw_mes_set, &MainWindowHooks::cw_message_editor_show},
-        {&menuver, &MainWindowHooks::version_window_show}};
-    for (const auto& [item, hook] : windows) item->Click = [this, hook] { open_window(l_.hooks.*hook); };
+    manuqth.Click = [this] { l_.seam.station_dialog_show(); };
+    menu_tourokukyoku.Click = [this] { l_.seam.partner_station_dialog_show(); };
+    menueisei.Click = [this] { l_.seam.group_settings_dialog_show(); };
+    menukidou.Click = [this] { l_.seam.element_update_window_show(); };
+    menu_e_info.Click = [this] { l_.seam.sat_info_editor_show(); };
+    menu_cw_mes_set.Click = [this] { l_.seam.cw_message_editor_show(); };
+    menuver.Click = [this] { l_.seam.version_window_show(); };
     menu_dde.Click = [this] { l_.dde().Show(); };
     menusousa.Click = [this] { menusousa_Click(); };
     menuhp.Click = [this] { menuhp_Click(); };
@@ -192,35 +190,30 @@ void MainWindow::run_time_sync() {
 
 // ---- windows --------------------------------------------------------------------------------
 
-void MainWindow::open_window(const std::function<void()>& show) {
-    if (show) show();
-    else platform::msg_box(std::string(kNotAvailableMessage));
-}
-
-void MainWindow::Command12_Click() { open_window(l_.hooks.ft847_show); }
-void MainWindow::Command19_Click() { open_window(l_.hooks.ic910_show); }
-void MainWindow::Command21_Click() { open_window(l_.hooks.ts2000_show); }
-void MainWindow::Command23_Click() { open_window(l_.hooks.ft736_show); }
+void MainWindow::Command12_Click() { l_.seam.ft847_show(); }
+void MainWindow::Command19_Click() { l_.seam.ic910_show(); }
+void MainWindow::Command21_Click() { l_.seam.ts2000_show(); }
+void MainWindow::Command23_Click() { l_.seam.ft736_show(); }
 void MainWindow::Command24_Click() {
     // While the schedule window is open the pass list registers passes.
     List1.setBackColor(kPassListRegistering);
     List1.setToolTip(QString::fromUtf8(kPassListRegisteringTip));
     Command24.setBackColor(platform::kYellow);
-    open_window(l_.hooks.schedule_window_show);
+    l_.seam.schedule_window_show();
 }
-void MainWindow::Command11_Click() { open_window(l_.hooks.week_table_window_show); }
-void MainWindow::Command18_Click() { open_window(l_.hooks.partner_week_table_window_show); }
+void MainWindow::Command11_Click() { l_.seam.week_table_window_show(); }
+void MainWindow::Command18_Click() { l_.seam.partner_week_table_window_show(); }
 
-void MainWindow::Picture4_Click() { open_window(l_.hooks.sky_track_window_show); }
+void MainWindow::Picture4_Click() { l_.seam.sky_track_window_show(); }
 
 void MainWindow::Label33_Click() {
     // In fixed-file mode the element sets come from torv_solid.elm alone: nothing to update.
-    if (l_.element_update.elm_auto_sw != "2") open_window(l_.hooks.element_update_window_show);
+    if (l_.element_update.elm_auto_sw != "2") l_.seam.element_update_window_show();
 }
 
 void MainWindow::List1_DblClick() {
     ScheduleState& s = l_.schedule;
-    if (s.sched_running == 1 || s.sched_window_open == 0 || !l_.hooks.schedule_window_take_pass) return;
+    if (s.sched_running == 1 || s.sched_window_open == 0) return;
     const int row = List1.listIndex();
     if (row < 0) return;
     SchedulePass p;
@@ -238,7 +231,7 @@ void MainWindow::List1_DblClick() {
         if (it != names.end()) s.sched_entry_slot = static_cast<int16_t>(it - names.begin());
     }
     s.sched_from_pass_list = 1;
-    l_.hooks.schedule_window_take_pass(p);
+    l_.seam.schedule_window_take_pass(p);
 }
 
 // ---- pages and programs ------------------------------------------------------------------

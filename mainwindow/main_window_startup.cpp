@@ -98,7 +98,7 @@ void MainWindow::Form_Load() {
 
     if (l_.settings.local.local_map_show == 1) open_local_zoom();
     // The FT-847 window runs its timer from start-up on, hidden.
-    if (l_.hooks.ft847_load_hidden) l_.hooks.ft847_load_hidden();
+    l_.seam.ft847_load_hidden();
     trace("form8_loaded");
 
     Timer1.setEnabled(true);
@@ -122,7 +122,7 @@ void MainWindow::Form_Load() {
     trace("visible_scan");
     tray_icon_add();
     trace("tray_icon");
-    if (l_.hooks.sat_hosei_set) l_.hooks.sat_hosei_set();
+    l_.seam.sat_hosei_set();
     trace("sat_hosei_set");
 }
 
@@ -145,7 +145,7 @@ void MainWindow::load_elements() {
     };
     hooks.progress_advance = [&progress] { progress.ProgressBar_CNTUP(); };
     hooks.progress_timer = [&progress](bool on) { progress.Timer1.setEnabled(on); };
-    if (l_.hooks.element_load_hooks) l_.hooks.element_load_hooks(hooks);
+    l_.seam.element_load_hooks(hooks);
     ElementLoadReport report;
     load_element_table(l_.elements, l_.element_update.elm_auto_sw, l_.groups.selected_sat, platform::program_folder(),
                        hooks, report);
@@ -163,8 +163,8 @@ void MainWindow::load_elements() {
 void MainWindow::open_local_zoom() {
     l_.view.local_zoom_open = 1;
     const LocalMapSetting& m = l_.settings.local;
-    if (l_.hooks.local_zoom_setup) l_.hooks.local_zoom_setup(val(m.local_map_lat) + 15, val(m.local_map_lon) - 15);
-    if (l_.hooks.local_zoom_show) l_.hooks.local_zoom_show();
+    l_.seam.local_zoom_setup(val(m.local_map_lat) + 15, val(m.local_map_lon) - 15);
+    l_.seam.local_zoom_show();
     trace("local_zoom_opened");
 }
 
@@ -181,8 +181,7 @@ void MainWindow::settings_load() {
     // Phase 2: the local map; the partner zoom map shows it until a partner is picked.
     maps_.partner_zoom_map_file = s.local.local_map_file;
     maps_.partner_zoom_lon = s.local.local_map_lon;
-    if (l_.hooks.local_zoom_setup)
-        l_.hooks.local_zoom_setup(val(s.local.local_map_lat) + 15, val(s.local.local_map_lon) - 15);
+    l_.seam.local_zoom_setup(val(s.local.local_map_lat) + 15, val(s.local.local_map_lon) - 15);
 
     // Phase 3: display options (and the local map's start-up option).
     apply_option_menus();
@@ -192,7 +191,7 @@ void MainWindow::settings_load() {
     Command13.setCaption(qs(s.kasoku_ritu) + QString::fromUtf8("分加速処理"));
 
     // Phase 5: element stamp, pictures, groups.
-    if (l_.hooks.element_settings_load) l_.hooks.element_settings_load();
+    l_.seam.element_settings_load();
     std::vector<std::string> failed_pictures;
     load_pictures(failed_pictures);
     load_sat_groups();
@@ -270,7 +269,7 @@ void MainWindow::load_pictures(std::vector<std::string>& failed) {
     for (const std::string* sky : {&s.kesiki_hiru, &s.kesiki_yuugata, &s.kesiki_yoru})
         if (QImageReader(qs(platform::program_file(*sky))).size().isEmpty()) failed.push_back(*sky);
     // The enlarged world map loads its own bitmap, and tells of it, when it exists.
-    if (l_.hooks.world_zoom_setup) l_.hooks.world_zoom_setup(s.word_map);
+    l_.seam.world_zoom_setup(s.word_map);
     // The body icons may be missing: their pictures stay empty, silently.
     const std::pair<platform::PictureBox*, const char*> icons[] = {
         {&Picture6, "sun1.bmp"}, {&Picture7, "moon1.bmp"}, {&Picture8, "kaseix.bmp"}};
@@ -343,18 +342,18 @@ void MainWindow::save_settings() {
 void MainWindow::Form_Unload(bool& /*cancel*/) {
     save_settings();
     tray_icon_remove();
-    if (l_.hooks.end_program) l_.hooks.end_program();
+    l_.seam.end_program();
 }
 
 void MainWindow::Command2_Click() {
     save_settings();
     tray_icon_remove();
-    if (l_.hooks.end_program) l_.hooks.end_program();
+    l_.seam.end_program();
 }
 
 void MainWindow::menuend_Click() {
     tray_icon_remove();
-    if (l_.hooks.end_program) l_.hooks.end_program();
+    l_.seam.end_program();
 }
 
 }  // namespace torv

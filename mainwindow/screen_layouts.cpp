@@ -75,7 +75,7 @@ void MainWindow::apply_layout(const std::string& code) {
         else if (s != K) control->setVisible(s == S);
     }
 
-    if (n == 1 && l_.hooks.world_zoom_window_show) l_.hooks.world_zoom_window_show();
+    if (n == 1) l_.seam.world_zoom_window_show();
 
     // "拡大（世界地図）" is the full window with the enlarged map beside it: both ticked.
     const std::array<platform::MenuItem*, kLayouts> items{&menu_gsiza_max,      &menu_gsiza_max_map, &menu_gsiza_min_map,

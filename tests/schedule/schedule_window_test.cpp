@@ -24,13 +24,18 @@ struct ScheduleWindowTest : ::testing::Test {
             schedule_window_links(h, mirror, h.main_window, h.dde, [](int) { return nullptr; }));
     }};
 
+    // The main window opens this schedule window and gives it passes, as in the program.
+    struct Seam : MainHarness::Seam {
+        Seam(MainHarness& h, ScheduleWindowTest& t) : MainHarness::Seam(h), t(t) {}
+        void schedule_window_show() override { t.schedule_window().Show(); }
+        void schedule_window_take_pass(const SchedulePass& pass) override {
+            if (ScheduleWindow* w = t.schedule_window.existing()) w->take_pass(pass);
+        }
+        ScheduleWindowTest& t;
+    };
+
     void SetUp() override {
-        h.more_hooks = [this](MainWindowHooks& hooks) {
-            hooks.schedule_window_show = [this] { schedule_window().Show(); };
-            hooks.schedule_window_take_pass = [this](const SchedulePass& pass) {
-                if (ScheduleWindow* w = schedule_window.existing()) w->take_pass(pass);
-            };
-        };
+        h.answer_with<Seam>(*this);
         MainWindow& f = h.main_window();
         for (platform::Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3}) t->setEnabled(false);
     }

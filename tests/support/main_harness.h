@@ -2,7 +2,10 @@
 #include <QCoreApplication>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/contexts.h"
@@ -17,6 +20,7 @@
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "platform/tray.h"
+#include "support/no_op_main_window_seam.h"
 #include "support/temp_dir.h"
 
 // A program folder of its own with the default settings and element sets, the program
@@ -35,11 +39,25 @@ struct MainHarness : torv::ProgramState {
     platform::FormInstance<torv::ElementUpdateWindow> element_update_window{
         [this] { return std::make_unique<torv::ElementUpdateWindow>(element_context); }};
     torv::ElementStartup element_startup{element_context, element_update_window};
+
+    // What the main window asks of the program, as the harness answers it: the start-up's
+    // trace kept, the program's ends and the FT-847 set-ups counted, the element loading
+    // run; nothing else. A test that watches more derives from it (answer_with).
+    struct Seam : NoOpMainWindowSeam {
+        explicit Seam(MainHarness& h) : h(h) {}
+        void trace(const std::string& step) override { h.steps.push_back(step); }
+        void end_program() override { ++h.ended; }
+        void ft847_form_load() override { ++h.ft847_loads; }
+        void element_settings_load() override { h.element_startup.element_settings_load(); }
+        void element_load_hooks(torv::ElementLoadHooks& hooks) override { h.element_startup.fill_hooks(hooks); }
+        MainHarness& h;
+    };
+    // Made before the window and kept until the harness ends: unloading the window asks it
+    // to end the program.
+    std::unique_ptr<Seam> seam = std::make_unique<Seam>(*this);
     platform::FormInstance<torv::MainWindow> main_window;
 
     std::vector<std::string> steps;  // the start-up's trace
-    // Hooks a test adds to the main window's, before the window is first used.
-    std::function<void(torv::MainWindowHooks&)> more_hooks;
     int ended = 0;                   // times the program was ended
     int ft847_loads = 0;             // set-ups of the FT-847 window
 
@@ -73,16 +91,20 @@ struct MainHarness : torv::ProgramState {
         platform::clock_release();
     }
 
+    // Answers the main window with a test's own Seam (made from the harness and args),
+    // which the harness keeps; before the window is first used.
+    template <class S, class... Args>
+    S& answer_with(Args&&... args) {
+        if (main_window.exists()) throw std::logic_error("the main window already asks its seam");
+        auto own = std::make_unique<S>(*this, std::forward<Args>(args)...);
+        S& answers = *own;
+        seam = std::move(own);
+        return answers;
+    }
+
     torv::MainWindowLinks links() {
-        torv::MainWindowHooks h;
-        h.trace = [this](const std::string& s) { steps.push_back(s); };
-        h.end_program = [this] { ++ended; };
-        h.ft847_form_load = [this] { ++ft847_loads; };
-        h.element_settings_load = [this] { element_startup.element_settings_load(); };
-        h.element_load_hooks = [this](torv::ElementLoadHooks& hooks) { element_startup.fill_hooks(hooks); };
         torv::fill_element_date_seam(element_seam, main_window);
-        if (more_hooks) more_hooks(h);
-        return torv::main_window_links(*this, {progress_window, dde, tray}, h);
+        return torv::main_window_links(*this, {progress_window, dde, tray}, *seam);
     }
 
     std::string ini_text() const { return dir.read("torv.ini"); }
