@@ -201,7 +201,7 @@ MapWindowLinks App::map_window_links() {
     MapWindowActions actions;
     actions.open_local_zoom = [this] { main_window().open_local_zoom_from_map(); };
     actions.select_partner = [this](int i) { main_window().select_partner_station(i); };
-    actions.open_partner_map = [this](int i) { partner_zoom_window().open_partner_map(i); };
+    actions.open_partner_map = [this](int i) { open_partner_map(i); };
     actions.start_mars_countdown = [this] { main_window().start_rtt_countdown(); };
     return MapWindowLinks{state.view,     main_window().map_state(), state.settings, state.tips,
                           state.partners, state.station,       state.bodies,   std::move(actions)};
