@@ -23,9 +23,36 @@ public:
     explicit LiveValuesWindow(platform::ItemServer* server = nullptr);
 
     platform::Frame Frame1, Frame2;  // "気象衛星用情報", "近点離角補正情報" (before the controls they hold)
-    platform::TextBox Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text12, Text13,
-        Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21, Text22, Text23, Text24, Text25;
-    platform::Label Label21, Label23, Label24, Label26;
+    // The items, each captioned as in dde_item_table(); the selected satellite's first.
+    platform::TextBox Text1;   // "衛星名": the selected satellite's name
+    platform::TextBox Text2;   // "方位": its azimuth, degrees
+    platform::TextBox Text3;   // "仰角": its elevation, degrees
+    platform::TextBox Text4;   // "距離": its slant range, metres
+    platform::TextBox Text5;   // "周回数": its orbit number
+    platform::TextBox Text6;   // "ＭＡ": its phase, 0..256
+    platform::TextBox Text7;   // "距離変化": its range rate, m/s
+    platform::TextBox Text8;   // "太陽方位": the Sun's azimuth
+    platform::TextBox Text9;   // "太陽仰角": the Sun's elevation
+    platform::TextBox Text10;  // "月の方位": the Moon's azimuth
+    platform::TextBox Text11;  // "月の仰角": the Moon's elevation
+    platform::TextBox Text12;  // "ドップラー周波数（送信）": the transceiver's uplink, MHz
+    platform::TextBox Text13;  // "ドップラー周波数（受信）": the transceiver's downlink, MHz
+    platform::TextBox Text14;  // "ドップラー率": the Doppler factor
+    platform::TextBox Text15;  // "送信電波形式": the transmit mode
+    platform::TextBox Text16;  // "受信電波形式": the receive mode
+    platform::TextBox Text17;  // "最大仰角" (Frame1): the scheduled pass's maximum elevation
+    platform::TextBox Text18;  // "運用状態" (Frame1): the schedule's slot code of this minute
+    platform::TextBox Text19;  // "方位" (Frame1): the scheduled entry's azimuth
+    platform::TextBox Text20;  // "火星方位": Mars's azimuth
+    platform::TextBox Text21;  // "火星仰角": Mars's elevation
+    platform::TextBox Text22;  // the Sun's distance, km
+    platform::TextBox Text23;  // the Moon's distance, km
+    platform::TextBox Text24;  // Mars's distance, km
+    platform::TextBox Text25;  // every group entry's name, azimuth and elevation, a line each
+    platform::Label Label21;   // "近点離角の補正値" (Frame2): the mean-motion term dL
+    platform::Label Label23;   // "軌道傾斜角" (Frame2): the selected satellite's inclination
+    platform::Label Label24;   // beside Label21: 12 × dL
+    platform::Label Label26;   // "元期からの経過時間" (Frame2): days since the element epoch
 
     // The text of an item by name; a null string for a name that is no item.
     QString item_text(std::string_view name) const;

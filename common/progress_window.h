@@ -12,9 +12,9 @@ class ProgressWindow : public platform::Form {
 public:
     ProgressWindow();
 
-    platform::ProgressBar ProgressBar1;
-    platform::Label Label1;
-    platform::Timer Timer1{this};
+    platform::ProgressBar ProgressBar1;  // the progress, 0..100
+    platform::Label Label1;              // the present step, written by the owner
+    platform::Timer Timer1{this};        // advances the bar while enabled (1 s; 3 s for the status pages)
 
     // Advances the bar by 8; at the maximum it stays there and the timer stops.
     void ProgressBar_CNTUP();
