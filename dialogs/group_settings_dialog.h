@@ -56,7 +56,7 @@ public:
     // group_settings_dialog.cpp), the selection Option1..Option5 in Frame6.
     std::array<platform::Frame, kGroupCount> group_frames;
     std::array<std::array<platform::Label, kGroupSlots>, kGroupCount> slot_labels;
-    platform::Frame Frame6;
+    platform::Frame Frame6;  // "衛星グループの選択": the group to edit
     std::array<platform::OptionButton, kGroupCount> group_options;
     platform::ListBox List1, List2;  // the satellites to choose from, the selected group's names
     platform::CheckBox Check1;       // "ソート"
@@ -66,13 +66,15 @@ public:
     std::array<platform::Label, kColorRows> color_labels;
     platform::CommandButton Command5;  // "デフォルト"
     platform::Label Label39;           // "ＳＱＡの上限"
-    platform::Slider Slider1;
-    platform::Label Label40;
+    platform::Slider Slider1;          // the SQA limit, 0..50
+    platform::Label Label40;           // Slider1's value
     platform::Frame dot_frame, line_frame;
-    platform::Slider Slider2, Slider3;
-    platform::Label Label45, Label54;
+    platform::Slider Slider2;  // the track dot size, 10..35 (in dot_frame)
+    platform::Slider Slider3;  // the time-line width, 1..2 (in line_frame)
+    platform::Label Label45;   // Slider2's value
+    platform::Label Label54;   // Slider3's value
     platform::Frame rate_frame;
-    platform::TextBox Text1;
+    platform::TextBox Text1;  // "加速レート": minutes per acceleration step, 1..60
     platform::Label minutes_label;
     platform::CommandButton Command3, Command4;  // "登録", "終了"
 

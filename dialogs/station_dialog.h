@@ -56,13 +56,16 @@ public:
     platform::TextBox Text6, Text7;  // the local map's centre latitude, longitude
     platform::Frame rig_frame;
     platform::CheckBox Check1, Check2, Check3, Check4;  // FT-847, IC-910, TS-2000, FT-736 on
-    platform::ComboBox Combo1, Combo2, Combo4, Combo5, Combo8, Combo7, Combo9, Combo10;  // port and speed of each
+    platform::ComboBox Combo1, Combo2,                  // FT-847's port and speed
+        Combo4, Combo5,                                 // IC-910's
+        Combo8, Combo7,                                 // TS-2000's
+        Combo9, Combo10;                                // FT-736's
     platform::TextBox Text8, Text9;  // the IC-910's addresses
     platform::Frame time_frame;
     platform::ComboBox Combo6;        // the time-setting program
     platform::TextBox Text10, Text11;  // its two ports
     platform::Frame music_frame;
-    platform::ListBox List1;
+    platform::ListBox List1;                     // the music play list's files
     platform::CommandButton Command3, Command4;  // "追加", "削除"
     platform::CommandButton Command1;            // "登録"
 
