@@ -18,13 +18,25 @@ public:
 
     platform::PictureBox Picture1;  // the map, in degrees
     platform::PictureBox Picture2;  // holds the satellite icon
-    platform::Label Label9, Label10, Label11, Label12, Label13, Label14, Label15, Label16;
-    platform::Frame Frame1;
-    platform::Label Label6, Label8, Label7;
-    platform::Label Label1, Label2, Label3, Label4, Label5, Label17, Label18;
-    platform::Shape Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Shape7;
-    platform::CheckBox Check1;
-    platform::CommandButton Command3, Command2, Command1;
+    platform::Label Label9;         // "人工衛星"
+    platform::Label Label10;        // the selected satellite's name
+    platform::Label Label11;        // "方位"
+    platform::Label Label12;        // its azimuth
+    platform::Label Label13;        // "仰角"
+    platform::Label Label14;        // its elevation
+    platform::Label Label15;        // "距離"
+    platform::Label Label16;        // its slant range
+    platform::Frame Frame1;         // the clocks
+    platform::Label Label6;         // the local time and date
+    platform::Label Label8;         // "UTC"
+    platform::Label Label7;         // the time and date in UTC
+    platform::Label Label1, Label2, Label3, Label4, Label5, Label17, Label18;  // the names in slots 1..7
+    platform::Shape Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Shape7;    // visibility lamps of slots 1..7
+
+    platform::CheckBox Check1;         // "斜線": hatches the footprints
+    platform::CommandButton Command3;  // "拡大": the Asia region (in the local layout)
+    platform::CommandButton Command2;  // "縮小": back to the local map (in the Asia layout)
+    platform::CommandButton Command1;  // "閉じる"
 
     // The seven slot labels and lamps, slot 1..7 in order.
     std::array<platform::Label*, 7> slot_labels();

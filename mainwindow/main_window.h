@@ -73,8 +73,13 @@ public:
     MapState& map_state() { return maps_; }
 
     // ---- menus (created first: controls are placed below the bar) ----
+    // "ファイル(&F)": the settings and registration windows; menuh1 is a separator, menuend
+    // "閉じる" ends the program without the settings save.
     platform::MenuItem menufile, manuqth, menu_tourokukyoku, menueisei, menukidou, menu_e_info, menu_schedule,
         menu_cw_mes_set, menuh1, menuend;
+    // "表示(&D)": how the Sun, Moon, Mars, tracks, hour lines, blinking and AO-40's attitude are
+    // shown, the start-up switches, the status sites, the radar read-outs, the visible-satellite
+    // notice, and menu_dde "ＤＤＥ情報表示", which shows the DDE window.
     platform::MenuItem menuhyouji, menusun, menyusun_hyouji, menyusun_grafick, menyusun_borderless, menyusun_hihyouji,
         menumoon, menumoon_hyouji, menumoon_grafick, menyumoon_borderless, menumoon_hihyouji, menukasei,
         menukasei_hyouji, menukasei_grafick, menyukasei_borderless, menukasei_hihyouji, menu_kiseki,
@@ -84,9 +89,15 @@ public:
         MENU_TIME_NOCHECK, menu_unyou, menu_unyou_oscar, menu_unyou_amsat, menu_unyou_oscar_asmat, menu_rada_info,
         menu_rada_info_on, menu_rada_info_off, menu_kasieisei, menu_kasieisei_tuuti, menu_kasieisei_hituuti,
         menu_dde;
+    // "ヘルプ(&H)": the operating help, the home page, the version check, the version window;
+    // menuh2 is a separator.
     platform::MenuItem menuhelp, menusousa, menuhp, menuh2, menu_ver_func, menu_ver_chk_on, menu_ver_chk_off, menuver;
+    // "画面サイズ": the seven screen layouts; menu_gsize_24H "２４時間スケジュール" and
+    // menu_gsize_24H_rada "２４時間スケジュール＋レーダ".
     platform::MenuItem menu_gamen_size, menu_gsiza_max, menu_gsiza_max_map, menu_gsiza_min_map, menu_gsize_min_rada,
         menu_gsize_24H, menu_gsize_24H_rada, menu_gsiza_min_map_rada;
+    // "リグコントロール": menu_rigu_ft847, _ic910, _ts2000, _ft736 open the transceiver windows,
+    // as Command12, Command19, Command21 and Command23 do.
     platform::MenuItem menu_rigu, menu_rigu_ft847, menu_rigu_ic910, menu_rigu_ts2000, menu_rigu_ft736;
 
     // ---- views ----
@@ -112,19 +123,99 @@ public:
     platform::Frame Frame7;  // partner station
 
     // ---- labels ----
-    platform::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11;
+    // Those marked "hidden" are kept from the design but show nothing.
+    platform::Label Label1;   // the selected satellite's phase, on the orbit-plane view
+    platform::Label Label2;   // "MA", Label1's caption
+    platform::Label Label3;   // the selected satellite's name (tool tip: its description)
+    platform::Label Label4;   // its azimuth
+    platform::Label Label5;   // its elevation
+    platform::Label Label6;   // its slant range
+    platform::Label Label7;   // "方位"
+    platform::Label Label8;   // "仰角"
+    platform::Label Label9;   // "距離"
+    platform::Label Label10;  // "周回数"
+    platform::Label Label11;  // AO-40's ALON, on the orbit-plane view
+
     platform::Label Label12, Label13, Label14, Label15, Label16, Label60, Label61;  // display slots 0..6
-    platform::Label Label17, Label18, Label19, Label20, Label21, Label22, Label23, Label24, Label25, Label26;
-    platform::Label Label27, Label28, Label29, Label30, Label31, Label32, Label33, Label34, Label35, Label36;
-    platform::Label Label37, Label38, Label39, Label40, Label41, Label42, Label43, Label44, Label45, Label46;
-    platform::Label Label47, Label48, Label49, Label50, Label51, Label52, Label53, Label54, Label55, Label56;
-    platform::Label Label57, Label58, Label59, Label62, Label63, Label64, Label65, Label66, Label67;
+
+    platform::Label Label17;  // hidden
+    platform::Label Label18;  // the hour scale above the 24-hour chart (in Picture5)
+    platform::Label Label19;  // the pass list's heading
+    platform::Label Label20;  // hidden
+    platform::Label Label21;  // the date and time the views show
+    platform::Label Label22;  // hidden
+    platform::Label Label23;  // the selected satellite's orbit number
+    platform::Label Label24;  // hidden
+    platform::Label Label25;  // its range rate, km/s (Doppler frame)
+    platform::Label Label26;  // Doppler row 1: the band ("146M" …)
+    platform::Label Label27;  // Doppler row 1: the shift, kHz
+    platform::Label Label28;  // Doppler row 2: the band
+    platform::Label Label29;  // Doppler row 2: the shift
+    platform::Label Label30;  // Doppler row 3: the band
+    platform::Label Label31;  // Doppler row 3: the shift
+    platform::Label Label32;  // hidden
+    platform::Label Label33;  // the element sets' date, red when stale; a click opens the element update
+    platform::Label Label34;  // hidden
+    platform::Label Label35;  // hidden
+    platform::Label Label36;  // the Sun's azimuth
+    platform::Label Label37;  // the Sun's elevation
+    platform::Label Label38;  // hidden
+    platform::Label Label39;  // hidden
+    platform::Label Label40;  // the Moon's azimuth
+    platform::Label Label41;  // the Moon's elevation
+    platform::Label Label42;  // "ALAT=", on the orbit-plane view for AO-40
+    platform::Label Label43;  // AO-40's ALAT
+    platform::Label Label44;  // "ALON="
+    platform::Label Label45;  // the number of the music track playing
+    platform::Label Label46;  // "SQA ="
+    platform::Label Label47;  // AO-40's squint angle
+    platform::Label Label48;  // the partner station's azimuth of the satellite
+    platform::Label Label49;  // the partner station's elevation of the satellite
+    platform::Label Label50;  // "方位"
+    platform::Label Label51;  // "仰角"
+    platform::Label Label52;  // when the clock was last corrected ("ＮＴＰ設定項目確認" when it failed)
+    platform::Label Label53;  // "時間自動更新" or "時間自動更新失敗"
+    platform::Label Label54;  // the selected satellite's uplink
+    platform::Label Label55;  // its downlink
+    platform::Label Label56;  // "送信周波数範囲"
+    platform::Label Label57;  // the uplink passband
+    platform::Label Label58;  // "受信周波数範囲"
+    platform::Label Label59;  // the downlink passband
+    platform::Label Label62;  // hidden
+    platform::Label Label63;  // hidden
+    platform::Label Label64;  // hidden
+    platform::Label Label65;  // Mars's azimuth
+    platform::Label Label66;  // Mars's elevation
+    platform::Label Label67;  // the radio round trip to Mars counting down; a click stops it
 
     // ---- buttons and boxes ----
-    platform::CommandButton Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
-        Command10, Command11, Command12, Command13, Command14, Command15, Command16, Command17, Command18, Command19,
-        Command20, Command21, Command22, Command23, Command24;
-    platform::CheckBox Check1, Check2, Check3;
+    platform::CommandButton Command1;   // "未来軌道": the selected satellite's future orbits
+    platform::CommandButton Command2;   // "終了": saves the settings and ends the program
+    platform::CommandButton Command3;   // "←": the previous group
+    platform::CommandButton Command4;   // "現在": back to the present time
+    platform::CommandButton Command5;   // "→": the next group
+    platform::CommandButton Command6;   // "アンテナ追尾起動" starts the antenna-tracking program
+    platform::CommandButton Command7;   // "選択": Doppler row 1's next band
+    platform::CommandButton Command8;   // "選択": row 2's
+    platform::CommandButton Command9;   // "選択": row 3's
+    platform::CommandButton Command10;  // "+1 DAY"
+    platform::CommandButton Command11;  // "週間予定一覧": the week table
+    platform::CommandButton Command12;  // "FT847リモート"
+    platform::CommandButton Command13;  // "加速処理": accelerated time
+    platform::CommandButton Command14;  // "シフト→" / "シフト←": the chart's 12-hour shift
+    platform::CommandButton Command15;  // "←": the previous music track
+    platform::CommandButton Command16;  // "→": the next music track
+    platform::CommandButton Command17;  // "運用情報 ": the satellites' status pages
+    platform::CommandButton Command18;  // "一覧作成": the two-station week table
+    platform::CommandButton Command19;  // "IC910リモート"
+    platform::CommandButton Command20;  // " -1  DAY"
+    platform::CommandButton Command21;  // "TS2000リモート"
+    platform::CommandButton Command22;  // "ログ" starts the logging program
+    platform::CommandButton Command23;  // "FT736リモート"
+    platform::CommandButton Command24;  // "スケジュール登録開始": the schedule window
+    platform::CheckBox Check1;          // "効果音": sounds at rise and set
+    platform::CheckBox Check2;          // "音楽演奏": music while a satellite is in view
+    platform::CheckBox Check3;          // "5分前通知": a sound five minutes before a rise
     platform::Shape Shape2, Shape3, Shape4, Shape5, Shape6, Shape9, Shape10;  // lamps of display slots 0..6
     platform::Shape Shape7, Shape8, Shape11;  // Moon, Sun and Mars colour swatches
 

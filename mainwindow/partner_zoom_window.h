@@ -19,11 +19,12 @@ public:
     platform::PictureBox Picture1;  // the partner's map, in degrees
     platform::PictureBox Picture2;  // holds the satellite icon
     platform::Label Label7, Label6;  // "現地時間" and the partner's local time
-    platform::Frame Frame1;
-    platform::Label Label1, Label2, Label3, Label4, Label5, Label8, Label9;
-    platform::Shape Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Shape7;
-    platform::CheckBox Check1;
-    platform::CommandButton Command1;
+    platform::Frame Frame1;          // "観測地の衛星の状況": the seven slots as seen from the own station
+    platform::Label Label1, Label2, Label3, Label4, Label5, Label8, Label9;  // the names in slots 1..7
+    platform::Shape Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Shape7;  // visibility lamps of slots 1..7
+
+    platform::CheckBox Check1;         // "斜線": hatches the footprints
+    platform::CommandButton Command1;  // "閉じる"
 
     // The seven slot labels and lamps, slot 1..7 in order.
     std::array<platform::Label*, 7> slot_labels();

@@ -17,10 +17,19 @@ public:
     // menu_unchecked: unchecks the main window's menu item that shows this window.
     WorldZoomWindow(MapWindowLinks links, std::function<void()> menu_unchecked);
 
-    platform::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8;
-    platform::Frame Frame1;
-    platform::Label Label9, Label10, Label11;
-    platform::CommandButton Command1;
+    platform::Label Label1;            // "人工衛星"
+    platform::Label Label2;            // the selected satellite's name
+    platform::Label Label3;            // "方位"
+    platform::Label Label4;            // its azimuth
+    platform::Label Label5;            // "仰角"
+    platform::Label Label6;            // its elevation
+    platform::Label Label7;            // "距離"
+    platform::Label Label8;            // its slant range
+    platform::Frame Frame1;            // "現在時間"
+    platform::Label Label9;            // the local time and date
+    platform::Label Label10;           // "ＵＴＣ"
+    platform::Label Label11;           // the time and date in UTC
+    platform::CommandButton Command1;  // "終了" closes the window
     platform::PictureBox Picture2;  // the map
     platform::PictureBox Picture1;  // holds the satellite icon
     const StdPicture& iss() const { return iss_; }
