@@ -15,12 +15,33 @@ class ElementSourceWindow : public platform::Form {
 public:
     explicit ElementSourceWindow(ElementUpdateContext& context);
 
-    platform::Frame Frame1, Frame2, Frame3, Frame4;
-    platform::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9;
-    platform::TextBox Text1, Text2, Text3, Text4, Text5, Text6;
-    QCheckBox Check1;
-    QListWidget List1, List2;
-    platform::CommandButton Command1, Command2, Command3, Command4, Command5;
+    platform::Frame Frame1;            // "軌道要素ＵＲＬ登録": the two-line element pages
+    platform::Frame Frame2;            // "torv_solid.elmの軌道要素作成": the fixed element file
+    platform::Frame Frame3;            // "TORV.EML設定": the element bulletin
+    platform::Frame Frame4;            // "軌道情報複製情報の設定": the satellites that get duplicates
+    platform::Label Label1;            // "ＵＲＬ1"
+    platform::Label Label2;            // "２ＬＩＮＥ軌道要素のＷＥＢサイトのＵＲＬを記述"
+    platform::Label Label3;            // "ＵＲＬ２"
+    platform::Label Label4;            // what the fixed element file is for
+    platform::Label Label5;            // an example of a duplicate ("ＡＯ－５１ＤＧ")
+    platform::Label Label6;            // "軌道要素取得URL"
+    platform::Label Label7;            // "ヘッダー識別ワード8文字"
+    platform::Label Label8;            // "ヘッダーの行数"
+    platform::Label Label9;            // "ＵＲＬ3"
+    platform::TextBox Text1;           // URL 1: newly launched objects (TORV_NORAD_NEW.ELM)
+    platform::TextBox Text2;           // URL 2: the fixed element file (torv_solid.elm)
+    platform::TextBox Text3;           // the bulletin's address (TORV.ELM)
+    platform::TextBox Text4;           // the bulletin's header key, at most 8 characters
+    platform::TextBox Text5;           // how many bulletin lines are searched for the key
+    platform::TextBox Text6;           // URL 3: amateur-radio satellites (TORV_NORAD.ELM)
+    QCheckBox Check1;                  // "自動ダウンロードを行う": fetch URL 2 in every update
+    QListWidget List1;                 // the satellites of the element table
+    QListWidget List2;                 // the satellites that get "DG" and "TR" duplicates
+    platform::CommandButton Command1;  // "登録": stores the three URLs and closes
+    platform::CommandButton Command2;  // "追加" to the duplicate list
+    platform::CommandButton Command3;  // "削除" from the duplicate list
+    platform::CommandButton Command4;  // "登録" the duplicate list
+    platform::CommandButton Command5;  // "登録" the bulletin settings
 
     void Check1_Click();
     void Command1_Click();  // store the source addresses and close

@@ -21,15 +21,18 @@ public:
     platform::CommandButton Command1;  // "軌道要素更新"
     platform::CommandButton Command2;  // "終了"
     QListWidget List1;                 // every line received
-    platform::Label Label1, Label2, Label3, Label4;
+    platform::Label Label1;            // "前回更新日"
+    platform::Label Label2;            // the last update's date, blue when it was complete
+    platform::Label Label3;            // which source is being fetched
+    platform::Label Label4;            // what the bulletin's header search found
 
     QMenuBar MenuBar;
-    QMenu* f14_menu_setup;
-    QMenu* F4_MENU_ELM;
-    QAction* F4_MENU_AUTO_SET;
-    QAction* F4_MENU_AUTO_RESET;
-    QAction* F4_MENU_FILE;
-    QAction* f14_menu_url;
+    QMenu* f14_menu_setup;        // "設定"
+    QMenu* F4_MENU_ELM;           // "起動時自動更新": the automatic-update mode
+    QAction* F4_MENU_AUTO_SET;    // "自動更新設定": update at every start
+    QAction* F4_MENU_AUTO_RESET;  // "自動更新解除": no automatic update
+    QAction* F4_MENU_FILE;        // "軌道要素ファイル指定 ": torv_solid.elm only, no download
+    QAction* f14_menu_url;        // "軌道要素ＵＲＬ" opens the element-source settings
 
     // The download engine; public, also run hidden at start-up. Does nothing while a
     // run is going on.
