@@ -26,7 +26,9 @@ public:
 
     std::array<platform::Label, cw::kMemories> Label1;   // "Ｔ０" .. "Ｔ９"
     std::array<platform::TextBox, cw::kMemories> Text1;  // memory i in Text1[i]
-    platform::Label Label2, Label3, Label4;
+    platform::Label Label2;            // "ＣＷ送信メッセージ（２４文字まで）", over the boxes
+    platform::Label Label3;            // "ファンクション", over the memory names
+    platform::Label Label4;            // the placeholders: %C the partner's callsign, %S the signal report
     platform::CommandButton Command1;  // "登録"
     platform::CommandButton Command2;  // "終了"
 

@@ -24,7 +24,7 @@ public:
     platform::CommandButton Command16;        // PTT
     platform::HScrollBar HScroll3, HScroll4;  // receive / transmit tuning, -200..+200 kHz
     platform::Label Label26, Label28;         // their positions
-    platform::Label Label34, Label35;         // receive converter
+    platform::Label Label34, Label35;         // receive converter: shown while on, its offset
 
     void Command16_Click() { ptt_toggle(); }
     // The hidden buttons whose routines apply the tuning sliders.

@@ -25,7 +25,7 @@ public:
     platform::CommandButton Command17;  // beacon reception
     platform::CommandButton Command18;  // receive auto-capture
     platform::Label Label26;            // beacon mode
-    platform::Label Label34, Label35;   // receive converter
+    platform::Label Label34, Label35;   // receive converter: shown while on, its offset
     QAction* MENU_8_iti = nullptr;
 
     // Public handlers, also pressed by scheduled operation.

@@ -176,7 +176,7 @@ public:
     platform::Label Label29, Label31;         // transmit correction and unit
     platform::Label Label27, Label30;         // receive correction and unit
     ClickLabel Label23, Label24;              // reset labels
-    platform::Shape Shape16;
+    platform::Shape Shape16;                  // converter lamp, Check1's colour
     platform::Label Label22;                  // shown while the converter is off
     // ---- link controls ----
     platform::CommandButton Command1, Command2;                      // close, start/stop
@@ -192,7 +192,7 @@ public:
     platform::PictureBox Picture1, Picture2;       // receive and transmit meters
     platform::Timer Timer1{this};                  // the tick
     platform::Timer Timer2{this};                  // auto-capture, 1700 ms
-    platform::SerialPort MSComm1;
+    platform::SerialPort MSComm1;                  // the CAT serial port
 
     // ---- the engine's steps ----
     // The set-up from a satellite information record (the caller reads the record).

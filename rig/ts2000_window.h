@@ -39,15 +39,24 @@ public:
     platform::CommandButton Command17;  // beacon reception
     platform::CommandButton Command18;  // "トレースＯＮ"
     platform::CommandButton Command19;  // receive auto-capture
-    platform::Label Label34, Label35;   // receive converter
+    platform::Label Label34, Label35;   // receive converter: "←" shown while on, its offset
     platform::Label Label36, Label37;   // receive / transmit frequency command of the start
     ClickLabel Label38;                 // messages; a click clears them
     platform::Label Label39;            // beacon mode
     platform::Shape Shape17;            // trace-reverse lamp
     platform::Shape Shape20, Shape21;   // receive / transmit side fixed
-    platform::MenuItem menu_settings, menu_layout, MENU_15_hyoujyun_gamen, MENU_15_rigu, MENU_15_ITI;
-    platform::MenuItem menu_manual, MENU_15_AUTO_ON, MENU_15_AUTO_OFF;
-    platform::MenuItem menu_debug, MENU_15_DEBUG_ON, MENU_15_DEBUG_OFF;
+
+    platform::MenuItem menu_settings;           // "設定"
+    platform::MenuItem menu_layout;             // "画面構成"
+    platform::MenuItem MENU_15_hyoujyun_gamen;  // "標準画面": the standard layout
+    platform::MenuItem MENU_15_rigu;            // "リグ形式": the rig-style layout
+    platform::MenuItem MENU_15_ITI;             // "WINDOWSの位置決定  " stores the window's position
+    platform::MenuItem menu_manual;             // "手動時操作"
+    platform::MenuItem MENU_15_AUTO_ON;         // "自動取り込みＯＮ": a manual receive side captures at once
+    platform::MenuItem MENU_15_AUTO_OFF;        // "自動取り込みＯＦＦ"
+    platform::MenuItem menu_debug;              // "ＤＥＢＵＧ"
+    platform::MenuItem MENU_15_DEBUG_ON;        // "DEBUG_ON": the serial trace into TESTlogtmp.LOG
+    platform::MenuItem MENU_15_DEBUG_OFF;       // "DEBUG_OFF"
 
     // ---- the CW keyer ----
     int cw_running = 0;        // CW on
@@ -81,8 +90,8 @@ public:
     platform::Frame Frame7;                           // "機能スイッチ"
 
     // ---- the lamp rows of the rig-style layout ----
-    std::array<platform::Shape, led::kLamps> Shape22, Shape23;
-    platform::Timer Timer3;
+    std::array<platform::Shape, led::kLamps> Shape22, Shape23;  // the upper and the lower row
+    platform::Timer Timer3;                                     // runs the light pattern
     platform::ComboBox Combo1, Combo2;  // pattern and lamp shape, never shown
     int led_position_row1 = 0, led_direction_row1 = 0;
     int led_position_row2 = 0, led_direction_row2 = 0;
