@@ -43,21 +43,24 @@ public:
     explicit ScheduleWindow(ScheduleWindowLinks links);
 
     platform::Frame Frame2;  // "リモートのリグの選択"
-    platform::ComboBox Combo3;
+    platform::ComboBox Combo3;  // the transceiver (or weather receiver) the run controls
     platform::Frame Frame1;  // "スケジュール"
-    platform::Label Label1, Label2;
+    platform::Label Label1, Label2;     // "衛星グループ", "衛星名"
     platform::ComboBox Combo1, Combo2;  // group, satellite
     platform::Frame Frame3, Frame4;     // start, end
-    platform::ComboBox Combo4, Combo5, Combo6, Combo7;
-    platform::Label Label3, Label4, Label5, Label6;
+    platform::ComboBox Combo4, Combo5,  // start hour, minute
+        Combo6, Combo7;                 // end hour, minute
+    platform::Label Label3, Label4, Label5, Label6;  // "時", "分", "時", "分"
     platform::Frame Frame5;  // "受信モード"
-    platform::OptionButton Option1, Option2, Option3;
-    platform::Label Label14;
+    platform::OptionButton Option1,  // "ビーコン受信"
+        Option2,                     // "通常受信（手動－自動取り込み）"
+        Option3;                     // "通常受信（自動）"
+    platform::Label Label14;         // "最大仰角", shown for the weather receiver
     platform::TextBox Text1;  // maximum elevation of a weather-receiver entry
     platform::CommandButton Command1, Command2;  // "追加", "削除"
     platform::CommandButton Command4, Command5;  // start and stop the run
     platform::CommandButton Command3;            // "終了"
-    platform::ListView ListView1;
+    platform::ListView ListView1;                // the entries: rig, group, satellite, start, end, receive mode
     platform::Label Label10;         // "スケジュール表"
     platform::Label Label8;          // hour numbers
     platform::PictureBox Picture1;   // the time line: 5 rows × 1440 minutes

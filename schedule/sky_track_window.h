@@ -36,13 +36,26 @@ class SkyTrackWindow : public platform::Form {
 public:
     explicit SkyTrackWindow(SkyTrackLinks links);
 
-    platform::MenuItem menu_f7_settei, menu_f7_kidou_disp, menu_f7_kidou_disp_all, menu_f7_kidou_disp_part;
-    platform::PictureBox Picture1;
-    platform::Label Label2, Label1, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10;
-    platform::Frame Frame1;
-    platform::CheckBox Check2, Check1;
-    platform::CommandButton Command1;
-    platform::Timer Timer1;
+    platform::MenuItem menu_f7_settei;           // "設定"
+    platform::MenuItem menu_f7_kidou_disp;       // "軌道表示"
+    platform::MenuItem menu_f7_kidou_disp_all;   // "全軌道表示": the chart's whole day
+    platform::MenuItem menu_f7_kidou_disp_part;  // "直近の軌道のみ表示": the nearest pass only
+    platform::PictureBox Picture1;               // the chart: azimuth 0..360, elevation +90..-90
+    platform::Label Label2;                      // "時刻"
+    platform::Label Label1;                      // the present time and date
+    platform::Label Label3;                      // "人工衛星名"
+    platform::Label Label4;                      // the selected satellite, in its track's colour
+    platform::Label Label5;                      // "方位"
+    platform::Label Label6;                      // its azimuth
+    platform::Label Label7;                      // "仰角"
+    platform::Label Label8;                      // its elevation
+    platform::Label Label9;                      // "ＳＱＡ", shown for AO-40
+    platform::Label Label10;                     // AO-40's squint angle
+    platform::Frame Frame1;                      // "軌道表示設定"
+    platform::CheckBox Check2;                   // "直近の軌道表示": the nearest pass only
+    platform::CheckBox Check1;                   // "地平線下の軌道 ": the track below the horizon too
+    platform::CommandButton Command1;            // "閉じる"
+    platform::Timer Timer1;                      // redraws every second
 
     // The display slot showing the selected satellite (-1: none of the seven) and the
     // colour its track is drawn in (kept while no slot shows it).

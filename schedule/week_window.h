@@ -62,7 +62,7 @@ public:
     platform::Label Label13, Label14;  // legends: visible, AO-40 squint within the limit
     platform::CommandButton Command1, Command2;  // "終了", "+1WEEK"
     platform::ProgressBar week_progress;  // days done while a week is computed
-    platform::Timer Timer1{this};
+    platform::Timer Timer1{this};         // recomputes the week when the selection changed (0.5 s, then 2 s)
 
     // ---- the week ----
     WeekMinuteTables tables;
