@@ -217,6 +217,18 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
     return reported(file, save(f, file));
 }
 
+std::string ini_read(Section section, Key key, const std::string& file) {
+    return ini_read(key.name, section.name, file);
+}
+
+std::string ini_read_or(Section section, Key key, std::string_view def, const std::string& file) {
+    return ini_read_or(section.name, key.name, def, file);
+}
+
+bool ini_write(Section section, Key key, std::string_view value, const std::string& file) {
+    return ini_write(value, key.name, section.name, file);
+}
+
 size_t ini_value_bytes(std::string_view value, const std::string& file) {
     return encode(parse(platform::read_whole_file(file).bytes), value).size();
 }

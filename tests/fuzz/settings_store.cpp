@@ -17,7 +17,7 @@ using namespace torv;
 
 namespace {
 
-struct Key {
+struct Entry {
     std::string section, key;
 };
 
@@ -26,8 +26,8 @@ bool plain(const std::string& name) {
 }
 
 // The sections and keys of the file whose names are plain ASCII, and a few the program reads.
-std::vector<Key> keys_of(const std::string& bytes) {
-    std::vector<Key> keys = {{"SAT-INFO", "FO-29"}, {"POSITION", "KEIDO"}, {"SATELITE", "GROUP-A"}};
+std::vector<Entry> keys_of(const std::string& bytes) {
+    std::vector<Entry> keys = {{"SAT-INFO", "FO-29"}, {"POSITION", "KEIDO"}, {"SATELITE", "GROUP-A"}};
     std::string section;
     size_t start = 0;
     while (start < bytes.size() && keys.size() < 24) {
@@ -45,9 +45,9 @@ std::vector<Key> keys_of(const std::string& bytes) {
     return keys;
 }
 
-std::vector<std::string> values(const std::vector<Key>& keys, const std::string& ini) {
+std::vector<std::string> values(const std::vector<Entry>& keys, const std::string& ini) {
     std::vector<std::string> v;
-    for (const Key& k : keys) v.push_back(ini_read(k.key, k.section, ini));
+    for (const Entry& k : keys) v.push_back(ini_read(k.key, k.section, ini));
     return v;
 }
 
@@ -80,11 +80,11 @@ void check_corrections(const std::string& sat, const std::string& ini) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes = fuzz::text(data, size);
     const std::string ini = fuzz::file_with("torv.ini", bytes);
-    const std::vector<Key> keys = keys_of(bytes);
+    const std::vector<Entry> keys = keys_of(bytes);
     const std::vector<std::string> before = values(keys, ini);
     for (const std::string& v : before) fuzz::check(ini_value_fits(v, ini));
 
-    const Key written{keys.back().section, "FUZZ-KEY"};
+    const Entry written{keys.back().section, "FUZZ-KEY"};
     if (ini_write(" 12,-3", written.key, written.section, ini)) {
         fuzz::check(ini_read(written.key, written.section, ini) == "12,-3");
         const std::vector<std::string> after = values(keys, ini);
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (!same_name(keys[i].key, written.key) || !same_name(keys[i].section, written.section))
                 fuzz::check(after[i] == before[i]);
     }
-    for (const Key& k : keys)
+    for (const Entry& k : keys)
         if (same_name(k.section, "SAT-INFO")) check_corrections(k.key, ini);
     return 0;
 }
