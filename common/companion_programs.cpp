@@ -11,7 +11,7 @@ const char* const kNotInstalled =
     " プログラムがインストールされていません。 プログラムをダウンロードし同じホルダーにインストールしてください｡ ";
 
 std::string read_program(const std::string& section, const std::string& sat) {
-    return ini_read_or(section, sat, "", torv_ini());
+    return ini_read_or(Section{section}, Key{sat}, "", torv_ini());
 }
 
 // Starts one program; false (after the message) when it cannot be started.

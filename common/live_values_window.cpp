@@ -122,7 +122,7 @@ bool LiveValuesWindow::set_item_number(std::string_view name, double value) {
 }
 
 quint16 item_server_port() {
-    const std::string text = trim(ini_read("PORT", "DDE", torv_ini()));
+    const std::string text = trim(ini_read(Section{"DDE"}, Key{"PORT"}, torv_ini()));
     const double port = val(text);
     if (port < 1 || port > 65535 || port != static_cast<int>(port)) return kDefaultPort;
     return static_cast<quint16>(port);

@@ -30,7 +30,7 @@ void make_sat_info_text(SatInfoTips& tips, int k) {
 
 void load_sat_info(SatInfoTips& tips, const std::array<std::string, 7>& shown_names) {
     for (int k = 0; k < 7; ++k) {
-        tips.sat_info_values[k] = ini_read(shown_names[k], "SAT-INFO", torv_ini());
+        tips.sat_info_values[k] = ini_read(Section{"SAT-INFO"}, Key{shown_names[k]}, torv_ini());
         if (tips.sat_info_values[k] != "ERROR") make_sat_info_text(tips, k);
         else tips.sat_info_texts[k].clear();
     }

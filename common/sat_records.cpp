@@ -9,14 +9,14 @@ namespace torv {
 
 namespace {
 
-constexpr const char* kInfoSection = "SAT-INFO";
-constexpr const char* kFreqSection = "SAT_R_FREQ";
-constexpr const char* kUrlSection = "SAT-URL";
-constexpr const char* kHoseiSection = "SAT-HOSEI";
+constexpr Section kInfoSection{"SAT-INFO"};
+constexpr Section kFreqSection{"SAT_R_FREQ"};
+constexpr Section kUrlSection{"SAT-URL"};
+constexpr Section kHoseiSection{"SAT-HOSEI"};
 
 std::string pair_text(const FieldPair& p) { return p.first + "," + p.second; }
 
-std::string program_section(int which) { return which == 2 ? "SAT-PROGRAM2" : "SAT-PROGRAM1"; }
+Section program_section(int which) { return Section{which == 2 ? "SAT-PROGRAM2" : "SAT-PROGRAM1"}; }
 
 // The offset just after the n-th sep, or npos when the record has fewer.
 size_t after_field(const std::string& record, int n, char sep) {
@@ -135,7 +135,7 @@ void apply_freq_range(CurrentSatValues& v, const std::string& record) {
 }
 
 std::optional<std::string> read_sat_info(const std::string& sat, const std::string& ini_file) {
-    std::string v = ini_read(sat, kInfoSection, ini_file);
+    std::string v = ini_read(kInfoSection, Key{sat}, ini_file);
     if (v == "ERROR") return std::nullopt;
     return v;
 }
@@ -145,7 +145,7 @@ std::string read_sat_info_or_default(const std::string& sat, const std::string& 
 }
 
 bool write_sat_info(const std::string& sat, const SatInfoRecord& rec, const std::string& ini_file) {
-    return ini_write(format_sat_info(rec), sat, kInfoSection, ini_file);
+    return ini_write(kInfoSection, Key{sat}, format_sat_info(rec), ini_file);
 }
 
 CorrectionsSaved write_sat_corrections(const std::string& sat, double tx, double rx, double offset,
@@ -155,7 +155,8 @@ CorrectionsSaved write_sat_corrections(const std::string& sat, double tx, double
     // Written past the read limit, the record would come back with its corrections cut
     // (-1000 read as -100) and its offset lost; a record read cut short would lose its tail.
     if (!ini_value_fits(record, ini_file)) return CorrectionsSaved::TooLong;
-    return ini_write(record, sat, kInfoSection, ini_file) ? CorrectionsSaved::Written : CorrectionsSaved::WriteFailed;
+    return ini_write(kInfoSection, Key{sat}, record, ini_file) ? CorrectionsSaved::Written
+                                                               : CorrectionsSaved::WriteFailed;
 }
 
 std::string corrections_too_long_message(const std::string& sat) {
@@ -163,43 +164,43 @@ std::string corrections_too_long_message(const std::string& sat) {
 }
 
 std::string read_sat_freq_range(const std::string& sat, const std::string& ini_file) {
-    return ini_read_or(kFreqSection, sat, kDefaultSatFreqRange, ini_file);
+    return ini_read_or(kFreqSection, Key{sat}, kDefaultSatFreqRange, ini_file);
 }
 
 bool write_sat_freq_range(const std::string& sat, const SatFreqRange& r, const std::string& ini_file) {
-    return ini_write(format_sat_freq_range(r), sat, kFreqSection, ini_file);
+    return ini_write(kFreqSection, Key{sat}, format_sat_freq_range(r), ini_file);
 }
 
 SatProgram read_sat_program(int which, const std::string& sat, const std::string& ini_file) {
-    return parse_sat_program(ini_read_or(program_section(which), sat, "", ini_file));
+    return parse_sat_program(ini_read_or(program_section(which), Key{sat}, "", ini_file));
 }
 
 bool write_sat_program(int which, const std::string& sat, const SatProgram& p, const std::string& ini_file) {
-    return ini_write(format_sat_program(p), sat, program_section(which), ini_file);
+    return ini_write(program_section(which), Key{sat}, format_sat_program(p), ini_file);
 }
 
 std::string read_sat_url(const std::string& sat, const std::string& ini_file) {
-    return ini_read_or(kUrlSection, sat, "", ini_file);
+    return ini_read_or(kUrlSection, Key{sat}, "", ini_file);
 }
 
 bool write_sat_url(const std::string& sat, const std::string& url, const std::string& ini_file) {
-    return ini_write(url, sat, kUrlSection, ini_file);
+    return ini_write(kUrlSection, Key{sat}, url, ini_file);
 }
 
 std::string read_sat_hosei(const std::string& sat, const std::string& ini_file) {
-    return ini_read_or(kHoseiSection, sat, "0", ini_file);
+    return ini_read_or(kHoseiSection, Key{sat}, "0", ini_file);
 }
 
 bool write_sat_hosei(const std::string& sat, const std::string& factor, const std::string& ini_file) {
-    return ini_write(trim(factor), sat, kHoseiSection, ini_file);
+    return ini_write(kHoseiSection, Key{sat}, trim(factor), ini_file);
 }
 
 std::string read_ao51_tone(const std::string& ini_file) {
-    return ini_read_or("TS2000", "AO-51-TONE", "1", ini_file);
+    return ini_read_or(Section{"TS2000"}, Key{"AO-51-TONE"}, "1", ini_file);
 }
 
 bool write_ao51_tone(const std::string& value, const std::string& ini_file) {
-    return ini_write(value, "AO-51-TONE", "TS2000", ini_file);
+    return ini_write(Section{"TS2000"}, Key{"AO-51-TONE"}, value, ini_file);
 }
 
 }  // namespace torv

@@ -36,14 +36,14 @@ bool setting_in_range(const SettingKey& k, std::string_view text) {
 }
 
 std::string read_setting(const SettingKey& k, const std::string& file, SettingsProblems& problems) {
-    std::string value = ini_read_or(k.section, k.key, k.def, file);
+    std::string value = ini_read_or(Section{k.section}, Key{k.key}, k.def, file);
     if (setting_in_range(k, value)) return value;
     problems.add(k);
     return k.def;
 }
 
 std::string read_setting(const SettingKey& k, const std::string& file) {
-    std::string value = ini_read_or(k.section, k.key, k.def, file);
+    std::string value = ini_read_or(Section{k.section}, Key{k.key}, k.def, file);
     if (setting_in_range(k, value)) return value;
     report_unusable_setting(setting_name(k));
     return k.def;
@@ -58,7 +58,7 @@ void set_unusable_setting_report(std::function<void(const std::string& name)> re
 }
 
 bool write_setting(const SettingKey& k, std::string_view value, const std::string& file) {
-    return ini_write(value, k.key, k.section, file);
+    return ini_write(Section{k.section}, Key{k.key}, value, file);
 }
 
 }  // namespace torv

@@ -76,7 +76,7 @@ void load_station_list(PartnerStationTable& t, const std::string& ini_file) {
     for (int i = 0; i < kPartnerSlots; ++i) reset_slot(t, i);
     for (int n = 1; n <= kPartnerRecords; ++n) {
         const std::string key = "KYOKU" + std::to_string(n);
-        const std::string record = ini_read_or("KYOKU-INFO", key, kDefaultPartnerRecord, ini_file);
+        const std::string record = ini_read_or(Section{"KYOKU-INFO"}, Key{key}, kDefaultPartnerRecord, ini_file);
         t.record_text[n - 1] = record;
         if (!apply_partner_record(t, n - 1, record)) report_unusable_setting("[KYOKU-INFO] " + key);
     }

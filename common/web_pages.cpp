@@ -13,7 +13,7 @@ bool open_web_page(const std::string& url) {
 }
 
 void open_sat_url(const std::string& sat_name) {
-    const std::string url = ini_read_or("SAT-URL", sat_name, "", torv_ini());
+    const std::string url = ini_read_or(Section{"SAT-URL"}, Key{sat_name}, "", torv_ini());
     if (url.empty()) platform::msg_box(std::string("人工衛星のＵＲＬが登録されていません"));
     else open_web_page(url);
 }

@@ -207,7 +207,7 @@ void GroupSettingsDialog::Form_Load() {
 
 void GroupSettingsDialog::load_group_settings() {
     for (int g = 0; g < kGroupCount; ++g) {
-        group_list_text[g] = ini_read_or("SATELITE", kGroupKeys[g], "", ctx_.ini_file);
+        group_list_text[g] = ini_read_or(Section{"SATELITE"}, Key{kGroupKeys[g]}, "", ctx_.ini_file);
         const CsvFields fields = split_csv_fields(group_list_text[g]);
         GroupSlots slot_names;
         std::copy_n(fields.begin(), kGroupSlots, slot_names.begin());
@@ -389,7 +389,7 @@ bool GroupSettingsDialog::Command3_Click() {
         GroupSlots slot_names;
         for (int k = 0; k < kGroupSlots; ++k) slot_names[k] = s(slot_labels[g][k].caption());
         group_list_text[g] = torv::group_list_text(slot_names);
-        ini_write(group_list_text[g], kGroupKeys[g], "SATELITE", ini);
+        ini_write(Section{"SATELITE"}, Key{kGroupKeys[g]}, group_list_text[g], ini);
     }
     for (int r = 0; r < kColorRows; ++r) {
         const ColorRow& row = kColorRowTable[r];

@@ -302,7 +302,7 @@ void PartnerStationDialog::save_station_record(int n) {
     f.map_file = s(r.map_file.caption());
     f.map_lon = s(r.centre_lon.text());
     f.map_lat = s(r.centre_lat.text());
-    ini_write(partner_record_text(f), "KYOKU" + std::to_string(n + 1), "KYOKU-INFO", ctx_.ini_file);
+    ini_write(Section{"KYOKU-INFO"}, Key{"KYOKU" + std::to_string(n + 1)}, partner_record_text(f), ctx_.ini_file);
 }
 
 }  // namespace torv

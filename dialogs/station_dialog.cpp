@@ -213,7 +213,7 @@ void StationDialog::Form_Load() {
     Text5.setText(qs(read("POSITION", "CALL")));
     Text2.setText(qs(read("POSITION", "KEIDO")));
     Text1.setText(qs(read("POSITION", "IDO")));
-    grid_locator = ini_read_or("POSITION", "GURID", "", ini);
+    grid_locator = ini_read_or(Section{"POSITION"}, Key{"GURID"}, "", ini);
     Text4.setText(qs(grid_locator));
     Text3.setText(qs(read("POSITION", "TAKASA")));
     const std::string offset = read("JIKAN", "JISA");
@@ -386,7 +386,7 @@ void StationDialog::write_keys() {
     write("POSITION", "CALL", s(Text5.text().toUpper()));
     write("POSITION", "KEIDO", str_num(ctx_.station.station_lon));
     write("POSITION", "IDO", str_num(ctx_.station.station_lat));
-    ini_write(grid_locator, "GURID", "POSITION", ini);
+    ini_write(Section{"POSITION"}, Key{"GURID"}, grid_locator, ini);
     write("POSITION", "TAKASA", str_num(ctx_.station.station_height));
     write("JIKAN", "JISA", str_num(ctx_.time.time_diff));
     write("HAIKEIZU", "TIZU", m.tizu);

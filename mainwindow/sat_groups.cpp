@@ -14,10 +14,10 @@ std::array<std::string, kSlots> SatGroupTable::shown() const {
 void load_sat_groups(SatGroupTable& groups, const std::string& ini_file) {
     static const char* const keys[kGroups] = {"GROUP-A", "GROUP-B", "GROUP-C", "GROUP-D", "GROUP-E"};
     for (int g = 0; g < kGroups; ++g) {
-        const CsvFields fields = split_csv_fields(ini_read_or("SATELITE", keys[g], "", ini_file));
+        const CsvFields fields = split_csv_fields(ini_read_or(Section{"SATELITE"}, Key{keys[g]}, "", ini_file));
         for (int s = 0; s < kSlots; ++s) groups.group_sat_names[g][s] = fields[s];
     }
-    groups.satelite_select = ini_read("SELECT", "SATELITE", ini_file);
+    groups.satelite_select = ini_read(Section{"SATELITE"}, Key{"SELECT"}, ini_file);
     if (groups.satelite_select == "ERROR") {
         groups.group_current = 0;
         groups.selected_sat = groups.group_sat_names[0][0];

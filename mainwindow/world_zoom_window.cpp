@@ -58,7 +58,7 @@ void WorldZoomWindow::open_sat_url(const std::string& name) { torv::open_sat_url
 void WorldZoomWindow::open_partner_map(int i) { call_if_set(l_.actions.open_partner_map, i); }
 
 void WorldZoomWindow::Form_Load() {
-    std::string word_map = ini_read("WORD_MAP", "HAIKEIZU", torv_ini());
+    std::string word_map = ini_read(Section{"HAIKEIZU"}, Key{"WORD_MAP"}, torv_ini());
     if (word_map == "ERROR") word_map = kDefaultWorldMap;
     std::vector<std::string> missing;
     load_map_bitmap(Picture2, word_map, missing);

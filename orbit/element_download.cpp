@@ -121,7 +121,7 @@ private:
         const bool any = norad == Fetch::Replaced || fresh == Fetch::Replaced;
         if (any && norad != Fetch::Failed && fresh != Fetch::Failed) {
             state_.kidoukousin_yymmdd = stamp_text(now_);
-            ini_write(state_.kidoukousin_yymmdd, "YYMMDD", "KIDOUKOUSIN", options_.ini);
+            ini_write(Section{"KIDOUKOUSIN"}, Key{"YYMMDD"}, state_.kidoukousin_yymmdd, options_.ini);
         }
     }
 

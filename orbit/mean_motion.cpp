@@ -53,7 +53,7 @@ SatCorrectionTable build_sat_correction_table(const ElementTable& table, const s
     SatCorrectionTable c;
     for (int i = 1; i <= table.element_line_count(); i += 3) {
         const std::string& name = table.element_lines(i);
-        c.add(name, val(ini_read_or("SAT-HOSEI", name, "0", ini_file)));
+        c.add(name, val(ini_read_or(Section{"SAT-HOSEI"}, Key{name}, "0", ini_file)));
     }
     return c;
 }

@@ -14,7 +14,7 @@ int cat_port_number(std::string_view port_text) {
 }
 
 std::string com_port_device(int port) {
-    const std::string path = ini_read_or("SERIAL", "COM" + std::to_string(port), "", torv_ini());
+    const std::string path = ini_read_or(Section{"SERIAL"}, Key{"COM" + std::to_string(port)}, "", torv_ini());
     if (!path.empty()) return path;
     return "/dev/ttyS" + std::to_string(port - 1);
 }
@@ -54,14 +54,14 @@ bool parse_window_position(const std::string& text, WindowPosition& p) {
 
 WindowPosition read_window_position(std::string_view key, std::string_view fallback) {
     WindowPosition p;
-    if (parse_window_position(ini_read_or("WIN_POSITION", key, fallback, torv_ini()), p)) return p;
+    if (parse_window_position(ini_read_or(Section{"WIN_POSITION"}, Key{key}, fallback, torv_ini()), p)) return p;
     report_unusable_setting("[WIN_POSITION] " + std::string(key));
     parse_window_position(std::string(fallback), p);
     return p;
 }
 
 void save_window_position(std::string_view key, int top, int left) {
-    ini_write(std::to_string(top) + ":" + std::to_string(left), key, "WIN_POSITION", torv_ini());
+    ini_write(Section{"WIN_POSITION"}, Key{key}, std::to_string(top) + ":" + std::to_string(left), torv_ini());
 }
 
 }  // namespace torv

@@ -39,7 +39,7 @@ CwMessageEditor::CwMessageEditor(CwEditorContext context)
 
 void CwMessageEditor::form_load() {
     for (int i = 0; i < cw::kMemories; ++i) {
-        ctx_.cw_message[i] = cw::stored_text(ini_read(cw::memory_key(i), "CW", torv_ini()));
+        ctx_.cw_message[i] = cw::stored_text(ini_read(Section{"CW"}, Key{cw::memory_key(i)}, torv_ini()));
         if (!unsaved) Text1[i].setText(qs(cw::upper(ctx_.cw_message[i])));
     }
     if (ctx_.show_on_ts2000) ctx_.show_on_ts2000();
@@ -48,7 +48,7 @@ void CwMessageEditor::form_load() {
 void CwMessageEditor::Command1_Click() {
     for (int i = 0; i < cw::kMemories; ++i) {
         const std::string text = cw::text_to_store(Text1[i].text().toStdString());
-        ini_write(text, cw::memory_key(i), "CW", torv_ini());
+        ini_write(Section{"CW"}, Key{cw::memory_key(i)}, text, torv_ini());
         ctx_.cw_message[i] = text;
     }
     unsaved = false;

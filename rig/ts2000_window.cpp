@@ -128,7 +128,7 @@ void Ts2000Window::connect_own_handlers() {
 
 void Ts2000Window::setup_end() {
     ao51_tone = read_ao51_tone(torv_ini());
-    freq_auto = ini_read_or("TS2000", "FREQ_AUTO", "0", torv_ini());
+    freq_auto = ini_read_or(Section{"TS2000"}, Key{"FREQ_AUTO"}, "0", torv_ini());
     show_freq_auto();
     trace_reverse = 0;
     color_trace(kLightCyan);
@@ -145,7 +145,7 @@ void Ts2000Window::setup_end() {
 
 void Ts2000Window::set_freq_auto(const std::string& value) {
     freq_auto = value;
-    ini_write(value, "FREQ_AUTO", "TS2000", torv_ini());
+    ini_write(Section{"TS2000"}, Key{"FREQ_AUTO"}, value, torv_ini());
     show_freq_auto();
 }
 

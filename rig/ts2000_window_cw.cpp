@@ -85,7 +85,7 @@ void Ts2000Window::connect_cw_handlers() {
 void Ts2000Window::cw_setup() {
     Command20.setEnabled(false);
     if (ctx.services.cw_editor_load) ctx.services.cw_editor_load();
-    cw_speed = ini_read_or("CW", "SPEED", "30", torv_ini());
+    cw_speed = ini_read_or(Section{"CW"}, Key{"SPEED"}, "30", torv_ini());
     Label42.setCaption(qs(cw_speed));
     const QSignalBlocker quiet(Slider1);
     Slider1.setValue(static_cast<int>(val(cw_speed)));
@@ -124,7 +124,7 @@ void Ts2000Window::Slider1_Click() {
     const std::string shown = str_num(Slider1.value());
     Label42.setCaption(qs(shown));
     cw_speed = trim(shown);
-    ini_write(cw_speed, "SPEED", "CW", torv_ini());
+    ini_write(Section{"CW"}, Key{"SPEED"}, cw_speed, torv_ini());
     data_put(cw::speed_command(cw_speed));
 }
 

@@ -272,7 +272,7 @@ platform::ColorValue Ts2000Window::converter_color() {
 // ---- the layouts -------------------------------------------------------------------------
 
 void Ts2000Window::select_layout() {
-    f15_gamen = panel::layout_number(ini_read_or("TS2000", "F15_GAMEN", "0", torv_ini()));
+    f15_gamen = panel::layout_number(ini_read_or(Section{"TS2000"}, Key{"F15_GAMEN"}, "0", torv_ini()));
     if (f15_gamen != 0) {
         layout_rig();
         platform::check_only(MENU_15_rigu, {&MENU_15_hyoujyun_gamen, &MENU_15_rigu});
@@ -348,7 +348,7 @@ void Ts2000Window::choose_layout(int layout) {
     f15_gamen = layout;
     platform::MenuItem& chosen = layout == 0 ? MENU_15_hyoujyun_gamen : MENU_15_rigu;
     platform::check_only(chosen, {&MENU_15_hyoujyun_gamen, &MENU_15_rigu});
-    ini_write(std::to_string(layout), "F15_GAMEN", "TS2000", torv_ini());
+    ini_write(Section{"TS2000"}, Key{"F15_GAMEN"}, std::to_string(layout), torv_ini());
     notice("ＴＳ２０００リモート画面を再度起動してください。");
     // The new layout is drawn when the window opens again.
     Command1_Click();

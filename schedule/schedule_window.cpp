@@ -212,7 +212,7 @@ void ScheduleWindow::Combo2_Click() {
 
 void ScheduleWindow::Combo3_Click() {
     l_.settings.schedule_rigu = Combo3.text().toStdString();
-    ini_write(l_.settings.schedule_rigu, "RIGU", "SCHEDULE", torv_ini());
+    ini_write(Section{"SCHEDULE"}, Key{"RIGU"}, l_.settings.schedule_rigu, torv_ini());
     const bool weather = receiver_digit(l_.settings.schedule_rigu) == kWeatherReceiver;
     Label14.setVisible(weather);
     Text1.setVisible(weather);

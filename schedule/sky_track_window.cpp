@@ -61,7 +61,7 @@ SkyTrackWindow::SkyTrackWindow(SkyTrackLinks links)
 }
 
 void SkyTrackWindow::Form_Load() {
-    kiseki_all_text = ini_read("FORM7_KISEKI_ALL", "KISEKI", torv_ini());
+    kiseki_all_text = ini_read(Section{"KISEKI"}, Key{"FORM7_KISEKI_ALL"}, torv_ini());
     if (kiseki_all_text == "ERROR") {
         // An absent key means the whole day, and stays absent until the operator chooses.
         kiseki_all_text = "1";
@@ -224,13 +224,13 @@ void SkyTrackWindow::show_whole_day(bool whole) {
 void SkyTrackWindow::menu_f7_kidou_disp_all_Click() {
     show_whole_day(true);
     kiseki_all_text = "1";
-    ini_write("1", "FORM7_KISEKI_ALL", "KISEKI", torv_ini());
+    ini_write(Section{"KISEKI"}, Key{"FORM7_KISEKI_ALL"}, "1", torv_ini());
 }
 
 void SkyTrackWindow::menu_f7_kidou_disp_part_Click() {
     show_whole_day(false);
     kiseki_all_text = "0";
-    ini_write("0", "FORM7_KISEKI_ALL", "KISEKI", torv_ini());
+    ini_write(Section{"KISEKI"}, Key{"FORM7_KISEKI_ALL"}, "0", torv_ini());
 }
 
 void SkyTrackWindow::Check2_Click() { set_track_mode(Check2.value() == 0); }
