@@ -32,7 +32,7 @@ struct ProgramOnDefaultData {
         for (const auto& f : std::filesystem::directory_iterator(TORV_DATA)) std::filesystem::copy(f.path(), folder);
         platform::set_program_folder(folder.string());
         platform::clock_fix({2018, 1, 21, 3, 0, 0});
-        torv::ini_write("28999", "PORT", "DDE", torv::torv_ini());
+        torv::ini_write(torv::Section{"DDE"}, torv::Key{"PORT"}, "28999", torv::torv_ini());
         app = std::make_unique<torv::App>();
         app->start();
         torv::MainWindow& f = main_window();

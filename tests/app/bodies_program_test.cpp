@@ -26,10 +26,10 @@ struct Bodies : ProgramOnDefaultData {
     platform::SoundRecorder sounds;
 
     void configure(const std::string& ini) override {
-        for (const char* body : {"SUN", "MOON", "KASEI"}) ini_write("2", "DISP", body, ini);
-        ini_write(std::to_string(kSunColour), "SUN_COLOR", "COLOR", ini);
-        ini_write(std::to_string(kMoonColour), "MOON_COLOR", "COLOR", ini);
-        ini_write(std::to_string(kMarsColour), "KASEI_COLOR", "COLOR", ini);
+        for (const char* body : {"SUN", "MOON", "KASEI"}) ini_write(Section{body}, Key{"DISP"}, "2", ini);
+        ini_write(Section{"COLOR"}, Key{"SUN_COLOR"}, std::to_string(kSunColour), ini);
+        ini_write(Section{"COLOR"}, Key{"MOON_COLOR"}, std::to_string(kMoonColour), ini);
+        ini_write(Section{"COLOR"}, Key{"KASEI_COLOR"}, std::to_string(kMarsColour), ini);
     }
     MainWindow& main() { return app->main_window(); }
 

@@ -23,8 +23,8 @@ struct Ic910Program : ProgramOnDefaultData {
         ProgramOnDefaultData::SetUp();
     }
     void configure(const std::string& ini) override {
-        ini_write(radio.port_path(), "COM2", "SERIAL", ini);
-        ini_write("1:COM2:9600:60:E0", "CAT", "IC910", ini);
+        ini_write(Section{"SERIAL"}, Key{"COM2"}, radio.port_path(), ini);
+        ini_write(Section{"IC910"}, Key{"CAT"}, "1:COM2:9600:60:E0", ini);
     }
     // Opens the IC-910 window from the main window and starts its link.
     Ic910Window& started() {
@@ -67,7 +67,7 @@ TEST_F(Ic910Program, FollowsTheMainLoopsDopplerFactorAndEndsTheLinkOnALostLine) 
     EXPECT_EQ(platform::MsgBoxRecorder::current()->texts,
               std::vector<std::string>{"ＣＯＭポート　COM2 の無線機との回線が切れました。運用を停止しました。"});
     // The stop saved the corrections.
-    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"FO-29"}, torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
 }
 
 TEST_F(Ic910Program, EndingTheProgramStopsTheLinkFirst) {
@@ -76,11 +76,11 @@ TEST_F(Ic910Program, EndingTheProgramStopsTheLinkFirst) {
     app->main_window().Command2_Click();  // "終了"
     ASSERT_TRUE(pump_until([&] { return !radio.state.sat_mode; }, 5000));
     EXPECT_EQ(app->rig_context.mirror.ic910_running, 0);
-    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"FO-29"}, torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
 }
 
 TEST_F(Ic910Program, TheChannelNameDialogNamesTheWindowsChannels) {
-    ini_write("AO-7:::::FO-29:", "ＣＨ", "IC910", torv_ini());
+    ini_write(Section{"IC910"}, Key{"ＣＨ"}, "AO-7:::::FO-29:", torv_ini());
     app->main_window().Command19_Click();
     Ic910Window& rig = app->ic910();
     EXPECT_EQ(rig.Label37.caption(), "FO-29");  // channel 5, from the dialog loaded hidden
@@ -93,7 +93,7 @@ TEST_F(Ic910Program, TheChannelNameDialogNamesTheWindowsChannels) {
     names.Text1[6].setText(" RS-44 ");
     names.Command1_Click();
     EXPECT_FALSE(app->ic910_channel_names_dialog.exists());
-    EXPECT_EQ(ini_read("ＣＨ", "IC910", torv_ini()), "AO-7:::::FO-29:RS-44::::::::::::::");
+    EXPECT_EQ(ini_read(Section{"IC910"}, Key{"ＣＨ"}, torv_ini()), "AO-7:::::FO-29:RS-44::::::::::::::");
 
     rig.Command2_Click();
     rig.Command18_Click();

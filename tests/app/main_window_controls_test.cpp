@@ -32,7 +32,8 @@ struct MainWindowControls : ProgramOnDefaultData {
 
     void configure(const std::string& ini) override {
         dir.write("torv.csv", "/nowhere/a.mp3\r\n/nowhere/b.mp3\r\n/nowhere/c.mp3\r\n");
-        for (const char* rig : {"FT847", "IC910", "TS2000", "FT736"}) ini_write("1:COM9:9600:", "CAT", rig, ini);
+        for (const char* rig : {"FT847", "IC910", "TS2000", "FT736"})
+            ini_write(Section{rig}, Key{"CAT"}, "1:COM9:9600:", ini);
         platform::set_url_opener([this](const QUrl& url) {
             pages.push_back(url);
             return true;
@@ -48,7 +49,7 @@ struct MainWindowControls : ProgramOnDefaultData {
         platform::set_url_opener(nullptr);
     }
     std::vector<std::string>& messages() { return platform::MsgBoxRecorder::current()->texts; }
-    std::string ini(const char* section, const char* key) { return ini_read(key, section, torv_ini()); }
+    std::string ini(const char* section, const char* key) { return ini_read(Section{section}, Key{key}, torv_ini()); }
 
     // Whether the program ends while click runs inside its own event loop.
     bool ends_the_program(const std::function<void()>& click) {
@@ -120,7 +121,7 @@ Check text(std::string MainSettings::*variable, const char* value) {
 // An option whose key the click writes at once.
 Check written_now(std::string MainSettings::*variable, const char* value, const char* section) {
     return [=](Fixture& t, MainWindow&, const Click& click) {
-        ini_write("x", "DISP", section, torv_ini());
+        ini_write(Section{section}, Key{"DISP"}, "x", torv_ini());
         click();
         expect_ticked_alone(clicked_item);
         EXPECT_EQ(t.app->state.settings.*variable, value);
@@ -225,7 +226,7 @@ Check track(int step) {
 
 Check sound_box(const char* key) {
     return [=](Fixture& t, MainWindow&, const Click& click) {
-        ini_write("x", key, "SOUND", torv_ini());
+        ini_write(Section{"SOUND"}, Key{key}, "x", torv_ini());
         click();
         EXPECT_TRUE(t.ini("SOUND", key) == "0" || t.ini("SOUND", key) == "1");
     };

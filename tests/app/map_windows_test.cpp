@@ -20,7 +20,7 @@ namespace {
 // noon at the station.
 struct MapWindows : ProgramOnDefaultData {
     void configure(const std::string& ini) override {
-        ini_write("JAPAN.BMP,135,35, 1", "LOCAL_MAP", "HAIKEIZU", ini);
+        ini_write(Section{"HAIKEIZU"}, Key{"LOCAL_MAP"}, "JAPAN.BMP,135,35, 1", ini);
         configure_more(ini);
     }
     // Settings of a test, written before the program starts.
@@ -173,9 +173,9 @@ namespace {
 // map, one whose map file is not in the program folder.
 struct PartnerMaps : MapWindows {
     void configure_more(const std::string& ini) override {
-        ini_write("EA1,-2,40,,10,1,1, 1,JAPAN.BMP,-5,40", "KYOKU1", "KYOKU-INFO", ini);
-        ini_write("W1AW,-72.7,41.7,,0,-5,0, 0,,,", "KYOKU2", "KYOKU-INFO", ini);
-        ini_write("VK2,151,-34,,0,10,1, 1,nothere.bmp,150,-35", "KYOKU3", "KYOKU-INFO", ini);
+        ini_write(Section{"KYOKU-INFO"}, Key{"KYOKU1"}, "EA1,-2,40,,10,1,1, 1,JAPAN.BMP,-5,40", ini);
+        ini_write(Section{"KYOKU-INFO"}, Key{"KYOKU2"}, "W1AW,-72.7,41.7,,0,-5,0, 0,,,", ini);
+        ini_write(Section{"KYOKU-INFO"}, Key{"KYOKU3"}, "VK2,151,-34,,0,10,1, 1,nothere.bmp,150,-35", ini);
     }
 };
 
@@ -336,7 +336,7 @@ TEST_F(MapWindows, TheOwnStationOnAWorldMapOpensTheLocalZoomAndPicksTheStationBe
 }
 
 TEST_F(MapWindows, ASatelliteWithoutAPageIsToldOfOnTheWorldMapsOnly) {
-    ini_write("", "FO-29", "SAT-URL", torv_ini());  // present but empty
+    ini_write(Section{"SAT-URL"}, Key{"FO-29"}, "", torv_ini());  // present but empty
     MainViewState& v = app->state.view;
     v.markers.map_marker_name[0] = "FO-29";
     v.markers.map_marker_x[0] = v.markers.map_marker_y[0] = 100;

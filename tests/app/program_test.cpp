@@ -44,8 +44,8 @@ struct Program : ProgramNotStarted {
         ProgramNotStarted::SetUp();
     }
     void configure(const std::string& ini) override {
-        ini_write(radio.port_path(), "COM1", "SERIAL", ini);
-        ini_write("1:COM1:9600:", "CAT", "FT847", ini);
+        ini_write(Section{"SERIAL"}, Key{"COM1"}, radio.port_path(), ini);
+        ini_write(Section{"FT847"}, Key{"CAT"}, "1:COM1:9600:", ini);
     }
     static void settle_ms(int ms) {
         pump_until([] { return false; }, ms);
@@ -56,8 +56,8 @@ struct Program : ProgramNotStarted {
 
 TEST_F(Program, SatelliteWithoutInformationRecordOpensTheEditorAtStartUp) {
     // A satellite the operator added to a group, without a record yet.
-    ini_write("FO-29,AO-7,MY-SAT", "GROUP-A", "SATELITE", torv_ini());
-    ini_write(" 0:MY-SAT", "SELECT", "SATELITE", torv_ini());
+    ini_write(Section{"SATELITE"}, Key{"GROUP-A"}, "FO-29,AO-7,MY-SAT", torv_ini());
+    ini_write(Section{"SATELITE"}, Key{"SELECT"}, " 0:MY-SAT", torv_ini());
     start();
     EXPECT_TRUE(app->main_window().isVisible());
     EXPECT_EQ(app->state.groups.selected_sat, "MY-SAT");
@@ -138,7 +138,7 @@ TEST_F(Program, Ft847FollowsTheMainLoopsDopplerFactorAndEndingStopsTheLinkFirst)
     EXPECT_FALSE(radio.state.ptt);
     EXPECT_EQ(app->rig_context.mirror.ft847_running, 0);
     // The corrections went back into the record.
-    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"FO-29"}, torv_ini()), "435.795:145.95:2:435.85:1::1:,: 0, 0: 0:");
 }
 
 TEST_F(Program, ClosingTheMainWindowDuringAReplyWaitStopsTheLinkBeforeTheProgramEnds) {
@@ -176,8 +176,8 @@ struct ProgramWithFt736 : Program {
     void SetUp() override {
         Program::SetUp();
         ASSERT_TRUE(ft736.ok());
-        ini_write(ft736.port_path(), "COM2", "SERIAL", torv_ini());
-        ini_write("1:COM2:4800:", "CAT", "FT736", torv_ini());
+        ini_write(Section{"SERIAL"}, Key{"COM2"}, ft736.port_path(), torv_ini());
+        ini_write(Section{"FT736"}, Key{"CAT"}, "1:COM2:4800:", torv_ini());
     }
 };
 
@@ -217,8 +217,8 @@ struct ProgramWithTs2000 : Program {
     void SetUp() override {
         Program::SetUp();
         ASSERT_TRUE(ts2000.ok());
-        ini_write(ts2000.port_path(), "COM3", "SERIAL", torv_ini());
-        ini_write("1:COM3:9600:", "CAT", "TS2000", torv_ini());
+        ini_write(Section{"SERIAL"}, Key{"COM3"}, ts2000.port_path(), torv_ini());
+        ini_write(Section{"TS2000"}, Key{"CAT"}, "1:COM3:9600:", torv_ini());
         ts2000.load_memories({{435.85, 145.95}});
     }
 };
@@ -380,7 +380,7 @@ TEST_F(Program, SubscribersSeeOnlyTheCurrentInstantsValuesOncePerTick) {
     f.Command1_Click();  // two coming revolutions besides the next one
     f.Command1_Click();
     ItemClient client;
-    ASSERT_TRUE(client.connect(static_cast<quint16>(std::stoi(ini_read("PORT", "DDE", torv_ini())))));
+    ASSERT_TRUE(client.connect(static_cast<quint16>(std::stoi(ini_read(Section{"DDE"}, Key{"PORT"}, torv_ini())))));
     const std::vector<std::string> items = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
                                             "Text7", "Text14", "Label21", "Label23", "Label24", "Label26"};
     const std::string application = platform::ItemServer::executable_application_name().toStdString();
@@ -476,7 +476,7 @@ TEST_F(Program, PartnerStationsRegisteredFromTheMenuRestartTheProgramWithTheLink
     EXPECT_EQ(app->rig_context.mirror.ft847_running, 0);
     ASSERT_TRUE(pump_until([&] { return !radio.state.cat_on; }, 2000));
     // The main window's settings were saved on the way.
-    EXPECT_EQ(ini_read("DISP", "SUN", torv_ini()), "2");
+    EXPECT_EQ(ini_read(Section{"SUN"}, Key{"DISP"}, torv_ini()), "2");
 
     // Started again, the program knows the new station.
     app.reset();

@@ -34,12 +34,12 @@ struct ScheduleProgram : ProgramOnDefaultData {
         schedule_window().Timer1.setEnabled(false);  // the test gives the ticks
     }
     void configure(const std::string& ini) override {
-        ini_write(ft847.port_path(), "COM1", "SERIAL", ini);
-        ini_write(ic910.port_path(), "COM2", "SERIAL", ini);
-        ini_write(ft736.port_path(), "COM4", "SERIAL", ini);
-        ini_write("1:COM1:9600:", "CAT", "FT847", ini);
-        ini_write("1:COM2:9600:60:E0", "CAT", "IC910", ini);
-        ini_write("1:COM4:4800:", "CAT", "FT736", ini);
+        ini_write(Section{"SERIAL"}, Key{"COM1"}, ft847.port_path(), ini);
+        ini_write(Section{"SERIAL"}, Key{"COM2"}, ic910.port_path(), ini);
+        ini_write(Section{"SERIAL"}, Key{"COM4"}, ft736.port_path(), ini);
+        ini_write(Section{"FT847"}, Key{"CAT"}, "1:COM1:9600:", ini);
+        ini_write(Section{"IC910"}, Key{"CAT"}, "1:COM2:9600:60:E0", ini);
+        ini_write(Section{"FT736"}, Key{"CAT"}, "1:COM4:4800:", ini);
     }
     void TearDown() override {
         if (app) {
@@ -165,7 +165,7 @@ TEST_F(ScheduleProgram, TheTimeLineWrapsAndTheNextDayRunsThePassAgain) {
 }
 
 TEST_F(ScheduleProgram, AReceiverThatCannotStartIsNotPressedAndNothingWaitsForAnOperator) {
-    ini_write("/nonexistent/tty", "COM1", "SERIAL", torv_ini());
+    ini_write(Section{"SERIAL"}, Key{"COM1"}, "/nonexistent/tty", torv_ini());
     add("ＦＴ８４７", 0, 1, 2, "12", "10", "12", "20");
     schedule_window().Command4_Click();
     tick(12, 9);

@@ -19,9 +19,9 @@ struct Ts2000Screenshots : ProgramNotStarted {
     sim::Ts2000Sim radio;
 
     void configure(const std::string& ini) override {
-        ini_write(radio.port_path(), "COM3", "SERIAL", ini);
-        ini_write("1:COM3:9600:", "CAT", "TS2000", ini);
-        ini_write("CQ CQ DE JA1XYZ K", "CW_MESSAGE00", "CW", ini);
+        ini_write(Section{"SERIAL"}, Key{"COM3"}, radio.port_path(), ini);
+        ini_write(Section{"TS2000"}, Key{"CAT"}, "1:COM3:9600:", ini);
+        ini_write(Section{"CW"}, Key{"CW_MESSAGE00"}, "CQ CQ DE JA1XYZ K", ini);
         radio.load_memories({{435.85, 145.95}});
         radio.state.s_meter = 12;
     }
@@ -50,7 +50,7 @@ TEST_F(Ts2000Screenshots, BothLayoutsWhenAsked) {
     const QString folder = qEnvironmentVariable("TORV_TS2000_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "TORV_TS2000_SCREENSHOTS not set";
     for (const char* stored : {"0", "1"}) {
-        ini_write(stored, "F15_GAMEN", "TS2000", torv_ini());
+        ini_write(Section{"TS2000"}, Key{"F15_GAMEN"}, stored, torv_ini());
         start();
         Ts2000Window& w = opened();
         const bool rig = stored[0] == '1';

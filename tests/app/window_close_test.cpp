@@ -19,7 +19,7 @@ namespace {
 // would, with the program's own timers running. The station has a call sign, so the
 // station dialog closes without a change.
 struct ClosingWindows : ProgramOnDefaultData {
-    void configure(const std::string& ini) override { ini_write("JA1ZZZ", "CALL", "POSITION", ini); }
+    void configure(const std::string& ini) override { ini_write(Section{"POSITION"}, Key{"CALL"}, "JA1ZZZ", ini); }
     QString published(const char* item) const { return app->item_server.value(LiveValuesWindow::kTopic, item); }
 
     // The running timers of every window there is.

@@ -158,13 +158,13 @@ TEST(DdeItems, PortFromTheSettings) {
     const std::pair<const char*, int> cases[] = {
         {"30000", 30000}, {" 1024 ", 1024}, {"0", 28470}, {"70000", 28470}, {"abc", 28470}, {"1.5", 28470}};
     for (const auto& [text, port] : cases) {
-        ini_write(text, "PORT", "DDE", torv_ini());
+        ini_write(Section{"DDE"}, Key{"PORT"}, text, torv_ini());
         EXPECT_EQ(item_server_port(), port) << text;
     }
     // A port another program holds: a message, and the program runs on.
     QTcpServer holder;
     ASSERT_TRUE(holder.listen(QHostAddress::LocalHost, 0));
-    ini_write(std::to_string(holder.serverPort()), "PORT", "DDE", torv_ini());
+    ini_write(Section{"DDE"}, Key{"PORT"}, std::to_string(holder.serverPort()), torv_ini());
     platform::MsgBoxRecorder::current()->clear();
     platform::ItemServer server("torv");
     EXPECT_FALSE(start_item_server(server));

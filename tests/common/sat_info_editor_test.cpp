@@ -47,7 +47,9 @@ struct Editor {
         form->load();
         return *form;
     }
-    std::string stored(const char* section, const std::string& key) const { return ini_read(key, section, ini.path); }
+    std::string stored(const char* section, const std::string& key) const {
+        return ini_read(Section{section}, Key{key}, ini.path);
+    }
     const std::vector<std::string>& messages() const { return platform::MsgBoxRecorder::current()->texts; }
 };
 

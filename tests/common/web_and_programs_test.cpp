@@ -65,7 +65,7 @@ TEST_F(Services, PagesAreHandedToTheDesktopAndNotWaitedFor) {
         opened.push_back(url);
         return true;
     });
-    ini_write("www.example.org/iss", "ISS", "SAT-URL", torv_ini());
+    ini_write(Section{"SAT-URL"}, Key{"ISS"}, "www.example.org/iss", torv_ini());
     open_sat_url("ISS");
     EXPECT_TRUE(open_web_page("https://example.org/a?b=1"));
     ASSERT_EQ(opened.size(), 2u);
@@ -74,15 +74,15 @@ TEST_F(Services, PagesAreHandedToTheDesktopAndNotWaitedFor) {
     EXPECT_TRUE(boxes().empty());
 
     open_sat_url("AO-7");  // nothing stored
-    ini_write("", "FO-29", "SAT-URL", torv_ini());
+    ini_write(Section{"SAT-URL"}, Key{"FO-29"}, "", torv_ini());
     open_sat_url("FO-29");  // stored empty
     EXPECT_EQ(boxes(), std::vector<std::string>(2, "人工衛星のＵＲＬが登録されていません"));
     EXPECT_EQ(opened.size(), 2u);
 }
 
 TEST_F(Services, CompanionProgramsStartWithTheirParameters) {
-    ini_write(program("logger") + ",-v \"my log\" --call JA1ZZZ", "ISS", "SAT-PROGRAM1", torv_ini());
-    ini_write(program("rotator") + ",", "ISS", "SAT-PROGRAM2", torv_ini());
+    ini_write(Section{"SAT-PROGRAM1"}, Key{"ISS"}, program("logger") + ",-v \"my log\" --call JA1ZZZ", torv_ini());
+    ini_write(Section{"SAT-PROGRAM2"}, Key{"ISS"}, program("rotator") + ",", torv_ini());
     SatPrograms p;
     run_sat_programs("ISS", p);
     EXPECT_EQ(ran("logger"), "-v\nmy log\n--call\nJA1ZZZ\n");
@@ -95,8 +95,8 @@ TEST_F(Services, CompanionProgramsStartWithTheirParameters) {
 
 TEST_F(Services, MissingFirstProgramIsReportedAndTheSecondIsNotStarted) {
     const std::string missing = dir.file("not-there.exe");
-    ini_write(missing + ",x", "ISS", "SAT-PROGRAM1", torv_ini());
-    ini_write(program("rotator") + ",", "ISS", "SAT-PROGRAM2", torv_ini());
+    ini_write(Section{"SAT-PROGRAM1"}, Key{"ISS"}, missing + ",x", torv_ini());
+    ini_write(Section{"SAT-PROGRAM2"}, Key{"ISS"}, program("rotator") + ",", torv_ini());
     SatPrograms p;
     run_sat_programs("ISS", p);
     EXPECT_EQ(boxes(), std::vector<std::string>{missing + kNotInstalled});
@@ -115,10 +115,10 @@ TEST_F(Services, WhatStartsNothingAndWhatIsNoProgram) {
         {"SAT", dir.file("notes.txt") + ",", dir.file("notes.txt") + kNotInstalled},
         {"SAT", "no-such-program", "no-such-program" + kNotInstalled},    // no ",": all path
     };
-    ini_write(",", "SAT", "SAT-PROGRAM1", torv_ini());
+    ini_write(Section{"SAT-PROGRAM1"}, Key{"SAT"}, ",", torv_ini());
     for (const auto& c : cases) {
         platform::MsgBoxRecorder::current()->clear();
-        ini_write(c.program2, "SAT", "SAT-PROGRAM2", torv_ini());
+        ini_write(Section{"SAT-PROGRAM2"}, Key{"SAT"}, c.program2, torv_ini());
         SatPrograms p;
         run_sat_programs(c.sat, p);
         EXPECT_EQ(boxes(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})

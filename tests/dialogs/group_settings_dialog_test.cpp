@@ -27,7 +27,9 @@ struct Groups : DialogFolder {
         return OpenDialog<GroupSettingsDialog>(GroupDialogContext{settings, time, elements, ini(),
                                                     [this](const std::string& c) { caption = c; }, end()});
     }
-    std::string stored(const char* section, const char* key) const { return ini_read(key, section, ini()); }
+    std::string stored(const char* section, const char* key) const {
+        return ini_read(Section{section}, Key{key}, ini());
+    }
 };
 
 std::vector<std::string> items(const platform::ListBox& list) {

@@ -149,7 +149,7 @@ TEST(PartnerStationDialog, ChecksRewriteNumbersInTheirShortestForm) {
     r.centre_lon.setText("135.0");
     r.centre_lat.setText("-5");
     d->Command6_Click();
-    EXPECT_EQ(ini_read("KYOKU1", "KYOKU-INFO", p.ini()), "JA3XYZ,.5,34.7,,20,9,0, 1,japan95.bmp,135,-5");
+    EXPECT_EQ(ini_read(Section{"KYOKU-INFO"}, Key{"KYOKU1"}, p.ini()), "JA3XYZ,.5,34.7,,20,9,0, 1,japan95.bmp,135,-5");
     EXPECT_EQ(p.ends, 1);
 }
 
@@ -161,8 +161,10 @@ TEST(PartnerStationDialog, RegisteringWithoutEditsClosesWithoutRestart) {
         d->Command6_Click();
         EXPECT_TRUE(d.unloaded);
         EXPECT_EQ(p.ends, 0);
-        EXPECT_EQ(ini_read("KYOKU1", "KYOKU-INFO", p.ini()), "JA3XYZ,135.05,34.7,,20,9,0, 1,japan95.bmp,135,35");
-        EXPECT_EQ(ini_read("KYOKU2", "KYOKU-INFO", p.ini()), kDefaultPartnerRecord);  // a missing key's station
+        EXPECT_EQ(ini_read(Section{"KYOKU-INFO"}, Key{"KYOKU1"}, p.ini()),
+                  "JA3XYZ,135.05,34.7,,20,9,0, 1,japan95.bmp,135,35");
+        EXPECT_EQ(ini_read(Section{"KYOKU-INFO"}, Key{"KYOKU2"}, p.ini()),
+                  kDefaultPartnerRecord);  // a missing key's station
     }
     // No station at all: nothing is written.
     const std::string empty = "[KYOKU-INFO]\r\nKYOKU1=,,,,,,0, 0,,,\r\nKYOKU2=,,,,,,0, 0,,,\r\nKYOKU3=,,,,,,0, 0,,,\r\n"
@@ -180,7 +182,8 @@ TEST(PartnerStationDialog, DeletingTheOnlyStationStoresEmptyRowsAndRestarts) {
     auto d = p.open();
     d->row(0).call.clear();
     d->Command6_Click();
-    for (int n = 1; n <= 5; ++n) EXPECT_EQ(ini_read("KYOKU" + std::to_string(n), "KYOKU-INFO", p.ini()), ",,,,,,0, 0,,,");
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_EQ(ini_read(Section{"KYOKU-INFO"}, Key{"KYOKU" + std::to_string(n)}, p.ini()), ",,,,,,0, 0,,,");
     EXPECT_EQ(p.saves, 1);
     EXPECT_EQ(p.boxes_at_end, std::vector<std::string>{kRestartMessage});
 }
@@ -222,7 +225,7 @@ TEST(PartnerStationDialog, MapChoicesEnableTheRowsMapControls) {
     world.local.setValue(true);
     EXPECT_EQ(world.map_file.caption(), "");
     d->Command6_Click();
-    EXPECT_EQ(ini_read("KYOKU2", "KYOKU-INFO", p.ini()), "JA4,133,34,,0,9,1, 1,,,");
+    EXPECT_EQ(ini_read(Section{"KYOKU-INFO"}, Key{"KYOKU2"}, p.ini()), "JA4,133,34,,0,9,1, 1,,,");
     // Picking an offset from the list is no edit; typing one is.
     OpenDialog<PartnerStationDialog> again(PartnerDialogContext{p.table, p.ini(), p.dir.str(), p.end()});
     again->row(1).utc.setListIndex(0);

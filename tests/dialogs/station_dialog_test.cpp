@@ -32,7 +32,9 @@ struct Station : DialogFolder {
                                                       [this](const std::string& f) { world_maps.push_back(f); },
                                                       [this] { ++port_changes; }, end()});
     }
-    std::string stored(const char* section, const char* key) const { return ini_read(key, section, ini()); }
+    std::string stored(const char* section, const char* key) const {
+        return ini_read(Section{section}, Key{key}, ini());
+    }
     // The value as written, leading blank included.
     std::string written(const char* key) const {
         const std::string text = ini_text();

@@ -47,7 +47,7 @@ std::vector<Entry> keys_of(const std::string& bytes) {
 
 std::vector<std::string> values(const std::vector<Entry>& keys, const std::string& ini) {
     std::vector<std::string> v;
-    for (const Entry& k : keys) v.push_back(ini_read(k.key, k.section, ini));
+    for (const Entry& k : keys) v.push_back(ini_read(Section{k.section}, Key{k.key}, ini));
     return v;
 }
 
@@ -85,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& v : before) fuzz::check(ini_value_fits(v, ini));
 
     const Entry written{keys.back().section, "FUZZ-KEY"};
-    if (ini_write(" 12,-3", written.key, written.section, ini)) {
-        fuzz::check(ini_read(written.key, written.section, ini) == "12,-3");
+    if (ini_write(Section{written.section}, Key{written.key}, " 12,-3", ini)) {
+        fuzz::check(ini_read(Section{written.section}, Key{written.key}, ini) == "12,-3");
         const std::vector<std::string> after = values(keys, ini);
         for (size_t i = 0; i < keys.size(); ++i)
             if (!same_name(keys[i].key, written.key) || !same_name(keys[i].section, written.section))

@@ -222,7 +222,8 @@ TEST(MainWindowShutdown, ALocalMapWithABadFlagKeepsItsFileAndCentreThroughTheSav
     ASSERT_EQ(h.messages().size(), 1u);
     EXPECT_NE(h.messages()[0].find("[HAIKEIZU] LOCAL_MAP"), std::string::npos);
     f.Command2_Click();
-    EXPECT_EQ(torv::ini_read("LOCAL_MAP", "HAIKEIZU", h.dir.file("torv.ini")), "MYMAP.BMP,140,36, 0");
+    EXPECT_EQ(torv::ini_read(torv::Section{"HAIKEIZU"}, torv::Key{"LOCAL_MAP"}, h.dir.file("torv.ini")),
+              "MYMAP.BMP,140,36, 0");
 }
 
 TEST(MainWindowShutdown, CloseMenuEndsWithoutSavingAndTheExitButtonSaves) {

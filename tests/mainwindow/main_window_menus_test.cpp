@@ -31,7 +31,7 @@ struct PageRecorder {
 };
 
 std::string ini(const MainHarness& h, const char* section, const char* key) {
-    return torv::ini_read(key, section, h.dir.file("torv.ini"));
+    return torv::ini_read(torv::Section{section}, torv::Key{key}, h.dir.file("torv.ini"));
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ TEST(MainWindowMenus, RadarTextsAndVisibilityNoticesAreWrittenAtEveryClick) {
         EXPECT_FALSE(c.other.checked());
         EXPECT_EQ(c.variable, c.value);
         EXPECT_EQ(ini(h, c.section, "DISP"), c.value);
-        torv::ini_write("x", "DISP", c.section, h.dir.file("torv.ini"));
+        torv::ini_write(torv::Section{c.section}, torv::Key{"DISP"}, "x", h.dir.file("torv.ini"));
         c.item.Click();  // the item already ticked writes its key again
         EXPECT_EQ(ini(h, c.section, "DISP"), c.value);
     }

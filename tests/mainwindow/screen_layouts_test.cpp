@@ -198,6 +198,6 @@ TEST(ScreenLayouts, TheStartUpAppliesTheStoredLayoutAndKeepsAnUnknownCode) {
         for (const platform::MenuItem* item : {&f.menu_gsiza_max, &f.menu_gsize_min_rada}) EXPECT_FALSE(item->checked());
         f.menu_gsize_24H.Click();
         f.Command2_Click();  // "終了" saves
-        EXPECT_EQ(ini_read("GAMEN_NO", "SYOKI_GAMEN", torv_ini()), "4");
+        EXPECT_EQ(ini_read(Section{"SYOKI_GAMEN"}, Key{"GAMEN_NO"}, torv_ini()), "4");
     }
 }

@@ -164,7 +164,7 @@ TEST_F(ElementDownloadRun, EverySourceFetchedReplacesTheFilesAndRenewsTheStamps)
 
     EXPECT_EQ(state.kidoukousin_orbit, "25123");
     EXPECT_EQ(state.kidoukousin_yymmdd, "2025/05/03 12:00:00");
-    EXPECT_EQ(ini_read("YYMMDD", "KIDOUKOUSIN", folder.ini()), "2025/05/03 12:00:00");
+    EXPECT_EQ(ini_read(Section{"KIDOUKOUSIN"}, Key{"YYMMDD"}, folder.ini()), "2025/05/03 12:00:00");
     EXPECT_EQ(state.elm_updated, 1);
     EXPECT_EQ(stamp_label, "2025/05/03 12:00:00  ORB25123");
     EXPECT_TRUE(stamp_complete);
@@ -257,7 +257,7 @@ TEST_F(ElementDownloadRun, BadBulletinChangesNoFileAndEndsTheRun) {
         EXPECT_EQ(statuses.back(), "軌道要素取得失敗（ＡＭＳＡＴ）") << bad.what;
     }
     EXPECT_EQ(server.requests("/norad"), 0);
-    EXPECT_EQ(ini_read("YYMMDD", "KIDOUKOUSIN", folder.ini()), "ERROR");
+    EXPECT_EQ(ini_read(Section{"KIDOUKOUSIN"}, Key{"YYMMDD"}, folder.ini()), "ERROR");
 }
 
 TEST_F(ElementDownloadRun, BadListKeepsItsFileAndIsReportedAsAPartialFailure) {
@@ -284,7 +284,7 @@ TEST_F(ElementDownloadRun, BadListKeepsItsFileAndIsReportedAsAPartialFailure) {
         EXPECT_EQ(state.elm_updated, 1) << bad.what;  // the files that arrived need a restart
         EXPECT_FALSE(stamp_complete) << bad.what;
     }
-    EXPECT_EQ(ini_read("YYMMDD", "KIDOUKOUSIN", folder.ini()), "ERROR");
+    EXPECT_EQ(ini_read(Section{"KIDOUKOUSIN"}, Key{"YYMMDD"}, folder.ini()), "ERROR");
 }
 
 TEST_F(ElementDownloadRun, FailedAnswerIsNeitherListedNorKept) {
@@ -390,7 +390,7 @@ TEST_F(ElementDownloadRun, BadFixedFileIsReportedWithItsPrefix) {
                                         " が正常稼動していない可能性があります。確認してください\n（HTTP 404）"))
         << messages[0];
     // The lists all arrived, so their stamp is renewed; the run as a whole is not complete.
-    EXPECT_EQ(ini_read("YYMMDD", "KIDOUKOUSIN", folder.ini()), "2025/05/03 12:00:00");
+    EXPECT_EQ(ini_read(Section{"KIDOUKOUSIN"}, Key{"YYMMDD"}, folder.ini()), "2025/05/03 12:00:00");
     EXPECT_FALSE(stamp_complete);
     EXPECT_EQ(statuses.back(), "軌道要素の一部を取得できませんでした");
 }

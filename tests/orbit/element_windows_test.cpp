@@ -30,8 +30,8 @@ protected:
         server.route("/nasa.all", Reply::text(ElementTestFolder::fixture("nasa.all")));
         server.route("/norad", Reply::text(ElementTestFolder::fixture("norad.txt")));
         server.route("/new", Reply::text(ElementTestFolder::fixture("norad_new.txt")));
-        ini_write(server.url("/norad"), "URL3", "KIDOU_URL", folder.ini());
-        ini_write(server.url("/new"), "URL1", "KIDOU_URL", folder.ini());
+        ini_write(Section{"KIDOU_URL"}, Key{"URL3"}, server.url("/norad"), folder.ini());
+        ini_write(Section{"KIDOU_URL"}, Key{"URL1"}, server.url("/new"), folder.ini());
         sources.bulletin_url = server.url("/nasa.all");
         sources.bulletin_hdr = "For more";
         sources.bulletin_line = "20";
@@ -42,8 +42,8 @@ protected:
         seam.end_program = [this] { calls.push_back("end_program"); };
     }
 
-    std::string ini(const char* key, const char* section = "KIDOUKOUSIN") const {
-        return ini_read(key, section, folder.ini());
+    std::string ini(const char* section, const char* key) const {
+        return ini_read(Section{section}, Key{key}, folder.ini());
     }
     static const Lines& boxes() { return platform::MsgBoxRecorder::current()->texts; }
 
@@ -64,7 +64,7 @@ protected:
 };
 
 TEST_F(ElementWindows, ElementUpdateWindowModesAreStoredOnlyByFinishing) {
-    ini_write("1", "ELM_AUTO_SW", "KIDOUKOUSIN", folder.ini());
+    ini_write(Section{"KIDOUKOUSIN"}, Key{"ELM_AUTO_SW"}, "1", folder.ini());
     ElementUpdateWindow& f = element_update_window();
     EXPECT_EQ(f.Label2.caption(), "0000000000  ORB04008");
     EXPECT_EQ(f.Label2.foreColor(), kRed);
@@ -76,12 +76,12 @@ TEST_F(ElementWindows, ElementUpdateWindowModesAreStoredOnlyByFinishing) {
     EXPECT_TRUE(f.F4_MENU_FILE->isChecked());
     EXPECT_FALSE(f.F4_MENU_AUTO_SET->isChecked());
     EXPECT_EQ(tooltip, "torv_solid.elmの軌道要素ファイルを参照中");
-    EXPECT_EQ(ini("ELM_AUTO_SW"), "1");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "ELM_AUTO_SW"), "1");
 
     f.Command2_Click();
-    EXPECT_EQ(ini("ELM_AUTO_SW"), "2");
-    EXPECT_EQ(ini("YYMMDD"), "ERROR");
-    EXPECT_EQ(ini("ORBIT"), "ERROR");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "ELM_AUTO_SW"), "2");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "YYMMDD"), "ERROR");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "ORBIT"), "ERROR");
     EXPECT_TRUE(boxes().empty());
     EXPECT_TRUE(calls.empty());
     EXPECT_FALSE(element_update_window.exists());
@@ -89,7 +89,7 @@ TEST_F(ElementWindows, ElementUpdateWindowModesAreStoredOnlyByFinishing) {
 
 TEST_F(ElementWindows, AStampFarAheadIsToldAndTheListsAreFetchedAgain) {
     // Written by a clock set years ahead: kept, it would hold the lists back until then.
-    ini_write("2099/01/01 00:00:00", "YYMMDD", "KIDOUKOUSIN", folder.ini());
+    ini_write(Section{"KIDOUKOUSIN"}, Key{"YYMMDD"}, "2099/01/01 00:00:00", folder.ini());
     std::vector<std::string> told;
     set_unusable_setting_report([&](const std::string& name) { told.push_back(name); });
     ElementUpdateWindow& f = element_update_window();
@@ -113,9 +113,9 @@ TEST_F(ElementWindows, ElementUpdateWindowUpdateThenCloseBoxAsksForARestartAndEn
 
     f.close();  // the close box
     EXPECT_EQ(boxes(), (Lines{"軌道要素が更新されました。プログラムを再起動してください。"}));
-    EXPECT_EQ(ini("YYMMDD"), "2025/05/03 12:00:00");
-    EXPECT_EQ(ini("ORBIT"), "25123");
-    EXPECT_EQ(ini("ELM_AUTO_SW"), "0");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "YYMMDD"), "2025/05/03 12:00:00");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "ORBIT"), "25123");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "ELM_AUTO_SW"), "0");
     EXPECT_EQ(calls, (Lines{"tray_icon_remove", "end_program"}));
 }
 
@@ -145,7 +145,7 @@ TEST_F(ElementWindows, ClosingDuringADownloadCancelsItAndKeepsTheWindow) {
 }
 
 TEST_F(ElementWindows, StartUpUpdateLoadsCopiesAndNeedsNoRestart) {
-    ini_write("1", "ELM_AUTO_SW", "KIDOUKOUSIN", folder.ini());
+    ini_write(Section{"KIDOUKOUSIN"}, Key{"ELM_AUTO_SW"}, "1", folder.ini());
     sources.degital_sat_list = {"AO-51"};
     ElementStartup startup(ctx, element_update_window);
     ElementLoadHooks hooks;
@@ -157,8 +157,8 @@ TEST_F(ElementWindows, StartUpUpdateLoadsCopiesAndNeedsNoRestart) {
     Lines names;
     for (int i = 1; i <= table.element_line_count(); i += 3) names.push_back(table.element_lines(i));
     EXPECT_EQ(Lines(names.begin(), names.begin() + 5), (Lines{"AO-51", "AO-51DG", "AO-51TR", "ISS", "FO-29"}));
-    EXPECT_EQ(ini("YYMMDD"), "2025/05/03 12:00:00");
-    EXPECT_EQ(ini("ORBIT"), "25123");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "YYMMDD"), "2025/05/03 12:00:00");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "ORBIT"), "25123");
     EXPECT_EQ(caption, "2025/05/03 12:00:00  ORB25123");
     EXPECT_EQ(state.elements_stale, 0);
     EXPECT_EQ(state.elm_updated, 0);
@@ -179,16 +179,16 @@ TEST_F(ElementWindows, FixedFileModeTakesTheStampFromTheSelectedSatellitesLastSe
     ElementLoadReport report;
 
     load_element_table(table, "2", "ISS", folder.path(""), hooks, report);
-    EXPECT_EQ(ini("ORBIT"), "ERROR");  // the selected satellite has no set there
+    EXPECT_EQ(ini("KIDOUKOUSIN", "ORBIT"), "ERROR");  // the selected satellite has no set there
     load_element_table(table, "2", "AO-51", folder.path(""), hooks, report);
-    EXPECT_EQ(ini("ORBIT"), "25101");
-    EXPECT_EQ(ini("YYMMDD"), "2025/05/03 12:00:00");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "ORBIT"), "25101");
+    EXPECT_EQ(ini("KIDOUKOUSIN", "YYMMDD"), "2025/05/03 12:00:00");
     EXPECT_EQ(caption, "2025/05/03 12:00:00  ORB25101");
 }
 
 TEST_F(ElementWindows, SettingsLoadOfTheElementUpdate) {
-    ini_write("FO-29,VO-52", "DEGITAL_SAT", "ORBIT", folder.ini());
-    ini_write("3", "ELM_AUTO_SW", "KIDOUKOUSIN", folder.ini());
+    ini_write(Section{"ORBIT"}, Key{"DEGITAL_SAT"}, "FO-29,VO-52", folder.ini());
+    ini_write(Section{"KIDOUKOUSIN"}, Key{"ELM_AUTO_SW"}, "3", folder.ini());
     ElementStartup startup(ctx, element_update_window);
     startup.element_settings_load();
 
@@ -197,18 +197,18 @@ TEST_F(ElementWindows, SettingsLoadOfTheElementUpdate) {
     EXPECT_FALSE(element_update_window.exists());  // an unknown mode leaves the window unloaded
     EXPECT_EQ(tooltip, "");
     EXPECT_EQ(sources.degital_sat_list, (Lines{"FO-29", "VO-52"}));
-    EXPECT_EQ(ini("URL", "TORVELM"), "https://www.amsat.org/tle/current/nasa.all");
-    EXPECT_EQ(ini("HDR", "TORVELM"), "For more");
-    EXPECT_EQ(ini("LINE", "TORVELM"), "20");
+    EXPECT_EQ(ini("TORVELM", "URL"), "https://www.amsat.org/tle/current/nasa.all");
+    EXPECT_EQ(ini("TORVELM", "HDR"), "For more");
+    EXPECT_EQ(ini("TORVELM", "LINE"), "20");
 
-    ini_write("2", "ELM_AUTO_SW", "KIDOUKOUSIN", folder.ini());
+    ini_write(Section{"KIDOUKOUSIN"}, Key{"ELM_AUTO_SW"}, "2", folder.ini());
     startup.element_settings_load();
     EXPECT_TRUE(element_update_window().F4_MENU_FILE->isChecked());
     EXPECT_EQ(tooltip, "torv_solid.elmの軌道要素ファイルを参照中");
 }
 
 TEST_F(ElementWindows, ElementSourceWindowStoresTheAddressesWhenClosed) {
-    ini_write("5", "URL2_SW", "KIDOU_URL", folder.ini());
+    ini_write(Section{"KIDOU_URL"}, Key{"URL2_SW"}, "5", folder.ini());
     ElementSourceWindow& f = element_source_window();
     EXPECT_TRUE(f.Check1.isChecked());
     EXPECT_EQ(sources.kidou_url2_sw, "1");
@@ -218,9 +218,9 @@ TEST_F(ElementWindows, ElementSourceWindowStoresTheAddressesWhenClosed) {
 
     f.Text6.setText("");
     f.close();
-    EXPECT_EQ(ini("URL2_SW", "KIDOU_URL"), "1");
-    EXPECT_EQ(ini("URL3", "KIDOU_URL"), "");
-    EXPECT_EQ(ini("URL1", "KIDOU_URL"), server.url("/new"));
+    EXPECT_EQ(ini("KIDOU_URL", "URL2_SW"), "1");
+    EXPECT_EQ(ini("KIDOU_URL", "URL3"), "");
+    EXPECT_EQ(ini("KIDOU_URL", "URL1"), server.url("/new"));
     EXPECT_EQ(sources.kidou_url3, "");
 }
 
@@ -245,11 +245,11 @@ TEST_F(ElementWindows, ElementSourceWindowChecksTheBulletinSettings) {
         f.Command5_Click();
         if (c.message) {
             EXPECT_EQ(boxes(), (Lines{c.message})) << c.hdr << "/" << c.line;
-            EXPECT_EQ(ini("URL", "TORVELM"), "ERROR");
+            EXPECT_EQ(ini("TORVELM", "URL"), "ERROR");
         } else {
             EXPECT_TRUE(boxes().empty());
-            EXPECT_EQ(ini("URL", "TORVELM"), "http://example.invalid/keps");
-            EXPECT_EQ(ini("LINE", "TORVELM"), "20");
+            EXPECT_EQ(ini("TORVELM", "URL"), "http://example.invalid/keps");
+            EXPECT_EQ(ini("TORVELM", "LINE"), "20");
             EXPECT_EQ(sources.bulletin_hdr, "For more");
         }
     }
@@ -259,7 +259,7 @@ TEST_F(ElementWindows, ElementSourceWindowChecksTheBulletinSettings) {
 TEST_F(ElementWindows, ElementSourceWindowEditsTheDuplicateList) {
     table.add_set("AO-51", "", "");
     table.add_set("FO-29 ", "", "");
-    ini_write("VO-52", "DEGITAL_SAT", "ORBIT", folder.ini());
+    ini_write(Section{"ORBIT"}, Key{"DEGITAL_SAT"}, "VO-52", folder.ini());
     ElementSourceWindow& f = element_source_window();
     ASSERT_EQ(f.List1.count(), 2);
     ASSERT_EQ(f.List2.count(), 1);
@@ -280,7 +280,7 @@ TEST_F(ElementWindows, ElementSourceWindowEditsTheDuplicateList) {
     f.Command3_Click();
     EXPECT_EQ(boxes().back(), "削除する項目がありません");
     f.Command4_Click();
-    EXPECT_EQ(ini("DEGITAL_SAT", "ORBIT"), "");
+    EXPECT_EQ(ini("ORBIT", "DEGITAL_SAT"), "");
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST(CatLink, AWindowPositionOffEveryScreenTakesTheDefaultAndIsToldOnce) {
     const Case cases[] = {{"1200:3000", 1200, 3000}, {"-600:0", -600, 0}, {"1E300:3000", 630, 9780},
                           {"1200:-9E99", 630, 9780}, {"nan:5", 0, 5}};
     for (const Case& c : cases) {
-        ini_write(c.stored, "F8_TOP_LEFT", "WIN_POSITION", torv_ini());
+        ini_write(Section{"WIN_POSITION"}, Key{"F8_TOP_LEFT"}, c.stored, torv_ini());
         const WindowPosition p = read_window_position("F8_TOP_LEFT", "630:9780");
         EXPECT_EQ(p.top, c.top) << c.stored;
         EXPECT_EQ(p.left, c.left) << c.stored;

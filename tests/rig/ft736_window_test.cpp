@@ -31,11 +31,11 @@ struct Ft736Fixture : RigFixture<Ft736Window, sim::Ft736Sim> {
 
     void SetUp() override {
         RigFixture::SetUp();
-        ini_write("0:145.9:2:435.9:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
-        ini_write("0:435.8:2:145.9:1::1:,:,:0:", "MB-1", "SAT-INFO", torv_ini());
-        ini_write("0:145.9:2:435.1:1::1:,:,:0:", "LN-1", "SAT-INFO", torv_ini());
-        ini_write("0:145.85:4:436.795:4::0:,:,:0:", "SO-50", "SAT-INFO", torv_ini());
-        ini_write("0:145.92:4:435.3:4::0:,:,:0:", "AO-51", "SAT-INFO", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"FO-29"}, "0:145.9:2:435.9:1::1:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"MB-1"}, "0:435.8:2:145.9:1::1:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"LN-1"}, "0:145.9:2:435.1:1::1:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "0:145.85:4:436.795:4::0:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"AO-51"}, "0:145.92:4:435.3:4::0:,:,:0:", torv_ini());
         ctx.ft736_cat = {"1", "COM3", "4800"};
         apply_freq_range(sat_values, kDefaultSatFreqRange);
     }
@@ -113,7 +113,7 @@ TEST_F(Ft736Fixture, StartAndStopSendTheirSequencesAndTheStopSavesTheCorrections
     EXPECT_FALSE(w.MSComm1.PortOpen());
     EXPECT_EQ(w.Label15.caption(), "COM CLOSE");
     EXPECT_EQ(w.Command2.caption(), "FT736CAT運用開始");
-    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "0:145.9:2:435.9:1::1:,: 20,-40: 0:");
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"FO-29"}, torv_ini()), "0:145.9:2:435.9:1::1:,: 20,-40: 0:");
 }
 
 TEST_F(Ft736Fixture, TickSendsTheAutomaticSidesFrequencies) {
@@ -146,7 +146,7 @@ TEST_F(Ft736Fixture, FrequenciesTheFirstByteCannotCarrySendNoFrame) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.uplink);
         const std::string sat = "L-" + std::to_string(++n);
-        ini_write(std::string("0:") + c.uplink + ":2:435.8:1::0:,:,:0:", sat, "SAT-INFO", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{sat}, std::string("0:") + c.uplink + ":2:435.8:1::0:,:,:0:", torv_ini());
         selected_sat = sat;  // the next tick sets the window up for it
         Frames tx;
         for (const std::string& frame : tick())
@@ -275,7 +275,7 @@ TEST_F(Ft736Fixture, CtrlTogglesPttOnAFreshPress) {
 }
 
 TEST_F(Ft736Fixture, APortThatDoesNotOpenIsReportedAndTheButtonsRefuse) {
-    ini_write("/nonexistent/ttyS9", "COM8", "SERIAL", torv_ini());
+    ini_write(Section{"SERIAL"}, Key{"COM8"}, "/nonexistent/ttyS9", torv_ini());
     ctx.ft736_cat.port = "COM8";
     Ft736Window& w = window();
     w.Show();
@@ -358,7 +358,7 @@ TEST_F(Ft736Fixture, AMissingRecordDuringAPendingWaitStopsTheLinkBeforeTheWindow
 // The FM type tracks each side from its own nominal frequency: a receive side tuned by
 // the slider goes out at the tuned frequency, not at the tracked one.
 TEST_F(Ft736Fixture, AnFmSatellitesReceiveSliderSendsTheTunedFrequency) {
-    ini_write("0:145.85:4:436.795:4::0:,:,:0:", "FM-1", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"FM-1"}, "0:145.85:4:436.795:4::0:,:,:0:", torv_ini());
     doppler_factor = 1.00001;
     Ft736Window& w = started("FM-1");
     tick();

@@ -29,11 +29,11 @@ const std::vector<std::string> kStopFrames = {"0000000088", "8A0000002A", "00000
 struct Ft847Fixture : RigFixture<Ft847Window, sim::Ft847Sim> {
     void SetUp() override {
         RigFixture::SetUp();
-        ini_write("0:145.9:2:435.9:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
-        ini_write("145.8:145.9:2:435.8:1::2:,:,:0:", "AO-7", "SAT-INFO", torv_ini());
-        ini_write("0:145.85:4:436.795:4::0:,:,:0:", "SO-50", "SAT-INFO", torv_ini());
-        ini_write("0:145.99:4:145.8:4::0:,:,:0:", "ISSDG", "SAT-INFO", torv_ini());
-        ini_write(std::string(kDefaultSatInfo), "DEF-1", "SAT-INFO", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"FO-29"}, "0:145.9:2:435.9:1::1:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"AO-7"}, "145.8:145.9:2:435.8:1::2:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "0:145.85:4:436.795:4::0:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"ISSDG"}, "0:145.99:4:145.8:4::0:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"DEF-1"}, std::string(kDefaultSatInfo), torv_ini());
         ctx.ft847_cat = {"1", "COM3", "9600"};
         apply_freq_range(sat_values, kDefaultSatFreqRange);
     }
@@ -140,13 +140,13 @@ TEST_F(Ft847Fixture, StopSendsTheClosingFramesAndSavesTheCorrections) {
     EXPECT_FALSE(w.MSComm1.PortOpen());
     EXPECT_EQ(w.Label15.caption(), "COM CLOSE");
     EXPECT_EQ(w.Command2.caption(), "FT847CAT運用開始");
-    EXPECT_EQ(ini_read("DEF-1", "SAT-INFO", torv_ini()), "0:146:2:436:1::0:,: 20,-40: 0:");
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"DEF-1"}, torv_ini()), "0:146:2:436:1::0:,: 20,-40: 0:");
 }
 
 TEST_F(Ft847Fixture, CorrectionsTheRecordCannotHoldAreNotSavedAndTheOperatorIsTold) {
     // 254 bytes as stored: "-1000,-1000" would be read back as "-1000,-100" without the offset.
     const std::string stored = "0:146:2:436:1:" + std::string(226, 'x') + ":0:,: 0, 0: 0:";
-    ini_write(stored, "LONG-1", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"LONG-1"}, stored, torv_ini());
     Ft847Window& w = started("LONG-1");
     w.HScroll1.setValue(-1000);
     w.HScroll2.setValue(-1000);
@@ -154,7 +154,7 @@ TEST_F(Ft847Fixture, CorrectionsTheRecordCannotHoldAreNotSavedAndTheOperatorIsTo
     settle();
     EXPECT_EQ(ctx.mirror.ft847_running, 0);
     EXPECT_EQ(recorder().texts, std::vector<std::string>{corrections_too_long_message("LONG-1")});
-    EXPECT_EQ(ini_read("LONG-1", "SAT-INFO", torv_ini()), stored);
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"LONG-1"}, torv_ini()), stored);
 }
 
 TEST_F(Ft847Fixture, SameBandAndTheDigitalSatelliteUseTheMainVfo) {
@@ -169,7 +169,7 @@ TEST_F(Ft847Fixture, SameBandAndTheDigitalSatelliteUseTheMainVfo) {
 }
 
 TEST_F(Ft847Fixture, APortThatDoesNotOpenIsReportedAndTheLinkStaysStopped) {
-    ini_write("/nonexistent/ttyS9", "COM8", "SERIAL", torv_ini());
+    ini_write(Section{"SERIAL"}, Key{"COM8"}, "/nonexistent/ttyS9", torv_ini());
     ctx.ft847_cat.port = "COM8";
     Ft847Window& w = window();
     w.Show();
@@ -196,7 +196,7 @@ TEST_F(Ft847Fixture, MissingRecordIsReportedOncePerSetUp) {
     tick();
     EXPECT_EQ(recorder().texts.size(), 1u);
     // Registering the record resumes the tracking.
-    ini_write(std::string(kDefaultSatInfo), "XX-9", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"XX-9"}, std::string(kDefaultSatInfo), torv_ini());
     w.form_load();
     tick();
     EXPECT_EQ(w.Label2.caption(), "436.00000");
@@ -319,7 +319,7 @@ TEST_F(Ft847Fixture, ATickFallingDueInsideATickDoesNotRun) {
 }
 
 TEST_F(Ft847Fixture, FrequenciesTheFramesCannotCarryAreNotSent) {
-    ini_write("1269.5:1268.5:2:435.8:1::0:,:,:0:", "AO-13", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"AO-13"}, "1269.5:1268.5:2:435.8:1::0:,:,:0:", torv_ini());
     Ft847Window& w = started("AO-13");
     EXPECT_EQ(std::count(radio.frames().begin(), radio.frames().end(), "0000000027"), 0);
     // Beacon reception above 1000 MHz: no frame rather than a wrong one.
@@ -411,7 +411,7 @@ TEST_F(Ft847Fixture, StopAfterAPassLeavesTheRadioOutOfCatAndSatelliteMode) {
 }
 
 TEST_F(Ft847Fixture, BeaconReceptionFollowsTheShiftedBeacon) {
-    ini_write("145.9:435.8:2:145.95:1::1:,:,:0:", "BC-1", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"BC-1"}, "145.9:435.8:2:145.95:1::1:,:,:0:", torv_ini());
     sat_values.sat_beacon_mode = "3";
     Ft847Window& w = started("BC-1");
     w.Command11_Click();  // receive side manual: the beacon is sent all the same
@@ -424,7 +424,7 @@ TEST_F(Ft847Fixture, BeaconReceptionFollowsTheShiftedBeacon) {
     EXPECT_EQ(frames.back(), "1459000011");
 
     // A beacon the transceiver cannot receive here: the notice, and beacon mode ends.
-    ini_write("0:435.8:2:145.95:1::1:,:,:0:", "BC-1", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"BC-1"}, "0:435.8:2:145.95:1::1:,:,:0:", torv_ini());
     w.form_load();
     recorder().clear();
     frames = tick();
@@ -440,7 +440,7 @@ TEST_F(Ft847Fixture, RecordValuesOutsideTheirFieldsAreToldOnceAndTakeTheirDefaul
     set_unusable_setting_report([&](const std::string& name) { told.push_back(name); });
     // A beacon of 1E30 MHz, a transmit correction beyond its slider, a converter offset
     // beyond its range.
-    ini_write("1E30:435.8:2:145.95:1::1:,: 5000, 20: 99999:", "BAD-1", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"BAD-1"}, "1E30:435.8:2:145.95:1::1:,: 5000, 20: 99999:", torv_ini());
     Ft847Window& w = started("BAD-1");
     EXPECT_EQ(w.HScroll1.value(), 0);
     EXPECT_EQ(w.HScroll2.value(), 20);
@@ -570,7 +570,7 @@ TEST_F(Ft847Fixture, WindowStaysOnTheScreenAndClearOfItsMenuBar) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     for (const char* stored : {"630:19000", "-3000:-3000", "60000:60000", "630:9780"}) {
         SCOPED_TRACE(stored);
-        ini_write(stored, "F8_TOP_LEFT", "WIN_POSITION", torv_ini());
+        ini_write(Section{"WIN_POSITION"}, Key{"F8_TOP_LEFT"}, stored, torv_ini());
         Ft847Window& w = window();
         EXPECT_TRUE(area.contains(w.frameGeometry())) << w.frameGeometry().x() << "," << w.frameGeometry().y();
         f.reset();
@@ -664,7 +664,7 @@ TEST_F(Ft847Fixture, AStartAfterTheLineWasLostWhileKeyedUnkeysTheRadio) {
 }
 
 TEST_F(Ft847Fixture, AReceiveOnlySatelliteGetsNoTransmitFrequencyFrame) {
-    ini_write("0:0:2:145.825:4::0:,:,:0:", "RX-1", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"RX-1"}, "0:0:2:145.825:4::0:,:,:0:", torv_ini());
     started("RX-1");
     const std::vector<std::string> frames = tick();
     EXPECT_EQ(std::count_if(frames.begin(), frames.end(), [](const std::string& f) { return f.ends_with("21"); }), 0);

@@ -34,7 +34,7 @@ struct ChannelNamesFixture : ::testing::Test {
         return *dialog;
     }
     static std::vector<std::string>& boxes() { return platform::MsgBoxRecorder::current()->texts; }
-    std::string stored() const { return ini_read(kKey, "IC910", torv_ini()); }
+    std::string stored() const { return ini_read(Section{"IC910"}, Key{kKey}, torv_ini()); }
 };
 
 }  // namespace
@@ -58,7 +58,7 @@ TEST_F(ChannelNamesFixture, WithoutStoredNamesTheBoxesAreEmptyAndSavingWritesTwe
 
 TEST_F(ChannelNamesFixture, TwentyNamesGoThroughTheSettingsTrimmed) {
     // Twenty-one fields stored by hand: the first twenty are loaded.
-    ini_write("a:b:c:d:e:f:g:h:i:j:k:l:m:n:o:p:q:r:s:t:u:", kKey, "IC910", torv_ini());
+    ini_write(Section{"IC910"}, Key{kKey}, "a:b:c:d:e:f:g:h:i:j:k:l:m:n:o:p:q:r:s:t:u:", torv_ini());
     Ic910ChannelNamesDialog& d = opened();
     EXPECT_EQ(d.Text1[19].text(), "t");
     EXPECT_EQ(names[0], "a");
@@ -95,7 +95,7 @@ TEST_F(ChannelNamesFixture, NamesThatWouldNotReadBackAreRefused) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ini_write("before:", kKey, "IC910", torv_ini());
+        ini_write(Section{"IC910"}, Key{kKey}, "before:", torv_ini());
         unloads = 0;
         boxes().clear();
         Ic910ChannelNamesDialog& d = opened();
@@ -116,7 +116,7 @@ TEST_F(ChannelNamesFixture, NamesThatWouldNotReadBackAreRefused) {
 }
 
 TEST_F(ChannelNamesFixture, ClosingWithoutSavingDropsTheEdits) {
-    ini_write("AO-7:", kKey, "IC910", torv_ini());
+    ini_write(Section{"IC910"}, Key{kKey}, "AO-7:", torv_ini());
     Ic910ChannelNamesDialog& d = opened();
     d.Text1[0].setText("FO-29");
     d.close();

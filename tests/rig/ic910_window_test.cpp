@@ -45,10 +45,10 @@ struct Ic910Fixture : ::testing::Test {
         platform::set_program_folder(dir.str());
         std::filesystem::current_path(dir.str());
         set_debug_trace("1");
-        ini_write(radio.port_path(), "COM4", "SERIAL", torv_ini());
-        ini_write("0:145.9:2:435.9:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
-        ini_write("0:145.85:4:436.795:4::0:,:,:0:", "SO-50", "SAT-INFO", torv_ini());
-        ini_write(std::string(kDefaultSatInfo), "DEF-1", "SAT-INFO", torv_ini());
+        ini_write(Section{"SERIAL"}, Key{"COM4"}, radio.port_path(), torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"FO-29"}, "0:145.9:2:435.9:1::1:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "0:145.85:4:436.795:4::0:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"DEF-1"}, std::string(kDefaultSatInfo), torv_ini());
         ctx.ic910_cat = {"1", "COM4", "4800"};
         apply_freq_range(sat_values, kDefaultSatFreqRange);
         ctx.services.dde_put = [this](std::string_view item, const std::string& text) { dde[std::string(item)] = text; };
@@ -158,7 +158,7 @@ TEST_F(Ic910Fixture, FrequencyAndModeLimits) {
     Ic910Window& w = started("DEF-1");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.record);
-        ini_write(c.record, "DEF-1", "SAT-INFO", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"DEF-1"}, c.record, torv_ini());
         w.form_load();  // modes last sent are cleared: the tick sends them again
         const Frames frames = tick();
         const auto frequency_frames = std::count_if(frames.begin(), frames.end(),
@@ -326,7 +326,7 @@ TEST_F(Ic910Fixture, CloseStopsTheLinkSavesTheCorrectionsAndKeepsTheTrace) {
     EXPECT_FALSE(w.MSComm1.PortOpen());
     EXPECT_EQ(ctx.mirror.ic910_running, 0);
     EXPECT_EQ(unloads, 1);
-    EXPECT_EQ(ini_read("DEF-1", "SAT-INFO", torv_ini()), "0:146:2:436:1::0:,: 20,-40: 0:");
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"DEF-1"}, torv_ini()), "0:146:2:436:1::0:,: 20,-40: 0:");
     EXPECT_FALSE(std::filesystem::exists(dir.file("TESTlogtmp.LOG")));
     EXPECT_NE(cp932_to_utf8(dir.read("TESTlog.LOG")).find("PUT: FEFE60E01A0700FD"), std::string::npos);
 }
@@ -356,7 +356,7 @@ TEST_F(Ic910Fixture, AMissingRecordStopsTheLinkAndUnloadsTheWindow) {
 
 TEST_F(Ic910Fixture, APortThatDoesNotOpenUnloadsTheWindow) {
     ctx.ic910_cat.port = "COM7";
-    ini_write("/nonexistent/ttyS9", "COM7", "SERIAL", torv_ini());
+    ini_write(Section{"SERIAL"}, Key{"COM7"}, "/nonexistent/ttyS9", torv_ini());
     Ic910Window& w = window();
     w.Command2_Click();
     EXPECT_EQ(recorder().texts, Frames{"ＣＯＭポート　COM7 のオープンができませんでした。"});
@@ -365,7 +365,7 @@ TEST_F(Ic910Fixture, APortThatDoesNotOpenUnloadsTheWindow) {
 }
 
 TEST_F(Ic910Fixture, ConverterBoxShowsTheOffset) {
-    ini_write("0:145.9:2:435.9:1::1:,: 0, 0: 3:", "FO-29", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"FO-29"}, "0:145.9:2:435.9:1::1:,: 0, 0: 3:", torv_ini());
     Ic910Window& w = window();
     w.Check1.setValue(1);
     w.Check1_Click();

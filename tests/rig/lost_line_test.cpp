@@ -73,7 +73,7 @@ struct LostLine : RigFixture<typename Radio::Window, typename Radio::Sim> {
         Base::SetUp();
         ASSERT_TRUE(working.ok());
         std::filesystem::current_path(this->dir.str());  // where the TS-2000 and IC-910 traces go
-        ini_write("0:145.9:2:435.9:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"FO-29"}, "0:145.9:2:435.9:1::1:,:,:0:", torv_ini());
         this->ctx.*Radio::cat = {"1", "COM3", "9600"};
         apply_freq_range(this->sat_values, kDefaultSatFreqRange);
         Radio::load(this->radio);
@@ -130,11 +130,11 @@ TYPED_TEST(LostLine, EndsTheLinkOnceAsAStopAndTheNextStartOnAWorkingLineRuns) {
         EXPECT_NE(ptt->palette().color(QPalette::Button), platform::to_qcolor(kRed));
     }
     EXPECT_FALSE(w.Label16.caption().contains("エラー"));
-    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "0:145.9:2:435.9:1::1:,: 20, 0: 0:");
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"FO-29"}, torv_ini()), "0:145.9:2:435.9:1::1:,: 20, 0: 0:");
 
     // The same radio on a working line, still keyed from the lost one.
     if (bool* keyed = TypeParam::keyed(this->working)) *keyed = true;
-    ini_write(this->working.port_path(), "COM3", "SERIAL", torv_ini());
+    ini_write(Section{"SERIAL"}, Key{"COM3"}, this->working.port_path(), torv_ini());
     this->recorder().clear();
     w.Command2_Click();
     this->settle_working();

@@ -80,8 +80,8 @@ struct TemplateFixture : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(radio.ok());
         platform::set_program_folder(dir.str());
-        ini_write(radio.port_path(), "COM2", "SERIAL", torv_ini());
-        ini_write("0:139.999:2:1296:1::0:,:,:0:", "HI-1", "SAT-INFO", torv_ini());
+        ini_write(Section{"SERIAL"}, Key{"COM2"}, radio.port_path(), torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"HI-1"}, "0:139.999:2:1296:1::0:,:,:0:", torv_ini());
         ctx.ic910_cat = {"1", "COM2", "9600"};
         platform::MsgBoxRecorder::current()->clear();
         w = std::make_unique<TestWindow>(ctx);
@@ -138,7 +138,7 @@ TEST_F(TemplateFixture, CloseAndAFailedStartUnloadTheWindow) {
     EXPECT_EQ(unloads, 1);
     EXPECT_EQ(ctx.mirror.ic910_running, 0);
     ctx.ic910_cat.port = "COM9";
-    ini_write("/nonexistent/ttyS8", "COM9", "SERIAL", torv_ini());
+    ini_write(Section{"SERIAL"}, Key{"COM9"}, "/nonexistent/ttyS8", torv_ini());
     w->Command2_Click();
     EXPECT_EQ(unloads, 2);
     EXPECT_EQ(platform::MsgBoxRecorder::current()->texts,
@@ -173,8 +173,8 @@ TEST_F(TemplateFixture, AfterASatelliteChangeTheCorrectionsAreThoseOfTheNewSatel
     ASSERT_EQ(ctx.mirror.ic910_running, 1);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ini_write(c.before, "SB-1", "SAT-INFO", torv_ini());
-        ini_write(c.after, "SB-2", "SAT-INFO", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"SB-1"}, c.before, torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"SB-2"}, c.after, torv_ini());
         selected_sat = "SB-1";
         tick();
         for (platform::CheckBox* box : {&w->Check1, &w->Check2, &w->Check3}) box->setValue(1);

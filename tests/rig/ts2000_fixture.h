@@ -26,10 +26,10 @@ struct Ts2000Fixture : RigFixture<Ts2000Window, sim::Ts2000Sim> {
     void SetUp() override {
         RigFixture::SetUp();
         std::filesystem::current_path(dir.str());
-        ini_write("0:145.9:2:435.9:1::1:,:,:0:", "FO-29", "SAT-INFO", torv_ini());
-        ini_write("145.8:145.9:4:435.8:4::0:,:,:0:", "FM-1", "SAT-INFO", torv_ini());
-        ini_write("436.795:145.85:4:436.795:4::0:,:,:0:", "SO-50", "SAT-INFO", torv_ini());
-        ini_write("0:1269.5:2:2401.2:1::2:,:,:0:", "AO-40", "SAT-INFO", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"FO-29"}, "0:145.9:2:435.9:1::1:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"FM-1"}, "145.8:145.9:4:435.8:4::0:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "436.795:145.85:4:436.795:4::0:,:,:0:", torv_ini());
+        ini_write(Section{"SAT-INFO"}, Key{"AO-40"}, "0:1269.5:2:2401.2:1::2:,:,:0:", torv_ini());
         ctx.ts2000_cat = {"1", "COM3", "9600"};
         apply_freq_range(sat_values, kDefaultSatFreqRange);
         ctx.services.main_caption = [] { return std::string("軌道計算"); };

@@ -54,7 +54,7 @@ void type(QWidget* w, const QString& text) {
 }  // namespace
 
 TEST_F(CwFixture, CwOnAndOffSendTheSpeedAndShowThePanel) {
-    ini_write("5", "SPEED", "CW", torv_ini());
+    ini_write(Section{"CW"}, Key{"SPEED"}, "5", torv_ini());
     Ts2000Window& stopped = window();
     EXPECT_FALSE(stopped.Command20.isEnabled());  // until the link runs
     EXPECT_EQ(stopped.Label42.caption(), "5");
@@ -99,13 +99,13 @@ TEST_F(CwFixture, TheSliderStoresAndSendsTheSpeedAtOnce) {
     EXPECT_EQ(since(mark), Commands{"KS025;"});
     EXPECT_EQ(w.Label42.caption(), " 25");
     EXPECT_EQ(w.cw_speed, "25");
-    EXPECT_EQ(ini_read("SPEED", "CW", torv_ini()), "25");
+    EXPECT_EQ(ini_read(Section{"CW"}, Key{"SPEED"}, torv_ini()), "25");
 }
 
 TEST_F(CwFixture, FunctionKeysSendTheSubstitutedMemoryAndLogIt) {
     const std::string sixty = "%C UR %S 0123456789 0123456789 0123456789 0123456789 ABCDEF";
-    ini_write("%C DE JA1XYZ UR %S %S K", "CW_MESSAGE00", "CW", torv_ini());
-    ini_write(sixty, "CW_MESSAGE09", "CW", torv_ini());
+    ini_write(Section{"CW"}, Key{"CW_MESSAGE00"}, "%C DE JA1XYZ UR %S %S K", torv_ini());
+    ini_write(Section{"CW"}, Key{"CW_MESSAGE09"}, sixty, torv_ini());
     Ts2000Window& w = started();
     // With CW off the keys send nothing.
     size_t mark = radio.mark();
@@ -148,8 +148,8 @@ TEST_F(CwFixture, BoxKeysWhileTheLinkRuns) {
 }
 
 TEST_F(CwFixture, EditorLoadsAndStoresTheMemories) {
-    ini_write("cq de %c k", "CW_MESSAGE01", "CW", torv_ini());
-    ini_write("ERROR", "CW_MESSAGE02", "CW", torv_ini());
+    ini_write(Section{"CW"}, Key{"CW_MESSAGE01"}, "cq de %c k", torv_ini());
+    ini_write(Section{"CW"}, Key{"CW_MESSAGE02"}, "ERROR", torv_ini());
     Ts2000Window& w = window();
     ASSERT_TRUE(editor);
     CwMessageEditor& e = *editor;
@@ -162,9 +162,9 @@ TEST_F(CwFixture, EditorLoadsAndStoresTheMemories) {
 
     e.Text1[0].setText("  tu %c 73  ");
     e.Command1_Click();
-    EXPECT_EQ(ini_read("CW_MESSAGE00", "CW", torv_ini()), "TU %C 73");
-    EXPECT_EQ(ini_read("CW_MESSAGE01", "CW", torv_ini()), "CQ DE %C K");
-    EXPECT_EQ(ini_read("CW_MESSAGE09", "CW", torv_ini()), "");
+    EXPECT_EQ(ini_read(Section{"CW"}, Key{"CW_MESSAGE00"}, torv_ini()), "TU %C 73");
+    EXPECT_EQ(ini_read(Section{"CW"}, Key{"CW_MESSAGE01"}, torv_ini()), "CQ DE %C K");
+    EXPECT_EQ(ini_read(Section{"CW"}, Key{"CW_MESSAGE09"}, torv_ini()), "");
     EXPECT_EQ(ctx.cw_message[0], "TU %C 73");
     EXPECT_EQ(w.Label40[0].caption(), "TU %C 73");
     EXPECT_EQ(e.Text1[0].text(), "  tu %c 73  ");  // the box keeps what was typed
@@ -173,19 +173,19 @@ TEST_F(CwFixture, EditorLoadsAndStoresTheMemories) {
 // A set-up of the TS-2000 window (another satellite) while the editor holds typed,
 // unsaved texts refreshes the table and the window's labels but not the boxes.
 TEST_F(CwFixture, ASetUpKeepsTheEditorsUnsavedTexts) {
-    ini_write("CQ", "CW_MESSAGE00", "CW", torv_ini());
+    ini_write(Section{"CW"}, Key{"CW_MESSAGE00"}, "CQ", torv_ini());
     Ts2000Window& w = window();
     CwMessageEditor& e = *editor;
     e.Text1[0].setFocus();
     type(&e.Text1[0], " K");
-    ini_write("QRZ", "CW_MESSAGE00", "CW", torv_ini());
+    ini_write(Section{"CW"}, Key{"CW_MESSAGE00"}, "QRZ", torv_ini());
     w.form_load();
     EXPECT_EQ(e.Text1[0].text(), "CQ K");
     EXPECT_EQ(ctx.cw_message[0], "QRZ");
     EXPECT_EQ(w.Label40[0].caption(), "QRZ");
 
     e.Command1_Click();
-    ini_write("QRZ", "CW_MESSAGE00", "CW", torv_ini());
+    ini_write(Section{"CW"}, Key{"CW_MESSAGE00"}, "QRZ", torv_ini());
     w.form_load();  // saved: the boxes show the stored texts again
     EXPECT_EQ(e.Text1[0].text(), "QRZ");
 }

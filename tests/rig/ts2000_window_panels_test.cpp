@@ -25,7 +25,7 @@ struct PanelFixture : Ts2000Fixture {
         ctx.services.panel_colors = [this] { return colors; };
     }
     Ts2000Window& in_layout(const char* stored) {
-        if (stored) ini_write(stored, "F15_GAMEN", "TS2000", torv_ini());
+        if (stored) ini_write(Section{"TS2000"}, Key{"F15_GAMEN"}, stored, torv_ini());
         return window();
     }
     // A control's place in twips, counted from the top left of its frame or panel (or of
@@ -136,7 +136,7 @@ TEST_F(PanelFixture, CwGrowsEitherLayoutToShowItsPanel) {
     for (const char* stored : {"0", "1"}) {
         SCOPED_TRACE(stored);
         const bool rig = std::string(stored) == "1";
-        ini_write(stored, "F15_GAMEN", "TS2000", torv_ini());
+        ini_write(Section{"TS2000"}, Key{"F15_GAMEN"}, stored, torv_ini());
         Ts2000Window& w = started();
         w.Command20_Click();
         expect_outer_size(w, rig ? 8920 : 6735, rig ? 9400 : 8515);
@@ -148,7 +148,7 @@ TEST_F(PanelFixture, CwGrowsEitherLayoutToShowItsPanel) {
 }
 
 TEST_F(PanelFixture, ASetUpWhileCwIsOnReturnsToTheSizeWithoutThePanel) {
-    ini_write("1", "F15_GAMEN", "TS2000", torv_ini());
+    ini_write(Section{"TS2000"}, Key{"F15_GAMEN"}, "1", torv_ini());
     Ts2000Window& w = started();
     w.Command20_Click();
     w.form_load();
@@ -254,7 +254,7 @@ TEST_F(PanelFixture, TheMenuStoresTheChoiceAndClosesTheWindow) {
         Ts2000Window& w = in_layout(c.stored);
         if (c.choose_rig) w.MENU_15_rigu_Click();
         else w.MENU_15_hyoujyun_gamen_Click();
-        EXPECT_EQ(ini_read("F15_GAMEN", "TS2000", torv_ini()), c.written);
+        EXPECT_EQ(ini_read(Section{"TS2000"}, Key{"F15_GAMEN"}, torv_ini()), c.written);
         EXPECT_EQ(w.MENU_15_rigu.checked(), c.choose_rig);
         EXPECT_EQ(w.MENU_15_hyoujyun_gamen.checked(), !c.choose_rig);
         EXPECT_EQ(recorder().texts, Commands{"ＴＳ２０００リモート画面を再度起動してください。"});
@@ -265,13 +265,13 @@ TEST_F(PanelFixture, TheMenuStoresTheChoiceAndClosesTheWindow) {
 }
 
 TEST_F(PanelFixture, NoLayoutChangeWhileTheLinkRuns) {
-    ini_write("0", "F15_GAMEN", "TS2000", torv_ini());
+    ini_write(Section{"TS2000"}, Key{"F15_GAMEN"}, "0", torv_ini());
     Ts2000Window& w = started();
     recorder().clear();
     w.MENU_15_rigu_Click();
     EXPECT_EQ(recorder().texts,
               Commands{"ＴＳ２０００がサテライト運用のモードになってますので、画面変更はできません。"});
-    EXPECT_EQ(ini_read("F15_GAMEN", "TS2000", torv_ini()), "0");
+    EXPECT_EQ(ini_read(Section{"TS2000"}, Key{"F15_GAMEN"}, torv_ini()), "0");
     EXPECT_TRUE(w.MENU_15_hyoujyun_gamen.checked());
     EXPECT_FALSE(w.MENU_15_rigu.checked());
     EXPECT_EQ(w.f15_gamen, 0);
@@ -283,7 +283,7 @@ TEST_F(PanelFixture, ThePositionIsSavedAsTopColonLeftAndReadBack) {
     for (auto [left, top] : {std::pair{4500, 1200}, std::pair{-300, 450}}) {
         w.move_twips(left, top);
         w.MENU_15_ITI_Click();
-        EXPECT_EQ(ini_read("F15_TOP_LEFT", "WIN_POSITION", torv_ini()),
+        EXPECT_EQ(ini_read(Section{"WIN_POSITION"}, Key{"F15_TOP_LEFT"}, torv_ini()),
                   std::to_string(top) + ":" + std::to_string(left));
     }
     EXPECT_TRUE(recorder().texts.empty());

@@ -265,7 +265,7 @@ TEST_F(Ts2000Fixture, StopGivesTheRigBackAndKeepsTheTrace) {
     EXPECT_FALSE(w.MSComm1.PortOpen());
     EXPECT_EQ(w.Label15.caption(), "");
     EXPECT_EQ(w.Command2.caption(), "TS2000   運用開始");
-    EXPECT_EQ(ini_read("FO-29", "SAT-INFO", torv_ini()), "0:145.9:2:435.9:1::1:,: 20, 0: 0:");
+    EXPECT_EQ(ini_read(Section{"SAT-INFO"}, Key{"FO-29"}, torv_ini()), "0:145.9:2:435.9:1::1:,: 20, 0: 0:");
     // The trace of the link is kept as TESTlog.LOG.
     EXPECT_FALSE(std::filesystem::exists(dir.file("TESTlogtmp.LOG")));
     EXPECT_NE(dir.read("TESTlog.LOG").find("PUT: SA0000000;\r\n"), std::string::npos);
@@ -317,7 +317,8 @@ TEST_F(Ts2000Fixture, ASatelliteChangeRepeatsTheSearch) {
 TEST_F(Ts2000Fixture, WithAReceiveConverterTheSearchLooksForTheFrequencyTheRigIsTunedTo) {
     // 2.4 GHz downlinks through a 2256 MHz down-converter: the rig's memory holds the
     // converted 145.2 MHz on VFO A, as the ticks tune it.
-    for (const char* sat : {"AO-40", "SB-1"}) ini_write("0:1269.5:2:2401.2:1::2:,:,:2256:", sat, "SAT-INFO", torv_ini());
+    for (const char* sat : {"AO-40", "SB-1"})
+        ini_write(Section{"SAT-INFO"}, Key{sat}, "0:1269.5:2:2401.2:1::2:,:,:2256:", torv_ini());
     // The first start after the set-up, and the search a satellite change repeats.
     for (const bool changed : {false, true}) {
         SCOPED_TRACE(changed ? "satellite change" : "first start");
@@ -400,8 +401,8 @@ TEST_F(Ts2000Fixture, So50GetsItsToneAtTheStartAndTheBurstWakesItUp) {
 }
 
 TEST_F(Ts2000Fixture, Ao51WithoutItsToneSwitchesTheToneOffOnce) {
-    ini_write("0", "AO-51-TONE", "TS2000", torv_ini());
-    ini_write("0:145.92:4:435.3:4::0:,:,:0:", "AO-51", "SAT-INFO", torv_ini());
+    ini_write(Section{"TS2000"}, Key{"AO-51-TONE"}, "0", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"AO-51"}, "0:145.92:4:435.3:4::0:,:,:0:", torv_ini());
     sat_values.sat_tone = "88.5";
     Ts2000Window& w = started();
     ASSERT_EQ(w.tone_on, 1);
@@ -428,7 +429,7 @@ TEST_F(Ts2000Fixture, ASideAbove1300MHzGetsNoCommands) {
 }
 
 TEST_F(Ts2000Fixture, BeaconReceptionPutsTheBeaconOnVfoAAbove29MHz) {
-    ini_write("29.4:145.9:2:435.9:1::1:,:,:0:", "RS-44", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"RS-44"}, "29.4:145.9:2:435.9:1::1:,:,:0:", torv_ini());
     Ts2000Window& w = started("RS-44");
     w.Command17_Click();
     EXPECT_EQ(ctx.mirror.ts2000_beacon_mode, 1);
@@ -496,7 +497,7 @@ TEST_F(Ts2000Fixture, TheTraceReverseSwitchGoesIntoTheSatelliteModeCommand) {
 TEST_F(Ts2000Fixture, AManualReceiveSideCapturesAtOnceWhenTheMenuSaysSo) {
     Ts2000Window& w = started();
     w.MENU_15_AUTO_ON_Click();
-    EXPECT_EQ(ini_read("FREQ_AUTO", "TS2000", torv_ini()), "1");
+    EXPECT_EQ(ini_read(Section{"TS2000"}, Key{"FREQ_AUTO"}, torv_ini()), "1");
     EXPECT_TRUE(w.MENU_15_AUTO_ON.checked() && !w.MENU_15_AUTO_OFF.checked());
     w.Command11_Click();  // receive side manual: the auto-capture starts
     EXPECT_EQ(w.state.rx_auto, 0);

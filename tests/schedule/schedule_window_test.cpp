@@ -213,7 +213,7 @@ TEST_F(ScheduleWindowTest, TheWeatherReceiverAsksForAMaximumElevationAndIsRememb
     EXPECT_TRUE(w.Text1.isVisibleTo(&w));
     EXPECT_TRUE(w.Label14.isVisibleTo(&w));
     EXPECT_TRUE(w.Text1.text().isEmpty());
-    EXPECT_EQ(ini_read("RIGU", "SCHEDULE", torv_ini()), "気象衛星受信機");
+    EXPECT_EQ(ini_read(Section{"SCHEDULE"}, Key{"RIGU"}, torv_ini()), "気象衛星受信機");
     EXPECT_EQ(h.settings.schedule_rigu, "気象衛星受信機");
 
     // Only control keys, "-", "." and digits reach the box.

@@ -85,7 +85,7 @@ struct SkyTrackChart : ::testing::Test {
             }
         return false;
     }
-    std::string stored_mode() { return ini_read("FORM7_KISEKI_ALL", "KISEKI", torv_ini()); }
+    std::string stored_mode() { return ini_read(Section{"KISEKI"}, Key{"FORM7_KISEKI_ALL"}, torv_ini()); }
 };
 
 }  // namespace
@@ -180,7 +180,7 @@ TEST_F(SkyTrackChart, SunMoonAndPresentPositionOnlyForTodaysChart) {
 TEST_F(SkyTrackChart, NearestPassModeDrawsThePassAroundTheDisplayedMinute) {
     TimelineRow& row = chart.timeline.row(2);
     for (int m = 1; m <= 1440; ++m) row.timeline_el[m] = deg_to_rad(m >= 800 && m <= 810 ? 20 : -10);
-    ini_write("0", "FORM7_KISEKI_ALL", "KISEKI", torv_ini());
+    ini_write(Section{"KISEKI"}, Key{"FORM7_KISEKI_ALL"}, "0", torv_ini());
     SkyTrackWindow& f = open();
     time.display_time = make_datetime({2018, 1, 21, 13, 25, 0});  // minute 805: up
     f.Timer1_Timer();
@@ -204,7 +204,7 @@ TEST_F(SkyTrackChart, TheStoredModeSetsTheMenuTheBoxAndIsStoredBackByTheMenu) {
     } cases[] = {{nullptr, true, "ERROR"}, {"1", true, "1"}, {"0", false, "0"}, {"2", false, "0"}};
     for (const auto& k : cases) {
         std::filesystem::remove(torv_ini());
-        if (k.stored) ini_write(k.stored, "FORM7_KISEKI_ALL", "KISEKI", torv_ini());
+        if (k.stored) ini_write(Section{"KISEKI"}, Key{"FORM7_KISEKI_ALL"}, k.stored, torv_ini());
         SkyTrackWindow& f = open();
         const char* what = k.stored ? k.stored : "absent";
         EXPECT_EQ(f.track_whole_day, k.whole ? 1 : 0) << what;
@@ -216,7 +216,7 @@ TEST_F(SkyTrackChart, TheStoredModeSetsTheMenuTheBoxAndIsStoredBackByTheMenu) {
 }
 
 TEST_F(SkyTrackChart, TheCheckBoxSwitchesTheModeWithoutStoringItTheMenuStoresIt) {
-    ini_write("1", "FORM7_KISEKI_ALL", "KISEKI", torv_ini());
+    ini_write(Section{"KISEKI"}, Key{"FORM7_KISEKI_ALL"}, "1", torv_ini());
     SkyTrackWindow& f = open();
     f.Check2.setValue(1);
     EXPECT_EQ(f.track_whole_day, 0);

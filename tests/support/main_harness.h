@@ -76,7 +76,8 @@ struct MainHarness : torv::ProgramState {
             const std::string name = entry.path().filename().string();
             if (with_pictures || name == "torv.ini" || name == "TORV.ELM") fs::copy_file(entry.path(), dir.file(name));
         }
-        for (const Setting& s : settings) torv::ini_write(s.value, s.key, s.section, dir.file("torv.ini"));
+        for (const Setting& s : settings)
+            torv::ini_write(torv::Section{s.section}, torv::Key{s.key}, s.value, dir.file("torv.ini"));
         platform::set_program_folder(dir.str());
         platform::clock_fix(kClock);
         platform::MsgBoxRecorder::current()->clear();

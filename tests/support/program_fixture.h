@@ -61,7 +61,7 @@ protected:
         std::filesystem::current_path(dir.str());
         platform::clock_fix({2018, 1, 21, 3, 0, 0});
         const std::string ini = torv::torv_ini();
-        torv::ini_write(free_local_port(), "PORT", "DDE", ini);
+        torv::ini_write(torv::Section{"DDE"}, torv::Key{"PORT"}, free_local_port(), ini);
         configure(ini);
         platform::MsgBoxRecorder::current()->clear();
     }

@@ -32,7 +32,7 @@ struct RigFixture : ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(radio.ok());
         platform::set_program_folder(dir.str());
-        torv::ini_write(radio.port_path(), "COM3", "SERIAL", torv::torv_ini());
+        torv::ini_write(torv::Section{"SERIAL"}, torv::Key{"COM3"}, radio.port_path(), torv::torv_ini());
         ctx.services.dde_put = [this](std::string_view item, const std::string& text) {
             dde[std::string(item)] = text;
         };

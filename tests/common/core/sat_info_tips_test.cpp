@@ -31,8 +31,8 @@ TEST(SatInfoTips, DescriptionsOfRecords) {
 TEST(SatInfoTips, LoadForTheSevenShownSatellites) {
     TempDir dir;
     platform::set_program_folder(dir.str());
-    ini_write("0:146:2:436:1::0:,:,:0:", "ISS", "SAT-INFO", torv_ini());
-    ini_write("145.95:::::last slot:0:", "SO-50", "SAT-INFO", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"ISS"}, "0:146:2:436:1::0:,:,:0:", torv_ini());
+    ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "145.95:::::last slot:0:", torv_ini());
     SatInfoTips tips;
     tips.sat_info_texts[1] = "stale";
     load_sat_info(tips, {"ISS", "NO-RECORD", "", "", "", "", "SO-50"});

@@ -122,7 +122,7 @@ TEST(SatRecords, TheReadLimitCountsTheFilesOwnBytes) {
     const std::string record = "0:146:2:436:1:" + kana + ":0:,:,:0:";
     TempIni ini;
     EXPECT_TRUE(ini_value_fits(record, ini.path));
-    ASSERT_TRUE(ini_write(record, "KANA-1", "SAT-INFO", ini.path));
+    ASSERT_TRUE(ini_write(Section{"SAT-INFO"}, Key{"KANA-1"}, record, ini.path));
     EXPECT_EQ(write_sat_corrections("KANA-1", -1000, -1000, -10, ini.path), CorrectionsSaved::Written);
     EXPECT_EQ(parse_sat_info(read_sat_info("KANA-1", ini.path).value()).converter_offset, "-10");
 
@@ -177,6 +177,6 @@ TEST(SatRecords, ProgramsUrlFactorAndTone) {
     EXPECT_EQ(read_sat_program(2, "AO-51", ini.path).param, "x");
     EXPECT_EQ(read_sat_program(1, "AO-51", ini.path).path, "");
     EXPECT_EQ(read_sat_url("AO-51", ini.path), "http://example.org/ao51");
-    EXPECT_EQ(ini_read("AO-51", "SAT-HOSEI", ini.path), "1.5");
+    EXPECT_EQ(ini_read(Section{"SAT-HOSEI"}, Key{"AO-51"}, ini.path), "1.5");
     EXPECT_EQ(read_ao51_tone(ini.path), "0");
 }

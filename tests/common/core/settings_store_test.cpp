@@ -40,12 +40,12 @@ protected:
 };
 
 TEST_F(SettingsStore, MissingFileSectionOrKeyReadsError) {
-    EXPECT_EQ(ini_read("SELECT", "SATELITE", ini), "ERROR");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"SELECT"}, ini), "ERROR");
     EXPECT_FALSE(std::filesystem::exists(ini));  // reading creates nothing
-    ASSERT_TRUE(ini_write("A1", "SELECT", "SATELITE", ini));
-    EXPECT_EQ(ini_read("SELECT", "SATELITE", ini), "A1");
-    EXPECT_EQ(ini_read("OTHER", "SATELITE", ini), "ERROR");
-    EXPECT_EQ(ini_read("SELECT", "OTHER", ini), "ERROR");
+    ASSERT_TRUE(ini_write(Section{"SATELITE"}, Key{"SELECT"}, "A1", ini));
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"SELECT"}, ini), "A1");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"OTHER"}, ini), "ERROR");
+    EXPECT_EQ(ini_read(Section{"OTHER"}, Key{"SELECT"}, ini), "ERROR");
 }
 
 TEST_F(SettingsStore, ReadingRules) {
@@ -58,43 +58,43 @@ TEST_F(SettingsStore, ReadingRules) {
               "HALF=\"open\r\n"
               "STORED_ERROR=ERROR\r\n"
               "  Spaced Key  = v \r\n");
-    EXPECT_EQ(ini_read("EMPTY", "SATELITE", ini), "");
-    EXPECT_EQ(ini_read("BLANK", "SATELITE", ini), "1");
-    EXPECT_EQ(ini_read("QUOTED", "SATELITE", ini), " padded ");
-    EXPECT_EQ(ini_read("SINGLE", "SATELITE", ini), "x");
-    EXPECT_EQ(ini_read("HALF", "SATELITE", ini), "\"open");
-    EXPECT_EQ(ini_read("STORED_ERROR", "SATELITE", ini), "ERROR");
-    EXPECT_EQ(ini_read("spaced key", "satelite", ini), "v");
-    EXPECT_EQ(ini_read("blank", "Satelite", ini), "1");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"EMPTY"}, ini), "");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"BLANK"}, ini), "1");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"QUOTED"}, ini), " padded ");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"SINGLE"}, ini), "x");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"HALF"}, ini), "\"open");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"STORED_ERROR"}, ini), "ERROR");
+    EXPECT_EQ(ini_read(Section{"satelite"}, Key{"spaced key"}, ini), "v");
+    EXPECT_EQ(ini_read(Section{"Satelite"}, Key{"blank"}, ini), "1");
 }
 
 TEST_F(SettingsStore, LeadingBlankNumbersReadBackTrimmed) {
-    ini_write(" 1", "SHOW", "HAIKEIZU", ini);
-    ini_write("-3", "NEG", "HAIKEIZU", ini);
-    EXPECT_EQ(ini_read("SHOW", "HAIKEIZU", ini), "1");
-    EXPECT_EQ(ini_read("NEG", "HAIKEIZU", ini), "-3");
+    ini_write(Section{"HAIKEIZU"}, Key{"SHOW"}, " 1", ini);
+    ini_write(Section{"HAIKEIZU"}, Key{"NEG"}, "-3", ini);
+    EXPECT_EQ(ini_read(Section{"HAIKEIZU"}, Key{"SHOW"}, ini), "1");
+    EXPECT_EQ(ini_read(Section{"HAIKEIZU"}, Key{"NEG"}, ini), "-3");
     EXPECT_NE(dir.read("torv.ini").find("SHOW= 1\r\n"), std::string::npos);  // stored exactly
 }
 
 TEST_F(SettingsStore, ValuesAreCutAt254Bytes) {
-    ini_write(std::string(300, 'a'), "LONG", "X", ini);
-    EXPECT_EQ(ini_read("LONG", "X", ini), std::string(254, 'a'));
+    ini_write(Section{"X"}, Key{"LONG"}, std::string(300, 'a'), ini);
+    EXPECT_EQ(ini_read(Section{"X"}, Key{"LONG"}, ini), std::string(254, 'a'));
     // 128 double-byte characters: 127 fit, no character is split.
     std::string wide;
     for (int i = 0; i < 128; ++i) wide += "あ";
-    ini_write("a" + wide, "WIDE", "X", ini);
-    std::string back = ini_read("WIDE", "X", ini);
+    ini_write(Section{"X"}, Key{"WIDE"}, "a" + wide, ini);
+    std::string back = ini_read(Section{"X"}, Key{"WIDE"}, ini);
     EXPECT_EQ(utf8_to_cp932(back).size(), 253u);
     EXPECT_EQ(back.substr(0, 1), "a");
 }
 
 TEST_F(SettingsStore, JapaneseTextRoundTripsThroughCp932) {
-    ini_write("ＦＴ８４７", "RIG", "FT847", ini);
-    ini_write(",:,:50:1:なし:", "AO-51", "SAT_R_FREQ", ini);
-    ini_write("7", "ＣＨ", "IC910", ini);
-    EXPECT_EQ(ini_read("RIG", "FT847", ini), "ＦＴ８４７");
-    EXPECT_EQ(ini_read("AO-51", "sat_r_freq", ini), ",:,:50:1:なし:");
-    EXPECT_EQ(ini_read("ＣＨ", "IC910", ini), "7");
+    ini_write(Section{"FT847"}, Key{"RIG"}, "ＦＴ８４７", ini);
+    ini_write(Section{"SAT_R_FREQ"}, Key{"AO-51"}, ",:,:50:1:なし:", ini);
+    ini_write(Section{"IC910"}, Key{"ＣＨ"}, "7", ini);
+    EXPECT_EQ(ini_read(Section{"FT847"}, Key{"RIG"}, ini), "ＦＴ８４７");
+    EXPECT_EQ(ini_read(Section{"sat_r_freq"}, Key{"AO-51"}, ini), ",:,:50:1:なし:");
+    EXPECT_EQ(ini_read(Section{"IC910"}, Key{"ＣＨ"}, ini), "7");
     const std::string bytes = dir.read("torv.ini");
     EXPECT_NE(bytes.find("\x82\xC8\x82\xB5"), std::string::npos);  // なし in CP932
     EXPECT_EQ(cp932_to_utf8(utf8_to_cp932("＼～￥")), "＼～￥");
@@ -112,9 +112,9 @@ TEST_F(SettingsStore, WritesKeepEveryOtherLine) {
         "[SATELITE]\r\n"
         "GROUP-A=ISS,FO-29\r\n";
     dir.write("torv.ini", original);
-    ini_write("140", "keido", "position", ini);
-    ini_write("45", "HEIGHT", "POSITION", ini);
-    ini_write("A3", "SELECT", "NEWSECTION", ini);
+    ini_write(Section{"position"}, Key{"keido"}, "140", ini);
+    ini_write(Section{"POSITION"}, Key{"HEIGHT"}, "45", ini);
+    ini_write(Section{"NEWSECTION"}, Key{"SELECT"}, "A3", ini);
     EXPECT_EQ(dir.read("torv.ini"),
               "; written by hand\r\n"
               "[POSITION]\r\n"
@@ -132,15 +132,15 @@ TEST_F(SettingsStore, WritesKeepEveryOtherLine) {
 
 TEST_F(SettingsStore, LinesKeepTheirOwnLineEnds) {
     dir.write("torv.ini", "[A]\nB=1\n[C]\rD=2\r");
-    ini_write("3", "D", "C", ini);
-    ini_write("4", "E", "A", ini);
+    ini_write(Section{"C"}, Key{"D"}, "3", ini);
+    ini_write(Section{"A"}, Key{"E"}, "4", ini);
     EXPECT_EQ(dir.read("torv.ini"), "[A]\nB=1\nE=4\r\n[C]\rD=3\r");
 }
 
 TEST_F(SettingsStore, LineEndsInsideAValueCannotSplitTheFile) {
-    ini_write("a\r\n[EVIL]\r\nX=1", "COMMENT", "SAT", ini);
-    EXPECT_EQ(ini_read("X", "EVIL", ini), "ERROR");
-    EXPECT_EQ(ini_read("COMMENT", "SAT", ini), "a  [EVIL]  X=1");
+    ini_write(Section{"SAT"}, Key{"COMMENT"}, "a\r\n[EVIL]\r\nX=1", ini);
+    EXPECT_EQ(ini_read(Section{"EVIL"}, Key{"X"}, ini), "ERROR");
+    EXPECT_EQ(ini_read(Section{"SAT"}, Key{"COMMENT"}, ini), "a  [EVIL]  X=1");
 }
 
 TEST_F(SettingsStore, AFailedWriteLeavesTheFileAloneAndIsReportedOncePerFile) {
@@ -152,8 +152,8 @@ TEST_F(SettingsStore, AFailedWriteLeavesTheFileAloneAndIsReportedOncePerFile) {
     ::chmod(ini.c_str(), 0444);
     const std::string nowhere = dir.file("no-folder/torv.ini");
     for (int change = 0; change < 3; ++change) {
-        EXPECT_FALSE(ini_write(std::to_string(change), "B", "A", ini));
-        EXPECT_FALSE(ini_write(std::to_string(change), "B", "A", nowhere));
+        EXPECT_FALSE(ini_write(Section{"A"}, Key{"B"}, std::to_string(change), ini));
+        EXPECT_FALSE(ini_write(Section{"A"}, Key{"B"}, std::to_string(change), nowhere));
     }
     EXPECT_EQ(dir.read("torv.ini"), original);
     EXPECT_EQ(dir.names(), std::set<std::string>{"torv.ini"});
@@ -161,30 +161,30 @@ TEST_F(SettingsStore, AFailedWriteLeavesTheFileAloneAndIsReportedOncePerFile) {
 
     // Writable again: the writes go through, and a later failure is told anew.
     ::chmod(ini.c_str(), 0644);
-    EXPECT_TRUE(ini_write("2", "B", "A", ini));
-    EXPECT_EQ(ini_read("B", "A", ini), "2");
+    EXPECT_TRUE(ini_write(Section{"A"}, Key{"B"}, "2", ini));
+    EXPECT_EQ(ini_read(Section{"A"}, Key{"B"}, ini), "2");
     ::chmod(ini.c_str(), 0444);
-    EXPECT_FALSE(ini_write("3", "B", "A", ini));
+    EXPECT_FALSE(ini_write(Section{"A"}, Key{"B"}, "3", ini));
     EXPECT_EQ(reports, (std::vector<std::string>{ini, nowhere, ini}));
     set_settings_write_report(nullptr);
 }
 
 TEST_F(SettingsStore, Utf8FileWithByteOrderMarkStaysUtf8) {
     dir.write("torv.ini", "\xEF\xBB\xBF[SATELITE]\r\nGROUP-A=ISS\r\n");
-    EXPECT_EQ(ini_read("GROUP-A", "SATELITE", ini), "ISS");
-    ini_write("なし", "TONE", "SATELITE", ini);
-    EXPECT_EQ(ini_read("TONE", "SATELITE", ini), "なし");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"GROUP-A"}, ini), "ISS");
+    ini_write(Section{"SATELITE"}, Key{"TONE"}, "なし", ini);
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"TONE"}, ini), "なし");
     EXPECT_TRUE(dir.read("torv.ini").starts_with("\xEF\xBB\xBF"));
 }
 
 TEST_F(SettingsStore, Utf8FileWithoutByteOrderMarkIsReadAndKeptAsUtf8) {
     dir.write("torv.ini", "[FT847]\r\nRIG=ＦＴ８４７\r\n[SATELITE]\r\nGROUP-A=ISS\r\n");
-    EXPECT_EQ(ini_read("RIG", "FT847", ini), "ＦＴ８４７");
-    ASSERT_TRUE(ini_write("なし", "TONE", "SATELITE", ini));
+    EXPECT_EQ(ini_read(Section{"FT847"}, Key{"RIG"}, ini), "ＦＴ８４７");
+    ASSERT_TRUE(ini_write(Section{"SATELITE"}, Key{"TONE"}, "なし", ini));
     EXPECT_EQ(dir.read("torv.ini"), "[FT847]\r\nRIG=ＦＴ８４７\r\n[SATELITE]\r\nGROUP-A=ISS\r\nTONE=なし\r\n");
     // The same text in CP932 is no UTF-8 and reads as before.
     dir.write("torv.ini", utf8_to_cp932("[FT847]\r\nRIG=ＦＴ８４７\r\n"));
-    EXPECT_EQ(ini_read("RIG", "FT847", ini), "ＦＴ８４７");
+    EXPECT_EQ(ini_read(Section{"FT847"}, Key{"RIG"}, ini), "ＦＴ８４７");
 }
 
 TEST(IsUtf8, WellFormedSequencesOnly) {
@@ -215,7 +215,7 @@ TEST_F(SettingsStore, GarbageFileReadsWithoutHarm) {
     std::string garbage;
     for (int i = 0; i < 2000; ++i) garbage += static_cast<char>((i * 37) % 256);
     dir.write("torv.ini", garbage);
-    EXPECT_EQ(ini_read("SELECT", "SATELITE", ini), "ERROR");
+    EXPECT_EQ(ini_read(Section{"SATELITE"}, Key{"SELECT"}, ini), "ERROR");
     EXPECT_EQ(dir.read("torv.ini"), garbage);
 }
 
@@ -224,7 +224,7 @@ TEST_F(SettingsStore, AFileThatCannotBeReadIsNeverOverwritten) {
     dir.write("torv.ini", original);
     std::filesystem::permissions(dir.str(), std::filesystem::perms::all);  // the user may create files here
     std::filesystem::permissions(ini, std::filesystem::perms::owner_write);
-    EXPECT_FALSE(as_ordinary_user([&] { return ini_write("A1", "SELECT", "SATELITE", ini); }));
+    EXPECT_FALSE(as_ordinary_user([&] { return ini_write(Section{"SATELITE"}, Key{"SELECT"}, "A1", ini); }));
     std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_EQ(dir.read("torv.ini"), original);
     EXPECT_EQ(dir.names(), std::set<std::string>{"torv.ini"});
@@ -236,7 +236,7 @@ TEST_F(SettingsStore, ALinkedFileIsWrittenThroughTheLinkWithItsPermissions) {
     elsewhere.write("torv.ini", "[A]\r\nB=1\r\n");
     ::chmod(target.c_str(), 0600);
     std::filesystem::create_symlink(target, ini);
-    ASSERT_TRUE(ini_write("2", "B", "A", ini));
+    ASSERT_TRUE(ini_write(Section{"A"}, Key{"B"}, "2", ini));
     EXPECT_TRUE(std::filesystem::is_symlink(ini));
     EXPECT_EQ(elsewhere.read("torv.ini"), "[A]\r\nB=2\r\n");
     struct stat st {};
@@ -249,15 +249,15 @@ TEST_F(SettingsStore, Utf8ValuesAreCutWithoutSplittingACharacter) {
     std::string wide;
     for (int i = 0; i < 100; ++i) wide += "あ";  // 3 bytes each in UTF-8
     dir.write("torv.ini", "\xEF\xBB\xBF[X]\r\nWIDE=" + wide + "\r\n");
-    EXPECT_EQ(ini_read("WIDE", "X", ini), wide.substr(0, 84 * 3));
+    EXPECT_EQ(ini_read(Section{"X"}, Key{"WIDE"}, ini), wide.substr(0, 84 * 3));
 }
 
 TEST_F(SettingsStore, ReadOrDefaultTellsMissingFromEmpty) {
-    EXPECT_EQ(ini_read_or("SATELITE", "SELECT", " 0:", ini), " 0:");  // no file
+    EXPECT_EQ(ini_read_or(Section{"SATELITE"}, Key{"SELECT"}, " 0:", ini), " 0:");  // no file
     EXPECT_FALSE(std::filesystem::exists(ini));                        // a default is never written back
     dir.write("torv.ini", "[SATELITE]\r\nEMPTY=\r\nSELECT= 2:AO-51\r\n");
-    EXPECT_EQ(ini_read_or("SATELITE", "SELECT", " 0:", ini), "2:AO-51");
-    EXPECT_EQ(ini_read_or("SATELITE", "EMPTY", "x", ini), "");  // present but empty: not the default
-    EXPECT_EQ(ini_read_or("SATELITE", "OTHER", "x", ini), "x");
-    EXPECT_EQ(ini_read_or("OTHER", "SELECT", "x", ini), "x");
+    EXPECT_EQ(ini_read_or(Section{"SATELITE"}, Key{"SELECT"}, " 0:", ini), "2:AO-51");
+    EXPECT_EQ(ini_read_or(Section{"SATELITE"}, Key{"EMPTY"}, "x", ini), "");  // present but empty: not the default
+    EXPECT_EQ(ini_read_or(Section{"SATELITE"}, Key{"OTHER"}, "x", ini), "x");
+    EXPECT_EQ(ini_read_or(Section{"OTHER"}, Key{"SELECT"}, "x", ini), "x");
 }
