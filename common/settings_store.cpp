@@ -174,37 +174,36 @@ std::string one_line(std::string_view text) {
 
 }  // namespace
 
-std::string ini_read(std::string_view key, std::string_view section, const std::string& file) {
+std::string ini_read(Section section, Key key, const std::string& file) {
     static const std::string kMissing = "ERROR";
     auto f = load(file);
     if (!f) return kMissing;
-    auto s = find_section(*f, section);
+    auto s = find_section(*f, section.name);
     if (!s) return kMissing;
-    auto k = find_key(*f, *s, key);
+    auto k = find_key(*f, *s, key.name);
     if (!k) return kMissing;
     std::string value = clean_value(key_line(decode(*f, f->raw[*k]))->value);
     return cut_value(*f, value, kSettingReadBytes);
 }
 
-std::string ini_read_or(std::string_view section, std::string_view key, std::string_view def,
-                        const std::string& file) {
-    std::string value = ini_read(key, section, file);
+std::string ini_read_or(Section section, Key key, std::string_view def, const std::string& file) {
+    std::string value = ini_read(section, key, file);
     return value == "ERROR" ? std::string(def) : value;
 }
 
-bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file) {
-    if (key.empty() || section.empty()) return false;
+bool ini_write(Section section, Key key, std::string_view value, const std::string& file) {
+    if (key.name.empty() || section.name.empty()) return false;
     // A file that exists but cannot be read whole is left alone: writing it would lose it.
     platform::FileContent content = platform::read_whole_file(file);
     if (content.status == platform::FileContent::Failed) return reported(file, false);
     IniFile f = parse(std::move(content.bytes));
-    const std::string line = encode(f, one_line(key) + "=" + one_line(value));
-    auto s = find_section(f, section);
+    const std::string line = encode(f, one_line(key.name) + "=" + one_line(value));
+    auto s = find_section(f, section.name);
     if (!s) {
         if (!f.raw.empty() && !trim_ws(f.raw.back()).empty()) add_line(f, f.raw.size(), "");
-        add_line(f, f.raw.size(), encode(f, "[" + one_line(section) + "]"));
+        add_line(f, f.raw.size(), encode(f, "[" + one_line(section.name) + "]"));
         add_line(f, f.raw.size(), line);
-    } else if (auto k = find_key(f, *s, key)) {
+    } else if (auto k = find_key(f, *s, key.name)) {
         // The key keeps the spelling it has in the file.
         const std::string stored_key = key_line(decode(f, f.raw[*k]))->key;
         f.raw[*k] = encode(f, stored_key + "=" + one_line(value));
@@ -215,18 +214,6 @@ bool ini_write(std::string_view value, std::string_view key, std::string_view se
         add_line(f, at, line);
     }
     return reported(file, save(f, file));
-}
-
-std::string ini_read(Section section, Key key, const std::string& file) {
-    return ini_read(key.name, section.name, file);
-}
-
-std::string ini_read_or(Section section, Key key, std::string_view def, const std::string& file) {
-    return ini_read_or(section.name, key.name, def, file);
-}
-
-bool ini_write(Section section, Key key, std::string_view value, const std::string& file) {
-    return ini_write(value, key.name, section.name, file);
 }
 
 size_t ini_value_bytes(std::string_view value, const std::string& file) {

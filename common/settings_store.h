@@ -14,10 +14,10 @@ namespace torv {
 // terminator included).
 inline constexpr size_t kSettingReadBytes = 254;
 
-// The name of a section and of a key in it. Each is named at the call
-// (ini_read(Section{"DDE"}, Key{"PORT"}, file)), so a call that gives them in the
-// wrong order, or as bare texts, does not compile. A view: the text it names must
-// outlive it, as it does when the name is made in the call itself.
+// The name of a section and of a key in it, each a type of its own. Every call names
+// the section first and the key second (ini_read(Section{"DDE"}, Key{"PORT"}, file));
+// one that swaps them, or gives bare texts, does not compile. A view: the text it names
+// must outlive it, as it does when the name is made in the call itself.
 struct Section {
     constexpr explicit Section(std::string_view text) : name(text) {}
     std::string_view name;
@@ -31,13 +31,10 @@ struct Key {
 // blanks and without enclosing quotation marks, cut to 254 bytes in CP932.
 // The empty text when the key holds nothing; "ERROR" when the file, the section or
 // the key does not exist. Section and key names are found regardless of letter case.
-std::string ini_read(std::string_view key, std::string_view section, const std::string& file);
 std::string ini_read(Section section, Key key, const std::string& file);
 
 // The value ini_read gives, or def when the file, the section or the key does not exist
 // (a key that holds nothing reads as the empty text, not as def).
-std::string ini_read_or(std::string_view section, std::string_view key, std::string_view def,
-                        const std::string& file);
 std::string ini_read_or(Section section, Key key, std::string_view def, const std::string& file);
 
 // Stores value (exactly, leading blanks included) under key in section of file,
@@ -47,7 +44,6 @@ std::string ini_read_or(Section section, Key key, std::string_view def, const st
 // file or its folder may not be written, or the file exists but cannot be read whole
 // (writing it would lose it); the report set below is then called.
 // A file saved as UTF-8 (with or without a byte-order mark) is read and kept as UTF-8.
-bool ini_write(std::string_view value, std::string_view key, std::string_view section, const std::string& file);
 bool ini_write(Section section, Key key, std::string_view value, const std::string& file);
 
 // The bytes value takes in file: in the file's encoding (CP932, or UTF-8 for a file

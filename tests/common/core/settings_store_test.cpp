@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "common/cp932.h"
@@ -30,6 +32,22 @@ bool as_ordinary_user(const std::function<bool()>& f) {
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+// A call names the section before the key, each by its type: the other order, or bare
+// texts in either, does not compile, where it would silently read the default.
+using Read = decltype(&ini_read);
+using ReadOr = decltype(&ini_read_or);
+using Write = decltype(&ini_write);
+static_assert(std::is_invocable_v<Read, Section, Key, std::string>);
+static_assert(!std::is_invocable_v<Read, Key, Section, std::string>);
+static_assert(!std::is_invocable_v<Read, const char*, const char*, std::string>);
+static_assert(std::is_invocable_v<ReadOr, Section, Key, std::string_view, std::string>);
+static_assert(!std::is_invocable_v<ReadOr, Key, Section, std::string_view, std::string>);
+static_assert(!std::is_invocable_v<ReadOr, const char*, const char*, std::string_view, std::string>);
+static_assert(std::is_invocable_v<Write, Section, Key, std::string_view, std::string>);
+static_assert(!std::is_invocable_v<Write, Key, Section, std::string_view, std::string>);
+static_assert(!std::is_invocable_v<Write, std::string_view, Key, Section, std::string>);
+static_assert(!std::is_invocable_v<Write, const char*, const char*, std::string_view, std::string>);
 
 }  // namespace
 
