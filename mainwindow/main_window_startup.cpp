@@ -99,7 +99,7 @@ void MainWindow::Form_Load() {
     if (l_.settings.local.local_map_show == 1) open_local_zoom();
     // The FT-847 window runs its timer from start-up on, hidden.
     l_.seam.ft847_load_hidden();
-    trace("form8_loaded");
+    trace("ft847_window_loaded");
 
     Timer1.setEnabled(true);
     Timer2.setEnabled(true);

@@ -33,7 +33,7 @@ int line_count(const std::string& text) {
 
 }  // namespace
 
-TEST(ExtrnWindow, PublishesItsItemsToRealTcpClients) {
+TEST(LiveValuesWindow, PublishesItsItemsToRealTcpClients) {
     platform::ItemServer server("torv");
     ASSERT_TRUE(server.listen(0));
     platform::FormInstance<LiveValuesWindow> window([&] { return std::make_unique<LiveValuesWindow>(&server); });
@@ -65,7 +65,7 @@ TEST(ExtrnWindow, PublishesItsItemsToRealTcpClients) {
     EXPECT_EQ(client.next().value, "t= 12.5");
 }
 
-TEST(ExtrnWindow, ValuesBeforeTheFirstWrite) {
+TEST(LiveValuesWindow, ValuesBeforeTheFirstWrite) {
     platform::FormInstance<LiveValuesWindow> window;
     EXPECT_EQ(window().caption(), QString::fromUtf8("外部参照（ＤＤＥ）"));
     for (const char* name : {"Text1", "Text12", "Text13", "Text15", "Text16", "Text25", "Label24", "Label26"})
@@ -87,7 +87,7 @@ TEST(ExtrnWindow, ValuesBeforeTheFirstWrite) {
     EXPECT_EQ(window().item_text("Text17"), "45");
 }
 
-TEST(ExtrnWindow, ClosedWindowKeepsTheValuesItsClientsFollow) {
+TEST(LiveValuesWindow, ClosedWindowKeepsTheValuesItsClientsFollow) {
     platform::ItemServer server("torv");
     ASSERT_TRUE(server.listen(0));
     platform::FormInstance<LiveValuesWindow> window([&] { return std::make_unique<LiveValuesWindow>(&server); });

@@ -82,7 +82,7 @@ TEST(MainWindowStartUp, RunsItsStepsInOrder) {
     h.main_window();
     const std::vector<std::string> expected = {
         "progress_shown", "initial_state", "settings_load", "rig_buttons", "priority", "daylight_band",
-        "timers_off", "elements_loaded", "shown_sats_check", "clock_set", "display_state", "form8_loaded",
+        "timers_off", "elements_loaded", "shown_sats_check", "clock_set", "display_state", "ft847_window_loaded",
         "timers_on", "progress_closed", "layout", "debug_log_deleted", "visible_scan", "tray_icon", "sat_hosei_set"};
     EXPECT_EQ(h.steps, expected);
 }
