@@ -45,8 +45,8 @@ enum Opcode : uint8_t {
     TxFrequency = 0x2E,
 };
 
-// "01" USB, "00" LSB, "02" CW, "08" FM before the opcode; empty for an unknown code.
-inline std::string mode_frame(std::string_view mode_code, Opcode opcode) { return yaesu::mode_frame(mode_code, opcode); }
+// "01" USB, "00" LSB, "02" CW, "08" FM before the opcode; empty for RadioMode::Other.
+inline std::string mode_frame(RadioMode mode, Opcode opcode) { return yaesu::mode_frame(mode, opcode); }
 
 // The frequency frame for f MHz in 10 Hz steps (below 10 Hz truncated). Below 1000 MHz
 // the first byte holds the hundreds and tens of MHz in BCD; from 1200 MHz it is C and

@@ -88,9 +88,9 @@ void Ft736Window::send_closing() {
 
 void Ft736Window::send_ptt(bool on) { send_hex_command(ft736::frame(on ? ft736::PttOn : ft736::PttOff)); }
 
-void Ft736Window::send_mode(Side side, const std::string& code) {
-    // A mode code without a mode byte sends nothing.
-    send_hex_command(ft736::mode_frame(code, side == Side::Tx ? ft736::TxMode : ft736::RxMode));
+void Ft736Window::send_mode(Side side, RadioMode mode) {
+    // A mode without a mode byte sends nothing.
+    send_hex_command(ft736::mode_frame(mode, side == Side::Tx ? ft736::TxMode : ft736::RxMode));
 }
 
 void Ft736Window::send_frequency(Side side, double mhz) {
@@ -161,7 +161,7 @@ void Ft736Window::Command13_Click() {
     // them from the tuned receive side; then the sides are as they were.
     const int tx_auto = state.tx_auto;
     state.tx_auto = 1;
-    if (state.conversion_type == "0") {
+    if (state.conversion == ConversionType::Fixed) {
         send_tuned_rx_independently();
     } else {
         state.rx_auto = 1;

@@ -36,12 +36,12 @@ double reply_frequency(const std::array<uint8_t, 5>& reply) {
     return yaesu::bcd_frequency({reply[0], reply[1], reply[2], reply[3]});
 }
 
-std::optional<std::string> reply_mode(uint8_t mode_byte) {
+std::optional<RadioMode> reply_mode(uint8_t mode_byte) {
     switch (mode_byte) {
-        case 0x00: return "2";
-        case 0x01: return "1";
-        case 0x02: case 0x03: case 0x82: case 0x83: return "3";
-        case 0x08: case 0x88: return "4";
+        case 0x00: return RadioMode::Lsb;
+        case 0x01: return RadioMode::Usb;
+        case 0x02: case 0x03: case 0x82: case 0x83: return RadioMode::Cw;
+        case 0x08: case 0x88: return RadioMode::Fm;
         default: return std::nullopt;
     }
 }

@@ -64,8 +64,8 @@ enum Opcode : uint8_t {
 inline std::optional<std::vector<uint8_t>> frequency_frame(double mhz, Opcode opcode) {
     return yaesu::frequency_frame(mhz, opcode);
 }
-// "01" USB, "00" LSB, "02" CW, "08" FM before the opcode; empty for an unknown code.
-inline std::string mode_frame(std::string_view mode_code, Opcode opcode) { return yaesu::mode_frame(mode_code, opcode); }
+// "01" USB, "00" LSB, "02" CW, "08" FM before the opcode; empty for RadioMode::Other.
+inline std::string mode_frame(RadioMode mode, Opcode opcode) { return yaesu::mode_frame(mode, opcode); }
 
 // The CTCSS code of a tone text ("88.5" and "88.50" -> "0E"); nothing for a tone the
 // radio does not have.
@@ -74,8 +74,8 @@ std::string tone_frame(std::string_view code);
 
 // A frequency and mode reply: four BCD bytes (10 Hz units) and the mode byte.
 double reply_frequency(const std::array<uint8_t, 5>& reply);
-// The mode code of a reply's mode byte: LSB, USB, CW (also reverse and narrow) and
-// FM (also narrow); nothing for any other byte.
-std::optional<std::string> reply_mode(uint8_t mode_byte);
+// The mode of a reply's mode byte: LSB, USB, CW (also reverse and narrow) and FM (also
+// narrow); nothing for any other byte.
+std::optional<RadioMode> reply_mode(uint8_t mode_byte);
 
 }  // namespace torv::ft847

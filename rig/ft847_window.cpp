@@ -95,9 +95,9 @@ void Ft847Window::send_frequency(Side side, double mhz) {
     if (const auto frame = ft847::frequency_frame(mhz, op)) write_bytes(*frame);
 }
 
-void Ft847Window::send_mode(Side side, const std::string& code) {
+void Ft847Window::send_mode(Side side, RadioMode mode) {
     const ft847::Opcode op = side == Side::Tx ? ft847::SatTxMode : single_vfo() ? ft847::MainMode : ft847::SatRxMode;
-    send_hex_command(ft847::mode_frame(code, op));
+    send_hex_command(ft847::mode_frame(mode, op));
 }
 
 void Ft847Window::set_tone() {
@@ -194,7 +194,7 @@ void Ft847Window::frequency_reply(const std::array<uint8_t, 5>& reply) {
     continue_from_read_back(side);
 }
 
-bool Ft847Window::parse_frequency(const std::array<uint8_t, 5>& reply, double& sum, std::string& mode) {
+bool Ft847Window::parse_frequency(const std::array<uint8_t, 5>& reply, double& sum, RadioMode& mode) {
     const double previous = sum;
     sum = ft847::reply_frequency(reply);
     const bool accepted = read_back_accepted(previous, sum);
@@ -202,7 +202,7 @@ bool Ft847Window::parse_frequency(const std::array<uint8_t, 5>& reply, double& s
         sum = previous;
         notice("データ取り込みに失敗しましたので、もう一度ボタンを押してください");
     }
-    if (const auto code = ft847::reply_mode(reply[4])) mode = *code;
+    if (const auto read = ft847::reply_mode(reply[4])) mode = *read;
     return accepted;
 }
 

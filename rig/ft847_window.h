@@ -46,7 +46,7 @@ protected:
     void after_opening() override;
     void send_closing() override;
     void send_ptt(bool on) override;
-    void send_mode(Side side, const std::string& code) override;
+    void send_mode(Side side, RadioMode mode) override;
     void set_tone() override;
     void send_frequency(Side side, double mhz) override;
     void poll_meters() override;
@@ -61,7 +61,7 @@ private:
     bool single_vfo() const;
     // CTCSS off, the burst button hidden, note in the tone label.
     void tone_off(const std::string& note);
-    bool parse_frequency(const std::array<uint8_t, 5>& reply, double& sum, std::string& mode);
+    bool parse_frequency(const std::array<uint8_t, 5>& reply, double& sum, RadioMode& mode);
 };
 
 }  // namespace torv

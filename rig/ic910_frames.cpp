@@ -22,10 +22,11 @@ std::optional<double> frequency_at(const std::vector<uint8_t>& bytes, size_t at)
 
 }  // namespace
 
-std::string mode_frame(std::string_view mode_code) {
-    static constexpr std::pair<std::string_view, uint8_t> kModes[] = {{"1", 0x01}, {"2", 0x00}, {"3", 0x03}, {"4", 0x05}};
-    for (const auto& [code, byte] : kModes)
-        if (code == mode_code) return civ::frame_text(kRig, kController, {0x06}, {byte});
+std::string mode_frame(RadioMode mode) {
+    static constexpr std::pair<RadioMode, uint8_t> kModes[] = {
+        {RadioMode::Usb, 0x01}, {RadioMode::Lsb, 0x00}, {RadioMode::Cw, 0x03}, {RadioMode::Fm, 0x05}};
+    for (const auto& [known, byte] : kModes)
+        if (known == mode) return civ::frame_text(kRig, kController, {0x06}, {byte});
     return {};
 }
 
@@ -53,12 +54,12 @@ int s_meter_units(std::string_view level_digits) {
     return static_cast<int>(std::clamp<int64_t>(round_half_even(level / (256.0 / 24.0)), 0, 32));
 }
 
-std::optional<std::string> reply_mode(uint8_t mode_byte) {
+std::optional<RadioMode> reply_mode(uint8_t mode_byte) {
     switch (mode_byte) {
-        case 0x00: return "2";
-        case 0x01: return "1";
-        case 0x03: return "3";
-        case 0x05: return "4";
+        case 0x00: return RadioMode::Lsb;
+        case 0x01: return RadioMode::Usb;
+        case 0x03: return RadioMode::Cw;
+        case 0x05: return RadioMode::Fm;
         default: return std::nullopt;
     }
 }

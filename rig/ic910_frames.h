@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rig/civ_frames.h"
+#include "rig/sat_codes.h"
 
 // The IC-910's CI-V frames on the Icom layer: the transceiver at address 60, this
 // program at E0. Fixed frames in one table of hexadecimal texts, the frames with a
@@ -39,8 +40,8 @@ inline constexpr std::array<std::string_view, kFrameCount> kFrames = {
 inline std::string frame(Frame f) { return std::string(kFrames[f]); }
 
 // The mode frame of the selected band: "01" USB, "00" LSB, "03" CW, "05" FM; the
-// empty text (nothing to send) for any other mode code.
-std::string mode_frame(std::string_view mode_code);
+// empty text (nothing to send) for RadioMode::Other.
+std::string mode_frame(RadioMode mode);
 // The request for the contents of memory channel 0..19 ("FEFE60E01A0105FD").
 std::string channel_request(int channel);
 // The frequency frame of the selected band, bytes: FE FE 60 E0 05, five packed-BCD
@@ -54,9 +55,9 @@ std::optional<double> reply_frequency(const civ::Frame& f);
 // The S-meter level of a reply's four level digits ("0255") in the window's 24 units,
 // halves to even; never more than 32 (the meter's width).
 int s_meter_units(std::string_view level_digits);
-// The mode code of a mode byte in a memory channel's contents: 00 LSB, 01 USB, 03 CW,
-// 05 FM; nothing for any other byte.
-std::optional<std::string> reply_mode(uint8_t mode_byte);
+// The mode of a mode byte in a memory channel's contents: 00 LSB, 01 USB, 03 CW, 05 FM;
+// nothing for any other byte.
+std::optional<RadioMode> reply_mode(uint8_t mode_byte);
 
 // The contents of a memory channel (reply 1A 01): channel, receive and transmit
 // frequency and mode bytes; nothing for a reply too short to hold them.

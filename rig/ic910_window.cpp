@@ -119,13 +119,13 @@ uint8_t Ic910Window::hex_pair_to_byte(std::string_view text) {
     return text.size() == 1 ? frames::hex_pair_to_byte(std::string(text) + "0") : frames::hex_pair_to_byte(text);
 }
 
-void Ic910Window::send_mode(Side side, const std::string& code) {
-    const std::string mode = ic910::mode_frame(code);
-    if (mode.empty()) return;
+void Ic910Window::send_mode(Side side, RadioMode mode) {
+    const std::string frame = ic910::mode_frame(mode);
+    if (frame.empty()) return;
     send_civ(ic910::frame(side == Side::Tx ? ic910::SelectSub : ic910::SelectMain));
-    send_civ(mode);
+    send_civ(frame);
     sleep_sec(0.3f);
-    send_civ(mode);
+    send_civ(frame);
 }
 
 void Ic910Window::set_tone() {
@@ -321,7 +321,7 @@ void Ic910Window::step_channel(int step) {
     // Up shows the number with its leading zero, down without.
     Label34.setCaption(qs(step > 0 ? channel_text : std::to_string(channel_number)));
     // The next mode update sends the SUB mode again and refreshes the channel label.
-    state.tx_mode_sent.clear();
+    state.tx_mode_sent.reset();
 }
 
 void Ic910Window::Command17_Click() {
@@ -362,11 +362,11 @@ void Ic910Window::load_memory_channel(const civ::Frame& frame) {
 void Ic910Window::take_over(Side side, double mhz, uint8_t mode_byte) {
     const bool tx = side == Side::Tx;
     (tx ? state.tx_sum : state.rx_sum) = mhz;
-    if (state.conversion_type != "0") (tx ? state.tx_base_text : state.rx_base_text) = num_text(mhz);
+    if (state.conversion != ConversionType::Fixed) (tx ? state.tx_base_text : state.rx_base_text) = num_text(mhz);
     if (tx) HScroll1_Change();
     else HScroll2_Change();
     // As if the operator pressed the mode button: lamp, item and the mode frames.
-    if (const auto code = ic910::reply_mode(mode_byte)) mode_button(side, *code);
+    if (const auto mode = ic910::reply_mode(mode_byte)) mode_button(side, *mode);
 }
 
 void Ic910Window::f18menu_ch_settei_Click() {

@@ -15,16 +15,16 @@ bool RigWindow::link_refused() {
     return true;
 }
 
-void RigWindow::mode_button(Side side, const std::string& code) {
+void RigWindow::mode_button(Side side, RadioMode mode) {
     if (link_refused()) return;
     if (side == Side::Tx) {
-        state.tx_mode = code;
-        show_mode_lamps(tx_lamps, code);
-        dde_put("Text15", mode_name(code));
+        state.tx_mode = mode;
+        show_mode_lamps(tx_lamps, mode);
+        dde_put("Text15", mode_name(mode));
     } else {
-        state.rx_mode = code;
-        show_mode_lamps(rx_lamps, code);
-        dde_put("Text16", mode_name(code));
+        state.rx_mode = mode;
+        show_mode_lamps(rx_lamps, mode);
+        dde_put("Text16", mode_name(mode));
     }
     after_mode_button();
 }
@@ -72,10 +72,10 @@ void RigWindow::read_frequency(Side side) {
 void RigWindow::continue_from_read_back(Side side) {
     // Tracking continues from the frequency the operator tuned on the transceiver.
     if (side == Side::Rx) {
-        if (state.conversion_type != "0") state.rx_base_text = num_text(state.rx_sum);
+        if (state.conversion != ConversionType::Fixed) state.rx_base_text = num_text(state.rx_sum);
         HScroll2_Change();
     } else {
-        if (state.conversion_type != "0") state.tx_base_text = num_text(state.tx_sum);
+        if (state.conversion != ConversionType::Fixed) state.tx_base_text = num_text(state.tx_sum);
         HScroll1_Change();
     }
 }
@@ -168,7 +168,7 @@ void RigWindow::Command15_Click() {
     send_ptt(false);
     Label25.setCaption(radio_.burst_done_text);
     // The next tick sends the transmit mode again, and with it the satellite's tone.
-    state.tx_mode_sent.clear();
+    state.tx_mode_sent.reset();
     after_burst();
     Command15.setBackColor(ctx.backcolor);
     Command15.setEnabled(true);

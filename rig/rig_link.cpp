@@ -81,14 +81,14 @@ void RigWindow::place_link_controls() {
 void RigWindow::connect_link_handlers() {
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
-    Command6.Click = [this] { mode_button(Side::Tx, "1"); };
-    Command5.Click = [this] { mode_button(Side::Tx, "2"); };
-    Command3.Click = [this] { mode_button(Side::Tx, "3"); };
-    Command4.Click = [this] { mode_button(Side::Tx, "4"); };
-    Command7.Click = [this] { mode_button(Side::Rx, "1"); };
-    Command8.Click = [this] { mode_button(Side::Rx, "2"); };
-    Command9.Click = [this] { mode_button(Side::Rx, "3"); };
-    Command10.Click = [this] { mode_button(Side::Rx, "4"); };
+    Command6.Click = [this] { mode_button(Side::Tx, RadioMode::Usb); };
+    Command5.Click = [this] { mode_button(Side::Tx, RadioMode::Lsb); };
+    Command3.Click = [this] { mode_button(Side::Tx, RadioMode::Cw); };
+    Command4.Click = [this] { mode_button(Side::Tx, RadioMode::Fm); };
+    Command7.Click = [this] { mode_button(Side::Rx, RadioMode::Usb); };
+    Command8.Click = [this] { mode_button(Side::Rx, RadioMode::Lsb); };
+    Command9.Click = [this] { mode_button(Side::Rx, RadioMode::Cw); };
+    Command10.Click = [this] { mode_button(Side::Rx, RadioMode::Fm); };
     Command11.Click = [this] { Command11_Click(); };
     Command12.Click = [this] { Command12_Click(); };
     Command13.Click = [this] { Command13_Click(); };
@@ -150,6 +150,8 @@ void RigWindow::set_auto(int& flag, platform::Shape& lamp, platform::CommandButt
 }
 
 void RigWindow::show_passbands() {
+    // The passbands go by the conversion type's number: a type written "01" or "1.0"
+    // shows the bands as "1" does.
     const double type = val(state.conversion_type);
     const CurrentSatValues& s = ctx.sat.values;
     if (type == 0) {
@@ -377,7 +379,7 @@ void RigWindow::initial_modes_and_tone() {
 
 void RigWindow::send_beacon_mode() {
     if (!running()) return;
-    const std::string& mode = ctx.sat.values.sat_beacon_mode;
+    const RadioMode mode = sat_beacon_mode();
     if (mode == state.rx_mode_sent) return;
     state.rx_mode_sent = mode;
     if (state.recive_freq <= radio_.mode_highest) send_mode(Side::Rx, mode);

@@ -101,9 +101,9 @@ void RigWindow::dde_put(std::string_view item, const std::string& text) {
     if (ctx.services.dde_put) ctx.services.dde_put(item, text);
 }
 
-void RigWindow::show_mode_lamps(std::array<platform::Shape, 4>& lamps, const std::string& code) {
-    if (mode_name(code).empty()) return;
-    const int chosen = static_cast<int>(val(code)) - 1;  // "1" to "4"
+void RigWindow::show_mode_lamps(std::array<platform::Shape, 4>& lamps, RadioMode mode) {
+    if (mode == RadioMode::Other) return;
+    const int chosen = static_cast<int>(mode);  // the lamps are in the modes' order
     for (int i = 0; i < 4; ++i) lamps[i].setFillColor(i == chosen ? kRed : kWhite);
 }
 
@@ -123,8 +123,8 @@ void RigWindow::parse_sat_info(const std::string& record) {
     show_mode_lamps(rx_lamps, state.rx_mode);
     dde_put("Text16", ctx.rig.rig_downlink_mode);
 
-    if (state.conversion_type == "2") Label14.setCaption("非反転");
-    else if (state.conversion_type == "1") Label14.setCaption("反転");
+    if (state.conversion == ConversionType::NonInverting) Label14.setCaption("非反転");
+    else if (state.conversion == ConversionType::Inverting) Label14.setCaption("反転");
     else Label14.setCaption("固定");
 
     // Positioning a slider runs its handler only when the position changes.
@@ -142,7 +142,7 @@ void RigWindow::parse_sat_info(const std::string& record) {
     apply_rx_correction();
     show_converter_offset();
 
-    if (platform::Label* label = beacon_mode_label()) label->setCaption(qs(mode_name(ctx.sat.values.sat_beacon_mode)));
+    if (platform::Label* label = beacon_mode_label()) label->setCaption(qs(mode_name(sat_beacon_mode())));
     // Told once the window shows what it set up, as the box waits for the operator.
     if (setup.unusable_value) report_unusable_setting("[SAT-INFO] " + ctx.sat.selected_sat);
 }

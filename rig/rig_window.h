@@ -242,7 +242,7 @@ public:
     void save_corrections();
 
     // ---- operating buttons ----
-    void mode_button(Side side, const std::string& code);
+    void mode_button(Side side, RadioMode mode);
     void Command11_Click();
     void Command12_Click();
     virtual void Command13_Click() { read_frequency(Side::Rx); }
@@ -284,7 +284,7 @@ protected:
     // PTT on or off; only called for a radio that has a PTT button.
     virtual void send_ptt(bool on) { (void)on; }
     // The mode frame(s) of one side (also the beacon's mode on the receive side).
-    virtual void send_mode(Side side, const std::string& code) = 0;
+    virtual void send_mode(Side side, RadioMode mode) = 0;
     // The tone rule, run with every change of the transmit mode.
     virtual void set_tone() {}
     // One side's frequency frame(s), for a frequency the template decided to send.
@@ -339,7 +339,8 @@ protected:
 
     void make_rx_fixed_at_setup();
     void show(const TrackDisplay& d);
-    void show_mode_lamps(std::array<platform::Shape, 4>& lamps, const std::string& code);
+    // The lamp of the mode red, the others white; RadioMode::Other leaves them as they are.
+    void show_mode_lamps(std::array<platform::Shape, 4>& lamps, RadioMode mode);
     void dde_put(std::string_view item, const std::string& text);
     // A correction worked out from its slider, as the slider's handler does, without
     // the handler's pause.
@@ -353,6 +354,9 @@ protected:
     void set_fixed_side_lamps(platform::Shape* tx, platform::Shape* rx);
     // The beacon-mode label of the window, if it has one.
     virtual platform::Label* beacon_mode_label() { return nullptr; }
+    // The beacon's mode of the satellite's frequency-range record, as the program holds
+    // it now (its editor changes it without a new set-up).
+    RadioMode sat_beacon_mode() const { return parse_mode(ctx.sat.values.sat_beacon_mode); }
     // The colour of the converter box and its labels while it is ticked.
     virtual platform::ColorValue converter_color() { return kLightGreen; }
 

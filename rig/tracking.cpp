@@ -59,19 +59,12 @@ void show_receive(TrackDisplay& d, RigWindowState& s, double v) {
 
 }  // namespace
 
-std::string mode_name(std::string_view code) {
-    if (code == "1") return "USB";
-    if (code == "2") return "LSB";
-    if (code == "3") return "CW";
-    if (code == "4") return "FM";
-    return {};
-}
-
 std::string freq_text(double mhz) { return format_number(mhz, "####.00000"); }
 
 void update_transponder_constant(RigWindowState& s) {
-    if (s.conversion_type == "2") s.transponder_constant = val(s.uplink_text) - val(s.downlink_text);
-    if (s.conversion_type == "1") s.transponder_constant = val(s.uplink_text) + val(s.downlink_text);
+    if (s.conversion == ConversionType::NonInverting)
+        s.transponder_constant = val(s.uplink_text) - val(s.downlink_text);
+    if (s.conversion == ConversionType::Inverting) s.transponder_constant = val(s.uplink_text) + val(s.downlink_text);
 }
 
 SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::string& record, double k) {
@@ -89,22 +82,21 @@ SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::str
     shared.rig_uplink_text = s.uplink_text;
     s.send_freq = val(s.uplink_text);
 
-    s.tx_mode = or_default(r.uplink_mode, "2");
-    setup.tx_mode_known = !mode_name(s.tx_mode).empty();
-    if (setup.tx_mode_known) shared.rig_uplink_mode = mode_name(s.tx_mode);
-    s.tx_mode_sent.clear();
+    s.tx_mode = parse_mode(or_default(r.uplink_mode, "2"));
+    if (s.tx_mode != RadioMode::Other) shared.rig_uplink_mode = mode_name(s.tx_mode);
+    s.tx_mode_sent.reset();
 
     s.downlink_text = s.rx_base_text = or_default(r.downlink, "0");
     if (!r.downlink.empty()) s.rx_sum = val(r.downlink);
     shared.rig_downlink_text = s.downlink_text;
     s.recive_freq = val(s.downlink_text);
 
-    s.rx_mode = or_default(r.downlink_mode, "1");
-    setup.rx_mode_known = !mode_name(s.rx_mode).empty();
-    if (setup.rx_mode_known) shared.rig_downlink_mode = mode_name(s.rx_mode);
-    s.rx_mode_sent.clear();
+    s.rx_mode = parse_mode(or_default(r.downlink_mode, "1"));
+    if (s.rx_mode != RadioMode::Other) shared.rig_downlink_mode = mode_name(s.rx_mode);
+    s.rx_mode_sent.reset();
 
     s.conversion_type = or_default(r.conversion, "0");
+    s.conversion = parse_conversion(s.conversion_type);
     update_transponder_constant(s);
 
     // A record without conversion type resets the corrections, as an empty field does.
@@ -116,8 +108,8 @@ SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::str
     return setup;
 }
 
-SliderCorrection slider_correction(int p, std::string_view mode, bool enabled) {
-    const bool fm = mode == "4";
+SliderCorrection slider_correction(int p, RadioMode mode, bool enabled) {
+    const bool fm = mode == RadioMode::Fm;
     SliderCorrection c;
     c.mhz = enabled ? (fm ? p / 1000.0 : p / 20000.0) : 0.0;
     c.value = num_text(fm ? p : p * 50);
@@ -128,8 +120,8 @@ SliderCorrection slider_correction(int p, std::string_view mode, bool enabled) {
 TrackDisplay track_tx_fixed(RigWindowState& s, RigShared& shared, double k) {
     TrackDisplay d;
     beacon_step(d, s, shared, k);
-    const bool inverting = s.conversion_type == "1";
-    if (!inverting && s.conversion_type != "2") return d;
+    const bool inverting = s.conversion == ConversionType::Inverting;
+    if (!inverting && s.conversion != ConversionType::NonInverting) return d;
     const double B = val(s.tx_base_text);
     const double K = s.transponder_constant;
     show_send(d, s, B + s.tx_correction);
@@ -149,8 +141,8 @@ TrackDisplay track_tx_fixed(RigWindowState& s, RigShared& shared, double k) {
 TrackDisplay track_rx_fixed(RigWindowState& s, RigShared& shared, double k) {
     TrackDisplay d;
     beacon_step(d, s, shared, k);
-    const bool inverting = s.conversion_type == "1";
-    if (!inverting && s.conversion_type != "2") return d;
+    const bool inverting = s.conversion == ConversionType::Inverting;
+    if (!inverting && s.conversion != ConversionType::NonInverting) return d;
     const double B = val(s.rx_base_text);
     const double K = s.transponder_constant;
     const double satTX = B / k;
@@ -165,7 +157,7 @@ TrackDisplay track_rx_fixed(RigWindowState& s, RigShared& shared, double k) {
 TrackDisplay track_separate(RigWindowState& s, RigShared& shared, double k) {
     TrackDisplay d;
     beacon_step(d, s, shared, k);
-    if (s.conversion_type != "0") return d;
+    if (s.conversion != ConversionType::Fixed) return d;
     d.label10 = freq_text(val(s.tx_base_text));
     d.label12 = freq_text(val(s.rx_base_text));
     show_send(d, s, (s.tx_auto == 1 ? val(s.tx_base_text) * (2 - k) : s.tx_sum) + s.tx_correction);
@@ -178,7 +170,7 @@ TrackDisplay track_separate(RigWindowState& s, RigShared& shared, double k) {
 }
 
 TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k) {
-    if (val(s.conversion_type) == 0) return track_separate(s, shared, k);
+    if (s.conversion == ConversionType::Fixed) return track_separate(s, shared, k);
     return s.fixed_side == 2 ? track_rx_fixed(s, shared, k) : track_tx_fixed(s, shared, k);
 }
 

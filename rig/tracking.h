@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "rig/sat_codes.h"
+
 // The transponder tracking engine shared by the four transceiver windows: the window
 // state, its set-up from the satellite's information record, the operator's
 // corrections, the fixed side, and the Doppler steps. Plain computation; the windows
@@ -10,7 +12,7 @@
 namespace torv {
 
 // One per transceiver window. Frequencies are MHz, as numbers or as the decimal text
-// the record or a step produced. Mode codes: "1" USB, "2" LSB, "3" CW, "4" FM.
+// the record or a step produced.
 struct RigWindowState {
     int no_sat_info = 0;            // 1 while the selected satellite has no record
     std::string beacon_text;
@@ -18,9 +20,10 @@ struct RigWindowState {
     std::string downlink_text;      // nominal receive (downlink) frequency
     std::string tx_base_text;       // where the tracking steps start from
     std::string rx_base_text;
-    std::string tx_mode, rx_mode;
-    std::string tx_mode_sent, rx_mode_sent;  // empty: the next mode update sends
-    std::string conversion_type;    // "0" fixed (FM), "1" inverting, "2" non-inverting
+    RadioMode tx_mode = RadioMode::Other, rx_mode = RadioMode::Other;
+    std::optional<RadioMode> tx_mode_sent, rx_mode_sent;  // none: the next mode update sends
+    std::string conversion_type;  // the record's text: "0" fixed (FM), "1" inverting, "2" non-inverting
+    ConversionType conversion = ConversionType::Other;  // conversion_type, read by the set-up
     double transponder_constant = 0;
     double tx_correction = 0, rx_correction = 0;
     int fixed_side = 0;             // 1 transmit side fixed, 2 receive side fixed
@@ -39,19 +42,14 @@ struct RigShared {
     int sat_converter_offset = 0;                     // receive converter, whole MHz
 };
 
-// "USB", "LSB", "CW", "FM" for "1".."4"; empty for any other code.
-std::string mode_name(std::string_view code);
-
 // The frequency pattern of the windows' labels: "####.00000".
 std::string freq_text(double mhz);
 
-// What the set-up leaves for the window to do with its sliders and lamps.
+// What the set-up leaves for the window to do with its sliders, and what it could not use.
 struct SatInfoSetup {
     // Slider positions from the record's corrections field (transmit, receive);
     // empty when the corrections are to be reset.
     std::optional<std::pair<int, int>> sliders;
-    bool tx_mode_known = false;  // the mode codes are one of "1".."4"
-    bool rx_mode_known = false;
     // A value lay outside its field's range and took the field's default: a frequency
     // below 0 or of 100000 MHz and more, a slider position beyond -1000..1000, a
     // converter offset beyond a 16-bit whole number.
@@ -62,10 +60,11 @@ struct SatInfoSetup {
 // (ten fields, each ended by ":"), k being the Doppler factor. Empty fields take the
 // defaults: beacon, uplink and downlink "0", uplink mode "2", downlink mode "1",
 // conversion type "0" (which also resets the corrections), converter offset 0; so do
-// values outside their field's range (see unusable_value).
+// values outside their field's range (see unusable_value). A mode code other than
+// "1".."4" leaves the published mode name as it was.
 SatInfoSetup apply_sat_info(RigWindowState& s, RigShared& shared, const std::string& record, double k);
 
-// K of a linear transponder from the nominal frequencies; unchanged for the fixed type.
+// K of a linear transponder from the nominal frequencies; unchanged for any other type.
 void update_transponder_constant(RigWindowState& s);
 
 // A correction slider: position p (-1000..1000), one step 50 Hz, or 1 kHz in FM.
@@ -74,7 +73,7 @@ struct SliderCorrection {
     std::string value;      // what the value label shows: p in FM, else p x 50
     std::string unit;       // "KHZ" in FM, else "HZ"
 };
-SliderCorrection slider_correction(int p, std::string_view mode, bool enabled);
+SliderCorrection slider_correction(int p, RadioMode mode, bool enabled);
 
 // What one step shows; an absent entry leaves its label as it is.
 struct TrackDisplay {
@@ -83,12 +82,13 @@ struct TrackDisplay {
     std::optional<std::string> text12, text13;  // the DDE items of the two frequencies
 };
 
-// The three steps. Each updates the beacon first; the linear steps act only for
-// conversion types "1" and "2", the separate step only for "0".
+// The three steps. Each updates the beacon first; the linear steps act only for the
+// inverting and non-inverting types, the separate step only for the fixed one.
 TrackDisplay track_tx_fixed(RigWindowState& s, RigShared& shared, double k);
 TrackDisplay track_rx_fixed(RigWindowState& s, RigShared& shared, double k);
 TrackDisplay track_separate(RigWindowState& s, RigShared& shared, double k);
-// The step of the tick: separate for conversion type 0, else that of the fixed side.
+// The step of the tick: separate for the fixed type, else that of the fixed side (which
+// acts only for a linear type).
 TrackDisplay track_step(RigWindowState& s, RigShared& shared, double k);
 // Where the tick's next step would tune the transceiver (transmit, receive), the state
 // left as it is: with the corrections and the receive converter, which the set-up's

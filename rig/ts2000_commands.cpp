@@ -36,21 +36,27 @@ std::string_view chars(std::string_view text, size_t from, size_t count) {
 
 std::string framing(std::string_view speed) { return speed == "4800" ? "n,8,2" : "n,8,1"; }
 
-std::string build_sa_command(std::string_view sa_template, std::string_view conversion_type, int trace_reverse) {
+std::string build_sa_command(std::string_view sa_template, ConversionType conversion, int trace_reverse) {
     const std::string head(chars(sa_template, 1, 3));
     const std::string middle(chars(sa_template, 5, 2));
     const char* r = trace_reverse == 1 ? "1" : "0";
-    if (conversion_type == "0") return head + "0" + middle + "000;";
-    if (conversion_type == "1") return head + "0" + middle + r + "10;";
-    if (conversion_type == "2") return head + "0" + middle + r + "00;";
+    switch (conversion) {
+        case ConversionType::Fixed: return head + "0" + middle + "000;";
+        case ConversionType::Inverting: return head + "0" + middle + r + "10;";
+        case ConversionType::NonInverting: return head + "0" + middle + r + "00;";
+        case ConversionType::Other: break;
+    }
     return std::string(sa_template);
 }
 
-std::optional<std::string> mode_command(std::string_view code) {
-    if (code == "1") return "MD2;";
-    if (code == "2") return "MD1;";
-    if (code == "3") return "MD3;";
-    if (code == "4") return "MD4;";
+std::optional<std::string> mode_command(RadioMode mode) {
+    switch (mode) {
+        case RadioMode::Usb: return "MD2;";
+        case RadioMode::Lsb: return "MD1;";
+        case RadioMode::Cw: return "MD3;";
+        case RadioMode::Fm: return "MD4;";
+        case RadioMode::Other: break;
+    }
     return std::nullopt;
 }
 

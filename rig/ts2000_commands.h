@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "rig/sat_codes.h"
+
 // The TS-2000's text commands as the TS-2000 window sends them and the fixed positions
 // of the replies it reads, on the Kenwood command layer (kenwood_commands.h).
 namespace torv::ts2000 {
@@ -12,13 +14,13 @@ std::string framing(std::string_view speed);
 
 // The satellite-mode command for a template "SA" + seven digits + ";": the template's
 // mode digit, "0", its two side digits ("10" receive, "11" transmit side addressed),
-// then by conversion type "0" (FM) "000;", "1" (inverting) trace-reverse digit & "10;",
-// "2" (non-inverting) trace-reverse digit & "00;"; any other type keeps the template.
-std::string build_sa_command(std::string_view sa_template, std::string_view conversion_type, int trace_reverse);
+// then by conversion type: fixed (FM) "000;", inverting trace-reverse digit & "10;",
+// non-inverting trace-reverse digit & "00;"; ConversionType::Other keeps the template.
+std::string build_sa_command(std::string_view sa_template, ConversionType conversion, int trace_reverse);
 
-// "MD" & the rig's mode number & ";" for a mode code of the satellite records ("1" USB
-// is the rig's 2, "2" LSB its 1, "3" CW 3, "4" FM 4); nothing for another code.
-std::optional<std::string> mode_command(std::string_view code);
+// "MD" & the rig's mode number & ";" for a mode (USB is the rig's 2, LSB its 1, CW 3,
+// FM 4); nothing for RadioMode::Other.
+std::optional<std::string> mode_command(RadioMode mode);
 
 // The rig's tone number "01".."38" of a CTCSS tone text, compared as a number (so
 // "88.50" is 88.5); nothing for a tone the rig does not have.

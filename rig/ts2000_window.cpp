@@ -311,12 +311,12 @@ void Ts2000Window::side_toggled(Side side, bool to_auto) {
 
 void Ts2000Window::Label14_Click() {
     if (link_refused()) return;
-    if (state.conversion_type == "0") {
+    if (state.conversion == ConversionType::Fixed) {
         trace_reverse = 0;
         color_trace(kLightCyan);
         return;
     }
-    if (state.conversion_type == "1" || state.conversion_type == "2") {
+    if (state.conversion == ConversionType::Inverting || state.conversion == ConversionType::NonInverting) {
         trace_reverse = trace_reverse == 1 ? 0 : 1;
         color_trace(trace_reverse == 1 ? kYellow : kLightCyan);
     }

@@ -165,7 +165,7 @@ protected:
     void send_initial_state() override;
     void send_closing() override;
     void send_ptt(bool on) override;
-    void send_mode(Side side, const std::string& code) override;
+    void send_mode(Side side, RadioMode mode) override;
     void set_tone() override;
     void send_frequency(Side side, double mhz) override;
     void poll_meters() override;

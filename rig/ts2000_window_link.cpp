@@ -69,7 +69,7 @@ void Ts2000Window::empty_receive_state() {
 }
 
 std::string Ts2000Window::build_sa_command(const std::string& sa_template) const {
-    return ts2000::build_sa_command(sa_template, state.conversion_type, trace_reverse);
+    return ts2000::build_sa_command(sa_template, state.conversion, trace_reverse);
 }
 
 // ---- replies -------------------------------------------------------------------------
@@ -186,9 +186,9 @@ void Ts2000Window::find_satellite_memory() {
 
 // ---- commands of the tick and the buttons ----------------------------------------------
 
-void Ts2000Window::send_mode(Side side, const std::string& code) {
-    // A mode code the rig has no number for sends nothing.
-    const std::optional<std::string> md = ts2000::mode_command(code);
+void Ts2000Window::send_mode(Side side, RadioMode mode) {
+    // A mode the rig has no number for sends nothing.
+    const std::optional<std::string> md = ts2000::mode_command(mode);
     if (!md) return;
     data_put(build_sa_command(side == Side::Tx ? "SA1011000;" : "SA1010000;"));
     data_put(*md);

@@ -8,16 +8,19 @@ std::string opcode_frame(std::string_view first_param, uint8_t opcode) {
     return std::string(first_param) + "000000" + frames::hex_text({opcode});
 }
 
-std::string mode_byte(std::string_view mode_code) {
-    if (mode_code == "1") return "01";
-    if (mode_code == "2") return "00";
-    if (mode_code == "3") return "02";
-    if (mode_code == "4") return "08";
+std::string mode_byte(RadioMode mode) {
+    switch (mode) {
+        case RadioMode::Usb: return "01";
+        case RadioMode::Lsb: return "00";
+        case RadioMode::Cw: return "02";
+        case RadioMode::Fm: return "08";
+        case RadioMode::Other: break;
+    }
     return {};
 }
 
-std::string mode_frame(std::string_view mode_code, uint8_t opcode) {
-    const std::string m = mode_byte(mode_code);
+std::string mode_frame(RadioMode mode, uint8_t opcode) {
+    const std::string m = mode_byte(mode);
     return m.empty() ? std::string() : opcode_frame(m, opcode);
 }
 

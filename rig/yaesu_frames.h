@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "rig/sat_codes.h"
+
 // The five-byte CAT frames of the Yaesu transceivers (FT-847, FT-736): four parameter
 // bytes, then the opcode. Each radio keeps its fixed frames in one read-only table of
 // hexadecimal texts indexed by a named constant; the frames with a parameter (mode,
@@ -16,11 +18,11 @@ namespace torv::yaesu {
 // other three are 0: "01" and 0x17 give "0100000017".
 std::string opcode_frame(std::string_view first_param, uint8_t opcode);
 
-// The mode byte text of a mode code: "01" USB, "00" LSB, "02" CW, "08" FM; empty for
-// an unknown code.
-std::string mode_byte(std::string_view mode_code);
-// The mode frame of a mode code, or the empty text (nothing to send) for an unknown one.
-std::string mode_frame(std::string_view mode_code, uint8_t opcode);
+// The mode byte text of a mode: "01" USB, "00" LSB, "02" CW, "08" FM; empty for
+// RadioMode::Other.
+std::string mode_byte(RadioMode mode);
+// The mode frame of a mode, or the empty text (nothing to send) for RadioMode::Other.
+std::string mode_frame(RadioMode mode, uint8_t opcode);
 
 // A frequency as the four parameter groups, most significant first, in 10 Hz steps
 // (below 10 Hz truncated): hundreds and tens of MHz, units of MHz and 100 kHz, tens and

@@ -210,7 +210,7 @@ TEST_F(Ft847Fixture, ReadBackMovesTheTrackingToTheTunedFrequency) {
     w.Command13_Click();
     EXPECT_DOUBLE_EQ(w.state.rx_sum, 439.7);
     EXPECT_EQ(w.state.rx_base_text, "439.7");
-    EXPECT_EQ(w.state.rx_mode, "1");
+    EXPECT_EQ(w.state.rx_mode, RadioMode::Usb);
     EXPECT_EQ(w.Label16.caption(), " 67");
     EXPECT_EQ(w.reply_count, 4);
     EXPECT_TRUE(w.Timer1.enabled());
@@ -221,18 +221,18 @@ TEST_F(Ft847Fixture, ReadBackMovesTheTrackingToTheTunedFrequency) {
         double previous;
         std::array<uint8_t, 5> reply;
         double kept;
-        const char* mode;
+        RadioMode mode;
         bool refused;
     };
     const Case cases[] = {
-        {435.8, {0x14, 0x59, 0x00, 0x00, 0x00}, 435.8, "2", true},
-        {145.9, {0x43, 0x58, 0x00, 0x00, 0x01}, 435.8, "1", false},
-        {435.8, {0x46, 0x10, 0x00, 0x00, 0x01}, 435.8, "1", true},
+        {435.8, {0x14, 0x59, 0x00, 0x00, 0x00}, 435.8, RadioMode::Lsb, true},
+        {145.9, {0x43, 0x58, 0x00, 0x00, 0x01}, 435.8, RadioMode::Usb, false},
+        {435.8, {0x46, 0x10, 0x00, 0x00, 0x01}, 435.8, RadioMode::Usb, true},
     };
     for (const Case& c : cases) {
         recorder().clear();
         w.state.rx_sum = c.previous;
-        w.state.rx_mode = "4";
+        w.state.rx_mode = RadioMode::Fm;
         w.parse_rx_frequency(c.reply);
         EXPECT_NEAR(w.state.rx_sum, c.kept, 1e-9);
         EXPECT_EQ(w.state.rx_mode, c.mode);
@@ -644,7 +644,7 @@ TEST_F(Ft847Fixture, ASameBandReadAsksTheMainVfoThatIsTracked) {
     w.Timer1.setEnabled(false);
     EXPECT_EQ(radio.frames_since(mark).front(), "0000000003");
     EXPECT_DOUBLE_EQ(w.state.rx_sum, 147.9);
-    EXPECT_EQ(w.state.rx_mode, "3");
+    EXPECT_EQ(w.state.rx_mode, RadioMode::Cw);
 }
 
 TEST_F(Ft847Fixture, AStartAfterTheLineWasLostWhileKeyedUnkeysTheRadio) {

@@ -184,7 +184,7 @@ TEST_F(Ic910Fixture, ModeButtonsSendAtOnceOnlyWhatChangedAndSetTheToneNote) {
     EXPECT_EQ(w.tx_lamps[0].fillColor(), kRed);
 
     selected_sat = "ISS";  // a satellite without tone: the note goes with the next mode change
-    w.state.tx_mode_sent.clear();
+    w.state.tx_mode_sent.reset();
     w.update_modes_and_tone();
     EXPECT_EQ(w.Label25.caption(), "");
 
@@ -438,7 +438,7 @@ TEST_F(Ic910Fixture, AChannelsContentsAreTakenOverOnlyWhenTheOperatorAgrees) {
     EXPECT_EQ(recorder().texts, Frames{question});
     EXPECT_EQ(w.Label15.caption(), "ＣＨ受信周波数情報");
     EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.9);
-    EXPECT_EQ(w.state.rx_mode, "1");
+    EXPECT_EQ(w.state.rx_mode, RadioMode::Usb);
 
     recorder().clear();
     recorder().answers.push_back(platform::vbYes);
@@ -449,8 +449,8 @@ TEST_F(Ic910Fixture, AChannelsContentsAreTakenOverOnlyWhenTheOperatorAgrees) {
     EXPECT_DOUBLE_EQ(w.state.rx_sum, 435.8);
     EXPECT_DOUBLE_EQ(w.state.tx_sum, 145.95);
     EXPECT_EQ(w.state.rx_base_text, "435.8");
-    EXPECT_EQ(w.state.rx_mode, "3");  // CW, sent at once as by the CW button
-    EXPECT_EQ(w.state.tx_mode, "2");  // kept
+    EXPECT_EQ(w.state.rx_mode, RadioMode::Cw);   // sent at once as by the CW button
+    EXPECT_EQ(w.state.tx_mode, RadioMode::Lsb);  // kept
     EXPECT_EQ(count(radio.frames_since(mark), "FEFE60E00603FD"), 2);
     EXPECT_EQ(radio.state.main.mode, 0x03);
     // The tracking goes on from the channel's receive frequency (the fixed side).

@@ -59,7 +59,10 @@ protected:
         return true;
     }
     void send_closing() override { put("OFF;"); }
-    void send_mode(Side side, const std::string& code) override { put((side == Side::Tx ? "MT" : "MR") + code + ";"); }
+    // The mode as its record's code ("1" USB .. "4" FM).
+    void send_mode(Side side, RadioMode mode) override {
+        put((side == Side::Tx ? "MT" : "MR") + std::to_string(static_cast<int>(mode) + 1) + ";");
+    }
     void send_frequency(Side side, double mhz) override {
         put(*kenwood::frequency_command(side == Side::Tx ? "FB" : "FA", mhz));
     }

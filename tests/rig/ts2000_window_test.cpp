@@ -365,7 +365,7 @@ TEST_F(Ts2000Fixture, ToneRulesFollowTheToneTable) {
     Ts2000Window& w = started();
     for (const Case& c : cases) {
         sat_values.sat_tone = c.tone;
-        w.state.tx_mode_sent.clear();  // the next tick sends the transmit mode and the tone
+        w.state.tx_mode_sent.reset();  // the next tick sends the transmit mode and the tone
         const Commands frames = tick();
         ASSERT_GE(frames.size(), 2u + c.commands.size());
         EXPECT_EQ((Commands{frames.begin() + 2, frames.begin() + 2 + static_cast<long>(c.commands.size())}), c.commands)
@@ -409,7 +409,7 @@ TEST_F(Ts2000Fixture, Ao51WithoutItsToneSwitchesTheToneOffOnce) {
     const size_t mark = radio.mark();
     selected_sat = "AO-51";
     tick();  // the satellite change: search, start commands, tone rules
-    w.state.tx_mode_sent.clear();
+    w.state.tx_mode_sent.reset();
     tick();
     const Commands frames = since(mark);
     EXPECT_EQ(std::count(frames.begin(), frames.end(), "TO0;"), 1);

@@ -42,9 +42,9 @@ TEST(FrameText, PackedBcdAndHexPairs) {
 TEST(YaesuFrames, OpcodeModeAndFrequencyFrames) {
     EXPECT_EQ(yaesu::opcode_frame("3F", 0x2B), "3F0000002B");
     const std::pair<const char*, const char*> modes[] = {{"1", "01"}, {"2", "00"}, {"3", "02"}, {"4", "08"}, {"5", ""}};
-    for (auto [code, byte] : modes) EXPECT_EQ(yaesu::mode_byte(code), byte) << code;
-    EXPECT_EQ(yaesu::mode_frame("4", 0x27), "0800000027");
-    EXPECT_EQ(yaesu::mode_frame("", 0x27), "");
+    for (auto [code, byte] : modes) EXPECT_EQ(yaesu::mode_byte(parse_mode(code)), byte) << code;
+    EXPECT_EQ(yaesu::mode_frame(RadioMode::Fm, 0x27), "0800000027");
+    EXPECT_EQ(yaesu::mode_frame(parse_mode(""), 0x27), "");
     EXPECT_EQ(hex(yaesu::frequency_frame(435.8, 0x2E)), "435800002E");
     EXPECT_EQ(hex(yaesu::frequency_frame(435.123456, 0x2E)), "435123452E");  // below 10 Hz dropped
     EXPECT_EQ(hex(yaesu::frequency_frame(1296.0, 0x2E)), "none");

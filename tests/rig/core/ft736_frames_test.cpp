@@ -3,6 +3,7 @@
 #include "rig/ft736_frames.h"
 
 using namespace torv::ft736;
+using torv::RadioMode;
 
 TEST(Ft736Frames, FrequencyFrames) {
     struct Case {
@@ -35,11 +36,11 @@ TEST(Ft736Frames, FrequencyFrames) {
 }
 
 TEST(Ft736Frames, ModeAndFixedFrames) {
-    EXPECT_EQ(mode_frame("1", RxMode), "0100000017");
-    EXPECT_EQ(mode_frame("2", TxMode), "0000000027");
-    EXPECT_EQ(mode_frame("3", TxMode), "0200000027");
-    EXPECT_EQ(mode_frame("4", RxMode), "0800000017");
-    EXPECT_EQ(mode_frame("7", RxMode), "");
+    EXPECT_EQ(mode_frame(RadioMode::Usb, RxMode), "0100000017");
+    EXPECT_EQ(mode_frame(RadioMode::Lsb, TxMode), "0000000027");
+    EXPECT_EQ(mode_frame(RadioMode::Cw, TxMode), "0200000027");
+    EXPECT_EQ(mode_frame(RadioMode::Fm, RxMode), "0800000017");
+    EXPECT_EQ(mode_frame(RadioMode::Other, RxMode), "");
     EXPECT_EQ(frame(CatOn) + frame(SatModeOn), "0000000000000000000E");
     EXPECT_EQ(frame(PttOff) + frame(SatModeOff) + frame(CatOff), "0000000088000000008E0000000080");
     EXPECT_EQ(frame(Tone67), "1D000000FA");

@@ -4,6 +4,7 @@
 #include "rig/ft847_frames.h"
 
 using namespace torv::ft847;
+using torv::RadioMode;
 using torv::frames::hex_text;
 
 namespace {
@@ -25,11 +26,11 @@ TEST(Ft847Frames, FrequencyFrames) {
 }
 
 TEST(Ft847Frames, ModeAndToneFrames) {
-    EXPECT_EQ(mode_frame("1", SatRxMode), "0100000017");
-    EXPECT_EQ(mode_frame("2", MainMode), "0000000007");
-    EXPECT_EQ(mode_frame("3", SatTxMode), "0200000027");
-    EXPECT_EQ(mode_frame("4", SatTxMode), "0800000027");
-    EXPECT_EQ(mode_frame("9", SatTxMode), "");
+    EXPECT_EQ(mode_frame(RadioMode::Usb, SatRxMode), "0100000017");
+    EXPECT_EQ(mode_frame(RadioMode::Lsb, MainMode), "0000000007");
+    EXPECT_EQ(mode_frame(RadioMode::Cw, SatTxMode), "0200000027");
+    EXPECT_EQ(mode_frame(RadioMode::Fm, SatTxMode), "0800000027");
+    EXPECT_EQ(mode_frame(RadioMode::Other, SatTxMode), "");
     EXPECT_EQ(tone_frame(*ctcss_code("88.5")), "0E0000002B");
     // Tones are compared as numbers; one the radio does not have gives no code at all.
     EXPECT_EQ(ctcss_code("88.50"), "0E");
@@ -48,9 +49,9 @@ TEST(Ft847Frames, ModeAndToneFrames) {
 TEST(Ft847Frames, FrequencyReply) {
     EXPECT_NEAR(reply_frequency({0x43, 0x97, 0x00, 0x00, 0x01}), 439.7, 1e-9);
     EXPECT_NEAR(reply_frequency({0x14, 0x59, 0x12, 0x34, 0x00}), 145.91234, 1e-9);
-    EXPECT_EQ(reply_mode(0x01), "1");
-    EXPECT_EQ(reply_mode(0x00), "2");
-    EXPECT_EQ(reply_mode(0x82), "3");
-    EXPECT_EQ(reply_mode(0x88), "4");
+    EXPECT_EQ(reply_mode(0x01), RadioMode::Usb);
+    EXPECT_EQ(reply_mode(0x00), RadioMode::Lsb);
+    EXPECT_EQ(reply_mode(0x82), RadioMode::Cw);
+    EXPECT_EQ(reply_mode(0x88), RadioMode::Fm);
     EXPECT_EQ(reply_mode(0x04), std::nullopt);  // AM: the mode stays as it was
 }

@@ -22,7 +22,7 @@ TEST(Ic910Frames, FrequencyModeAndChannelFrames) {
 
     const std::pair<const char*, const char*> modes[] = {
         {"1", "FEFE60E00601FD"}, {"2", "FEFE60E00600FD"}, {"3", "FEFE60E00603FD"}, {"4", "FEFE60E00605FD"}, {"7", ""}};
-    for (auto [code, text] : modes) EXPECT_EQ(ic910::mode_frame(code), text) << code;
+    for (auto [code, text] : modes) EXPECT_EQ(ic910::mode_frame(parse_mode(code)), text) << code;
 
     EXPECT_EQ(ic910::channel_request(5), "FEFE60E01A0105FD");
     EXPECT_EQ(ic910::channel_request(19), "FEFE60E01A0119FD");
@@ -38,8 +38,9 @@ TEST(Ic910Frames, RepliesAndTheSMeter) {
     const std::pair<const char*, int> levels[] = {{"0255", 24}, {"0128", 12}, {"0000", 0}, {"9999", 32}};
     for (auto [digits, units] : levels) EXPECT_EQ(ic910::s_meter_units(digits), units) << digits;
 
-    const std::pair<uint8_t, const char*> mode_bytes[] = {{0x00, "2"}, {0x01, "1"}, {0x03, "3"}, {0x05, "4"}};
-    for (auto [b, code] : mode_bytes) EXPECT_EQ(ic910::reply_mode(b), code);
+    const std::pair<uint8_t, RadioMode> mode_bytes[] = {
+        {0x00, RadioMode::Lsb}, {0x01, RadioMode::Usb}, {0x03, RadioMode::Cw}, {0x05, RadioMode::Fm}};
+    for (auto [b, mode] : mode_bytes) EXPECT_EQ(ic910::reply_mode(b), mode);
     EXPECT_FALSE(ic910::reply_mode(0x02));
 }
 

@@ -30,10 +30,10 @@ TEST(TrackingSetUp, DefaultRecord) {
     EXPECT_EQ(e.shared.rig_beacon_text, "0");
     EXPECT_EQ(e.s.uplink_text, "146");
     EXPECT_EQ(e.s.tx_base_text, "146");
-    EXPECT_EQ(e.s.tx_mode, "2");
+    EXPECT_EQ(e.s.tx_mode, RadioMode::Lsb);
     EXPECT_EQ(e.shared.rig_uplink_mode, "LSB");
     EXPECT_EQ(e.s.downlink_text, "436");
-    EXPECT_EQ(e.s.rx_mode, "1");
+    EXPECT_EQ(e.s.rx_mode, RadioMode::Usb);
     EXPECT_EQ(e.shared.rig_downlink_mode, "USB");
     EXPECT_EQ(e.s.conversion_type, "0");
     ASSERT_TRUE(e.setup.sliders.has_value());
@@ -43,8 +43,8 @@ TEST(TrackingSetUp, DefaultRecord) {
     EXPECT_DOUBLE_EQ(e.s.recive_freq, 436);
     EXPECT_DOUBLE_EQ(e.s.tx_sum, 146);
     EXPECT_DOUBLE_EQ(e.s.rx_sum, 436);
-    EXPECT_TRUE(e.s.tx_mode_sent.empty());
-    EXPECT_TRUE(e.s.rx_mode_sent.empty());
+    EXPECT_FALSE(e.s.tx_mode_sent.has_value());
+    EXPECT_FALSE(e.s.rx_mode_sent.has_value());
 }
 
 TEST(TrackingSetUp, FieldsAndTheirDefaults) {
@@ -114,7 +114,7 @@ TEST(TrackingSetUp, UnknownModeAndMissingFrequenciesKeepWhatWasKnown) {
     EXPECT_EQ(e.s.uplink_text, "0");
     EXPECT_DOUBLE_EQ(e.s.tx_sum, 145.9);  // the transceiver's frequency as last known
     EXPECT_DOUBLE_EQ(e.s.rx_sum, 435.8);
-    EXPECT_EQ(e.s.tx_mode, "7");
+    EXPECT_EQ(e.s.tx_mode, RadioMode::Other);    // the record's "7", not the default
     EXPECT_EQ(e.shared.rig_uplink_mode, "LSB");  // the previous satellite's name stays
     EXPECT_EQ(e.shared.rig_downlink_mode, "USB");
 }
@@ -127,17 +127,17 @@ TEST(TrackingSetUp, BeaconIsShiftedByTheDopplerFactor) {
 TEST(Corrections, SliderSteps) {
     struct Case {
         int p;
-        const char* mode;
+        RadioMode mode;
         bool enabled;
         double mhz;
         const char* value;
         const char* unit;
     };
     const Case cases[] = {
-        {1000, "1", true, 0.05, "50000", "HZ"},
-        {-1000, "4", true, -1.0, "-1000", "KHZ"},
-        {20, "2", true, 0.001, "1000", "HZ"},
-        {400, "1", false, 0.0, "20000", "HZ"},  // switched off: the label still shows the slider
+        {1000, RadioMode::Usb, true, 0.05, "50000", "HZ"},
+        {-1000, RadioMode::Fm, true, -1.0, "-1000", "KHZ"},
+        {20, RadioMode::Lsb, true, 0.001, "1000", "HZ"},
+        {400, RadioMode::Usb, false, 0.0, "20000", "HZ"},  // switched off: the label still shows the slider
     };
     for (const Case& c : cases) {
         const SliderCorrection r = slider_correction(c.p, c.mode, c.enabled);

@@ -25,16 +25,17 @@ TEST(Ts2000Commands, SatelliteModeCommandForEveryTemplateAndSwitch) {
         {"SA1010000;", "3", 0, "SA1010000;"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ts2000::build_sa_command(c.sa_template, c.conversion_type, c.trace_reverse), c.expected)
+        EXPECT_EQ(ts2000::build_sa_command(c.sa_template, parse_conversion(c.conversion_type), c.trace_reverse),
+                  c.expected)
             << c.sa_template << " type " << c.conversion_type << " reverse " << c.trace_reverse;
 }
 
 TEST(Ts2000Commands, ModesTonesAndFraming) {
-    EXPECT_EQ(ts2000::mode_command("1"), "MD2;");  // USB
-    EXPECT_EQ(ts2000::mode_command("2"), "MD1;");  // LSB
-    EXPECT_EQ(ts2000::mode_command("3"), "MD3;");
-    EXPECT_EQ(ts2000::mode_command("4"), "MD4;");
-    EXPECT_EQ(ts2000::mode_command("5"), std::nullopt);
+    EXPECT_EQ(ts2000::mode_command(RadioMode::Usb), "MD2;");
+    EXPECT_EQ(ts2000::mode_command(RadioMode::Lsb), "MD1;");
+    EXPECT_EQ(ts2000::mode_command(RadioMode::Cw), "MD3;");
+    EXPECT_EQ(ts2000::mode_command(RadioMode::Fm), "MD4;");
+    EXPECT_EQ(ts2000::mode_command(RadioMode::Other), std::nullopt);
 
     EXPECT_EQ(ts2000::ctcss_code("67.0"), "01");
     EXPECT_EQ(ts2000::ctcss_code("88.5"), "08");
