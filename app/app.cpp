@@ -140,14 +140,14 @@ std::vector<RigWindow*> App::rig_windows() {
     return windows;
 }
 
-RigWindow* App::rig_window(int rig) {
-    switch (rig) {
-        case 1: return ft847.existing();
-        case 2: return ic910.existing();
-        case 3: return ts2000.existing();
-        case 4: return ft736.existing();
-        default: return nullptr;
+RigWindow* App::rig_window(Transceiver t) {
+    switch (t) {
+        case Transceiver::Ft847: return ft847.existing();
+        case Transceiver::Ic910: return ic910.existing();
+        case Transceiver::Ts2000: return ts2000.existing();
+        case Transceiver::Ft736: return ft736.existing();
     }
+    return nullptr;
 }
 
 ProgramEnd App::program_end() {

@@ -27,6 +27,7 @@
 #include "rig/ic910_window.h"
 #include "rig/ts2000_window.h"
 #include "schedule/partner_week_table_window.h"
+#include "schedule/schedule_timeline.h"
 #include "schedule/sky_track_window.h"
 #include "schedule/week_table_window.h"
 
@@ -97,9 +98,9 @@ public:
     platform::FormInstance<WorldZoomWindow> world_zoom_window{[this] { return make_world_zoom_window(); }, windows};
     platform::FormInstance<ScheduleWindow> schedule_window{
         [this] {
-            return std::make_unique<ScheduleWindow>(schedule_window_links(state, rig_context.mirror, main_window,
-                                                                          live_values_window,
-                                                                          [this](int rig) { return rig_window(rig); }));
+            return std::make_unique<ScheduleWindow>(
+                schedule_window_links(state, rig_context.mirror, main_window, live_values_window,
+                                      [this](Transceiver t) { return rig_window(t); }));
         },
         windows};
     platform::FormInstance<StationDialog> station_dialog{
@@ -133,9 +134,8 @@ public:
     void end_program() override;
     // The transceiver windows that exist now.
     std::vector<RigWindow*> rig_windows();
-    // The window of a schedule's receiver digit (1 FT-847, 2 IC-910, 3 TS-2000, 4 FT-736)
-    // if it exists now.
-    RigWindow* rig_window(int rig);
+    // The transceiver's window if it exists now.
+    RigWindow* rig_window(Transceiver t);
     // How the settings dialogs end the program: the main window's settings saved, then
     // ended as above.
     ProgramEnd program_end();

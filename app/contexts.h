@@ -72,12 +72,11 @@ inline RigContext rig_context(ProgramState& s) {
     return RigContext{{s.groups.selected_sat, s.doppler.doppler_factor, s.current_sat}, s.rig, s.schedule.sched_running};
 }
 
-// The schedule window over the state; rig_window: the transceiver window of a receiver
-// digit as it is now.
+// The schedule window over the state; rig_window: a transceiver's window as it is now.
 inline ScheduleWindowLinks schedule_window_links(ProgramState& s, ScheduleMirror& mirror,
                                                  platform::FormInstance<MainWindow>& main_window,
                                                  platform::FormInstance<LiveValuesWindow>& dde,
-                                                 std::function<RigWindow*(int rig)> rig_window) {
+                                                 std::function<RigWindow*(Transceiver t)> rig_window) {
     return ScheduleWindowLinks{s.schedule,           s.groups, s.chart, s.time, s.settings, mirror, main_window, dde,
                                std::move(rig_window)};
 }

@@ -34,6 +34,10 @@ int number_of(const std::string& text) { return whole_part_as<int>(val(text)); }
 }  // namespace
 
 int receiver_digit(std::string_view text) { return digit_of(kReceiverNames, text); }
+std::optional<Transceiver> transceiver_of(int digit) {
+    if (digit < 1 || digit > kTransceivers) return std::nullopt;
+    return static_cast<Transceiver>(digit);
+}
 int group_digit(std::string_view text) { return digit_of(kGroupNames, text); }
 std::string group_name(int group) {
     return group >= 0 && group < static_cast<int>(kGroupNames.size()) ? std::string(kGroupNames[group]) : std::string();

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,6 +35,15 @@ inline constexpr std::array<std::string_view, 5> kGroupNames{"グループＡ", 
                                                              "グループＥ"};
 inline constexpr int kWeatherReceiver = 5;
 int receiver_digit(std::string_view text);
+
+// The transceivers a receiver digit names, by their digit; the weather-satellite receiver
+// (kWeatherReceiver) has no window and is none of them.
+enum class Transceiver { Ft847 = 1, Ic910, Ts2000, Ft736 };
+inline constexpr int kTransceivers = 4;
+// The transceiver of a receiver digit; none for the weather receiver or any other digit.
+std::optional<Transceiver> transceiver_of(int digit);
+// Its row in a table of the transceivers listed in digit order.
+inline constexpr size_t transceiver_row(Transceiver t) { return static_cast<size_t>(t) - 1; }
 int group_digit(std::string_view text);
 // The group box text of a group 0..4; empty for any other.
 std::string group_name(int group);

@@ -28,8 +28,8 @@ struct ScheduleWindowLinks {
     ScheduleMirror& mirror;
     platform::FormInstance<MainWindow>& main_window;
     platform::FormInstance<LiveValuesWindow>& dde;
-    // The transceiver window of receiver digit 1..4 as it is now; none when not loaded.
-    std::function<RigWindow*(int rig)> rig_window;
+    // The transceiver's window as it is now; none when not loaded.
+    std::function<RigWindow*(Transceiver t)> rig_window;
 };
 
 // "スケジュール運用": up to five passes on a 24-hour time line from the hour the window
@@ -112,8 +112,10 @@ private:
     void select_group(int group);
     void select_slot(int slot);
     void start_receiver(int rig);
-    void apply_receive_mode(int rig, int mode);
-    int* running_flag(int rig);
+    void apply_receive_mode(Transceiver t, int mode);
+    void stop_transceiver(Transceiver t);
+    // The transceiver's running flag in the mirrored flags.
+    int* running_flag(Transceiver t);
     void publish(const std::string& code, const std::string& max_el, const std::string& az);
     void dde_put(const char* item, const std::string& text);
 

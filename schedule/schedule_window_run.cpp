@@ -15,11 +15,10 @@ using platform::qs;
 
 namespace {
 
-bool is_transceiver(int rig) { return rig >= 1 && rig <= 4; }
-
-// The status line of a receiver being run.
-const char* const kStartTexts[] = {"ＦＴ－８４７ 運用開始 ", "ＩＣ－９１０ 運用開始 ", "ＴＳ－２０００ 運用開始 ",
-                                   "ＦＴ－７３６ 運用開始 ", "気象衛星 運用開始 "};
+// The status line of a receiver being run, by receiver digit.
+constexpr std::array<const char*, kReceiverNames.size()> kStartTexts = {
+    "ＦＴ－８４７ 運用開始 ", "ＩＣ－９１０ 運用開始 ", "ＴＳ－２０００ 運用開始 ", "ＦＴ－７３６ 運用開始 ",
+    "気象衛星 運用開始 "};
 
 // How often, and how far apart, a receiver is asked to stop.
 constexpr int kStopTries = 6;
@@ -102,7 +101,7 @@ void ScheduleWindow::apply_slot_code(int code) {
     s.sched_mode = d.mode;
     // Another receiver takes over: the one running is given back first, so no radio is
     // left running after its pass (and the new satellite is selected after its stop).
-    if (s.sched_rig != s.sched_prev_rig && is_transceiver(s.sched_prev_rig)) stop_rig(s.sched_prev_rig);
+    if (s.sched_rig != s.sched_prev_rig && transceiver_of(s.sched_prev_rig)) stop_rig(s.sched_prev_rig);
 
     const SatGroupTable& g = l_.groups;
     if (s.sched_group != g.group_current + 1 || s.sched_prev_group != s.sched_group) select_group(s.sched_group);
@@ -115,7 +114,7 @@ void ScheduleWindow::apply_slot_code(int code) {
         start_receiver(s.sched_rig);
         s.sched_prev_rig = s.sched_rig;
     }
-    apply_receive_mode(s.sched_rig, s.sched_mode);
+    if (const std::optional<Transceiver> t = transceiver_of(s.sched_rig)) apply_receive_mode(*t, s.sched_mode);
 }
 
 void ScheduleWindow::select_group(int group) {
@@ -132,27 +131,31 @@ void ScheduleWindow::select_slot(int slot) {
     if (slot >= 1 && slot <= kSlots) (l_.main_window().*labels[slot - 1])();
 }
 
-int* ScheduleWindow::running_flag(int rig) {
+int* ScheduleWindow::running_flag(Transceiver t) {
     ScheduleMirror& m = l_.mirror;
-    int* flags[] = {&m.ft847_running, &m.ic910_running, &m.ts2000_running, &m.ft736_running};
-    return is_transceiver(rig) ? flags[rig - 1] : nullptr;
+    const std::array<int*, kTransceivers> flags = {&m.ft847_running, &m.ic910_running, &m.ts2000_running,
+                                                   &m.ft736_running};
+    return flags[transceiver_row(t)];
 }
 
 void ScheduleWindow::start_receiver(int rig) {
     Label12.setCaption(QString::fromUtf8(kStartTexts[rig - 1]));
-    if (!is_transceiver(rig)) return;
+    const std::optional<Transceiver> t = transceiver_of(rig);
+    if (!t) return;
+    // The main window's remote button of the transceiver shows its window.
     using Click = void (MainWindow::*)();
-    static constexpr Click buttons[] = {&MainWindow::Command12_Click, &MainWindow::Command19_Click,
-                                        &MainWindow::Command21_Click, &MainWindow::Command23_Click};
-    (l_.main_window().*buttons[rig - 1])();
-    if (*running_flag(rig) != 0) return;
-    if (RigWindow* w = l_.rig_window(rig)) w->Command2_Click();
+    static constexpr std::array<Click, kTransceivers> buttons = {
+        &MainWindow::Command12_Click, &MainWindow::Command19_Click, &MainWindow::Command21_Click,
+        &MainWindow::Command23_Click};
+    (l_.main_window().*buttons[transceiver_row(*t)])();
+    if (*running_flag(*t) != 0) return;
+    if (RigWindow* w = l_.rig_window(*t)) w->Command2_Click();
 }
 
-void ScheduleWindow::apply_receive_mode(int rig, int mode) {
+void ScheduleWindow::apply_receive_mode(Transceiver t, int mode) {
     // A receiver whose start failed is not pressed: its buttons would only refuse.
-    if (!is_transceiver(rig) || *running_flag(rig) != 1) return;
-    RigWindow* w = l_.rig_window(rig);
+    if (*running_flag(t) != 1) return;
+    RigWindow* w = l_.rig_window(t);
     if (!w) return;
     const RigWindow::Mirror& f = w->mirror();
     // The run uses beacon reception and auto-capture only where the radio has them.
@@ -180,22 +183,25 @@ void ScheduleWindow::apply_receive_mode(int rig, int mode) {
 void ScheduleWindow::stop_rig(int rig) {
     // The weather-satellite receiver has nothing to stop; its status stays.
     if (rig == kWeatherReceiver) return;
-    ScheduleState& s = l_.schedule;
-    if (is_transceiver(rig)) {
-        // A stop asked for while the radio waits for a reply is carried out after that
-        // wait: asked again once a second until the link is down.
-        for (int tries = 0; tries < kStopTries && *running_flag(rig) != 0; ++tries) {
-            RigWindow* w = l_.rig_window(rig);
-            if (!w) break;
-            // The FT-847's start/stop button stops it; the others' close button stops and closes.
-            if (rig == 1) w->Command2_Click();
-            else w->Command1_Click();
-            wait_sec(kStopWait);
-        }
-        if (RigWindow* w = rig == 1 ? l_.rig_window(1) : nullptr) w->Command1_Click();  // hidden, still loaded
-    }
+    if (const std::optional<Transceiver> t = transceiver_of(rig)) stop_transceiver(*t);
     Label12.setCaption("");
+    ScheduleState& s = l_.schedule;
     s.sched_prev_rig = s.sched_prev_group = s.sched_prev_slot = 999;
+}
+
+void ScheduleWindow::stop_transceiver(Transceiver t) {
+    // A stop asked for while the radio waits for a reply is carried out after that
+    // wait: asked again once a second until the link is down.
+    for (int tries = 0; tries < kStopTries && *running_flag(t) != 0; ++tries) {
+        RigWindow* w = l_.rig_window(t);
+        if (!w) break;
+        // The FT-847's start/stop button stops it; the others' close button stops and closes.
+        if (t == Transceiver::Ft847) w->Command2_Click();
+        else w->Command1_Click();
+        wait_sec(kStopWait);
+    }
+    if (t != Transceiver::Ft847) return;
+    if (RigWindow* w = l_.rig_window(t)) w->Command1_Click();  // hidden, still loaded
 }
 
 }  // namespace torv

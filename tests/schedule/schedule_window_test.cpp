@@ -21,7 +21,7 @@ struct ScheduleWindowTest : ::testing::Test {
     ScheduleMirror mirror;
     platform::FormInstance<ScheduleWindow> schedule_window{[this] {
         return std::make_unique<ScheduleWindow>(
-            schedule_window_links(h, mirror, h.main_window, h.dde, [](int) { return nullptr; }));
+            schedule_window_links(h, mirror, h.main_window, h.dde, [](Transceiver) { return nullptr; }));
     }};
 
     // The main window opens this schedule window and gives it passes, as in the program.

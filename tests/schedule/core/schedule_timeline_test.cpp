@@ -59,6 +59,12 @@ TEST(SlotCode, DigitsMakeAndReadTheCode) {
     EXPECT_EQ(d.mode, 3);
     EXPECT_EQ(receiver_digit("気象衛星受信機"), 5);
     EXPECT_EQ(receiver_digit("FT847"), 0);
+    // The boxes' receivers name the transceivers in their digits' order; the weather
+    // receiver is none of them.
+    EXPECT_EQ(transceiver_of(receiver_digit("ＦＴ８４７")), Transceiver::Ft847);
+    EXPECT_EQ(transceiver_of(receiver_digit("ＦＴ７３６")), Transceiver::Ft736);
+    EXPECT_EQ(transceiver_of(kWeatherReceiver), std::nullopt);
+    EXPECT_EQ(transceiver_of(0), std::nullopt);
     EXPECT_EQ(group_digit("グループＥ"), 5);
     EXPECT_EQ(group_name(2), "グループＣ");
     EXPECT_EQ(group_name(5), "");
