@@ -1,7 +1,5 @@
 #include "common/csv_fields.h"
 
-#include "platform/msg_box.h"
-
 namespace torv {
 
 std::string CsvTokenizer::next_csv_field(std::string_view line, int first) {
@@ -24,19 +22,19 @@ std::string CsvTokenizer::next_csv_field(std::string_view line, int first) {
     return field;
 }
 
-CsvFields split_csv_fields(std::string_view line) {
-    CsvFields fields;
+CsvSplit split_csv_fields(std::string_view line) {
+    CsvSplit split;
     CsvTokenizer tokenizer;
     for (int n = 0;; ++n) {
         std::string field = tokenizer.next_csv_field(line, n + 1);
         if (field == kCsvEnd) break;
-        if (n >= static_cast<int>(fields.size())) {
-            platform::msg_box(std::string("項目バッファオーバー"));
+        if (n >= static_cast<int>(split.fields.size())) {
+            split.overflow = true;
             break;
         }
-        fields[n] = field;
+        split.fields[n] = field;
     }
-    return fields;
+    return split;
 }
 
 }  // namespace torv

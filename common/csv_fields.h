@@ -23,8 +23,14 @@ private:
 
 using CsvFields = std::array<std::string, 8>;
 
-// The fields of line in entries 0, 1, 2 …; entries 0 to 6 start empty. A ninth field
-// shows "項目バッファオーバー" and the first eight stay.
-CsvFields split_csv_fields(std::string_view line);
+inline const char* const kCsvOverflowMessage = "項目バッファオーバー";
+
+// The fields of a line in entries 0, 1, 2 …; entries 0 to 6 start empty. A ninth field
+// sets overflow (the caller tells the operator kCsvOverflowMessage) and the first eight stay.
+struct CsvSplit {
+    CsvFields fields;
+    bool overflow = false;
+};
+CsvSplit split_csv_fields(std::string_view line);
 
 }  // namespace torv

@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "common/cp932.h"
-#include "platform/msg_box.h"
 
 namespace torv {
 
@@ -32,10 +31,6 @@ bool append_cp932_text(const char* file, std::string_view text) {
 bool append_test_log(std::string_view line) {
     if (trace_switch.empty() || trace_switch == "0") return true;
     return append_cp932_text(kTraceFile, std::string(line) + "\r\n");
-}
-
-void write_test_log(std::string_view line) {
-    if (!append_test_log(line)) platform::msg_box(std::string(kTestLogFailedMessage));
 }
 
 void delete_test_log() {

@@ -13,10 +13,9 @@ const std::string& debug_trace();
 inline const char* const kTestLogFailedMessage = "TESTlogtmp.LOGファイルがオープンできません";
 
 // Appends line and CR LF to TESTlogtmp.LOG while the switch is on; false when the file
-// could not be written (the caller tells the operator kTestLogFailedMessage).
+// could not be written (the caller tells the operator kTestLogFailedMessage;
+// common/debug_log_notice.h does so for the windows).
 bool append_test_log(std::string_view line);
-// append_test_log, showing kTestLogFailedMessage for a line that could not be written.
-void write_test_log(std::string_view line);
 
 // Appends text (UTF-8) to a file of the working folder in CP932, creating the file;
 // false when it could not be written.

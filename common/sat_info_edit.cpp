@@ -3,7 +3,6 @@
 
 #include "common/cp932.h"
 #include "common/number_text.h"
-#include "platform/msg_box.h"
 
 namespace torv {
 
@@ -76,10 +75,7 @@ std::string fitted_comment(const SatInfoRecord& rec, const std::string& ini_file
 }
 
 bool store_sat_info_entry(const SatInfoEntry& e, SatInfoEditorContext& ctx) {
-    if (e.sat != ctx.selected_sat) {
-        platform::msg_box(std::string(kSelectionChangedMessage));
-        return false;
-    }
+    if (e.sat != ctx.selected_sat) return false;
     const std::string& ini = ctx.ini_file;
     write_sat_info(e.sat, e.info, ini);
     write_sat_freq_range(e.sat, e.freq, ini);

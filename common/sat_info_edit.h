@@ -71,8 +71,9 @@ inline const char* const kSelectionChangedMessage =
     "設定中に選択された衛星が変更されています。情報の変更は行われません";
 
 // Writes the entry in the fixed order and makes it the current satellite's values, then
-// runs the two hooks. Refused (message shown, nothing written, no shared value touched)
-// when the entry's satellite is no longer the selected one. True when stored.
+// runs the two hooks. Refused (false: nothing written, no shared value touched; the
+// caller tells the operator kSelectionChangedMessage) when the entry's satellite is no
+// longer the selected one. True when stored.
 bool store_sat_info_entry(const SatInfoEntry& entry, SatInfoEditorContext& ctx);
 
 }  // namespace torv

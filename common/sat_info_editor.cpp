@@ -377,7 +377,7 @@ void SatInfoEditor::Command1_Click() {
     Text4.setText(comment);
     // The downlink passband follows the frequencies as they stand now, typed or not.
     update_passband(edit_conv_type);
-    store_sat_info_entry(entry_from_controls(), ctx_);
+    if (!store_sat_info_entry(entry_from_controls(), ctx_)) platform::msg_box(kSelectionChangedMessage);
     Unload();
 }
 

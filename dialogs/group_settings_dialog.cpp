@@ -208,9 +208,10 @@ void GroupSettingsDialog::Form_Load() {
 void GroupSettingsDialog::load_group_settings() {
     for (int g = 0; g < kGroupCount; ++g) {
         group_list_text[g] = ini_read_or(Section{"SATELITE"}, Key{kGroupKeys[g]}, "", ctx_.ini_file);
-        const CsvFields fields = split_csv_fields(group_list_text[g]);
+        const CsvSplit split = split_csv_fields(group_list_text[g]);
+        if (split.overflow) platform::msg_box(kCsvOverflowMessage);
         GroupSlots slot_names;
-        std::copy_n(fields.begin(), kGroupSlots, slot_names.begin());
+        std::copy_n(split.fields.begin(), kGroupSlots, slot_names.begin());
         show_group(g, slot_names);
         if (group_options[g].value()) select_group(g);
     }

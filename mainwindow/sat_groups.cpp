@@ -3,6 +3,7 @@
 #include "common/csv_fields.h"
 #include "common/number_text.h"
 #include "common/settings_store.h"
+#include "platform/msg_box.h"
 
 namespace torv {
 
@@ -14,8 +15,9 @@ std::array<std::string, kSlots> SatGroupTable::shown() const {
 void load_sat_groups(SatGroupTable& groups, const std::string& ini_file) {
     static const char* const keys[kGroups] = {"GROUP-A", "GROUP-B", "GROUP-C", "GROUP-D", "GROUP-E"};
     for (int g = 0; g < kGroups; ++g) {
-        const CsvFields fields = split_csv_fields(ini_read_or(Section{"SATELITE"}, Key{keys[g]}, "", ini_file));
-        for (int s = 0; s < kSlots; ++s) groups.group_sat_names[g][s] = fields[s];
+        const CsvSplit split = split_csv_fields(ini_read_or(Section{"SATELITE"}, Key{keys[g]}, "", ini_file));
+        if (split.overflow) platform::msg_box(kCsvOverflowMessage);
+        for (int s = 0; s < kSlots; ++s) groups.group_sat_names[g][s] = split.fields[s];
     }
     groups.satelite_select = ini_read(Section{"SATELITE"}, Key{"SELECT"}, ini_file);
     if (groups.satelite_select == "ERROR") {

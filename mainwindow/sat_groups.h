@@ -23,8 +23,9 @@ struct SatGroupTable {
     std::array<std::string, kSlots> shown() const;
 };
 
-// Fills the table from [SATELITE] GROUP-A..GROUP-E and SELECT of ini_file. A SELECT
-// whose group digit is outside 0..4 shows group A (the name is kept).
+// Fills the table from [SATELITE] GROUP-A..GROUP-E and SELECT of ini_file. A list of
+// more than eight names shows kCsvOverflowMessage for its group; a SELECT whose group
+// digit is outside 0..4 shows group A (the name is kept).
 void load_sat_groups(SatGroupTable& groups, const std::string& ini_file);
 
 // "GROUP-A" .. "GROUP-E"; empty outside 0..4.

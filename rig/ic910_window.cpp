@@ -3,6 +3,7 @@
 #include <QMenuBar>
 
 #include "common/debug_log.h"
+#include "common/debug_log_notice.h"
 #include "common/number_text.h"
 #include "common/waits.h"
 #include "platform/layout.h"

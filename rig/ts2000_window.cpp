@@ -3,6 +3,7 @@
 #include "rig/ts2000_window.h"
 
 #include "common/debug_log.h"
+#include "common/debug_log_notice.h"
 #include "common/number_text.h"
 #include "common/sat_records.h"
 #include "common/settings_store.h"

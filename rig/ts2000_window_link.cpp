@@ -3,7 +3,7 @@
 // handlers, the satellite-memory search and the commands of the tick.
 #include <QFrame>
 
-#include "common/debug_log.h"
+#include "common/debug_log_notice.h"
 #include "common/number_text.h"
 #include "common/waits.h"
 #include "platform/text.h"

@@ -72,6 +72,13 @@ TEST(GroupSettingsDialog, RegisterWritesEveryKeyAndTheEditsThenCloseRestarts) {
     EXPECT_EQ(g.boxes_at_end, std::vector<std::string>{kRestartMessage});
 }
 
+TEST(GroupSettingsDialog, AGroupListOfMoreThanEightNamesIsToldOnOpening) {
+    Groups g("[SATELITE]\r\nGROUP-B=B1,B2,B3,B4,B5,B6,B7,B8,B9\r\n");
+    auto d = g.open();
+    EXPECT_EQ(g.messages(), std::vector<std::string>{"項目バッファオーバー"});
+    EXPECT_EQ(d->slot_labels[1][6].caption(), "B7");
+}
+
 TEST(GroupSettingsDialog, WithoutColourKeysTheMainWindowsDefaultsShowAndAreWritten) {
     Groups g("");
     auto d = g.open();
