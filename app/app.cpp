@@ -76,14 +76,6 @@ void App::fill_rig_context() {
     };
 }
 
-void App::copy_cat_ports() {
-    const auto port = [](const CatPortSetting& s) { return CatPort{s.enable, s.port, s.speed, s.rig_addr, s.ctrl_addr}; };
-    rig_context.ft847_cat = port(state.settings.ft847_cat);
-    rig_context.ic910_cat = port(state.settings.ic910_cat);
-    rig_context.ts2000_cat = port(state.settings.ts2000_cat);
-    rig_context.ft736_cat = port(state.settings.ft736_cat);
-}
-
 std::unique_ptr<SatInfoEditor> App::make_sat_info_editor() {
     // A store rebuilds the mean-motion corrections and sets the FT-847 window up anew.
     return std::make_unique<SatInfoEditor>(SatInfoEditorContext{
@@ -164,7 +156,6 @@ void App::sat_hosei_set() { torv::sat_hosei_set(state.corrections, state.element
 
 void App::ft847_load_hidden() {
     // Loaded without being shown: its set-up runs now and its timer from now on.
-    copy_cat_ports();
     rig_context.backcolor = round_half_even_as<platform::ColorValue>(state.settings.backcolor);
     ft847();
 }

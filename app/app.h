@@ -108,7 +108,7 @@ public:
             return std::make_unique<StationDialog>(StationDialogContext{
                 state.station, state.time, state.settings, torv_ini(), platform::program_folder(),
                 [this](const std::string& file) { main_window().load_map_picture(main_window().Picture2, file); },
-                [this] { copy_cat_ports(); }, program_end()});
+                program_end()});
         },
         windows};
     platform::FormInstance<GroupSettingsDialog> group_settings_dialog{
@@ -142,8 +142,6 @@ public:
 
 private:
     void fill_rig_context();
-    // The transceivers' port settings as the settings load read them.
-    void copy_cat_ports();
     void ft847_setup();
     std::unique_ptr<SatInfoEditor> make_sat_info_editor();
     std::unique_ptr<CwMessageEditor> make_cw_message_editor();

@@ -69,7 +69,11 @@ inline void fill_element_date_seam(ElementUpdateSeam& seam, platform::FormInstan
 
 // What the transceiver windows read of the main window and publish back.
 inline RigContext rig_context(ProgramState& s) {
-    return RigContext{{s.groups.selected_sat, s.doppler.doppler_factor, s.current_sat}, s.rig, s.schedule.sched_running};
+    const MainSettings& m = s.settings;
+    return RigContext{{s.groups.selected_sat, s.doppler.doppler_factor, s.current_sat},
+                      {m.ft847_cat, m.ic910_cat, m.ts2000_cat, m.ft736_cat},
+                      s.rig,
+                      s.schedule.sched_running};
 }
 
 // The schedule window over the state; rig_window: a transceiver's window as it is now.

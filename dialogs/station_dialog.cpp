@@ -253,15 +253,17 @@ void StationDialog::Form_Load() {
     for (const std::string& entry : list.entries) List1.AddItem(qs(entry));
 }
 
+// The ports in use stay as they are until the register: the transceiver windows read them.
 void StationDialog::load_rigs() {
     for (const Rig& r : rigs()) {
         *r.text = read_setting(key_of(r.section, "CAT"), ctx_.ini_file);
-        if (!parse_cat_port(*r.text, r.ic910, *r.setting)) parse_cat_port(key_of(r.section, "CAT").def, r.ic910, *r.setting);
-        r.on->setValue(r.setting->enable == "1" ? 1 : 0);
+        CatPortSetting stored;
+        if (!parse_cat_port(*r.text, r.ic910, stored)) parse_cat_port(key_of(r.section, "CAT").def, r.ic910, stored);
+        r.on->setValue(stored.enable == "1" ? 1 : 0);
         r.port->setEnabled(r.on->value() == 1);
         r.speed->setEnabled(r.on->value() == 1);
-        r.port->setText(qs(r.setting->port));
-        r.speed->setText(qs(r.setting->speed));
+        r.port->setText(qs(stored.port));
+        r.speed->setText(qs(stored.speed));
     }
 }
 
@@ -411,7 +413,6 @@ bool StationDialog::Command1_Click() {
     apply_fields();
     write_keys();
     if (ctx_.show_world_map) ctx_.show_world_map(ctx_.settings.tizu);
-    if (ctx_.ports_changed) ctx_.ports_changed();
     if (play_list_readable_) {
         std::vector<std::string> entries;
         for (int i = 0; i < List1.listCount(); ++i) entries.push_back(s(List1.list(i)));

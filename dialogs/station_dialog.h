@@ -22,8 +22,6 @@ struct StationDialogContext {
     std::string folder;  // the program folder: the bitmaps and torv.csv
     // Shows the world map of the named bitmap in the main window at once.
     std::function<void(const std::string& file)> show_world_map;
-    // The transceiver ports were registered: the windows take them from now on.
-    std::function<void()> ports_changed;
     ProgramEnd end;
 };
 

@@ -9,6 +9,7 @@
 #include "common/station_table.h"
 #include "mainwindow/sat_groups.h"
 #include "orbit/time_base.h"
+#include "rig/cat_port.h"
 
 // Every setting the main window reads from torv.ini at start-up (but the element-update
 // settings, which the element update reads itself), as plain values: the
@@ -22,13 +23,6 @@ struct LocalMapSetting {
     std::string local_map_lon;  // a negative longitude is stored plus 360
     std::string local_map_lat;
     int16_t local_map_show = 0;  // 1: the local zoom window opens at start-up
-};
-
-// CatPortString of one transceiver: enable flag, port, speed (and the IC-910's addresses).
-struct CatPortSetting {
-    std::string cat;  // the value as read
-    std::string enable, port, speed;
-    std::string rig_addr, ctrl_addr;  // IC-910 only
 };
 
 // TimeSyncSetting: program file, server port, receive port.

@@ -33,9 +33,8 @@ const RigWindow::Radio kFt736{
 }  // namespace
 
 Ft736Window::Ft736Window(RigContext& context)
-    : RigWindow(context, kFt736,
-                context.ft736_cat, {&context.mirror.ft736_running, &context.mirror.ft736_rx_auto,
-                                    &context.mirror.ft736_fixed_side}),
+    : RigWindow(context, kFt736, context.ports.ft736,
+                {&context.mirror.ft736_running, &context.mirror.ft736_rx_auto, &context.mirror.ft736_fixed_side}),
       Command16(this), HScroll3(this), HScroll4(this), Label26(this), Label28(this), Label34(this), Label35(this) {
     setCaption("ＦＴ７３６リモートコントロール");
     set_link_buttons(&Command16, nullptr, nullptr);

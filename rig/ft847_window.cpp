@@ -29,7 +29,7 @@ const RigWindow::Radio kFt847{
 }  // namespace
 
 Ft847Window::Ft847Window(RigContext& context)
-    : RigWindow(context, kFt847, context.ft847_cat,
+    : RigWindow(context, kFt847, context.ports.ft847,
                 {&context.mirror.ft847_running, &context.mirror.ft847_rx_auto, &context.mirror.ft847_fixed_side,
                  &context.mirror.ft847_auto_capture, &context.mirror.ft847_beacon_mode}),
       Command16(this), Command17(this), Command18(this), Label26(this), Label34(this), Label35(this) {

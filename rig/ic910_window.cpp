@@ -41,7 +41,7 @@ std::string two_digits(int n) { return format_number(n, "00"); }
 }  // namespace
 
 Ic910Window::Ic910Window(RigContext& context)
-    : RigWindow(context, kIc910, context.ic910_cat,
+    : RigWindow(context, kIc910, context.ports.ic910,
                 {&context.mirror.ic910_running, &context.mirror.ic910_rx_auto, &context.mirror.ic910_fixed_side}),
       Label36(this), Label38(this), Label39(this), Frame4(this), Label34(&Frame4), Label35(&Frame4),
       Label37(&Frame4), Command16(&Frame4), Command17(&Frame4), Command18(&Frame4) {

@@ -8,12 +8,13 @@
 #include "common/datetime.h"
 #include "common/sat_records.h"
 #include "platform/color.h"
+#include "rig/cat_port.h"
 #include "rig/cw_keyer.h"
 #include "rig/tracking.h"
 
 // What the transceiver windows share with the rest of the program: the selected
-// satellite's values they read, the values and flags they publish, and the services
-// of other windows they call. The App owns one RigContext and fills the services.
+// satellite's values and the port settings they read, the values and flags they
+// publish, and the services of other windows they call. The App owns one RigContext and fills the services.
 namespace torv {
 
 // The selected satellite as the main window keeps it: the windows read the main
@@ -25,14 +26,13 @@ struct CurrentSatellite {
     const CurrentSatValues& values;
 };
 
-// A transceiver's port settings as the settings load reads them: enable flag ("1"
-// enables the start button), port text ("COMn"), speed; the IC-910 also keeps its CI-V
-// addresses (transceiver and controller), which only the settings dialog edits.
-struct CatPort {
-    std::string enable = "0";
-    std::string port = "COM1";
-    std::string speed = "9600";
-    std::string rig_addr = {}, ctrl_addr = {};
+// The transceivers' port settings ([FT847], [IC910], [TS2000], [FT736] CAT) as the main
+// window keeps them: a port the station dialog registers is the one a window opens next.
+struct CatPorts {
+    const CatPortSetting& ft847;
+    const CatPortSetting& ic910;
+    const CatPortSetting& ts2000;
+    const CatPortSetting& ft736;
 };
 
 // Flags each transceiver window keeps equal to its own state, for scheduled operation.
@@ -80,13 +80,14 @@ struct RigServices {
 inline constexpr int16_t kNoScheduleRun = 0;
 
 struct RigContext {
-    RigContext(CurrentSatellite current, RigShared& shared, const int16_t& schedule_running = kNoScheduleRun)
-        : sat(current), rig(shared), sched_running(schedule_running) {}
+    RigContext(CurrentSatellite current, CatPorts cat_ports, RigShared& shared,
+               const int16_t& schedule_running = kNoScheduleRun)
+        : sat(current), ports(cat_ports), rig(shared), sched_running(schedule_running) {}
 
     CurrentSatellite sat;
+    CatPorts ports;
     RigShared& rig;  // the link's frequencies and modes, shown by the main window too
     ScheduleMirror mirror;
-    CatPort ft847_cat, ic910_cat, ts2000_cat, ft736_cat;  // [FT847], [IC910], [TS2000], [FT736] CAT
     cw::Messages cw_message;  // the CW keyer's memories, as stored
     const int16_t& sched_running;                  // 1 while a schedule run drives the windows
     platform::ColorValue backcolor = 0x8000000F;   // the main window's background colour

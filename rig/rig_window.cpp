@@ -9,7 +9,7 @@ namespace torv {
 
 using platform::qs;
 
-RigWindow::RigWindow(RigContext& context, const Radio& radio, const CatPort& cat, Mirror mirror)
+RigWindow::RigWindow(RigContext& context, const Radio& radio, const CatPortSetting& cat, Mirror mirror)
     : ctx(context), Label1(this), Label2(this), Label4(this), Label5(this), Label6(this), Label8(this),
       Label10(this), Label12(this), Label14(this), HScroll1(this), HScroll2(this), Check1(this), Check2(this),
       Check3(this), Label29(this), Label31(this), Label27(this), Label30(this), Label23(this), Label24(this),

@@ -150,7 +150,7 @@ public:
         int* beacon_mode = nullptr;
     };
 
-    RigWindow(RigContext& context, const Radio& radio, const CatPort& cat, Mirror mirror);
+    RigWindow(RigContext& context, const Radio& radio, const CatPortSetting& cat, Mirror mirror);
 
     RigContext& ctx;
     RigWindowState state;
@@ -386,7 +386,7 @@ private:
     void clear_meters();
 
     const Radio& radio_;
-    const CatPort& cat_;
+    const CatPortSetting& cat_;
     Mirror mirror_;
     platform::CommandButton* ptt_button_ = nullptr;
     platform::CommandButton* beacon_button_ = nullptr;

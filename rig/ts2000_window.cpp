@@ -49,7 +49,7 @@ const char* const kNoMemoryMessage =
 }  // namespace
 
 Ts2000Window::Ts2000Window(RigContext& context)
-    : RigWindow(context, kTs2000, context.ts2000_cat,
+    : RigWindow(context, kTs2000, context.ports.ts2000,
                 {&context.mirror.ts2000_running, &context.mirror.ts2000_rx_auto, &context.mirror.ts2000_fixed_side,
                  &context.mirror.ts2000_auto_capture, &context.mirror.ts2000_beacon_mode}),
       Command16(this), Command17(this), Command18(this), Command19(this), Label34(this), Label35(this),
@@ -165,7 +165,7 @@ void Ts2000Window::set_trace(const char* value) {
 
 // ---- start and stop ----------------------------------------------------------------
 
-std::string Ts2000Window::port_framing() const { return ts2000::framing(ctx.ts2000_cat.speed); }
+std::string Ts2000Window::port_framing() const { return ts2000::framing(ctx.ports.ts2000.speed); }
 
 bool Ts2000Window::send_opening() {
     delete_test_log();

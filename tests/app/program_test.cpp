@@ -543,3 +543,18 @@ TEST_F(Program, TheStationRegisteredFromTheMenuIsThatOfTheNextStart) {
     EXPECT_DOUBLE_EQ(app->state.time.time_diff, -5);
     EXPECT_EQ(app->state.settings.ft847_cat.port, "COM2");
 }
+
+TEST_F(Program, APortTheStationDialogRegistersIsTheOneTheTransceiverWindowOpensNext) {
+    ini_write(Section{"POSITION"}, Key{"CALL"}, "JA1ABC", torv_ini());
+    start();
+    // Stored after the start: the dialog shows it, and registers it without a restart, as
+    // nothing was edited. The FT-847 window, loaded since the start, opens it next.
+    ini_write(Section{"FT847"}, Key{"CAT"}, "1:COM5:9600:", torv_ini());
+    ini_write(Section{"SERIAL"}, Key{"COM5"}, "/nonexistent/ttyS4", torv_ini());
+    app->main_window().manuqth.Click();
+    platform::MsgBoxRecorder::current()->clear();
+    EXPECT_TRUE(app->station_dialog().Command1_Click());
+    app->ft847().Command2_Click();
+    EXPECT_EQ(platform::MsgBoxRecorder::current()->texts,
+              std::vector<std::string>{"ＣＯＭポート　COM5 のオープンができませんでした。"});
+}

@@ -36,7 +36,7 @@ TEST(DialogScreenshots, SavesEachDialogWhenAsked) {
         EXPECT_TRUE(form.grab().save(folder + "/" + name));
     };
     OpenDialog<StationDialog> station_dialog(
-        StationDialogContext{station, time, settings, f.ini(), f.dir.str(), {}, {}, f.end()});
+        StationDialogContext{station, time, settings, f.ini(), f.dir.str(), {}, f.end()});
     save(*station_dialog, "station_dialog.png");
     OpenDialog<GroupSettingsDialog> group_settings_dialog(
         GroupDialogContext{settings, time, elements, f.ini(), {}, f.end()});

@@ -36,7 +36,7 @@ struct Ft736Fixture : RigFixture<Ft736Window, sim::Ft736Sim> {
         ini_write(Section{"SAT-INFO"}, Key{"LN-1"}, "0:145.9:2:435.1:1::1:,:,:0:", torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "0:145.85:4:436.795:4::0:,:,:0:", torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"AO-51"}, "0:145.92:4:435.3:4::0:,:,:0:", torv_ini());
-        ctx.ft736_cat = {"1", "COM3", "4800"};
+        ports.ft736 = {.enable = "1", .port = "COM3", .speed = "4800"};
         apply_freq_range(sat_values, kDefaultSatFreqRange);
     }
     Ft736Window& window(const std::string& sat = "FO-29") {
@@ -82,7 +82,7 @@ TEST_F(Ft736Fixture, SetUpLeavesBothSidesAutomaticWithTheTuningSlidersLocked) {
     EXPECT_FALSE(w.Command14.isVisibleTo(&w));
     EXPECT_TRUE(w.Command16.isVisibleTo(&w));
 
-    ctx.ft736_cat.enable = "0";
+    ports.ft736.enable = "0";
     w.form_load();
     EXPECT_FALSE(w.Command2.isEnabled());
 }
@@ -276,7 +276,7 @@ TEST_F(Ft736Fixture, CtrlTogglesPttOnAFreshPress) {
 
 TEST_F(Ft736Fixture, APortThatDoesNotOpenIsReportedAndTheButtonsRefuse) {
     ini_write(Section{"SERIAL"}, Key{"COM8"}, "/nonexistent/ttyS9", torv_ini());
-    ctx.ft736_cat.port = "COM8";
+    ports.ft736.port = "COM8";
     Ft736Window& w = window();
     w.Show();
     w.Command2_Click();

@@ -34,7 +34,7 @@ struct Ft847Fixture : RigFixture<Ft847Window, sim::Ft847Sim> {
         ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "0:145.85:4:436.795:4::0:,:,:0:", torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"ISSDG"}, "0:145.99:4:145.8:4::0:,:,:0:", torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"DEF-1"}, std::string(kDefaultSatInfo), torv_ini());
-        ctx.ft847_cat = {"1", "COM3", "9600"};
+        ports.ft847 = {.enable = "1", .port = "COM3", .speed = "9600"};
         apply_freq_range(sat_values, kDefaultSatFreqRange);
     }
     Ft847Window& window(const std::string& sat = "FO-29") { return RigFixture::window(sat); }
@@ -66,7 +66,7 @@ TEST_F(Ft847Fixture, SetUpFollowsTheRecordAndTheCatSettings) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(w.left(), std::min(9780, (area.right() + 1 - w.frameGeometry().width()) * 15));
 
-    ctx.ft847_cat.enable = "0";
+    ports.ft847.enable = "0";
     w.form_load();
     EXPECT_FALSE(w.Command2.isEnabled());
 }
@@ -170,7 +170,7 @@ TEST_F(Ft847Fixture, SameBandAndTheDigitalSatelliteUseTheMainVfo) {
 
 TEST_F(Ft847Fixture, APortThatDoesNotOpenIsReportedAndTheLinkStaysStopped) {
     ini_write(Section{"SERIAL"}, Key{"COM8"}, "/nonexistent/ttyS9", torv_ini());
-    ctx.ft847_cat.port = "COM8";
+    ports.ft847.port = "COM8";
     Ft847Window& w = window();
     w.Show();
     w.Command2_Click();

@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "rig/ic910_window.h"
 #include "sim/ic910_sim.h"
+#include "support/port_settings.h"
 #include "support/temp_dir.h"
 
 using namespace torv;
@@ -35,7 +36,8 @@ struct Ic910Fixture : ::testing::Test {
     double doppler_factor = 1.0;
     CurrentSatValues sat_values;
     RigShared rig;
-    RigContext ctx{{selected_sat, doppler_factor, sat_values}, rig};
+    PortSettings ports;
+    RigContext ctx{{selected_sat, doppler_factor, sat_values}, ports.refs(), rig};
     std::map<std::string, std::string> dde;
     int unloads = 0;
     std::unique_ptr<Ic910Window> f;
@@ -49,7 +51,7 @@ struct Ic910Fixture : ::testing::Test {
         ini_write(Section{"SAT-INFO"}, Key{"FO-29"}, "0:145.9:2:435.9:1::1:,:,:0:", torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "0:145.85:4:436.795:4::0:,:,:0:", torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"DEF-1"}, std::string(kDefaultSatInfo), torv_ini());
-        ctx.ic910_cat = {"1", "COM4", "4800"};
+        ports.ic910 = {.enable = "1", .port = "COM4", .speed = "4800"};
         apply_freq_range(sat_values, kDefaultSatFreqRange);
         ctx.services.dde_put = [this](std::string_view item, const std::string& text) { dde[std::string(item)] = text; };
         recorder().clear();
@@ -355,7 +357,7 @@ TEST_F(Ic910Fixture, AMissingRecordStopsTheLinkAndUnloadsTheWindow) {
 }
 
 TEST_F(Ic910Fixture, APortThatDoesNotOpenUnloadsTheWindow) {
-    ctx.ic910_cat.port = "COM7";
+    ports.ic910.port = "COM7";
     ini_write(Section{"SERIAL"}, Key{"COM7"}, "/nonexistent/ttyS9", torv_ini());
     Ic910Window& w = window();
     w.Command2_Click();

@@ -27,7 +27,7 @@ namespace {
 struct Ft847 {
     using Window = Ft847Window;
     using Sim = sim::Ft847Sim;
-    static constexpr CatPort RigContext::*cat = &RigContext::ft847_cat;
+    static constexpr CatPortSetting PortSettings::*cat = &PortSettings::ft847;
     static platform::CommandButton* ptt(Window& w) { return &w.Command16; }
     static bool* keyed(Sim& r) { return &r.state.ptt; }
     static void load(Sim&) {}
@@ -36,7 +36,7 @@ struct Ft847 {
 struct Ic910 {
     using Window = Ic910Window;
     using Sim = sim::Ic910Sim;
-    static constexpr CatPort RigContext::*cat = &RigContext::ic910_cat;
+    static constexpr CatPortSetting PortSettings::*cat = &PortSettings::ic910;
     static platform::CommandButton* ptt(Window&) { return nullptr; }
     static bool* keyed(Sim&) { return nullptr; }
     static void load(Sim&) {}
@@ -45,7 +45,7 @@ struct Ic910 {
 struct Ft736 {
     using Window = Ft736Window;
     using Sim = sim::Ft736Sim;
-    static constexpr CatPort RigContext::*cat = &RigContext::ft736_cat;
+    static constexpr CatPortSetting PortSettings::*cat = &PortSettings::ft736;
     static platform::CommandButton* ptt(Window& w) { return &w.Command16; }
     static bool* keyed(Sim& r) { return &r.state.ptt; }
     static void load(Sim&) {}
@@ -54,7 +54,7 @@ struct Ft736 {
 struct Ts2000 {
     using Window = Ts2000Window;
     using Sim = sim::Ts2000Sim;
-    static constexpr CatPort RigContext::*cat = &RigContext::ts2000_cat;
+    static constexpr CatPortSetting PortSettings::*cat = &PortSettings::ts2000;
     static platform::CommandButton* ptt(Window& w) { return &w.Command16; }
     static bool* keyed(Sim& r) { return &r.state.ptt; }
     // The rig stands on the satellite memory of FO-29's bands.
@@ -74,7 +74,7 @@ struct LostLine : RigFixture<typename Radio::Window, typename Radio::Sim> {
         ASSERT_TRUE(working.ok());
         std::filesystem::current_path(this->dir.str());  // where the TS-2000 and IC-910 traces go
         ini_write(Section{"SAT-INFO"}, Key{"FO-29"}, "0:145.9:2:435.9:1::1:,:,:0:", torv_ini());
-        this->ctx.*Radio::cat = {"1", "COM3", "9600"};
+        this->ports.*Radio::cat = {.enable = "1", .port = "COM3", .speed = "9600"};
         apply_freq_range(this->sat_values, kDefaultSatFreqRange);
         Radio::load(this->radio);
         Radio::load(working);

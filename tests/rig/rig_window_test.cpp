@@ -7,6 +7,7 @@
 #include "rig/kenwood_commands.h"
 #include "rig/rig_window.h"
 #include "sim/sim_radio.h"
+#include "support/port_settings.h"
 #include "support/temp_dir.h"
 
 using namespace torv;
@@ -44,7 +45,7 @@ const RigWindow::Radio kTestRadio{
 class TestWindow : public RigWindow {
 public:
     explicit TestWindow(RigContext& c)
-        : RigWindow(c, kTestRadio, c.ic910_cat,
+        : RigWindow(c, kTestRadio, c.ports.ic910,
                     {&c.mirror.ic910_running, &c.mirror.ic910_rx_auto, &c.mirror.ic910_fixed_side}) {
         set_converter_labels(&converter_on, &converter_offset);
     }
@@ -76,7 +77,8 @@ struct TemplateFixture : ::testing::Test {
     double doppler_factor = 1.0;
     CurrentSatValues sat_values;
     RigShared rig;
-    RigContext ctx{{selected_sat, doppler_factor, sat_values}, rig};
+    PortSettings ports;
+    RigContext ctx{{selected_sat, doppler_factor, sat_values}, ports.refs(), rig};
     std::unique_ptr<TestWindow> w;
     int unloads = 0;
 
@@ -85,7 +87,7 @@ struct TemplateFixture : ::testing::Test {
         platform::set_program_folder(dir.str());
         ini_write(Section{"SERIAL"}, Key{"COM2"}, radio.port_path(), torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"HI-1"}, "0:139.999:2:1296:1::0:,:,:0:", torv_ini());
-        ctx.ic910_cat = {"1", "COM2", "9600"};
+        ports.ic910 = {.enable = "1", .port = "COM2", .speed = "9600"};
         platform::MsgBoxRecorder::current()->clear();
         w = std::make_unique<TestWindow>(ctx);
         w->Timer1.setEnabled(false);
@@ -140,7 +142,7 @@ TEST_F(TemplateFixture, CloseAndAFailedStartUnloadTheWindow) {
     w->Command1_Click();
     EXPECT_EQ(unloads, 1);
     EXPECT_EQ(ctx.mirror.ic910_running, 0);
-    ctx.ic910_cat.port = "COM9";
+    ports.ic910.port = "COM9";
     ini_write(Section{"SERIAL"}, Key{"COM9"}, "/nonexistent/ttyS8", torv_ini());
     w->Command2_Click();
     EXPECT_EQ(unloads, 2);

@@ -30,7 +30,7 @@ struct Ts2000Fixture : RigFixture<Ts2000Window, sim::Ts2000Sim> {
         ini_write(Section{"SAT-INFO"}, Key{"FM-1"}, "145.8:145.9:4:435.8:4::0:,:,:0:", torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"SO-50"}, "436.795:145.85:4:436.795:4::0:,:,:0:", torv_ini());
         ini_write(Section{"SAT-INFO"}, Key{"AO-40"}, "0:1269.5:2:2401.2:1::2:,:,:0:", torv_ini());
-        ctx.ts2000_cat = {"1", "COM3", "9600"};
+        ports.ts2000 = {.enable = "1", .port = "COM3", .speed = "9600"};
         apply_freq_range(sat_values, kDefaultSatFreqRange);
         ctx.services.main_caption = [] { return std::string("軌道計算"); };
         radio.load_memories({{29.4, 145.9}, {435.9, 145.9}});

@@ -44,13 +44,13 @@ TEST_F(Ts2000Fixture, SetUpTakesThePortSettingsAndThePlace) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(w.left(), std::min(9780, (area.right() + 1 - w.frameGeometry().width()) * 15));
 
-    ctx.ts2000_cat.enable = "0";  // the default "0:COM3:9600:"
+    ports.ts2000.enable = "0";  // the default "0:COM3:9600:"
     w.form_load();
     EXPECT_FALSE(w.Command2.isEnabled());
 
     // The framing: two stop bits at 4800 bit/s only.
     for (const char* speed : {"4800", "19200"}) {
-        ctx.ts2000_cat = {"1", "COM4", speed};
+        ports.ts2000 = {.enable = "1", .port = "COM4", .speed = speed};
         w.Command2_Click();
         EXPECT_EQ(w.MSComm1.Settings, QString(speed) + (std::string(speed) == "4800" ? ",n,8,2" : ",n,8,1"));
         w.Command2_Click();

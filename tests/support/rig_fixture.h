@@ -11,6 +11,7 @@
 #include "platform/msg_box.h"
 #include "platform/paths.h"
 #include "rig/rig_context.h"
+#include "support/port_settings.h"
 #include "support/temp_dir.h"
 
 // A transceiver window on a simulated radio: torv.ini in a fresh program folder maps
@@ -24,7 +25,8 @@ struct RigFixture : ::testing::Test {
     double doppler_factor = 1.0;
     torv::CurrentSatValues sat_values;
     torv::RigShared rig;
-    torv::RigContext ctx{{selected_sat, doppler_factor, sat_values}, rig};
+    PortSettings ports;
+    torv::RigContext ctx{{selected_sat, doppler_factor, sat_values}, ports.refs(), rig};
     std::map<std::string, std::string> dde;
     int editor_opened = 0;
     std::unique_ptr<Window> f;
