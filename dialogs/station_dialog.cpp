@@ -14,6 +14,7 @@
 #include "platform/layout.h"
 #include "platform/msg_box.h"
 #include "platform/text.h"
+#include "rig/ic910_addresses.h"
 
 namespace torv {
 
@@ -172,8 +173,8 @@ void StationDialog::lay_out() {
     for (int h = -12; h <= 12; ++h) Combo3.AddItem(QString::number(h));
     Combo6.AddItem("SW_NORAS.EXE");
     Combo6.AddItem("SKRWATCH.EXE");
-    Text8.setText("60");
-    Text9.setText("E0");
+    Text8.setText(qs(ic910::kRigText));
+    Text9.setText(qs(ic910::kControllerText));
     Text8.setEnabled(false);
     Text9.setEnabled(false);
 }
@@ -337,8 +338,10 @@ bool StationDialog::check_fields() {
     for (const Rig& r : rigs()) {
         // The readers take the port and the speed at fixed places of the stored value.
         CatPortSetting parsed;
-        if (!parse_cat_port(trim(cat_port_string(true, s(r.port->text()), s(r.speed->text()), "60", "E0")), r.ic910, parsed) ||
-            parsed.port != s(r.port->text()) || parsed.speed != s(r.speed->text())) {
+        const std::string value = cat_port_string(true, s(r.port->text()), s(r.speed->text()),
+                                                  std::string(ic910::kRigText), std::string(ic910::kControllerText));
+        if (!parse_cat_port(trim(value), r.ic910, parsed) || parsed.port != s(r.port->text()) ||
+            parsed.speed != s(r.speed->text())) {
             platform::msg_box(std::string("ＣＯＭポートと通信速度を一覧から選んでください"));
             r.port->setFocus();
             return false;

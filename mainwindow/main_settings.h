@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "common/settings_keys.h"
@@ -10,6 +11,7 @@
 #include "mainwindow/sat_groups.h"
 #include "orbit/time_base.h"
 #include "rig/cat_port.h"
+#include "rig/ic910_addresses.h"
 
 // Every setting the main window reads from torv.ini at start-up (but the element-update
 // settings, which the element update reads itself), as plain values: the
@@ -90,10 +92,13 @@ struct MainSettings {
 
 // The defaults of the values that can be malformed.
 inline const char* const kDefaultLocalMap = "JAPAN.BMP,135,35";
-inline const char* const kDefaultFt847Cat = "0:COM1:9600:";
-inline const char* const kDefaultIc910Cat = "0:COM1:9600:60:E0";
-inline const char* const kDefaultTs2000Cat = "0:COM3:9600:";
-inline const char* const kDefaultFt736Cat = "0:COM1:4800:";
+inline constexpr const char* kDefaultFt847Cat = "0:COM1:9600:";
+inline constexpr const char* kDefaultIc910Cat = "0:COM1:9600:60:E0";
+inline constexpr const char* kDefaultTs2000Cat = "0:COM3:9600:";
+inline constexpr const char* kDefaultFt736Cat = "0:COM1:4800:";
+// The IC-910's holds its fixed CI-V addresses after the speed.
+static_assert(std::string_view(kDefaultIc910Cat).substr(12, 2) == ic910::kRigText &&
+              std::string_view(kDefaultIc910Cat).substr(15) == ic910::kControllerText);
 
 // False when the value lacks a field, its centre is off the globe or its start-up flag is
 // neither 0 nor 1; out then holds the usable fields the value has and the default's for

@@ -1,7 +1,6 @@
 #include "rig/ic910_frames.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "common/number_text.h"
 #include "rig/frame_text.h"
@@ -31,9 +30,8 @@ std::string mode_frame(RadioMode mode) {
 }
 
 std::string channel_request(int channel) {
-    char digits[3];
-    std::snprintf(digits, sizeof digits, "%02d", std::clamp(channel, 0, 99));
-    return "FEFE60E01A01" + std::string(digits) + "FD";
+    // The channel's two decimal digits as one packed-BCD byte.
+    return civ::frame_text(kRig, kController, {0x1A, 0x01}, {frames::to_bcd(std::clamp(channel, 0, 99))});
 }
 
 std::optional<std::vector<uint8_t>> frequency_frame(double mhz) {

@@ -7,16 +7,15 @@
 #include <vector>
 
 #include "rig/civ_frames.h"
+#include "rig/frame_text.h"
+#include "rig/ic910_addresses.h"
 #include "rig/sat_codes.h"
 
-// The IC-910's CI-V frames on the Icom layer: the transceiver at address 60, this
-// program at E0. Fixed frames in one table of hexadecimal texts, the frames with a
-// parameter (mode, frequency, memory channel) built here, and the readers of the
-// transceiver's replies.
+// The IC-910's CI-V frames on the Icom layer, between its fixed addresses (the transceiver
+// at 60, this program at E0). The fixed frames' commands in one table of hexadecimal
+// texts, the frames with a parameter (mode, frequency, memory channel) built here, and
+// the readers of the transceiver's replies.
 namespace torv::ic910 {
-
-inline constexpr uint8_t kRig = 0x60;
-inline constexpr uint8_t kController = 0xE0;
 
 enum Frame {
     SatModeOn,
@@ -28,16 +27,18 @@ enum Frame {
     kFrameCount
 };
 
-inline constexpr std::array<std::string_view, kFrameCount> kFrames = {
-    "FEFE60E01A0701FD",  // SatModeOn
-    "FEFE60E01A0700FD",  // SatModeOff
-    "FEFE60E007D0FD",    // SelectMain
-    "FEFE60E007D1FD",    // SelectSub
-    "FEFE60E003FD",      // ReadFrequency
-    "FEFE60E01502FD",    // ReadSMeter
+// What each fixed frame carries between the addresses and FD: command, sub-command, data.
+inline constexpr std::array<std::string_view, kFrameCount> kCommands = {
+    "1A0701",  // SatModeOn
+    "1A0700",  // SatModeOff
+    "07D0",    // SelectMain
+    "07D1",    // SelectSub
+    "03",      // ReadFrequency
+    "1502",    // ReadSMeter
 };
 
-inline std::string frame(Frame f) { return std::string(kFrames[f]); }
+// The fixed frame to the transceiver ("FEFE60E01A0701FD").
+inline std::string frame(Frame f) { return civ::frame_text(kRig, kController, frames::hex_bytes(kCommands[f])); }
 
 // The mode frame of the selected band: "01" USB, "00" LSB, "03" CW, "05" FM; the
 // empty text (nothing to send) for RadioMode::Other.
