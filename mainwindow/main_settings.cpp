@@ -84,7 +84,6 @@ bool parse_cat_port(const std::string& value, bool ic910, CatPortSetting& out) {
     if (speed_end == std::string::npos || speed_end == 7) return false;
     if (!is_number_text(value.substr(0, 1))) return false;
     CatPortSetting c;
-    c.cat = value;
     c.enable = value.substr(0, 1);
     c.port = mid(value, 3, 4);
     c.speed = value.substr(7, speed_end - 7);

@@ -8,7 +8,6 @@ namespace torv {
 // the speed. The settings load and the station dialog's register fill it where the main
 // window keeps it; the transceiver windows read it there.
 struct CatPortSetting {
-    std::string cat = {};  // the value as read
     std::string enable;    // "1" enables the window's start button
     std::string port;      // "COMn"
     std::string speed;     // bits per second
